@@ -1,0 +1,42 @@
+# The two commands a developer needs: `make run` and `make test`. Both set up a fresh
+# Debian 12 machine first (missing packages, CMake configure, build).
+
+BUILD_DIR      ?= build
+SANITIZE_DIR   ?= build-sanitize
+CMAKE_FLAGS    ?=
+CTEST_FLAGS    ?= --output-on-failure
+SUPPRESSIONS   := $(CURDIR)/tools/lsan-suppressions.txt
+
+.PHONY: all deps build test run sanitize bench format clean
+
+all: build
+
+deps:
+	@tools/ensure-packages.sh tools/debian-packages.txt
+
+build: deps
+	cmake -S . -B $(BUILD_DIR) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo $(CMAKE_FLAGS)
+	cmake --build $(BUILD_DIR)
+
+test: build
+	ctest --test-dir $(BUILD_DIR) $(CTEST_FLAGS)
+
+run: build
+	$(BUILD_DIR)/src/game/pondaro
+
+sanitize: deps
+	cmake -S . -B $(SANITIZE_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DPONDARO_SANITIZE=ON $(CMAKE_FLAGS)
+	cmake --build $(SANITIZE_DIR)
+	ASAN_OPTIONS=detect_leaks=1:abort_on_error=0 \
+	LSAN_OPTIONS=suppressions=$(SUPPRESSIONS):print_suppressions=0 \
+	UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 \
+	ctest --test-dir $(SANITIZE_DIR) $(CTEST_FLAGS)
+
+bench: build
+	@for b in $(BUILD_DIR)/bench/bench_*; do [ -x "$$b" ] && "$$b"; done
+
+format:
+	find src tests bench -name '*.h' -o -name '*.cpp' | xargs clang-format -i
+
+clean:
+	rm -rf $(BUILD_DIR) $(SANITIZE_DIR)
