@@ -1,0 +1,17 @@
+#pragma once
+
+// Internal to the platform: a colour as the toolkit takes it.
+
+#include "platform/Color.h"
+
+#include <QColor>
+
+namespace platform::detail {
+
+inline QColor toQColor(const Color& color) {
+    return QColor::fromRgbF(
+        static_cast<float>(color.redComponent()), static_cast<float>(color.greenComponent()),
+        static_cast<float>(color.blueComponent()), static_cast<float>(color.alphaComponent()));
+}
+
+} // namespace platform::detail

@@ -1,0 +1,39 @@
+#pragma once
+
+// Internal to the platform: the toolkit widget that shows a view.
+
+#include "platform/detail/ForwardingWidget.h"
+
+#include <QPaintEvent>
+#include <QPointer>
+
+namespace platform {
+
+struct ViewPeer {
+    explicit ViewPeer(QWidget* widget);
+    ~ViewPeer();
+    ViewPeer(const ViewPeer&) = delete;
+    ViewPeer& operator=(const ViewPeer&) = delete;
+
+    QPointer<QWidget> widget;
+};
+
+namespace detail {
+
+// Runs the view's drawRect for a paint event of its widget, in the view's coordinates.
+void paintView(View& view, QWidget& widget, const QRect& dirty);
+
+template <class Base>
+class ViewWidget : public ForwardingWidget<Base, View> {
+public:
+    using ForwardingWidget<Base, View>::ForwardingWidget;
+
+protected:
+    void paintEvent(QPaintEvent* event) override {
+        Base::paintEvent(event);
+        paintView(this->receiver(), *this, event->rect());
+    }
+};
+
+} // namespace detail
+} // namespace platform

@@ -1,0 +1,227 @@
+#include "platform/testing/ModalScript.h"
+
+#include "platform/Application.h"
+#include "platform/detail/ModalRun.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <deque>
+#include <functional>
+#include <vector>
+
+namespace platform::testing {
+
+namespace {
+
+using detail::ModalRun;
+using Step = std::function<void(ModalRun&)>;
+
+// How long a modal run may go on after its last scripted step, or with no script at all.
+constexpr int RunLimitMilliseconds = 5000;
+
+ModalRun* findRun(std::uint64_t id) {
+    for (ModalRun* run = ModalRun::innermost(); run; run = run->outer())
+        if (run->id() == id)
+            return run;
+    return nullptr;
+}
+
+void abortLater(std::uint64_t id, const char* why) {
+    QTimer::singleShot(RunLimitMilliseconds, qApp, [id, why] {
+        if (ModalRun* run = findRun(id); run && !run->isStopped()) {
+            ADD_FAILURE() << why;
+            run->stop(ModalResponse::Abort);
+        }
+    });
+}
+
+QWidget* keyTarget(ModalRun& run) {
+    QWidget* window = run.widget();
+    if (!window)
+        return nullptr;
+    QWidget* focus = QApplication::focusWidget();
+    if (focus && focus->window() == window)
+        return focus;
+    return window->focusWidget() ? window->focusWidget() : window;
+}
+
+void sendKey(ModalRun& run, int key, Qt::KeyboardModifiers modifiers, const QString& text) {
+    QPointer<QWidget> target = keyTarget(run);
+    if (!target)
+        return;
+    QKeyEvent press(QEvent::KeyPress, key, modifiers, text);
+    QApplication::sendEvent(target, &press);
+    if (!target)
+        return;
+    QKeyEvent release(QEvent::KeyRelease, key, modifiers, text);
+    QApplication::sendEvent(target, &release);
+}
+
+void typeCharacter(ModalRun& run, char32_t character, bool control) {
+    int key = static_cast<int>(character);
+    Qt::KeyboardModifiers modifiers = control ? Qt::ControlModifier : Qt::NoModifier;
+    if (character >= U'a' && character <= U'z') {
+        key = Qt::Key_A + static_cast<int>(character - U'a');
+    } else if (character >= U'A' && character <= U'Z') {
+        key = Qt::Key_A + static_cast<int>(character - U'A');
+        modifiers |= Qt::ShiftModifier;
+    }
+    QString text = QString::fromUcs4(&character, 1);
+    if (control && key >= Qt::Key_A && key <= Qt::Key_Z)
+        text = QString(QChar(key - Qt::Key_A + 1));
+    sendKey(run, key, modifiers, text);
+}
+
+void pressKey(ModalRun& run, Key key) {
+    struct Row {
+        Key key;
+        int toolkitKey;
+        const char* text;
+    };
+    static constexpr Row rows[] = {
+        {Key::Return, Qt::Key_Return, "\r"},   {Key::Escape, Qt::Key_Escape, "\x1b"},
+        {Key::Tab, Qt::Key_Tab, "\t"},         {Key::Backspace, Qt::Key_Backspace, "\b"},
+        {Key::Delete, Qt::Key_Delete, "\x7f"}, {Key::Up, Qt::Key_Up, ""},
+        {Key::Down, Qt::Key_Down, ""},         {Key::Left, Qt::Key_Left, ""},
+        {Key::Right, Qt::Key_Right, ""},       {Key::Space, Qt::Key_Space, " "},
+    };
+    const auto row = std::find_if(std::begin(rows), std::end(rows),
+                                  [key](const Row& r) { return r.key == key; });
+    sendKey(run, row->toolkitKey, Qt::NoModifier, QString::fromLatin1(row->text));
+}
+
+void click(ModalRun& run, int index) {
+    QWidget* window = run.widget();
+    QList<QAbstractButton*> buttons;
+    if (window)
+        buttons = window->findChildren<QAbstractButton*>();
+    // Alerts number their buttons; other windows count them in the order they were made.
+    std::stable_sort(buttons.begin(), buttons.end(), [](QAbstractButton* a, QAbstractButton* b) {
+        return a->property("platformButtonIndex").toInt() <
+               b->property("platformButtonIndex").toInt();
+    });
+    if (index < 0 || index >= buttons.size()) {
+        ADD_FAILURE() << "the modal run has no button " << index << " (it has " << buttons.size()
+                      << ")";
+        run.stop(ModalResponse::Abort);
+        return;
+    }
+    QPointer<QAbstractButton> button = buttons[index];
+    const QPointF centre = QRectF(button->rect()).center();
+    const QPointF global = button->mapToGlobal(centre);
+    QMouseEvent press(QEvent::MouseButtonPress, centre, global, Qt::LeftButton, Qt::LeftButton,
+                      Qt::NoModifier);
+    QApplication::sendEvent(button, &press);
+    if (!button)
+        return;
+    QMouseEvent release(QEvent::MouseButtonRelease, centre, global, Qt::LeftButton, Qt::NoButton,
+                        Qt::NoModifier);
+    QApplication::sendEvent(button, &release);
+}
+
+void playNext(std::shared_ptr<std::deque<Step>> steps, std::uint64_t id) {
+    QTimer::singleShot(0, qApp, [steps, id] {
+        ModalRun* run = findRun(id);
+        if (!run || run->isStopped()) {
+            if (!steps->empty())
+                ADD_FAILURE() << "the modal run ended with " << steps->size()
+                              << " scripted steps still to play";
+            return;
+        }
+        if (steps->empty()) {
+            abortLater(id, "the modal run did not end after its scripted input");
+            return;
+        }
+        const Step step = steps->front();
+        steps->pop_front();
+        step(*run);
+        playNext(steps, id);
+    });
+}
+
+} // namespace
+
+struct ModalScript::State {
+    std::deque<std::deque<Step>> runs;
+};
+
+namespace {
+
+std::weak_ptr<ModalScript::State> activeScript;
+
+void onRunStart(ModalRun& run) {
+    const auto script = activeScript.lock();
+    if (!script || script->runs.empty()) {
+        abortLater(run.id(), "a modal run started that no script drives");
+        return;
+    }
+    auto steps = std::make_shared<std::deque<Step>>(std::move(script->runs.front()));
+    script->runs.pop_front();
+    playNext(steps, run.id());
+}
+
+} // namespace
+
+void installModalWatchdog() {
+    ModalRun::setStartObserver(onRunStart);
+}
+
+ModalScript::ModalScript() : state_(std::make_shared<State>()) {
+    installModalWatchdog();
+    activeScript = state_;
+}
+
+ModalScript::~ModalScript() {
+    if (!state_->runs.empty())
+        ADD_FAILURE() << state_->runs.size() << " scripted modal runs never came";
+}
+
+ModalScript& ModalScript::run() {
+    state_->runs.emplace_back();
+    return *this;
+}
+
+ModalScript& ModalScript::type(std::string_view utf8) {
+    if (state_->runs.empty())
+        run();
+    const QString text = QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
+    for (const char32_t character : text.toUcs4())
+        state_->runs.back().push_back(
+            [character](ModalRun& r) { typeCharacter(r, character, false); });
+    return *this;
+}
+
+ModalScript& ModalScript::press(Key key) {
+    if (state_->runs.empty())
+        run();
+    state_->runs.back().push_back([key](ModalRun& r) { pressKey(r, key); });
+    return *this;
+}
+
+ModalScript& ModalScript::pressCharacter(char32_t character, bool control) {
+    if (state_->runs.empty())
+        run();
+    state_->runs.back().push_back(
+        [character, control](ModalRun& r) { typeCharacter(r, character, control); });
+    return *this;
+}
+
+ModalScript& ModalScript::clickButton(int index) {
+    if (state_->runs.empty())
+        run();
+    state_->runs.back().push_back([index](ModalRun& r) { click(r, index); });
+    return *this;
+}
+
+int ModalScript::pendingRuns() const {
+    return static_cast<int>(state_->runs.size());
+}
+
+} // namespace platform::testing

@@ -1,0 +1,48 @@
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string_view>
+
+namespace platform::testing {
+
+enum class Key { Return, Escape, Tab, Backspace, Delete, Up, Down, Left, Right, Space };
+
+// Drives the coming modal runs with real toolkit input, the way a user at the keyboard would.
+// Each run() starts the steps for the next modal run; the steps are played one at a time once
+// that run has started. A test fails, and never hangs, when a scripted run does not come, when a
+// run is still going a few seconds after its steps, or when a run starts that nothing scripted.
+//
+//     ModalScript script;
+//     script.run().type("Ann").press(Key::Return);
+//     script.run().clickButton(1);
+class ModalScript {
+public:
+    ModalScript();
+    ~ModalScript();
+    ModalScript(const ModalScript&) = delete;
+    ModalScript& operator=(const ModalScript&) = delete;
+
+    ModalScript& run();
+    // Types the text one character at a time, as key presses and releases.
+    ModalScript& type(std::string_view utf8);
+    ModalScript& press(Key key);
+    // Presses the key that types this character, with the Control key held when asked.
+    ModalScript& pressCharacter(char32_t character, bool control = false);
+    // Clicks the button with this index (0 first) in the run's window with the mouse.
+    ModalScript& clickButton(int index);
+
+    // How many scripted runs have not started yet.
+    int pendingRuns() const;
+
+    struct State;
+
+private:
+    std::shared_ptr<State> state_;
+};
+
+// Installs the guard that aborts, and fails the test for, any modal run that nothing scripted
+// and that is still going after a few seconds. The test main installs it once.
+void installModalWatchdog();
+
+} // namespace platform::testing
