@@ -3,11 +3,13 @@
 
 BUILD_DIR      ?= build
 SANITIZE_DIR   ?= build-sanitize
+FUZZ_DIR       ?= build-fuzz
+FUZZ_SECONDS   ?= 60
 CMAKE_FLAGS    ?=
 CTEST_FLAGS    ?= --output-on-failure
 SUPPRESSIONS   := $(CURDIR)/tools/lsan-suppressions.txt
 
-.PHONY: all deps build test run sanitize bench format clean
+.PHONY: all deps build test run sanitize fuzz bench format clean
 
 all: build
 
@@ -32,11 +34,19 @@ sanitize: deps
 	UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 \
 	ctest --test-dir $(SANITIZE_DIR) $(CTEST_FLAGS)
 
+# The libFuzzer programs, built with clang in their own directory, each run for a bounded time.
+fuzz: deps
+	cmake -S . -B $(FUZZ_DIR) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+		-DCMAKE_CXX_COMPILER=clang++ -DPONDARO_FUZZ=ON $(CMAKE_FLAGS)
+	cmake --build $(FUZZ_DIR) --target fuzz_pstr
+	$(FUZZ_DIR)/fuzz/fuzz_pstr -max_total_time=$(FUZZ_SECONDS) -max_len=4096 \
+		-artifact_prefix=$(FUZZ_DIR)/ -print_final_stats=1
+
 bench: build
 	@for b in $(BUILD_DIR)/bench/bench_*; do [ -x "$$b" ] && "$$b"; done
 
 format:
-	find src tests bench -name '*.h' -o -name '*.cpp' | xargs clang-format -i
+	find src tests bench fuzz -name '*.h' -o -name '*.cpp' | xargs clang-format -i
 
 clean:
-	rm -rf $(BUILD_DIR) $(SANITIZE_DIR)
+	rm -rf $(BUILD_DIR) $(SANITIZE_DIR) $(FUZZ_DIR)
