@@ -11,11 +11,12 @@
 #include "platform/testing/WindowSnapshot.h"
 #include "runtime/console/CUI_PrintToWindowView.h"
 
+#include "RatioReporter.h"
+
 #include <benchmark/benchmark.h>
 
 #include <cstdio>
 #include <cstdlib>
-#include <map>
 #include <string>
 #include <vector>
 
@@ -112,37 +113,25 @@ BENCHMARK(redrawDrawingEveryItem)
     ->Arg(100'000)
     ->Unit(benchmark::kMillisecond);
 
-// Prints the usual report and remembers each run's time per iteration, by name and N.
-class RatioReporter : public benchmark::ConsoleReporter {
-public:
-    void ReportRuns(const std::vector<Run>& runs) override {
-        ConsoleReporter::ReportRuns(runs);
-        for (const Run& run : runs)
-            if (run.run_type == Run::RT_Iteration || run.aggregate_name == "mean")
-                times[run.run_name.function_name][run.run_name.args] = run.GetAdjustedRealTime();
-    }
-    std::map<std::string, std::map<std::string, double>> times;
-};
-
 } // namespace
 
 int main(int argc, char** argv) {
     setenv("QT_QPA_PLATFORM", "offscreen", 0);
     platform::Application::shared();
-    benchmark::Initialize(&argc, argv);
     RatioReporter reporter;
-    benchmark::RunSpecifiedBenchmarks(&reporter);
-    benchmark::Shutdown();
+    runBenchmarks(argc, argv, reporter);
     // Printing is compared per line, redrawing per pass.
-    for (const auto& [name, byCount] : reporter.times) {
+    for (const char* name : {"printing", "redrawVisibleArea", "redrawDrawingEveryItem"}) {
+        const auto& byCount = reporter.runsOf(name);
         const auto base = byCount.find("1000");
         if (base == byCount.end() || base->second <= 0)
             continue;
         for (const auto& [count, time] : byCount) {
             const double n = std::stod(count);
-            const double ratio =
-                name == "printing" ? (time / n) / (base->second / 1000) : time / base->second;
-            std::printf("%s N = %s against N = 1000: %.2f\n", name.c_str(), count.c_str(), ratio);
+            const double ratio = std::string(name) == "printing"
+                                     ? (time / n) / (base->second / 1000)
+                                     : time / base->second;
+            std::printf("%s N = %s against N = 1000: %.2f\n", name, count.c_str(), ratio);
         }
     }
     return 0;

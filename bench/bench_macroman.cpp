@@ -4,14 +4,14 @@
 #include "platform/MacRoman.h"
 #include "platform/String.h"
 
+#include "RatioReporter.h"
+
 #include <benchmark/benchmark.h>
 
 #include <array>
 #include <cstdint>
 #include <cstdio>
-#include <map>
 #include <string>
-#include <vector>
 
 namespace {
 
@@ -55,29 +55,12 @@ void asciiCopyBaseline(benchmark::State& state) {
 }
 BENCHMARK(asciiCopyBaseline);
 
-// Prints the usual report and remembers each benchmark's time per iteration.
-class RatioReporter : public benchmark::ConsoleReporter {
-public:
-    void ReportRuns(const std::vector<Run>& runs) override {
-        ConsoleReporter::ReportRuns(runs);
-        // With repetitions, the mean stands for the benchmark.
-        for (const Run& run : runs)
-            if (run.run_type == Run::RT_Iteration || run.aggregate_name == "mean")
-                times[run.run_name.function_name] = run.GetAdjustedRealTime();
-    }
-    std::map<std::string, double> times;
-};
-
 } // namespace
 
 int main(int argc, char** argv) {
-    benchmark::Initialize(&argc, argv);
     RatioReporter reporter;
-    benchmark::RunSpecifiedBenchmarks(&reporter);
-    benchmark::Shutdown();
-    const auto lossy = reporter.times.find("lossyConversion");
-    const auto baseline = reporter.times.find("asciiCopyBaseline");
-    if (lossy != reporter.times.end() && baseline != reporter.times.end() && baseline->second > 0)
-        std::printf("lossy conversion / byte copy: %.1f\n", lossy->second / baseline->second);
+    runBenchmarks(argc, argv, reporter);
+    RatioReporter::printRatio("lossy conversion / byte copy", reporter.time("lossyConversion"),
+                              reporter.time("asciiCopyBaseline"));
     return 0;
 }

@@ -7,13 +7,13 @@
 #include "runtime/core/RuntimeInit.h"
 #include "runtime/core/TempPStrStack.h"
 
+#include "RatioReporter.h"
+
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
 #include <cstdio>
-#include <map>
 #include <string>
-#include <vector>
 
 namespace {
 
@@ -64,29 +64,12 @@ void stdStringMessage(benchmark::State& state) {
 }
 BENCHMARK(stdStringMessage);
 
-// Prints the usual report and remembers each benchmark's time per iteration.
-class RatioReporter : public benchmark::ConsoleReporter {
-public:
-    void ReportRuns(const std::vector<Run>& runs) override {
-        ConsoleReporter::ReportRuns(runs);
-        for (const Run& run : runs)
-            if (run.run_type == Run::RT_Iteration)
-                times[run.benchmark_name()] = run.GetAdjustedRealTime();
-    }
-    std::map<std::string, double> times;
-};
-
 } // namespace
 
 int main(int argc, char** argv) {
-    benchmark::Initialize(&argc, argv);
     RatioReporter reporter;
-    benchmark::RunSpecifiedBenchmarks(&reporter);
-    benchmark::Shutdown();
-    const auto pstr = reporter.times.find("pstrMessage");
-    const auto baseline = reporter.times.find("stdStringMessage");
-    if (pstr != reporter.times.end() && baseline != reporter.times.end() && baseline->second > 0)
-        std::printf("length-prefixed / std::string message build: %.2f\n",
-                    pstr->second / baseline->second);
+    runBenchmarks(argc, argv, reporter);
+    RatioReporter::printRatio("length-prefixed / std::string message build",
+                              reporter.time("pstrMessage"), reporter.time("stdStringMessage"));
     return 0;
 }
