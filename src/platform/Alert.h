@@ -9,8 +9,13 @@
 
 namespace platform {
 
+class AlertDelegate;
+class Error;
 class String;
 class Window;
+namespace detail {
+class ModalRun;
+}
 
 // The look of an alert; each style shows its own icon.
 enum class AlertStyle : std::int64_t { Warning = 0, Informational = 1, Critical = 2 };
@@ -53,6 +58,11 @@ public:
     Alert();
     ~Alert() override;
 
+    // An alert that reports the error: its message is the error's localized description, its
+    // informative text the recovery suggestion (empty without one), and its buttons the
+    // recovery options, or a single "OK" when the error offers none. Warning style.
+    static Ref<Alert> alertWithError(const Ref<Error>& error);
+
     Ref<String> messageText() const { return messageText_; }
     void setMessageText(Ref<String> text) { messageText_ = std::move(text); }
     Ref<String> informativeText() const { return informativeText_; }
@@ -66,6 +76,14 @@ public:
     Ref<AlertButton> addButtonWithTitle(Ref<String> title);
     const std::vector<Ref<AlertButton>>& buttons() const { return buttons_; }
 
+    // A help button at the left of the button row, which asks the delegate to give help; it
+    // never ends the alert.
+    bool showsHelp() const { return showsHelp_; }
+    void setShowsHelp(bool shows) { showsHelp_ = shows; }
+    std::shared_ptr<AlertDelegate> delegate() const { return delegate_.lock(); }
+    // Not owned, as delegates are not.
+    void setDelegate(const std::shared_ptr<AlertDelegate>& delegate) { delegate_ = delegate; }
+
     bool showsSuppressionButton() const { return showsSuppressionButton_; }
     void setShowsSuppressionButton(bool shows) { showsSuppressionButton_ = shows; }
     // The check box under the informative text; its state is what the user left it at.
@@ -78,9 +96,18 @@ public:
     // Shows the alert over the window, blocking input to that window only, and returns at once.
     // When a button ends it, the handler gets the response from the event loop. Without a window
     // the alert blocks the whole application but still ends later. Does nothing while the
-    // alert's sheet is already up.
+    // alert's sheet is already up. The window's delegate hears windowWillBeginSheet when the
+    // sheet goes up and windowDidEndSheet when it has gone, before the handler runs.
     void beginSheetModalForWindowCompletionHandler(const Ref<Window>& window,
                                                    std::function<void(std::int64_t)> handler);
+    // The window the alert's sheet is up on, or none (also while no sheet is up or the sheet
+    // blocks the whole application for want of a window).
+    Ref<Window> sheetParent() const;
+
+    // Closes the alert's window, as a program does to dismiss an alert without an answer. A
+    // sheet that is up goes away and its completion handler never runs; a modal run of the
+    // alert ends with ModalResponse::Abort; an alert not on screen is left as it is.
+    void closeWindow();
 
 private:
     struct Sheet;
@@ -90,7 +117,11 @@ private:
     AlertStyle style_ = AlertStyle::Warning;
     std::vector<Ref<AlertButton>> buttons_;
     bool showsSuppressionButton_ = false;
+    bool showsHelp_ = false;
+    std::weak_ptr<AlertDelegate> delegate_;
     Ref<AlertButton> suppressionButton_;
+    // The modal run showing the alert, while runModal is in progress.
+    detail::ModalRun* modalRun_ = nullptr;
     // The sheet on screen, if any. While it is up the alert keeps itself alive.
     std::unique_ptr<Sheet> sheet_;
 };

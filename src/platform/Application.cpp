@@ -1,11 +1,15 @@
 #include "platform/Application.h"
 
+#include "platform/Alert.h"
 #include "platform/ApplicationDelegate.h"
+#include "platform/Bundle.h"
+#include "platform/Menu.h"
 #include "platform/Notification.h"
 #include "platform/RunLoop.h"
 #include "platform/String.h"
 #include "platform/Window.h"
 #include "platform/WindowDelegate.h"
+#include "platform/detail/KeyEquivalentFilter.h"
 #include "platform/detail/ModalRun.h"
 #include "platform/detail/WindowPeer.h"
 
@@ -207,6 +211,26 @@ void Application::replyToApplicationShouldTerminate(bool shouldTerminate) {
         return;
     terminateReply_ = shouldTerminate ? 1 : 0;
     terminateWait->exit();
+}
+
+void Application::setMainMenu(const Ref<Menu>& menu) {
+    mainMenu_ = menu;
+    detail::installKeyEquivalentFilter();
+}
+
+void Application::orderFrontStandardAboutPanel(const Ref<Object>&) {
+    const auto bundle = Bundle::main();
+    const auto info = [&](const char* key) {
+        return std::dynamic_pointer_cast<String>(
+            bundle->objectForInfoDictionaryKey(String::fromUtf8(key)));
+    };
+    const auto alert = std::make_shared<Alert>();
+    alert->setAlertStyle(AlertStyle::Informational);
+    alert->setMessageText(info("CFBundleName"));
+    if (const auto version = info("CFBundleShortVersionString"))
+        alert->setInformativeText(String::stringWithFormat("Version %@", version.get()));
+    alert->addButtonWithTitle(String::fromUtf8("OK"));
+    alert->runModal();
 }
 
 void Application::registerWindow(Window* window) {

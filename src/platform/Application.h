@@ -10,6 +10,7 @@ namespace platform {
 
 class ApplicationDelegate;
 class Event;
+class Menu;
 class Window;
 
 // Responses of modal runs with the framework's values.
@@ -61,6 +62,13 @@ public:
     // The delegate's late answer after it replied TerminateReply::Later.
     void replyToApplicationShouldTerminate(bool shouldTerminate);
 
+    // The menu whose key equivalents work in every window, also during modal runs; none at first.
+    Ref<Menu> mainMenu() const { return mainMenu_; }
+    void setMainMenu(const Ref<Menu>& menu);
+    // Shows the application's name and version ("CFBundleName" and
+    // "CFBundleShortVersionString") in a modal about box with an "OK" button.
+    void orderFrontStandardAboutPanel(const Ref<Object>& sender = nullptr);
+
     // Used by the platform itself as windows come and go and events are delivered.
     void registerWindow(Window* window);
     void unregisterWindow(Window* window);
@@ -85,6 +93,7 @@ private:
     WeakRef<Window> mainWindow_;
     std::vector<WeakRef<Window>> modalWindows_;
     Ref<Event> currentEvent_;
+    Ref<Menu> mainMenu_;
     bool launched_ = false;
     int terminateReply_ = -1;
 };

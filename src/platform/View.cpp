@@ -1,8 +1,11 @@
 #include "platform/View.h"
 
 #include "platform/Application.h"
+#include "platform/Array.h"
 #include "platform/Event.h"
+#include "platform/Menu.h"
 #include "platform/String.h"
+#include "platform/TrackingArea.h"
 #include "platform/Window.h"
 #include "platform/detail/GraphicsContext.h"
 #include "platform/detail/ScreenGeometry.h"
@@ -87,15 +90,21 @@ void View::setFrame(Rect frame) {
     const Size oldSize = frame_.size;
     frame_ = frame;
     updatePeerGeometry();
-    if (oldSize == frame.size)
-        return;
-    if (autoresizesSubviews_)
-        resizeSubviewsWithOldSize(oldSize);
-    // Unflipped subviews keep their distance from the bottom edge, which the toolkit measures
-    // from the top, so every subview's widget moves when the height changes.
-    updateSubviewGeometry();
-    updateCornerMask();
+    if (oldSize != frame.size) {
+        if (autoresizesSubviews_)
+            resizeSubviewsWithOldSize(oldSize);
+        // Unflipped subviews keep their distance from the bottom edge, which the toolkit
+        // measures from the top, so every subview's widget moves when the height changes.
+        updateSubviewGeometry();
+        updateCornerMask();
+        updateTrackingAreas();
+        resetCursorRects();
+    }
+    if (const auto parent = superview())
+        parent->subviewFrameDidChange(*this);
 }
+
+void View::subviewFrameDidChange(View&) {}
 
 void View::setFrameOrigin(Point origin) {
     setFrame({origin, frame_.size});
@@ -175,6 +184,8 @@ void View::setWindowRecursively(Window* window) {
         viewWillMoveToWindow(window);
         window_ = window;
         viewDidMoveToWindow();
+        if (window_)
+            resetCursorRects();
     }
     for (const auto& subview : subviews_)
         subview->setWindowRecursively(window);
@@ -306,6 +317,47 @@ void View::updatePeerGeometry() {
 void View::updateSubviewGeometry() {
     for (const auto& subview : subviews_)
         subview->updatePeerGeometry();
+}
+
+void View::registerForDraggedTypes(const Ref<Array>& types) {
+    draggedTypes_ = types ? Array::arrayWithArray(*types) : nullptr;
+    if (peer_->widget)
+        peer_->widget->setAcceptDrops(draggedTypes_ && draggedTypes_->count() > 0);
+}
+
+void View::unregisterDraggedTypes() {
+    registerForDraggedTypes(nullptr);
+}
+
+void View::addTrackingArea(const Ref<TrackingArea>& area) {
+    if (!area || std::find(trackingAreas_.begin(), trackingAreas_.end(), area) != trackingAreas_.end())
+        return;
+    trackingAreas_.push_back(area);
+    updateMouseTracking();
+}
+
+void View::removeTrackingArea(const Ref<TrackingArea>& area) {
+    trackingAreas_.erase(std::remove(trackingAreas_.begin(), trackingAreas_.end(), area),
+                         trackingAreas_.end());
+    updateMouseTracking();
+}
+
+void View::updateTrackingAreas() {}
+
+void View::resetCursorRects() {}
+
+void View::viewDidChangeEffectiveAppearance() {}
+
+Ref<Menu> View::menuForEvent(const Ref<Event>&) {
+    return menu_;
+}
+
+void View::updateMouseTracking() {
+    const bool moves = std::any_of(trackingAreas_.begin(), trackingAreas_.end(), [](const auto& a) {
+        return (a->options() & TrackingAreaOptions::MouseMoved) != 0;
+    });
+    if (peer_->widget)
+        peer_->widget->setMouseTracking(moves);
 }
 
 void View::mouseDown(const Ref<Event>& event) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/DraggingDestination.h"
 #include "platform/Geometry.h"
 #include "platform/Object.h"
 
@@ -9,8 +10,11 @@
 
 namespace platform {
 
+class Array;
 class Event;
+class Menu;
 class String;
+class TrackingArea;
 class Window;
 struct ViewPeer;
 
@@ -30,7 +34,7 @@ enum class WindowOrderingMode { Below = -1, Out = 0, Above = 1 };
 // A rectangle of a window that draws and receives events. Its frame is in its superview's
 // coordinates, where y grows upwards unless the superview is flipped. Each view is shown by a
 // toolkit widget of its own (its peer), a child of its superview's peer.
-class View : public Object {
+class View : public Object, public DraggingDestination {
 public:
     explicit View(Rect frame = {});
     ~View() override;
@@ -105,11 +109,38 @@ public:
     virtual void viewWillMoveToWindow(Window* window);
     virtual void viewDidMoveToWindow();
 
+    // The pasteboard types a drag must offer for the view to be its destination; a drag that
+    // offers none passes on to the views below it and to the window.
+    void registerForDraggedTypes(const Ref<Array>& types);
+    void unregisterDraggedTypes();
+    Ref<Array> registeredDraggedTypes() const { return draggedTypes_; }
+
+    // The areas that report the mouse to their owners. The view asks for mouse-moved events
+    // while one of them wants them.
+    void addTrackingArea(const Ref<TrackingArea>& area);
+    void removeTrackingArea(const Ref<TrackingArea>& area);
+    const std::vector<Ref<TrackingArea>>& trackingAreas() const { return trackingAreas_; }
+    // Called when the view's size changed, so that it can redo its areas; the base does nothing.
+    virtual void updateTrackingAreas();
+    // Called when the view joins a window and when its size changed; the base does nothing.
+    virtual void resetCursorRects();
+    // Called when the look of the desktop (its palette or style) changed; the base does nothing.
+    virtual void viewDidChangeEffectiveAppearance();
+
+    // The contextual menu of the view, shown where the user asks for it (the right button).
+    Ref<Menu> menu() const { return menu_; }
+    void setMenu(Ref<Menu> menu) { menu_ = std::move(menu); }
+    // The menu to show for the event; the base answers menu(). No menu shows for none.
+    virtual Ref<Menu> menuForEvent(const Ref<Event>& event);
+
     ViewPeer& peer() const { return *peer_; }
 
 protected:
     // For framework views shown by a particular kind of toolkit widget.
     View(Rect frame, std::unique_ptr<ViewPeer> peer);
+    // Called after a subview's frame was set, changed or not; the stand-in for the framework's
+    // frame-change notices, with which a clip view follows its document view.
+    virtual void subviewFrameDidChange(View& subview);
 
 private:
     friend class Window;
@@ -118,6 +149,7 @@ private:
     void updatePeerGeometry();
     void updateSubviewGeometry();
     void updateCornerMask();
+    void updateMouseTracking();
 
     std::unique_ptr<ViewPeer> peer_;
     Rect frame_;
@@ -132,6 +164,9 @@ private:
     bool hidden_ = false;
     bool wantsLayer_ = false;
     double cornerRadius_ = 0;
+    Ref<Array> draggedTypes_;
+    std::vector<Ref<TrackingArea>> trackingAreas_;
+    Ref<Menu> menu_;
 };
 
 } // namespace platform

@@ -1,17 +1,28 @@
 #include "platform/Window.h"
 
 #include "platform/Application.h"
+#include "platform/Array.h"
 #include "platform/Color.h"
+#include "platform/Event.h"
 #include "platform/Notification.h"
 #include "platform/Screen.h"
 #include "platform/String.h"
+#include "platform/TitlebarAccessoryViewController.h"
+#include "platform/Toolbar.h"
 #include "platform/View.h"
 #include "platform/WindowController.h"
 #include "platform/WindowDelegate.h"
 #include "platform/detail/ScreenGeometry.h"
 #include "platform/detail/ViewPeer.h"
+#include "platform/detail/WindowChrome.h"
+#include "platform/detail/WindowDrag.h"
 #include "platform/detail/WindowPeer.h"
+#include "platform/detail/WindowSystem.h"
 
+#include <QPainterPath>
+#include <QRegion>
+
+#include <algorithm>
 #include <cmath>
 
 namespace platform {
@@ -50,6 +61,11 @@ Window::Window(Rect contentRect, std::uint64_t styleMask, BackingStoreType, bool
 
 Window::~Window() {
     Application::shared()->unregisterWindow(this);
+    if (toolbar_)
+        toolbar_->window_ = nullptr;
+    if (chrome_)
+        for (const auto& view : chrome_->hostedViews())
+            view->setWindowRecursively(nullptr);
     if (contentView_) {
         contentView_->setWindowRecursively(nullptr);
         if (QWidget* widget = contentView_->peer().widget)
@@ -69,12 +85,18 @@ Rect Window::contentRectForFrameRectStyleMask(Rect frameRect, std::uint64_t styl
     return frameRect;
 }
 
+// The strips of accessories and toolbar count as part of the frame, as the title bar does.
 Rect Window::frameRectForContentRect(Rect contentRect) const {
+    if (chrome_)
+        contentRect.size.height += chrome_->height();
     return frameRectForContentRectStyleMask(contentRect, styleMask_);
 }
 
 Rect Window::contentRectForFrameRect(Rect frameRect) const {
-    return contentRectForFrameRectStyleMask(frameRect, styleMask_);
+    Rect content = contentRectForFrameRectStyleMask(frameRect, styleMask_);
+    if (chrome_)
+        content.size.height -= chrome_->height();
+    return content;
 }
 
 void Window::setFrameDisplay(Rect frame, bool display) {
@@ -167,8 +189,9 @@ void Window::setContentView(const Ref<View>& view) {
     view->removeFromSuperview();
     view->setFrame({{0, 0}, contentRectForFrameRect(frame_).size});
     QWidget* widget = view->peer().widget;
-    widget->setParent(peer_->widget);
-    widget->setGeometry(0, 0, peer_->widget->width(), peer_->widget->height());
+    QWidget* host = chrome_ ? chrome_->contentHost() : peer_->widget.data();
+    widget->setParent(host);
+    widget->setGeometry(0, 0, host->width(), host->height());
     widget->show();
     view->setWindowRecursively(this);
 }
@@ -191,6 +214,7 @@ bool Window::isMainWindow() const {
 
 void Window::orderFront(const Ref<Object>&) {
     const auto self = std::static_pointer_cast<Window>(shared_from_this());
+    applyShape();
     asPlatformChange(peer_->widget, [&] {
         peer_->widget->show();
         peer_->widget->raise();
@@ -250,6 +274,11 @@ bool Window::makeFirstResponder(const Ref<View>& view) {
     return true;
 }
 
+void Window::performWindowDragWithEvent(const Ref<Event>& event) {
+    if (event && event->type() == EventType::LeftMouseDown)
+        detail::startWindowDrag(*this, event->locationInWindow());
+}
+
 bool Window::canBecomeKeyWindow() const {
     return (styleMask_ & (WindowStyleMask::Titled | WindowStyleMask::Resizable)) != 0;
 }
@@ -258,8 +287,40 @@ bool Window::canBecomeMainWindow() const {
     return canBecomeKeyWindow();
 }
 
+void Window::miniaturize(const Ref<Object>&) {
+    peer_->widget->setWindowState(peer_->widget->windowState() | Qt::WindowMinimized);
+}
+
+void Window::deminiaturize(const Ref<Object>&) {
+    peer_->widget->setWindowState(peer_->widget->windowState() & ~Qt::WindowMinimized);
+}
+
+bool Window::isMiniaturized() const {
+    return peer_->widget->isMinimized();
+}
+
+void Window::toggleFullScreen(const Ref<Object>&) {
+    peer_->widget->setWindowState(peer_->widget->windowState() ^ Qt::WindowFullScreen);
+}
+
+bool Window::isFullScreen() const {
+    return peer_->widget->isFullScreen();
+}
+
+void Window::registerForDraggedTypes(const Ref<Array>& types) {
+    draggedTypes_ = types ? Array::arrayWithArray(*types) : nullptr;
+    peer_->widget->setAcceptDrops(draggedTypes_ && draggedTypes_->count() > 0);
+}
+
+void Window::unregisterDraggedTypes() {
+    registerForDraggedTypes(nullptr);
+}
+
 void Window::mouseDown(const Ref<Event>& event) {
-    event->performToolkitDefault();
+    if (movableByWindowBackground_ && event->type() == EventType::LeftMouseDown)
+        performWindowDragWithEvent(event);
+    else
+        event->performToolkitDefault();
 }
 void Window::mouseUp(const Ref<Event>& event) {
     event->performToolkitDefault();
@@ -310,6 +371,9 @@ void Window::applyFrameToPeer() {
         }
         widget->setGeometry(geometry);
     });
+    if (chrome_)
+        chrome_->layout(geometry.size());
+    applyShape();
 }
 
 void Window::applyAppearance() {
@@ -335,15 +399,36 @@ void Window::applyAppearance() {
                 widget->show();
         });
     }
-    const bool translucent =
-        !opaque_ && (!backgroundColor_ || backgroundColor_->alphaComponent() < 1);
+    // Without a compositor the transparent parts of a window show black: such a window is drawn
+    // opaque instead, and keeps its rounded shape through applyShape.
+    const bool translucent = !opaque_ &&
+                             (!backgroundColor_ || backgroundColor_->alphaComponent() < 1) &&
+                             detail::windowSystemComposites();
     widget->setAttribute(Qt::WA_TranslucentBackground, translucent);
     widget->update();
 }
 
+void Window::applyShape() {
+    // A borderless window whose content view rounds its corners takes that shape as a whole,
+    // so the window system cuts the corners away, composited or not.
+    QWidget* widget = peer_->widget;
+    const double radius =
+        contentView_ && contentView_->wantsLayer() ? contentView_->layerCornerRadius() : 0;
+    if ((styleMask_ & WindowStyleMask::Titled) || radius <= 0) {
+        if (!widget->mask().isEmpty())
+            widget->clearMask();
+        return;
+    }
+    const Size size = contentRectForFrameRect(frame_).size;
+    QPainterPath path;
+    path.addRoundedRect(QRectF(0, 0, size.width, size.height), radius, radius);
+    widget->setMask(QRegion(path.toFillPolygon().toPolygon()));
+}
+
 void Window::frameChangedByToolkit() {
-    const Rect content = detail::fromToolkitScreenRect(peer_->widget->geometry());
-    const Rect proposed = frameRectForContentRect(content);
+    // The toolkit's window holds the strips above the content as well.
+    const Rect shown = detail::fromToolkitScreenRect(peer_->widget->geometry());
+    const Rect proposed = frameRectForContentRectStyleMask(shown, styleMask_);
     if (!differentFrames(proposed, frame_))
         return;
     Rect frame = proposed;
@@ -351,6 +436,9 @@ void Window::frameChangedByToolkit() {
         if (const auto d = delegate())
             frame.size = d->windowWillResizeToSize(
                 std::static_pointer_cast<Window>(shared_from_this()), proposed.size);
+    // The toolkit tells of a move only once it happened.
+    if (differ(proposed.minX(), frame_.minX()) || differ(proposed.minY(), frame_.minY()))
+        notifyDelegate(&WindowDelegate::windowWillMove, "NSWindowWillMoveNotification");
     setFrameDisplay(frame, true);
 }
 
@@ -364,6 +452,70 @@ void Window::notifyDelegate(void (WindowDelegate::*method)(const Ref<Notificatio
                             const char* name) {
     if (const auto d = delegate())
         ((*d).*method)(std::make_shared<Notification>(String::fromUtf8(name), shared_from_this()));
+}
+
+void Window::setToolbar(const Ref<Toolbar>& toolbar) {
+    if (toolbar == toolbar_)
+        return;
+    if (toolbar_)
+        toolbar_->window_ = nullptr;
+    if (toolbar) {
+        // A toolbar shows in one window at a time.
+        if (toolbar->window_)
+            toolbar->window_->setToolbar(nullptr);
+        toolbar->window_ = this;
+    }
+    toolbar_ = toolbar;
+    chromeDidChange();
+}
+
+void Window::addTitlebarAccessoryViewController(
+    const Ref<TitlebarAccessoryViewController>& controller) {
+    insertTitlebarAccessoryViewControllerAtIndex(controller,
+                                                 titlebarAccessoryViewControllers_.size());
+}
+
+void Window::insertTitlebarAccessoryViewControllerAtIndex(
+    const Ref<TitlebarAccessoryViewController>& controller, std::size_t index) {
+    if (!controller)
+        return;
+    auto& list = titlebarAccessoryViewControllers_;
+    index = std::min(index, list.size());
+    list.insert(list.begin() + static_cast<std::ptrdiff_t>(index), controller);
+    chromeDidChange();
+}
+
+void Window::removeTitlebarAccessoryViewControllerAtIndex(std::size_t index) {
+    auto& list = titlebarAccessoryViewControllers_;
+    if (index >= list.size())
+        return;
+    list.erase(list.begin() + static_cast<std::ptrdiff_t>(index));
+    chromeDidChange();
+}
+
+void Window::chromeDidChange() {
+    const Rect content = contentRectForFrameRect(frame_);
+    if (!chrome_) {
+        chrome_ = std::make_unique<detail::WindowChrome>(*peer_->widget);
+        if (contentView_)
+            contentView_->peer().widget->setParent(chrome_->contentHost());
+    }
+    for (const auto& view : chrome_->hostedViews())
+        view->setWindowRecursively(nullptr);
+    chrome_->rebuild(titlebarAccessoryViewControllers_, toolbar_);
+    for (const auto& view : chrome_->hostedViews())
+        view->setWindowRecursively(this);
+    // The content keeps its size and the window its top edge; the frame takes the strips.
+    Rect frame = frameRectForContentRect(content);
+    frame.origin.y = frame_.maxY() - frame.height();
+    setFrameDisplay(frame, true);
+    // The frame may not have changed, while the strips did.
+    chrome_->layout(peer_->widget->size());
+    if (contentView_)
+        if (QWidget* widget = contentView_->peer().widget) {
+            widget->move(0, 0);
+            widget->show();
+        }
 }
 
 void Panel::setFloatingPanel(bool value) {

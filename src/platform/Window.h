@@ -5,19 +5,26 @@
 
 #include <cstdint>
 #include <memory>
+#include <vector>
 
 namespace platform {
 
+class Array;
 class Color;
 class Event;
 class Screen;
 class String;
+class TitlebarAccessoryViewController;
+class Toolbar;
 class View;
 class WindowController;
 class Notification;
 class WindowDelegate;
 class WindowWidget;
 struct WindowPeer;
+namespace detail {
+class WindowChrome;
+}
 
 // Style mask bits with the framework's values.
 namespace WindowStyleMask {
@@ -100,11 +107,50 @@ public:
     // As the close button does: asks windowShouldClose first and closes only on yes.
     void performClose(const Ref<Object>& sender = nullptr);
 
+    // The toolbar shown between the title bar and the content, or none. Setting one keeps the
+    // content's size and the window's top edge: the frame grows down by the toolbar's strip.
+    Ref<Toolbar> toolbar() const { return toolbar_; }
+    void setToolbar(const Ref<Toolbar>& toolbar);
+    // The accessories shown with the title bar, in the order added; see
+    // TitlebarAccessoryViewController for where they show. Adding and removing keep the
+    // content's size and the window's top edge, as setToolbar does.
+    const std::vector<Ref<TitlebarAccessoryViewController>>&
+    titlebarAccessoryViewControllers() const {
+        return titlebarAccessoryViewControllers_;
+    }
+    void addTitlebarAccessoryViewController(const Ref<TitlebarAccessoryViewController>& controller);
+    void insertTitlebarAccessoryViewControllerAtIndex(
+        const Ref<TitlebarAccessoryViewController>& controller, std::size_t index);
+    // Nothing happens for an index past the end.
+    void removeTitlebarAccessoryViewControllerAtIndex(std::size_t index);
+
     Ref<View> firstResponder() const { return firstResponder_.lock(); }
     bool makeFirstResponder(const Ref<View>& view);
 
+    // Moves the window with the mouse from this left mouse-down until the button goes up, the
+    // pressed point staying under the pointer. Other events do nothing.
+    void performWindowDragWithEvent(const Ref<Event>& event);
+    // When set, a left mouse drag that starts on a part of the window no view handles moves the
+    // window (the base mouseDown starts the drag). Off at first.
+    bool isMovableByWindowBackground() const { return movableByWindowBackground_; }
+    void setMovableByWindowBackground(bool value) { movableByWindowBackground_ = value; }
+
     virtual bool canBecomeKeyWindow() const;
     virtual bool canBecomeMainWindow() const;
+
+    // Minimizing and full screen, as the window manager's buttons do; the delegate hears of
+    // each change whoever made it.
+    void miniaturize(const Ref<Object>& sender = nullptr);
+    void deminiaturize(const Ref<Object>& sender = nullptr);
+    bool isMiniaturized() const;
+    void toggleFullScreen(const Ref<Object>& sender = nullptr);
+    bool isFullScreen() const;
+
+    // The pasteboard types a drag must offer for the window's delegate, when it is a dragging
+    // destination, to receive a drag that no view of the window took.
+    void registerForDraggedTypes(const Ref<Array>& types);
+    void unregisterDraggedTypes();
+    Ref<Array> registeredDraggedTypes() const { return draggedTypes_; }
 
     // Event methods, called for events no view handled. The base implementations do nothing.
     virtual void mouseDown(const Ref<Event>& event);
@@ -128,8 +174,12 @@ public:
 
 private:
     friend class WindowWidget;
+    friend class Toolbar;
+    // Shows the accessories and the toolbar as they now are.
+    void chromeDidChange();
     void applyFrameToPeer();
     void applyAppearance();
+    void applyShape();
     void frameChangedByToolkit();
     void activatedByToolkit();
 
@@ -142,12 +192,19 @@ private:
     bool hasShadow_ = true;
     bool releasedWhenClosed_ = true;
     bool visible_ = false;
+    bool movableByWindowBackground_ = false;
     Ref<Color> backgroundColor_;
+    Ref<Array> draggedTypes_;
     Ref<String> identifier_;
     Ref<View> contentView_;
     WeakRef<WindowController> windowController_;
     std::weak_ptr<WindowDelegate> delegate_;
     WeakRef<View> firstResponder_;
+    Ref<Toolbar> toolbar_;
+    std::vector<Ref<TitlebarAccessoryViewController>> titlebarAccessoryViewControllers_;
+    // The strips above the content; made with the first accessory or toolbar. Declared after
+    // the peer, so that it goes before the peer's widget does.
+    std::unique_ptr<detail::WindowChrome> chrome_;
 };
 
 // A window for auxiliary content: it can become key but not main.

@@ -1,6 +1,7 @@
 #include "platform/detail/AlertDialog.h"
 
 #include "platform/Alert.h"
+#include "platform/AlertDelegate.h"
 #include "platform/String.h"
 
 #include <QCheckBox>
@@ -10,6 +11,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QStyle>
+#include <QToolButton>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -102,6 +104,25 @@ AlertDialog::AlertDialog(const Alert& alert, QWidget* parent,
 
     // The first button stands rightmost, each later one to the left of the one before.
     auto* row = new QHBoxLayout;
+    if (alert.showsHelp()) {
+        auto* help = new QToolButton(this);
+        help->setText(QStringLiteral("?"));
+        help->setObjectName(QStringLiteral("alertHelp"));
+        // The test scripting counts it after the buttons and the check box.
+        help->setProperty("platformButtonIndex",
+                          static_cast<int>(buttons.size() + (suppression_ ? 1 : 0)));
+        const WeakRef<const Object> source = alert.weak_from_this();
+        connect(help, &QToolButton::clicked, this, [source] {
+            const auto object = source.lock();
+            if (!object)
+                return;
+            const auto shown =
+                std::const_pointer_cast<Alert>(std::static_pointer_cast<const Alert>(object));
+            if (const auto delegate = shown->delegate())
+                delegate->alertShowHelp(shown);
+        });
+        row->addWidget(help);
+    }
     row->addStretch();
     for (std::size_t i = buttons.size(); i-- > 0;) {
         const auto& source = buttons[i];

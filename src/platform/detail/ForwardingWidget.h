@@ -7,6 +7,7 @@
 
 #include "platform/View.h"
 #include "platform/Window.h"
+#include "platform/detail/DragDelivery.h"
 #include "platform/detail/EventDispatch.h"
 
 #include <QEnterEvent>
@@ -81,6 +82,23 @@ protected:
         deliverEvent(receiver_, static_cast<Method>(&Receiver::mouseExited),
                      translateCrossingEvent(EventType::MouseExited, windowOfReceiver(receiver_),
                                             [this, event] { Base::leaveEvent(event); }));
+    }
+
+    void dragEnterEvent(QDragEnterEvent* event) override {
+        if (!deliverDragEnter(receiver_, *this, *event))
+            Base::dragEnterEvent(event);
+    }
+    void dragMoveEvent(QDragMoveEvent* event) override {
+        if (!deliverDragMove(*this, *event))
+            Base::dragMoveEvent(event);
+    }
+    void dragLeaveEvent(QDragLeaveEvent* event) override {
+        if (!deliverDragLeave(*this))
+            Base::dragLeaveEvent(event);
+    }
+    void dropEvent(QDropEvent* event) override {
+        if (!deliverDrop(*this, *event))
+            Base::dropEvent(event);
     }
 
 private:

@@ -3,7 +3,9 @@
 // Internal to the platform: the toolkit widget that shows a view.
 
 #include "platform/detail/ForwardingWidget.h"
+#include "platform/detail/MenuPeer.h"
 
+#include <QContextMenuEvent>
 #include <QPaintEvent>
 #include <QPointer>
 
@@ -32,6 +34,15 @@ protected:
     void paintEvent(QPaintEvent* event) override {
         Base::paintEvent(event);
         paintView(this->receiver(), *this, event->rect());
+    }
+    void contextMenuEvent(QContextMenuEvent* event) override {
+        if (!showContextMenu(this->receiver(), *this, *event))
+            Base::contextMenuEvent(event);
+    }
+    void changeEvent(QEvent* event) override {
+        Base::changeEvent(event);
+        if (event->type() == QEvent::PaletteChange || event->type() == QEvent::StyleChange)
+            this->receiver().viewDidChangeEffectiveAppearance();
     }
 };
 

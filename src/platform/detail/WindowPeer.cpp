@@ -1,11 +1,44 @@
 #include "platform/detail/WindowPeer.h"
 
 #include "platform/Color.h"
+#include "platform/WindowDelegate.h"
 
 #include <QCloseEvent>
 #include <QPainter>
 
 namespace platform {
+
+namespace {
+
+// The toolkit tells of minimizing and full screen only once they happened, so the delegate
+// hears "will" just before "did".
+void tellStateChange(Window& window, Qt::WindowStates before, Qt::WindowStates after) {
+    const auto changed = [&](Qt::WindowState state) {
+        return (before & state) != (after & state) ? ((after & state) ? 1 : -1) : 0;
+    };
+    if (const int minimized = changed(Qt::WindowMinimized); minimized > 0) {
+        window.notifyDelegate(&WindowDelegate::windowWillMiniaturize,
+                              "NSWindowWillMiniaturizeNotification");
+        window.notifyDelegate(&WindowDelegate::windowDidMiniaturize,
+                              "NSWindowDidMiniaturizeNotification");
+    } else if (minimized < 0) {
+        window.notifyDelegate(&WindowDelegate::windowDidDeminiaturize,
+                              "NSWindowDidDeminiaturizeNotification");
+    }
+    if (const int fullScreen = changed(Qt::WindowFullScreen); fullScreen > 0) {
+        window.notifyDelegate(&WindowDelegate::windowWillEnterFullScreen,
+                              "NSWindowWillEnterFullScreenNotification");
+        window.notifyDelegate(&WindowDelegate::windowDidEnterFullScreen,
+                              "NSWindowDidEnterFullScreenNotification");
+    } else if (fullScreen < 0) {
+        window.notifyDelegate(&WindowDelegate::windowWillExitFullScreen,
+                              "NSWindowWillExitFullScreenNotification");
+        window.notifyDelegate(&WindowDelegate::windowDidExitFullScreen,
+                              "NSWindowDidExitFullScreenNotification");
+    }
+}
+
+} // namespace
 
 WindowWidget::WindowWidget(Window& window) : ForwardingWidget(window, nullptr, Qt::Window) {}
 
@@ -35,6 +68,9 @@ void WindowWidget::changeEvent(QEvent* event) {
     QWidget::changeEvent(event);
     if (event->type() == QEvent::ActivationChange && isActiveWindow())
         receiver().activatedByToolkit();
+    if (event->type() == QEvent::WindowStateChange)
+        tellStateChange(receiver(), static_cast<QWindowStateChangeEvent*>(event)->oldState(),
+                        windowState());
 }
 
 void WindowWidget::paintEvent(QPaintEvent* event) {
@@ -42,7 +78,10 @@ void WindowWidget::paintEvent(QPaintEvent* event) {
     if (!color || color->alphaComponent() <= 0)
         return;
     QPainter painter(this);
-    painter.setCompositionMode(QPainter::CompositionMode_Source);
+    // A translucent window's colour replaces what is there; an opaque window's is laid over
+    // the system background, so that it stays opaque.
+    if (testAttribute(Qt::WA_TranslucentBackground))
+        painter.setCompositionMode(QPainter::CompositionMode_Source);
     painter.fillRect(event->rect(), QColor::fromRgbF(static_cast<float>(color->redComponent()),
                                                      static_cast<float>(color->greenComponent()),
                                                      static_cast<float>(color->blueComponent()),

@@ -150,6 +150,8 @@ void playNext(std::shared_ptr<std::deque<Step>> steps, std::uint64_t id) {
 
 struct ModalScript::State {
     std::deque<std::deque<Step>> runs;
+    ModalScript* owner = nullptr;
+    std::function<void(ModalScript&)> player;
 };
 
 namespace {
@@ -158,6 +160,9 @@ std::weak_ptr<ModalScript::State> activeScript;
 
 void onRunStart(ModalRun& run) {
     const auto script = activeScript.lock();
+    if (script && script->runs.empty() && script->player) {
+        script->player(*script->owner);
+    }
     if (!script || script->runs.empty()) {
         abortLater(run.id(), "a modal run started that no script drives");
         return;
@@ -174,6 +179,7 @@ void installModalWatchdog() {
 }
 
 ModalScript::ModalScript() : state_(std::make_shared<State>()) {
+    state_->owner = this;
     installModalWatchdog();
     activeScript = state_;
 }
@@ -217,6 +223,11 @@ ModalScript& ModalScript::clickButton(int index) {
     if (state_->runs.empty())
         run();
     state_->runs.back().push_back([index](ModalRun& r) { click(r, index); });
+    return *this;
+}
+
+ModalScript& ModalScript::everyRun(std::function<void(ModalScript&)> player) {
+    state_->player = std::move(player);
     return *this;
 }
 

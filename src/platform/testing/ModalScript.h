@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string_view>
 
@@ -31,6 +32,10 @@ public:
     ModalScript& pressCharacter(char32_t character, bool control = false);
     // Clicks the button with this index (0 first) in the run's window with the mouse.
     ModalScript& clickButton(int index);
+
+    // Scripts each run that starts with no steps queued for it: the player queues them, reading
+    // the program's state at the moment the run starts (a scripted player answering prompts).
+    ModalScript& everyRun(std::function<void(ModalScript&)> player);
 
     // How many scripted runs have not started yet.
     int pendingRuns() const;

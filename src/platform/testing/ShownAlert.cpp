@@ -1,10 +1,15 @@
 #include "platform/testing/ShownAlert.h"
 
+#include "platform/Window.h"
 #include "platform/detail/AlertDialog.h"
 #include "platform/detail/ModalRun.h"
+#include "platform/detail/WindowPeer.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QLabel>
+#include <QMouseEvent>
+#include <QPointer>
 #include <QPushButton>
 #include <QStyle>
 
@@ -35,11 +40,28 @@ std::optional<AlertStyle> styleOfIcon(const QWidget& dialog) {
     return std::nullopt;
 }
 
-} // namespace
+std::vector<QAbstractButton*> buttonsInOrder(const QWidget& dialog) {
+    auto found = dialog.findChildren<QAbstractButton*>();
+    std::vector<QAbstractButton*> buttons(found.begin(), found.end());
+    std::stable_sort(buttons.begin(), buttons.end(), [](auto* a, auto* b) {
+        return a->property("platformButtonIndex").toInt() <
+               b->property("platformButtonIndex").toInt();
+    });
+    return buttons;
+}
 
-std::optional<ShownAlert> shownAlert() {
-    const auto* run = detail::ModalRun::innermost();
-    const auto* dialog = run ? dynamic_cast<const detail::AlertDialog*>(run->widget()) : nullptr;
+detail::AlertDialog* sheetOn(const Window& window) {
+    QWidget* parent = window.peer().widget;
+    if (!parent)
+        return nullptr;
+    for (auto* child : parent->findChildren<QDialog*>(Qt::FindDirectChildrenOnly))
+        if (auto* dialog = dynamic_cast<detail::AlertDialog*>(child);
+            dialog && dialog->isVisible() && dialog->windowModality() == Qt::WindowModal)
+            return dialog;
+    return nullptr;
+}
+
+std::optional<ShownAlert> describe(const detail::AlertDialog* dialog) {
     if (!dialog)
         return std::nullopt;
     ShownAlert alert;
@@ -55,6 +77,38 @@ std::optional<ShownAlert> shownAlert() {
         alert.buttonTitles.push_back(button->text().toStdString());
     alert.showsSuppressionButton = dialog->findChild<QCheckBox*>() != nullptr;
     return alert;
+}
+
+} // namespace
+
+std::optional<ShownAlert> shownAlert() {
+    const auto* run = detail::ModalRun::innermost();
+    return describe(run ? dynamic_cast<const detail::AlertDialog*>(run->widget()) : nullptr);
+}
+
+std::optional<ShownAlert> shownSheet(const Window& window) {
+    return describe(sheetOn(window));
+}
+
+bool clickSheetButton(const Window& window, int index) {
+    const auto* dialog = sheetOn(window);
+    if (!dialog)
+        return false;
+    const auto buttons = buttonsInOrder(*dialog);
+    if (index < 0 || index >= static_cast<int>(buttons.size()))
+        return false;
+    QPointer<QAbstractButton> button = buttons[static_cast<std::size_t>(index)];
+    const QPointF centre = QRectF(button->rect()).center();
+    const QPointF global = button->mapToGlobal(centre);
+    QMouseEvent press(QEvent::MouseButtonPress, centre, global, Qt::LeftButton, Qt::LeftButton,
+                      Qt::NoModifier);
+    QApplication::sendEvent(button, &press);
+    if (!button)
+        return true;
+    QMouseEvent release(QEvent::MouseButtonRelease, centre, global, Qt::LeftButton, Qt::NoButton,
+                        Qt::NoModifier);
+    QApplication::sendEvent(button, &release);
+    return true;
 }
 
 } // namespace platform::testing

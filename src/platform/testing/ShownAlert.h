@@ -6,6 +6,10 @@
 #include <string>
 #include <vector>
 
+namespace platform {
+class Window;
+}
+
 namespace platform::testing {
 
 // An alert as the user sees it on screen.
@@ -21,5 +25,13 @@ struct ShownAlert {
 
 // The alert the innermost modal run shows, or none when that run shows no alert.
 std::optional<ShownAlert> shownAlert();
+
+// The alert shown as a sheet on the window, or none.
+std::optional<ShownAlert> shownSheet(const Window& window);
+// Clicks a button of the sheet on the window with the mouse, counting as clickButton of the
+// modal scripting does (0 is the first button added). A sheet ends later, from the event loop,
+// so its completion handler has not run when this returns. False when there is no such sheet
+// or button.
+bool clickSheetButton(const Window& window, int index);
 
 } // namespace platform::testing

@@ -1,0 +1,7 @@
+#include "platform/TitlebarAccessoryViewController.h"
+
+namespace platform {
+
+TitlebarAccessoryViewController::TitlebarAccessoryViewController() = default;
+
+} // namespace platform

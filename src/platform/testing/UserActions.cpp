@@ -1,0 +1,131 @@
+#include "platform/testing/UserActions.h"
+
+#include "platform/View.h"
+#include "platform/Window.h"
+#include "platform/detail/ScreenGeometry.h"
+#include "platform/detail/ViewPeer.h"
+#include "platform/detail/WindowPeer.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QContextMenuEvent>
+#include <QKeyEvent>
+#include <QMimeData>
+#include <QMouseEvent>
+#include <QUrl>
+
+namespace platform::testing {
+
+void UserActions::clickCloseButton(const Ref<Window>& window) {
+    QCloseEvent close;
+    QApplication::sendEvent(window->peer().widget, &close);
+}
+
+void UserActions::resizeContentTo(const Ref<Window>& window, Size size) {
+    QWidget* widget = window->peer().widget;
+    // The top edge stays where it is, as when the user drags the bottom right corner.
+    widget->resize(static_cast<int>(size.width), static_cast<int>(size.height));
+    QResizeEvent resize(widget->size(), widget->size());
+    QApplication::sendEvent(widget, &resize);
+}
+
+void UserActions::moveFrameTo(const Ref<Window>& window, Point origin) {
+    QWidget* widget = window->peer().widget;
+    const Rect frame = window->frame();
+    const Rect content = window->contentRectForFrameRect({origin, frame.size});
+    widget->setGeometry(detail::toToolkitScreenRect(content));
+    QMoveEvent move(widget->pos(), widget->pos());
+    QApplication::sendEvent(widget, &move);
+}
+
+void UserActions::typeCharacter(const Ref<Window>& window, char32_t character) {
+    QWidget* widget = window->peer().widget;
+    QWidget* target = widget->focusWidget() ? widget->focusWidget() : widget;
+    if (auto content = window->contentView(); content && !widget->focusWidget())
+        target = content->peer().widget;
+    const QString text = QString::fromUcs4(&character, 1);
+    const int key = QKeySequence(text)[0].key();
+    QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, text);
+    QApplication::sendEvent(target, &press);
+    QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier, text);
+    QApplication::sendEvent(target, &release);
+}
+
+void UserActions::clickInView(const Ref<View>& view, Point point) {
+    QWidget* widget = view->peer().widget;
+    const Rect bounds = view->bounds();
+    const double y = view->isFlipped() ? point.y - bounds.minY() : bounds.maxY() - point.y;
+    const QPointF local(point.x - bounds.minX(), y);
+    const QPointF global = widget->mapToGlobal(local);
+    QMouseEvent press(QEvent::MouseButtonPress, local, global, Qt::LeftButton, Qt::LeftButton,
+                      Qt::NoModifier);
+    QApplication::sendEvent(widget, &press);
+    QMouseEvent release(QEvent::MouseButtonRelease, local, global, Qt::LeftButton, Qt::NoButton,
+                        Qt::NoModifier);
+    QApplication::sendEvent(widget, &release);
+}
+
+void UserActions::rightClickInView(const Ref<View>& view, Point point) {
+    QWidget* widget = view->peer().widget;
+    const Rect bounds = view->bounds();
+    const double y = view->isFlipped() ? point.y - bounds.minY() : bounds.maxY() - point.y;
+    const QPoint local(static_cast<int>(point.x - bounds.minX()), static_cast<int>(y));
+    QContextMenuEvent menu(QContextMenuEvent::Mouse, local, widget->mapToGlobal(local));
+    QApplication::sendEvent(widget, &menu);
+}
+
+void UserActions::minimize(const Ref<Window>& window) {
+    QWidget* widget = window->peer().widget;
+    widget->setWindowState(widget->windowState() | Qt::WindowMinimized);
+}
+
+void UserActions::restore(const Ref<Window>& window) {
+    QWidget* widget = window->peer().widget;
+    widget->setWindowState(widget->windowState() & ~Qt::WindowMinimized);
+}
+
+void UserActions::toggleFullScreen(const Ref<Window>& window) {
+    QWidget* widget = window->peer().widget;
+    widget->setWindowState(widget->windowState() ^ Qt::WindowFullScreen);
+}
+
+bool UserActions::dragFiles(const Ref<View>& view, const std::vector<std::string>& paths,
+                            DragEnd end) {
+    QWidget* widget = view->peer().widget;
+    QMimeData data;
+    QList<QUrl> urls;
+    for (const auto& path : paths)
+        urls.append(QUrl::fromLocalFile(QString::fromStdString(path)));
+    data.setUrls(urls);
+    const QPointF centre = QRectF(widget->rect()).center();
+    const Qt::DropActions actions = Qt::CopyAction | Qt::LinkAction | Qt::MoveAction;
+    // The toolkit offers each event to the widget under the pointer first and then to the
+    // widgets around it that take drops; the one that accepts the entering drag gets the rest.
+    QWidget* target = nullptr;
+    for (QWidget* w = widget; w; w = w->isWindow() ? nullptr : w->parentWidget()) {
+        if (!w->acceptDrops())
+            continue;
+        QDragEnterEvent enter(widget->mapTo(w, centre).toPoint(), actions, &data, Qt::LeftButton,
+                              Qt::NoModifier);
+        QApplication::sendEvent(w, &enter);
+        if (enter.isAccepted()) {
+            target = w;
+            break;
+        }
+    }
+    if (!target)
+        return false;
+    const QPoint at = widget->mapTo(target, centre).toPoint();
+    QDragMoveEvent move(at, actions, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(target, &move);
+    if (end == DragEnd::Drop) {
+        QDropEvent drop(at, actions, &data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(target, &drop);
+    } else {
+        QDragLeaveEvent leave;
+        QApplication::sendEvent(target, &leave);
+    }
+    return true;
+}
+
+} // namespace platform::testing

@@ -1,0 +1,47 @@
+#pragma once
+
+#include "platform/Geometry.h"
+#include "platform/Object.h"
+
+#include <string>
+#include <vector>
+
+namespace platform {
+class View;
+class Window;
+} // namespace platform
+
+namespace platform::testing {
+
+// What the user and the window manager do to a window outside any modal run, sent as the real
+// toolkit events they cause.
+class UserActions {
+public:
+    // The window manager's close button.
+    static void clickCloseButton(const Ref<Window>& window);
+    // Dragging the window's edge until the content area has this size.
+    static void resizeContentTo(const Ref<Window>& window, Size size);
+    // Dragging the window by its title bar until its frame's origin is here (screen coordinates).
+    static void moveFrameTo(const Ref<Window>& window, Point origin);
+    // Pressing and releasing the key of a character in the window's focused widget.
+    static void typeCharacter(const Ref<Window>& window, char32_t character);
+    // Pressing and releasing the left mouse button at a point of the view.
+    static void clickInView(const Ref<View>& view, Point point);
+    // Asking for the view's contextual menu with the right mouse button at a point of the view.
+    static void rightClickInView(const Ref<View>& view, Point point);
+    // The window manager's minimize button, and bringing the window back.
+    static void minimize(const Ref<Window>& window);
+    static void restore(const Ref<Window>& window);
+    // The window manager's full-screen switch.
+    static void toggleFullScreen(const Ref<Window>& window);
+
+    // How far a drag of files from the desktop's file manager goes.
+    enum class DragEnd { Drop, LeaveAgain };
+    // Drags local files over the middle of the view (through its window, as the desktop
+    // delivers them) and drops them or takes them away again. Answers whether the application
+    // accepted the drag when it entered.
+    static bool dragFiles(const Ref<View>& view, const std::vector<std::string>& paths,
+                          DragEnd end);
+};
+
+} // namespace platform::testing
