@@ -1,0 +1,87 @@
+#pragma once
+
+// Properties the runtime attaches to platform objects: the tags and window tags programs name
+// objects by, and their callbacks and user data. Each is stored under a key of its own on the
+// object that carries it and lives as long as that object; a property never set reads as 0,
+// false or none. Classes that have a tag of their own (controls, menu items) keep using it.
+
+#include "runtime/shell/Callbacks.h"
+
+#include "platform/Object.h"
+
+#include <cstdint>
+#include <string_view>
+
+namespace platform {
+class Alert;
+class Array;
+class Dictionary;
+class Menu;
+class MenuItem;
+class View;
+class Window;
+} // namespace platform
+
+namespace Additions {
+
+// The storage primitives every property below is made of.
+std::int64_t attachedInteger(const platform::Object& object, std::string_view key);
+void setAttachedInteger(platform::Object& object, std::string_view key, std::int64_t value);
+void* attachedPointer(const platform::Object& object, std::string_view key);
+void setAttachedPointer(platform::Object& object, std::string_view key, void* value);
+
+// Every object.
+std::int64_t ID(const platform::Object& object);
+void setID(platform::Object& object, std::int64_t value);
+// The tag of the window that holds the object.
+std::int64_t wndTag(const platform::Object& object);
+void setWndTag(platform::Object& object, std::int64_t value);
+platform::Ref<platform::Dictionary> objectProperties(const platform::Object& object);
+void setObjectProperties(platform::Object& object, platform::Ref<platform::Dictionary> value);
+
+// Windows and panels.
+std::int64_t tag(const platform::Window& window);
+void setTag(platform::Window& window, std::int64_t value);
+WindowCallback cuiWindowCallback(const platform::Window& window);
+void setCuiWindowCallback(platform::Window& window, WindowCallback callback);
+void* cuiWindowUserData(const platform::Window& window);
+void setCuiWindowUserData(platform::Window& window, void* userData);
+
+// Alerts (and, when they come, open and save panels).
+std::int64_t tag(const platform::Alert& alert);
+void setTag(platform::Alert& alert, std::int64_t value);
+// Whether the alert is shown as a sheet.
+bool sheet(const platform::Alert& alert);
+void setSheet(platform::Alert& alert, bool value);
+
+// Menus.
+std::int64_t tag(const platform::Menu& menu);
+void setTag(platform::Menu& menu, std::int64_t value);
+
+// Menu items.
+MenuItemCallback cuiMenuItemCallback(const platform::MenuItem& item);
+void setCuiMenuItemCallback(platform::MenuItem& item, MenuItemCallback callback);
+void* cuiMenuItemUserData(const platform::MenuItem& item);
+void setCuiMenuItemUserData(platform::MenuItem& item, void* userData);
+
+// Controls. The platform's controls are views.
+ControlCallback cuiControlCallback(const platform::View& control);
+void setCuiControlCallback(platform::View& control, ControlCallback callback);
+void* cuiControlUserData(const platform::View& control);
+void setCuiControlUserData(platform::View& control, void* userData);
+
+// Views.
+bool suspendDrawRect(const platform::View& view);
+void setSuspendDrawRect(platform::View& view, bool value);
+bool flipFlag(const platform::View& view);
+void setFlipFlag(platform::View& view, bool value);
+bool responderFlag(const platform::View& view);
+void setResponderFlag(platform::View& view, bool value);
+bool dragInsideFlag(const platform::View& view);
+void setDragInsideFlag(platform::View& view, bool value);
+platform::Ref<platform::Array> dragFileTypes(const platform::View& view);
+void setDragFileTypes(platform::View& view, platform::Ref<platform::Array> value);
+platform::Ref<platform::Array> dragFileExtensions(const platform::View& view);
+void setDragFileExtensions(platform::View& view, platform::Ref<platform::Array> value);
+
+} // namespace Additions

@@ -1,0 +1,35 @@
+#pragma once
+
+// The forms of the program's event callbacks, and the dialog callback that receives every event
+// no element callback takes.
+//
+// Installing callbacks (nothing in the runtime installs any; programs and tests do):
+//   DialogCallbackSet(callback)            the dialog callback, for every source
+//   AppEventFunctionSet(handler)           the program-wide application-event handler
+//   AppDelegateGet()->setDelegateCallback  the delegate's own application-event handler
+//   AllWindowsCallbackSet(callback)        the windows' shared callback
+//   WindowCallbackSet(tag, callback, data) one window's callback
+//   AllControlsCallbackSet(callback)       the controls' shared callback
+//   Additions::setCuiControlCallback       one control's callback (and its user data)
+//   Additions::setCuiMenuItemCallback      one menu item's callback (and its user data)
+
+#include "platform/Object.h"
+
+#include <cstdint>
+
+// (event code, tag of the element, tag of its window, an event-specific object or none)
+using DialogCallback = void (*)(std::int64_t event, std::int64_t tag, std::int64_t wndTag,
+                                const platform::Ref<platform::Object>& object);
+// (window tag, event code, user data)
+using WindowCallback = void (*)(std::int64_t wndTag, std::int64_t event, void* userData);
+// (control tag, window tag, user data)
+using ControlCallback = void (*)(std::int64_t tag, std::int64_t wndTag, void* userData);
+// (menu number, item number, user data)
+using MenuItemCallback = void (*)(std::int64_t menu, std::int64_t item, void* userData);
+
+// Installs the dialog callback; none removes it.
+void DialogCallbackSet(DialogCallback callback);
+DialogCallback DialogCallbackGet();
+// Calls the dialog callback when one is installed; answers whether it was called.
+bool DialogCallbackCall(std::int64_t event, std::int64_t tag, std::int64_t wndTag,
+                        const platform::Ref<platform::Object>& object);

@@ -1,0 +1,116 @@
+#pragma once
+
+// The numbers of the events the runtime hands to program callbacks, grouped by source.
+
+#include <cstdint>
+
+// A control sent its action.
+inline constexpr std::int64_t kControlActionEvent = 1;
+
+// Application events: the application delegate's notifications and questions.
+namespace AppEvent {
+inline constexpr std::int64_t WillFinishLaunching = 1;
+inline constexpr std::int64_t DidFinishLaunching = 2;
+inline constexpr std::int64_t ShouldTerminate = 3;
+inline constexpr std::int64_t ShouldTerminateAfterLastWindowClosed = 4;
+inline constexpr std::int64_t WillTerminate = 5;
+inline constexpr std::int64_t WillBecomeActive = 6;
+inline constexpr std::int64_t DidBecomeActive = 7;
+inline constexpr std::int64_t WillResignActive = 8;
+inline constexpr std::int64_t DidResignActive = 9;
+inline constexpr std::int64_t WillHide = 10;
+inline constexpr std::int64_t DidHide = 11;
+inline constexpr std::int64_t WillUnhide = 12;
+inline constexpr std::int64_t DidUnhide = 13;
+inline constexpr std::int64_t WillUpdate = 14;
+inline constexpr std::int64_t DidUpdate = 15;
+inline constexpr std::int64_t ShouldHandleReopen = 16;
+inline constexpr std::int64_t DockMenu = 17;
+inline constexpr std::int64_t DidChangeScreenParameters = 19;
+inline constexpr std::int64_t OpenFileWithoutUI = 20;
+inline constexpr std::int64_t OpenTempFile = 21;
+inline constexpr std::int64_t OpenUntitledFile = 22;
+inline constexpr std::int64_t ShouldOpenUntitledFile = 23;
+inline constexpr std::int64_t PrintFile = 24;
+inline constexpr std::int64_t PrintFiles = 25;
+inline constexpr std::int64_t DidRegisterForRemoteNotifications = 26;
+inline constexpr std::int64_t DidFailToRegisterForRemoteNotifications = 27;
+inline constexpr std::int64_t DidReceiveRemoteNotification = 28;
+inline constexpr std::int64_t DidDecodeRestorableState = 29;
+inline constexpr std::int64_t WillEncodeRestorableState = 30;
+inline constexpr std::int64_t WillContinueUserActivity = 31;
+inline constexpr std::int64_t DidFailToContinueUserActivity = 33;
+inline constexpr std::int64_t DidUpdateUserActivity = 34;
+inline constexpr std::int64_t DidChangeOcclusionState = 35;
+inline constexpr std::int64_t OpenFiles = 36;
+} // namespace AppEvent
+
+// Events of a window's content view, shared with the view events of interface elements.
+namespace ViewEvent {
+inline constexpr std::int64_t DrawRect = 2000;
+inline constexpr std::int64_t MouseDown = 2002;
+inline constexpr std::int64_t MouseDragged = 2003;
+inline constexpr std::int64_t MouseUp = 2004;
+inline constexpr std::int64_t MouseMoved = 2005;
+inline constexpr std::int64_t MouseEntered = 2006;
+inline constexpr std::int64_t MouseExited = 2007;
+inline constexpr std::int64_t RightMouseDown = 2008;
+inline constexpr std::int64_t RightMouseDragged = 2009;
+inline constexpr std::int64_t RightMouseUp = 2010;
+inline constexpr std::int64_t KeyDown = 2011;
+inline constexpr std::int64_t KeyUp = 2012;
+inline constexpr std::int64_t FlagsChanged = 2013;
+inline constexpr std::int64_t ResetCursorRects = 2015;
+inline constexpr std::int64_t DraggingEntered = 2016;
+inline constexpr std::int64_t DraggingExited = 2020;
+inline constexpr std::int64_t PerformDragOperation = 2022;
+inline constexpr std::int64_t DidChangeEffectiveAppearance = 2025;
+inline constexpr std::int64_t MenuForEvent = 2026;
+} // namespace ViewEvent
+
+// Window and panel events.
+namespace WindowEvent {
+inline constexpr std::int64_t WillPositionSheet = 10000;
+inline constexpr std::int64_t WillBeginSheet = 10001;
+inline constexpr std::int64_t DidEndSheet = 10002;
+inline constexpr std::int64_t WillResize = 10003;
+inline constexpr std::int64_t DidResize = 10004;
+inline constexpr std::int64_t WillStartLiveResize = 10005;
+inline constexpr std::int64_t DidEndLiveResize = 10006;
+inline constexpr std::int64_t WillMiniaturize = 10007;
+inline constexpr std::int64_t DidMiniaturize = 10008;
+inline constexpr std::int64_t DidDeminiaturize = 10009;
+inline constexpr std::int64_t WillUseStandardFrame = 10010;
+inline constexpr std::int64_t ShouldZoom = 10011;
+inline constexpr std::int64_t WillUseFullScreenContentSize = 10012;
+inline constexpr std::int64_t WillUseFullScreenPresentationOptions = 10013;
+inline constexpr std::int64_t WillEnterFullScreen = 10014;
+inline constexpr std::int64_t DidEnterFullScreen = 10015;
+inline constexpr std::int64_t WillExitFullScreen = 10016;
+inline constexpr std::int64_t DidExitFullScreen = 10017;
+inline constexpr std::int64_t DidFailToEnterFullScreen = 10022;
+inline constexpr std::int64_t DidFailToExitFullScreen = 10025;
+inline constexpr std::int64_t WillMove = 10026;
+inline constexpr std::int64_t DidMove = 10027;
+inline constexpr std::int64_t DidChangeScreen = 10028;
+inline constexpr std::int64_t ShouldClose = 10031;
+inline constexpr std::int64_t WillClose = 10032;
+inline constexpr std::int64_t DidBecomeKey = 10033;
+inline constexpr std::int64_t DidResignKey = 10034;
+inline constexpr std::int64_t DidBecomeMain = 10035;
+inline constexpr std::int64_t DidResignMain = 10036;
+inline constexpr std::int64_t DidUpdate = 10037;
+inline constexpr std::int64_t ShouldPopUpDocumentPathMenu = 10038;
+inline constexpr std::int64_t CanBecomeKey = 10039;
+inline constexpr std::int64_t DraggingEntered = 10040;
+inline constexpr std::int64_t DraggingExited = 10044;
+inline constexpr std::int64_t PerformDragOperation = 10046;
+inline constexpr std::int64_t MouseDown = 10050;
+inline constexpr std::int64_t MouseUp = 10053;
+inline constexpr std::int64_t KeyDown = 10054;
+inline constexpr std::int64_t KeyUp = 10055;
+inline constexpr std::int64_t FlagsChanged = 10056;
+inline constexpr std::int64_t MouseEntered = 10057;
+inline constexpr std::int64_t MouseExited = 10058;
+inline constexpr std::int64_t AwakeFromNib = 10059;
+} // namespace WindowEvent

@@ -1,0 +1,108 @@
+#include "runtime/shell/FileDrop.h"
+
+#include "runtime/shell/CUI_DialogEvent.h"
+#include "runtime/shell/Callbacks.h"
+#include "runtime/shell/WindowOperations.h"
+
+#include "platform/Array.h"
+#include "platform/DraggingInfo.h"
+#include "platform/Pasteboard.h"
+#include "platform/String.h"
+#include "platform/URL.h"
+#include "platform/Workspace.h"
+
+using platform::Array;
+using platform::Ref;
+using platform::String;
+
+namespace {
+
+// The paths of the dropped files; none when the drag offers no file names.
+Ref<Array> droppedPaths(const platform::DraggingInfo& drag) {
+    const auto pasteboard = drag.draggingPasteboard();
+    return pasteboard ? std::dynamic_pointer_cast<Array>(pasteboard->propertyListForType(
+                            *String::fromUtf8(platform::FilenamesPboardType)))
+                      : nullptr;
+}
+
+bool passes(const String& path, const FileDropTarget& target) {
+    if (target.fileTypes) {
+        const auto workspace = platform::Workspace::sharedWorkspace();
+        const auto type = workspace->typeOfFile(path);
+        for (const auto& wanted : *target.fileTypes)
+            if (const auto name = std::dynamic_pointer_cast<String>(wanted);
+                type && name && workspace->typeConformsToType(*type, *name))
+                return true;
+        return false;
+    }
+    if (target.fileExtensions) {
+        const auto extension = path.pathExtension();
+        return !extension->isEmpty() && target.fileExtensions->containsObject(extension);
+    }
+    return target.passesWithoutLists;
+}
+
+Ref<Array> fileURLs(const Array& paths) {
+    const auto urls = Array::arrayWithCapacity(paths.count());
+    for (const auto& path : paths)
+        if (const auto text = std::dynamic_pointer_cast<String>(path))
+            urls->addObject(platform::URL::fileURLWithPath(*text));
+    return urls;
+}
+
+void clearDropRecord() {
+    DialogEventSetDragInfo(nullptr);
+    DialogEventSetArrayObj(nullptr);
+    DialogEventSetUrlObj(nullptr);
+}
+
+} // namespace
+
+std::uint64_t FileDropEntered(const FileDropTarget& target,
+                              const Ref<platform::DraggingInfo>& drag) {
+    DialogEventSetLongVal(0);
+    CurrentOutputWindowTagSet(target.wndTag);
+    const auto paths = drag ? droppedPaths(*drag) : nullptr;
+    if (!paths || paths->count() == 0)
+        return 0;
+    DialogEventSetDragInfo(drag);
+    for (const auto& path : *paths) {
+        const auto text = std::dynamic_pointer_cast<String>(path);
+        if (!text || !passes(*text, target)) {
+            // A refused drag leaves nothing of itself in the record.
+            DialogEventSetDragInfo(nullptr);
+            return 0;
+        }
+    }
+    const auto urls = fileURLs(*paths);
+    DialogEventSetArrayObj(urls);
+    DialogEventSetUrlObj(std::static_pointer_cast<platform::URL>(urls->firstObject()));
+    if (target.setDragInside)
+        target.setDragInside(true);
+    DialogEventSetLongVal(static_cast<std::int64_t>(platform::DragOperation::Link));
+    DialogCallbackCall(target.enteredEvent, target.tag, target.wndTag, nullptr);
+    clearDropRecord();
+    return static_cast<std::uint64_t>(DialogEventLongVal());
+}
+
+void FileDropExited(const FileDropTarget& target, const Ref<platform::DraggingInfo>& drag) {
+    CurrentOutputWindowTagSet(target.wndTag);
+    DialogEventSetDragInfo(drag);
+    if (target.setDragInside)
+        target.setDragInside(false);
+    DialogCallbackCall(target.exitedEvent, target.tag, target.wndTag, nullptr);
+    clearDropRecord();
+}
+
+bool FileDropPerform(const FileDropTarget& target, const Ref<platform::DraggingInfo>& drag) {
+    CurrentOutputWindowTagSet(target.wndTag);
+    const auto paths = drag ? droppedPaths(*drag) : nullptr;
+    const auto urls = paths ? fileURLs(*paths) : Array::array();
+    DialogEventSetArrayObj(urls);
+    DialogEventSetUrlObj(std::static_pointer_cast<platform::URL>(urls->firstObject()));
+    DialogEventSetDragInfo(drag);
+    DialogEventSetBoolVal(false);
+    DialogCallbackCall(target.performEvent, target.tag, target.wndTag, nullptr);
+    FileDropExited(target, drag);
+    return true;
+}

@@ -1,0 +1,69 @@
+#pragma once
+
+// Windows named by integer tags: opening, lookups, the current output window, and the
+// process-wide state they share. A window's tag is the absolute value of the tag it was opened
+// with; 0 names no window. The lookups answer absent for a tag nothing has, and do nothing else.
+
+#include "runtime/shell/Callbacks.h"
+#include "runtime/shell/Tags.h"
+
+#include "platform/Geometry.h"
+#include "platform/Object.h"
+
+#include <cstdint>
+
+namespace platform {
+class Array;
+class Color;
+class String;
+class View;
+class Window;
+} // namespace platform
+
+// The absolute tag of the window last opened or last addressed by an event; 0 at first. It is
+// what the console, the view lookup and sheets mean by the current window. It is not cleared
+// when its window closes.
+std::int64_t CurrentOutputWindowTag();
+// Stores the absolute value of the tag.
+void CurrentOutputWindowTagSet(std::int64_t tag);
+
+// When set, the next window created is a WindowSC; creating or reopening a window clears it.
+bool WindowSubclassRequest();
+void WindowSubclassRequestSet(bool request);
+
+// The popover registry: a list of dictionaries, each mapping the decimal text of a tag to a
+// popover. The platform has no popovers, so nothing adds to it; the lookups still read it.
+platform::Ref<platform::Array> PopoverRegistry();
+
+// Opens the window with the tag: creates it on first use, else retitles, resizes (unless the
+// rectangle is empty) and restyles (unless the style is kParamNotGiven) the one that exists. A
+// tag of 1 or more shows the window in front as key; 0 or less orders it out. The window
+// becomes the current output window. Does nothing but post an error notice when a popover
+// has the tag, and nothing at all for a tag above kObjectThreshold, which names nothing.
+void WindowOpen(std::int64_t tag, const platform::Ref<platform::String>& title, std::int64_t style,
+                platform::Rect contentRect);
+// Creates a hidden window for the tag: an empty rectangle gives 550 x 400 at (0, 0), and a
+// rectangle at (0, 0) is centred. The window is kept in the application delegate's list until
+// it closes.
+platform::Ref<platform::Window> WindowCreate(std::int64_t tag, platform::Rect contentRect);
+// The window with the absolute value of the tag, or the window referred to.
+platform::Ref<platform::Window> WindowWithTag(const TagOrRef& tag);
+// The popover registered under the tag, or the one referred to; absent for every other tag.
+platform::Ref<platform::Object> PopoverWithTag(const TagOrRef& tag);
+// Answers true, after posting an error notice, when a popover has the (absolute) tag.
+bool WindowTagCheck(std::int64_t tag);
+// The window, or else the popover, of the current output window tag.
+platform::Ref<platform::Object> CurrentWindowObject();
+// The content view of the current window object.
+platform::Ref<platform::View> CurrentContentView();
+// The frontmost of the application's windows.
+platform::Ref<platform::Window> FrontWindow();
+// With a tag other than 0, its window or popover, leaving the tag alone. With 0, the current
+// window object or else the front window, writing its tag back into the argument.
+platform::Ref<platform::Object> WindowResolve(std::int64_t& tag);
+void WindowCenter(std::int64_t tag);
+void WindowSetBackgroundColor(std::int64_t tag, const platform::Ref<platform::Color>& color);
+// The tag of the view's window; 0 when it has none.
+std::int64_t ViewWindowTag(const platform::View& view);
+// Installs the callback and user data of the window with the tag; nothing when there is none.
+void WindowCallbackSet(std::int64_t tag, WindowCallback callback, void* userData);

@@ -1,0 +1,130 @@
+#pragma once
+
+// Shared set-up of the shell tests: recorders for every kind of callback, and a fixture that
+// starts each test with no callback installed and closes the windows the test opened.
+
+#include "runtime/shell/CUI_AppDelegate.h"
+#include "runtime/shell/CUI_ControlTarget.h"
+#include "runtime/shell/CUI_WindowDelegate.h"
+#include "runtime/shell/Callbacks.h"
+#include "runtime/shell/WindowOperations.h"
+
+#include "platform/Application.h"
+#include "platform/Array.h"
+#include "platform/MainQueue.h"
+#include "platform/Window.h"
+#include "platform/testing/ShownAlert.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <vector>
+
+namespace shelltest {
+
+// Which receiver heard an event, with what.
+enum class Receiver { Dialog, Window, AllWindows, Control, AllControls, Delegate, AppFunction };
+
+struct Heard {
+    Receiver receiver;
+    std::int64_t event;
+    std::int64_t tag;
+    std::int64_t wndTag;
+    platform::Ref<platform::Object> object;
+    void* userData;
+};
+
+inline std::vector<Heard>& heard() {
+    static std::vector<Heard> calls;
+    return calls;
+}
+
+// What a callback does while it runs, for the tests that answer questions.
+inline std::function<void()>& whileHeard() {
+    static std::function<void()> action;
+    return action;
+}
+
+inline void record(Heard call) {
+    heard().push_back(std::move(call));
+    if (whileHeard())
+        whileHeard()();
+}
+
+inline void dialogCallback(std::int64_t event, std::int64_t tag, std::int64_t wndTag,
+                           const platform::Ref<platform::Object>& object) {
+    record({Receiver::Dialog, event, tag, wndTag, object, nullptr});
+}
+inline void windowCallback(std::int64_t wndTag, std::int64_t event, void* userData) {
+    record({Receiver::Window, event, 0, wndTag, nullptr, userData});
+}
+inline void allWindowsCallback(std::int64_t wndTag, std::int64_t event, void* userData) {
+    record({Receiver::AllWindows, event, 0, wndTag, nullptr, userData});
+}
+inline void controlCallback(std::int64_t tag, std::int64_t wndTag, void* userData) {
+    record({Receiver::Control, 1, tag, wndTag, nullptr, userData});
+}
+inline void allControlsCallback(std::int64_t tag, std::int64_t wndTag, void* userData) {
+    record({Receiver::AllControls, 1, tag, wndTag, nullptr, userData});
+}
+inline void delegateCallback(std::int64_t event, void* userData) {
+    record({Receiver::Delegate, event, 0, 0, nullptr, userData});
+}
+inline void appFunction(std::int64_t event, const platform::Ref<platform::Object>& object) {
+    record({Receiver::AppFunction, event, 0, 0, object, nullptr});
+}
+
+// Lets the event loop run until every queued alert has been shown and answered: a modal run of a
+// fresh window that ends once no alert is up any more. The caller scripts that run (with no
+// steps) and then each alert. Answers the alerts seen, in order; an alert that shows the same
+// texts as the one before it counts once.
+inline std::vector<platform::testing::ShownAlert> runUntilAlertsAnswered() {
+    const auto window = std::make_shared<platform::Window>(platform::Rect{100, 100, 200, 100},
+                                                           platform::WindowStyleMask::Titled);
+    std::vector<platform::testing::ShownAlert> seen;
+    std::function<void()> check = [&] {
+        const auto alert = platform::testing::shownAlert();
+        if (!alert) {
+            platform::Application::shared()->stopModal();
+            return;
+        }
+        if (seen.empty() || seen.back().messageText != alert->messageText ||
+            seen.back().informativeText != alert->informativeText)
+            seen.push_back(*alert);
+        platform::MainQueue::async(check);
+    };
+    platform::MainQueue::async(check);
+    platform::Application::shared()->runModalForWindow(window);
+    window->close();
+    return seen;
+}
+
+class ShellTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        AppEnsureDelegate();
+        reset();
+    }
+    void TearDown() override {
+        reset();
+        // Copied: closing takes each window out of the list.
+        const auto windows = platform::Array::arrayWithArray(*AppDelegateGet()->windows());
+        for (const auto& window : *windows)
+            std::static_pointer_cast<platform::Window>(window)->close();
+        reset();
+    }
+
+private:
+    static void reset() {
+        DialogCallbackSet(nullptr);
+        AllWindowsCallbackSet(nullptr);
+        AllControlsCallbackSet(nullptr);
+        AppEventFunctionSet(nullptr);
+        AppDelegateGet()->setDelegateCallback(nullptr);
+        CurrentOutputWindowTagSet(0);
+        heard().clear();
+        whileHeard() = nullptr;
+    }
+};
+
+} // namespace shelltest
