@@ -1,0 +1,210 @@
+// The console in its window: which window receives prints, how a window gets its console, and
+// the print, attribute, pen and clear operations as programs call them.
+
+#include "ConsoleWindowTesting.h"
+
+#include "runtime/console/CUI_PrintToWindowScrollView.h"
+#include "runtime/console/ConsoleOperations.h"
+#include "runtime/console/NamedColors.h"
+
+#include "platform/AttributedString.h"
+#include "platform/ClipView.h"
+#include "platform/Color.h"
+#include "platform/Dictionary.h"
+#include "platform/Font.h"
+#include "platform/MutableString.h"
+#include "platform/Number.h"
+#include "platform/ParagraphStyle.h"
+
+using namespace console_testing;
+using platform::Ref;
+
+namespace {
+
+const std::u16string marker(1, CUI_PrintToWindowView::NoNewlineMarker);
+
+Ref<platform::String> markerString() {
+    return platform::String::create(marker);
+}
+
+std::u16string printed(const CUI_PrintToWindowView& console) {
+    return console.textString() ? console.textString()->utf16() : std::u16string();
+}
+
+// The print window.
+
+using PrintWindow = ConsoleWindowTest;
+
+TEST_F(PrintWindow, TheFirstPrintWithNoWindowOpensTheDefaultPrintWindow) {
+    ConsolePrint({utf8("Hello")});
+    const auto window = WindowWithTag(999999);
+    ASSERT_TRUE(window);
+    EXPECT_EQ(window->title()->utf16(), u"\u2022 Print to Window \u2022");
+    EXPECT_EQ(window->title()->length(), 19u);
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_EQ(window->contentView()->frame().size, (platform::Size{550, 400}));
+    EXPECT_EQ(CurrentOutputWindowTag(), 999999);
+    EXPECT_EQ(GetPrintWindow(), window);
+    EXPECT_EQ(printed(*ConsoleForWindowTag(999999)), u"Hello\n");
+    EXPECT_EQ(platform::Application::shared()->windows().size(), 1u);
+}
+
+TEST_F(PrintWindow, PrintsGoToTheWindowLastOpened) {
+    WindowOpen(1, utf8("Pondaro"), kParamNotGiven, {});
+    ConsolePrint({utf8("one")});
+    WindowOpen(2, utf8("Second"), kParamNotGiven, {});
+    ConsolePrint({utf8("two")});
+    EXPECT_EQ(printed(*ConsoleForWindowTag(1)), u"one\n");
+    EXPECT_EQ(printed(*ConsoleForWindowTag(2)), u"two\n");
+    EXPECT_FALSE(WindowWithTag(999999));
+}
+
+TEST_F(PrintWindow, WithoutACurrentOutputWindowTheFrontWindowPrints) {
+    WindowOpen(1, utf8("Pondaro"), kParamNotGiven, {});
+    CurrentOutputWindowTagSet(0);
+    ConsolePrint({utf8("front")});
+    EXPECT_EQ(printed(*ConsoleForWindowTag(1)), u"front\n");
+    EXPECT_FALSE(WindowWithTag(999999));
+}
+
+TEST_F(PrintWindow, AskingForTheConsoleOfAMissingWindowOpensNothing) {
+    EXPECT_FALSE(ConsoleForWindowTag(0));
+    EXPECT_FALSE(ConsoleForWindowTag(42));
+    WindowOpen(42, utf8("Closed"), kParamNotGiven, {});
+    WindowWithTag(42)->close();
+    EXPECT_FALSE(ConsoleForWindowTag(42));
+    EXPECT_TRUE(platform::Application::shared()->windows().empty());
+}
+
+// A window's console.
+
+using WindowConsole = ConsoleWindowTest;
+
+TEST_F(WindowConsole, AWindowHasOneConsoleFillingItsContentBelowItsOtherViews) {
+    WindowOpen(1, utf8("Pondaro"), kParamNotGiven, {0, 0, 600, 300});
+    const auto window = WindowWithTag(1);
+    const auto control = std::make_shared<platform::View>(platform::Rect{10, 10, 50, 20});
+    window->contentView()->addSubview(control);
+
+    const auto console = ConsoleViewOfWindow(window);
+    ASSERT_TRUE(console);
+    EXPECT_EQ(ConsoleViewOfWindow(window), console);
+    EXPECT_EQ(ConsoleForWindowTag(1), console);
+    EXPECT_EQ(ConsoleForWindowTag(-1), console);
+
+    const auto& subviews = window->contentView()->subviews();
+    ASSERT_EQ(subviews.size(), 2u);
+    const auto scrollView = subviews[0]->as<CUI_PrintToWindowScrollView>();
+    ASSERT_TRUE(scrollView) << "the console goes below the views already there";
+    EXPECT_EQ(subviews[1], control);
+    EXPECT_EQ(console->scrollView(), scrollView);
+    EXPECT_EQ(scrollView->documentView(), console);
+    EXPECT_EQ(scrollView->frame(), window->contentView()->bounds());
+    EXPECT_EQ(console->frame().width(), scrollView->contentView()->bounds().width());
+    EXPECT_EQ(console->textInset(), 3.0);
+}
+
+TEST_F(WindowConsole, FollowsTheWindowWhenItIsResized) {
+    WindowOpen(1, utf8("Pondaro"), kParamNotGiven, {0, 0, 400, 300});
+    const auto console = ConsoleForWindowTag(1);
+    ConsolePrint({utf8("kept")});
+    const platform::Point itemPoint = console->items()[0]->pt();
+    WindowOpen(1, nullptr, kParamNotGiven, {0, 0, 700, 500});
+    const auto scrollView = console->scrollView();
+    EXPECT_EQ(scrollView->frame().size, (platform::Size{700, 500}));
+    EXPECT_EQ(console->frame().width(), scrollView->contentView()->bounds().width());
+    EXPECT_EQ(console->items()[0]->pt(), itemPoint);
+}
+
+// Printing.
+
+using ConsolePrinting = ConsoleWindowTest;
+
+TEST_F(ConsolePrinting, JoinsItsValuesIntoOneLine) {
+    struct Case {
+        const char* name;
+        std::initializer_list<Ref<platform::Object>> values;
+        std::u16string text;
+    };
+    const Case cases[] = {
+        {"strings without separators", {utf8("Score:"), utf8(" 3")}, u"Score: 3\n"},
+        {"an integer number as its digits", {platform::Number::numberWithInteger(7)}, u"7\n"},
+        {"a negative integer", {utf8("x"), platform::Number::numberWithInteger(-12)}, u"x-12\n"},
+        {"a double", {platform::Number::numberWithDouble(2.5)}, u"2.5\n"},
+        {"no values", {}, u"\n"},
+        {"an empty string", {utf8("")}, u"\n"},
+        {"values up to the first absent one", {utf8("a"), nullptr, utf8("b")}, u"a\n"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        ConsoleClear();
+        ConsolePrint(c.values);
+        EXPECT_EQ(printed(*ConsoleForWindowTag(0)), c.text);
+    }
+}
+
+TEST_F(ConsolePrinting, TheMarkerKeepsTheLineOpenForTheNextPrint) {
+    ConsolePrint({utf8("Your hand: "), markerString()});
+    ConsolePrint({utf8("A 3 7")});
+    const auto console = ConsoleForWindowTag(0);
+    EXPECT_EQ(printed(*console), u"Your hand: " + marker + u"A 3 7\n");
+    const auto& items = console->items();
+    ASSERT_EQ(items.size(), 3u);
+    EXPECT_EQ(items[1]->string()->utf16(), u"A 3 7");
+    EXPECT_EQ(items[1]->pt().y, items[0]->pt().y) << "continued on the same line";
+    EXPECT_GT(items[1]->pt().x, items[0]->pt().x);
+    EXPECT_GT(items[2]->pt().y, items[1]->pt().y);
+}
+
+TEST_F(ConsolePrinting, ThePenPositionIsWhereTheNextPrintStarts) {
+    ConsoleSetPenPosition(30, 50);
+    ConsolePrint({utf8("here")});
+    const auto& items = ConsoleForWindowTag(0)->items();
+    ASSERT_FALSE(items.empty());
+    EXPECT_EQ(items[0]->pt(), (platform::Point{30, 50}));
+}
+
+TEST_F(ConsolePrinting, ClearEmptiesTheConsole) {
+    ConsolePrint({utf8("gone")});
+    ConsoleClear();
+    EXPECT_TRUE(ConsoleForWindowTag(0)->items().empty());
+}
+
+// Attributes.
+
+class TextAttributes : public ConsoleWindowTest {
+protected:
+    void SetUp() override {
+        ConsoleWindowTest::SetUp();
+        console = ConsoleViewOfWindow(GetPrintWindow());
+    }
+    Ref<platform::Object> attribute(const Ref<platform::String>& key) const {
+        return console->currentAttributes()->objectForKey(key);
+    }
+    double fontSize() const {
+        return attribute(platform::FontAttributeName())->as<platform::Font>()->pointSize();
+    }
+    double tabInterval() const {
+        return attribute(platform::ParagraphStyleAttributeName())
+            ->as<platform::ParagraphStyle>()
+            ->defaultTabInterval();
+    }
+
+    Ref<CUI_PrintToWindowView> console;
+};
+
+TEST_F(TextAttributes, WhatIsNotGivenKeepsItsValue) {
+    ConsoleSetText(nullptr, 20, nullptr, ColorYellow(), 2, 40);
+    ConsoleSetText(nullptr, 0, ColorRed(), nullptr);
+    EXPECT_EQ(fontSize(), 20);
+    EXPECT_TRUE(platform::isEqual(attribute(platform::ForegroundColorAttributeName()), ColorRed()));
+    EXPECT_TRUE(
+        platform::isEqual(attribute(platform::BackgroundColorAttributeName()), ColorYellow()));
+    EXPECT_EQ(console->currentAlignment(), 2);
+    EXPECT_EQ(tabInterval(), 40.0);
+    ConsoleSetText(nullptr, -1, nullptr, nullptr, 0);
+    EXPECT_EQ(fontSize(), 20) << "a size of 0 or less is no size";
+    EXPECT_EQ(console->currentAlignment(), 0) << "alignment 0 is given, not omitted";
+}
+
+} // namespace
