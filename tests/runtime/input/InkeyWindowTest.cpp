@@ -1,0 +1,204 @@
+// The modal key input, pressed with real key events: the key it answers with and without a key
+// format, how its window fits its prompt and cursor, and the cursor blinking while it waits.
+
+#include "InputTesting.h"
+
+#include "runtime/input/InputOperations.h"
+#include "runtime/input/QVInkeyFormat.h"
+#include "runtime/input/QVInkeyWindow.h"
+#include "runtime/shell/CUI_AppDelegate.h"
+#include "runtime/shell/CUI_Event.h"
+#include "runtime/shell/Tags.h"
+
+#include "platform/CharacterSet.h"
+#include "platform/Event.h"
+#include "platform/RunLoop.h"
+#include "platform/String.h"
+#include "platform/TextField.h"
+#include "platform/Timer.h"
+#include "platform/Window.h"
+#include "platform/testing/ModalScript.h"
+#include "platform/testing/UserActions.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <optional>
+#include <string>
+
+using namespace inputtest;
+using platform::Point;
+using platform::Rect;
+using platform::Ref;
+using platform::String;
+using platform::testing::Key;
+using platform::testing::ModalScript;
+
+namespace {
+
+constexpr std::int64_t NG = kParamNotGiven;
+
+std::optional<std::string> keyInput(const char* prompt = "Key? ") {
+    const auto answer = InkeyWindowRun(NG, NG, prompt ? String::fromUtf8(prompt) : nullptr);
+    return answer ? std::optional<std::string>(answer->utf8()) : std::nullopt;
+}
+
+Ref<QVInkeyWindow> lastWindow() {
+    return std::dynamic_pointer_cast<QVInkeyWindow>(AppDelegateGet()->inkeyWnd());
+}
+
+} // namespace
+
+using KeyInput = InputTest;
+
+TEST_F(KeyInput, WithoutAFormatAnyKeyAnswersItsCharacters) {
+    // The first key ends the wait: an upper-case letter is typed with Shift held.
+    for (const char* typed : {"a", "A", "7", " "}) {
+        ModalScript script;
+        script.run().type(typed);
+        EXPECT_EQ(keyInput(), typed);
+        ASSERT_TRUE(CUI_Event::shared().nsEvent());
+        EXPECT_EQ(CUI_Event::shared().nsEvent()->characters()->utf8(), typed);
+        EXPECT_FALSE(lastWindow()->isVisible());
+        EXPECT_EQ(lastWindow()->cursorTimer(), nullptr);
+    }
+}
+
+TEST_F(KeyInput, AKeyFormatConvertsAndFiltersTheKey) {
+    struct Case {
+        const char* characters;
+        std::int64_t pass;
+        std::int64_t caseOption;
+        const char* typed;
+        std::optional<std::string> answer;
+    };
+    const Case cases[] = {
+        // Upper-case letters only: a lower-case key is accepted in upper case, a digit refused.
+        {"ABCDEFGHIJKLMNOPQRSTUVWXYZ", NG, 3, "7q", "Q"},
+        {"abc", NG, 2, "xB", "b"},
+        {"abc", NG, NG, "dC", "C"},
+        // Refusing x, y and z in either case.
+        {"xyz", 0, NG, "xYw", "w"},
+        // Case-sensitive: only a lower-case q.
+        {"q", 1, 1, "Qq", "q"},
+    };
+    for (const Case& c : cases) {
+        KeyFormatDefine(String::fromUtf8(c.characters), c.pass, c.caseOption);
+        ModalScript script;
+        script.run().type(c.typed);
+        EXPECT_EQ(keyInput(), c.answer) << c.characters << " / " << c.typed;
+    }
+}
+
+TEST_F(KeyInput, EscapeAnswersNothingWhateverTheFormat) {
+    ModalScript script;
+    script.run().press(Key::Escape);
+    EXPECT_EQ(keyInput(), std::nullopt);
+    KeyFormatDefine(String::fromUtf8("abc"), NG, 3);
+    script.run().type("9").press(Key::Escape);
+    EXPECT_EQ(keyInput(), std::nullopt);
+}
+
+TEST_F(KeyInput, KeyFormatDefineBuildsTheAcceptedSetAndNoCharactersClearIt) {
+    KeyFormatDefine(String::fromUtf8("m"), NG, NG);
+    auto format = currentKeyFormat();
+    ASSERT_TRUE(format);
+    EXPECT_TRUE(format->pass());
+    EXPECT_EQ(format->caseOption(), 0);
+    EXPECT_EQ(format->characters()->utf8(), "m");
+    EXPECT_TRUE(format->characterSet()->characterIsMember(u'm'));
+    EXPECT_TRUE(format->characterSet()->characterIsMember(u'M'));
+    EXPECT_FALSE(format->characterSet()->characterIsMember(u'n'));
+
+    KeyFormatDefine(String::fromUtf8("m"), 0, 1);
+    format = currentKeyFormat();
+    EXPECT_FALSE(format->characterSet()->characterIsMember(u'm'));
+    EXPECT_TRUE(format->characterSet()->characterIsMember(u'M'));
+
+    KeyFormatDefine(nullptr, NG, NG);
+    EXPECT_EQ(currentKeyFormat(), nullptr);
+}
+
+TEST_F(KeyInput, TheWindowFitsThePromptAndTheCursorAndMayBeNarrow) {
+    const double cursorWidth = textWidth("_") + 5;
+    struct Case {
+        const char* prompt;
+    };
+    const Case cases[] = {{nullptr}, {""}, {"K"}, {"Press any key to go on: "}};
+    for (const Case& c : cases) {
+        const auto window = QVInkeyWindow::initWithPromptXY(
+            c.prompt ? String::fromUtf8(c.prompt) : nullptr, NG, NG);
+        const double promptWidth = c.prompt ? textWidth(c.prompt) : 0;
+        const double cursorX = promptWidth > 0 ? 15 + promptWidth : 10;
+        const std::string label = c.prompt ? c.prompt : "(none)";
+        EXPECT_EQ(window->promptLabel()->frame(),
+                  Rect(8, 10, promptWidth > 0 ? promptWidth + 5 : 4, 16))
+            << label;
+        EXPECT_EQ(window->cursorLabel()->frame(), Rect(cursorX, 10, cursorWidth, 16)) << label;
+        EXPECT_EQ(window->frame().size,
+                  (platform::Size{std::max(40.0, cursorX + cursorWidth + 10), 36}))
+            << label;
+        EXPECT_EQ(window->cursorLabel()->stringValue()->utf8(), "_");
+        window->close();
+    }
+    EXPECT_LT(10 + cursorWidth + 10, 40) << "without a prompt the minimum must apply";
+}
+
+TEST_F(KeyInput, IsPlacedAsTheLineInputIs) {
+    const auto game = frontWindow(Rect(100, 120, 500, 300));
+    ModalScript script;
+    script.run().type("z");
+    EXPECT_EQ(InkeyWindowRun(300, 70, nullptr)->utf8(), "z");
+    EXPECT_EQ(lastWindow()->frame().origin, (Point{400, 350}));
+    game->close();
+}
+
+TEST_F(KeyInput, TheCursorBlinksWhileTheWindowWaitsForAKey) {
+    // Watches the cursor from inside the modal run and presses a key after it has changed
+    // three times.
+    int changes = 0;
+    std::optional<bool> lastHidden;
+    Ref<QVInkeyWindow> watched;
+    const auto watcher = platform::Timer::timerWithTimeIntervalRepeatsBlock(
+        0.02, true, [&](const Ref<platform::Timer>& timer) {
+            const auto window = lastWindow();
+            if (!window || !window->isVisible())
+                return;
+            watched = window;
+            const bool hidden = window->cursorLabel()->isHidden();
+            if (lastHidden && *lastHidden != hidden)
+                ++changes;
+            lastHidden = hidden;
+            if (changes == 3) {
+                timer->invalidate();
+                platform::testing::UserActions::typeCharacter(window, U'k');
+            }
+        });
+    platform::RunLoop::addTimerForMode(watcher, platform::RunLoopMode::ModalPanel);
+    ModalScript script;
+    script.run();
+
+    EXPECT_EQ(keyInput(), "k");
+    EXPECT_EQ(changes, 3);
+    ASSERT_TRUE(watched);
+    EXPECT_EQ(watched->cursorTimer(), nullptr);
+    watcher->invalidate();
+}
+
+TEST_F(KeyInput, ClosingTheWindowStopsTheBlinking) {
+    // A run that ends without a key, as when the modal run is aborted from outside.
+    const auto stopper = platform::Timer::timerWithTimeIntervalRepeatsBlock(
+        0.01, true, [](const Ref<platform::Timer>& timer) {
+            if (const auto window = lastWindow(); window && window->cursorTimer()) {
+                timer->invalidate();
+                platform::Application::shared()->abortModal();
+            }
+        });
+    platform::RunLoop::addTimerForMode(stopper, platform::RunLoopMode::ModalPanel);
+    ModalScript script;
+    script.run();
+    EXPECT_EQ(keyInput(), std::nullopt);
+    ASSERT_TRUE(lastWindow());
+    EXPECT_EQ(lastWindow()->cursorTimer(), nullptr);
+    stopper->invalidate();
+}

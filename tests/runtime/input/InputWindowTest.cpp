@@ -1,0 +1,297 @@
+// The modal line input, typed with real key events: what it answers, how its window fits and
+// places itself, and the input formats it applies.
+
+#include "InputTesting.h"
+
+#include "runtime/input/CUI_ControlFormatter.h"
+#include "runtime/input/InputOperations.h"
+#include "runtime/input/QVInputFormat.h"
+#include "runtime/input/QVInputWindow.h"
+#include "runtime/shell/CUI_AppDelegate.h"
+#include "runtime/shell/Tags.h"
+
+#include "platform/Application.h"
+#include "platform/Screen.h"
+#include "platform/String.h"
+#include "platform/TextField.h"
+#include "platform/View.h"
+#include "platform/Window.h"
+#include "platform/testing/ModalScript.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <optional>
+#include <string>
+
+using namespace inputtest;
+using platform::Point;
+using platform::Rect;
+using platform::Ref;
+using platform::String;
+using platform::testing::Key;
+using platform::testing::ModalScript;
+
+namespace {
+
+constexpr std::int64_t NG = kParamNotGiven;
+
+// The game's call: an empty filter and the other format arguments omitted.
+Ref<String> input(const char* prompt, std::int64_t x = NG, std::int64_t y = NG) {
+    return InputWindowRun(x, y, prompt ? String::fromUtf8(prompt) : nullptr, String::create(), NG,
+                          NG, NG);
+}
+
+std::optional<std::string> text(const Ref<String>& answer) {
+    return answer ? std::optional<std::string>(answer->utf8()) : std::nullopt;
+}
+
+Ref<QVInputWindow> lastWindow() {
+    return std::dynamic_pointer_cast<QVInputWindow>(AppDelegateGet()->inputWnd());
+}
+
+} // namespace
+
+using LineInput = InputTest;
+
+TEST_F(LineInput, ReturnAnswersTheTypedTextAndEscapeAnswersNothing) {
+    struct Case {
+        const char* typed;
+        Key end;
+        std::optional<std::string> answer;
+    };
+    const Case cases[] = {
+        {"Ann", Key::Return, "Ann"},
+        {"", Key::Return, ""},
+        {"Ann", Key::Escape, std::nullopt},
+        {"", Key::Escape, std::nullopt},
+    };
+    for (const Case& c : cases) {
+        ModalScript script;
+        script.run().type(c.typed).press(c.end);
+        EXPECT_EQ(text(input("Name? ")), c.answer) << c.typed;
+    }
+}
+
+TEST_F(LineInput, TheWindowAndTheConfirmedTextStayWithTheDelegate) {
+    ModalScript script;
+    script.run().type("7").press(Key::Return);
+    input("What card do you want? ");
+    const auto window = lastWindow();
+    ASSERT_TRUE(window);
+    EXPECT_FALSE(window->isVisible());
+    EXPECT_EQ(AppDelegateGet()->inputResponseString()->utf8(), "7");
+    EXPECT_EQ(window->label()->stringValue()->utf8(), "What card do you want? ");
+
+    // A cancelled input leaves the earlier text in the delegate but answers nothing.
+    script.run().type("8").press(Key::Escape);
+    EXPECT_EQ(input("Again? "), nullptr);
+    EXPECT_NE(lastWindow(), window);
+    EXPECT_EQ(AppDelegateGet()->inputResponseString()->utf8(), "7");
+}
+
+TEST_F(LineInput, TheWindowFitsTheLabelAndTheFieldToTheirTexts) {
+    struct Case {
+        const char* prompt;
+        const char* typed;
+        int backspaces;
+    };
+    const Case cases[] = {
+        {nullptr, "", 0},
+        {"", "Ann", 0},
+        {nullptr, "A much longer name than fits", 0},
+        {"What card do you want? ", "", 0},
+        {"What card do you want? ", "Q", 0},
+        {"Name? ", "A much longer name than fits", 0},
+        // Deleting narrows the window again, never below 110.
+        {nullptr, "A much longer name than fits", 27},
+        {"Name? ", "A much longer name than fits", 20},
+    };
+    for (const Case& c : cases) {
+        ModalScript script;
+        script.run().type(c.typed);
+        for (int i = 0; i < c.backspaces; ++i)
+            script.press(Key::Backspace);
+        script.press(Key::Return);
+        const auto answer = input(c.prompt);
+        ASSERT_TRUE(answer);
+        const auto window = lastWindow();
+
+        const double promptWidth = c.prompt ? textWidth(c.prompt) : 0;
+        const double fieldX = promptWidth > 0 ? 15 + promptWidth : 10;
+        const double fieldWidth = textWidth(answer->utf8()) + 5;
+        const std::string label = c.prompt ? c.prompt : "(none)";
+        EXPECT_EQ(window->label()->frame(), Rect(8, 10, promptWidth > 0 ? promptWidth + 5 : 4, 16))
+            << label;
+        EXPECT_EQ(window->field()->frame(), Rect(fieldX, 10, fieldWidth, 16)) << label;
+        EXPECT_EQ(window->frame().size,
+                  (platform::Size{std::max(110.0, fieldX + fieldWidth + 10), 36}))
+            << label << " + " << answer->utf8();
+    }
+    EXPECT_GT(textWidth("A much longer name than fits"), 85) << "the long text must widen";
+}
+
+TEST_F(LineInput, ThePositionIsMeasuredFromTheFrontWindowsContent) {
+    const auto game = frontWindow(Rect(100, 120, 500, 300));
+    struct Case {
+        std::int64_t x;
+        std::int64_t y;
+        Point origin;
+    };
+    const Case cases[] = {
+        {300, 70, {400, 350}},
+        {20, 300, {120, 120}},
+        // Omitted: 20 points in, centred vertically.
+        {NG, NG, {120, 120 + (300 - 36) / 2.0}},
+        {NG, 70, {120, 350}},
+        {300, NG, {400, 120 + (300 - 36) / 2.0}},
+    };
+    for (const Case& c : cases) {
+        ModalScript script;
+        script.run().type("a much longer text than fits").press(Key::Return);
+        input("Where? ", c.x, c.y);
+        EXPECT_EQ(lastWindow()->frame().origin, c.origin) << c.x << ", " << c.y;
+    }
+    game->close();
+}
+
+TEST_F(LineInput, WithoutAWindowThePositionIsMeasuredOnTheScreen) {
+    ASSERT_TRUE(platform::Application::shared()->orderedWindows().empty());
+    const auto screen = platform::Screen::mainScreen();
+    ASSERT_TRUE(screen);
+    const double top = screen->frame().height();
+    const Point centred = centredOrigin();
+    struct Case {
+        std::int64_t x;
+        std::int64_t y;
+        Point origin;
+    };
+    const Case cases[] = {
+        {20, static_cast<std::int64_t>(top) - 120, {20, 120}},
+        {300, 70, {300, top - 70}},
+        {NG, NG, centred},
+        {NG, 70, {centred.x, top - 70}},
+        {50, NG, {50, centred.y}},
+    };
+    for (const Case& c : cases) {
+        ModalScript script;
+        script.run().press(Key::Return);
+        input(nullptr, c.x, c.y);
+        EXPECT_EQ(lastWindow()->frame().origin, c.origin) << c.x << ", " << c.y;
+    }
+}
+
+TEST_F(LineInput, TheFormatFiltersWhatIsTyped) {
+    struct Case {
+        const char* characters;
+        std::int64_t pass;
+        std::int64_t maxLength;
+        std::int64_t caseOption;
+        const char* typed;
+        const char* answer;
+    };
+    const Case cases[] = {
+        // pass omitted lets only the characters through, here in upper case.
+        {"abc", NG, NG, 3, "a", "A"},
+        {"abc", NG, NG, 3, "adcb", "ACB"},
+        // Case-sensitive refusal of a, b and c.
+        {"abc", 0, NG, 1, "aAbBcCd", "ABCd"},
+        {"abc", 0, NG, NG, "aAxbBy", "xy"},
+        {"abc ", 1, NG, 4, "cab bac", "Cab Bac"},
+        {"ABC", 1, NG, 2, "CAB", "cab"},
+        // At most three characters; a negative length sets no limit.
+        {"0123456789", NG, 3, NG, "1234", "123"},
+        {"0123456789", NG, -5, NG, "12345678901", "12345678901"},
+    };
+    for (const Case& c : cases) {
+        ModalScript script;
+        script.run().type(c.typed).press(Key::Return);
+        const auto answer = InputWindowRun(NG, NG, nullptr, String::fromUtf8(c.characters), c.pass,
+                                           c.maxLength, c.caseOption);
+        EXPECT_EQ(text(answer), std::optional<std::string>(c.answer))
+            << c.characters << " / " << c.typed;
+    }
+}
+
+TEST_F(LineInput, ARefusedCharacterLeavesTheCursorWhereItWas) {
+    ModalScript script;
+    // d, typed between A and B, is dropped; c then goes where d would have gone.
+    script.run().type("ab").press(Key::Left).type("dc").press(Key::Return);
+    EXPECT_EQ(text(InputWindowRun(NG, NG, nullptr, String::fromUtf8("abc"), NG, NG, 3)), "ACB");
+}
+
+TEST_F(LineInput, APasteIsFilteredAsAWhole) {
+    // The user copies text from one input and pastes it into the next.
+    const auto copyThenPaste = [](const char* copied, const char* characters,
+                                  std::int64_t maxLength, std::int64_t caseOption) {
+        ModalScript script;
+        script.run()
+            .type(copied)
+            .pressCharacter(U'a', true)
+            .pressCharacter(U'c', true)
+            .press(Key::Escape);
+        // No characters: the copy is made unfiltered.
+        EXPECT_EQ(InputWindowRun(NG, NG, nullptr, nullptr, NG, NG, NG), nullptr);
+        script.run().pressCharacter(U'v', true).press(Key::Return);
+        return text(InputWindowRun(NG, NG, nullptr, String::fromUtf8(characters), NG, maxLength,
+                                   caseOption));
+    };
+    EXPECT_EQ(copyThenPaste("12345", "0123456789", 3, NG), "") << "refused, not cut to 3";
+    EXPECT_EQ(copyThenPaste("123", "0123456789", 3, NG), "123");
+    EXPECT_EQ(copyThenPaste("a1b2", "abc", NG, 3), "AB");
+}
+
+TEST_F(LineInput, AFormatLastsUntilItIsReplacedOrCleared) {
+    const auto run = [](const Ref<String>& characters, const char* typed) {
+        ModalScript script;
+        script.run().type(typed).press(Key::Return);
+        return text(InputWindowRun(NG, NG, nullptr, characters, NG, NG, NG));
+    };
+    const auto digits = String::fromUtf8("0123456789");
+    EXPECT_EQ(run(digits, "a1b2"), "12");
+    // An empty string keeps the digits in force.
+    EXPECT_EQ(run(String::create(), "c3d4"), "34");
+    // No characters clears the format, and an empty string then runs unfiltered.
+    EXPECT_EQ(run(nullptr, "e5"), "e5");
+    EXPECT_EQ(currentInputFormat(), nullptr);
+    EXPECT_EQ(run(String::create(), "f6"), "f6");
+}
+
+TEST_F(LineInput, InputFormatDefineReadsOmittedArguments) {
+    InputFormatDefine(String::fromUtf8("xy"), NG, NG, NG);
+    auto format = currentInputFormat();
+    ASSERT_TRUE(format);
+    EXPECT_EQ(format->characters()->utf8(), "xy");
+    EXPECT_TRUE(format->pass());
+    EXPECT_EQ(format->maxLength(), 0);
+    EXPECT_EQ(format->caseOption(), 0);
+    InputFormatDefine(String::fromUtf8("xy"), 0, -4, 2);
+    format = currentInputFormat();
+    EXPECT_FALSE(format->pass());
+    EXPECT_EQ(format->maxLength(), -4);
+    EXPECT_EQ(format->caseOption(), 2);
+}
+
+TEST_F(LineInput, ControlFormatterAttachFindsTheControlByReferenceOrTag) {
+    const auto window = std::make_shared<platform::Window>(Rect(100, 100, 300, 100),
+                                                           platform::WindowStyleMask::Titled);
+    const auto field = std::make_shared<platform::TextField>(Rect(10, 10, 200, 20));
+    field->setTag(12);
+    window->contentView()->addSubview(field);
+    window->orderFront();
+
+    ControlFormatterAttach(field, String::fromUtf8("abc"), 1, -1, 3);
+    auto formatter = std::dynamic_pointer_cast<CUI_ControlFormatter>(field->formatter());
+    ASSERT_TRUE(formatter);
+    EXPECT_TRUE(formatter->pass());
+    EXPECT_EQ(formatter->length(), UINT64_MAX);
+    EXPECT_EQ(formatter->option(), 3u);
+
+    field->setFormatter(nullptr);
+    ControlFormatterAttach(12, String::fromUtf8("abc"), 0, 2, 1);
+    formatter = std::dynamic_pointer_cast<CUI_ControlFormatter>(field->formatter());
+    ASSERT_TRUE(formatter);
+    EXPECT_FALSE(formatter->pass());
+    EXPECT_EQ(formatter->length(), 2u);
+    window->close();
+}
