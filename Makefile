@@ -8,6 +8,7 @@ FUZZ_SECONDS   ?= 60
 CMAKE_FLAGS    ?=
 CTEST_FLAGS    ?= --output-on-failure
 SUPPRESSIONS   := $(CURDIR)/tools/lsan-suppressions.txt
+FUZZERS        := $(basename $(notdir $(wildcard fuzz/fuzz_*.cpp)))
 
 .PHONY: all deps build test run sanitize fuzz bench format clean
 
@@ -38,9 +39,12 @@ sanitize: deps
 fuzz: deps
 	cmake -S . -B $(FUZZ_DIR) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
 		-DCMAKE_CXX_COMPILER=clang++ -DPONDARO_FUZZ=ON $(CMAKE_FLAGS)
-	cmake --build $(FUZZ_DIR) --target fuzz_pstr
-	$(FUZZ_DIR)/fuzz/fuzz_pstr -max_total_time=$(FUZZ_SECONDS) -max_len=4096 \
-		-artifact_prefix=$(FUZZ_DIR)/ -print_final_stats=1
+	cmake --build $(FUZZ_DIR) --target $(FUZZERS)
+	@for f in $(FUZZERS); do \
+		echo "$$f"; \
+		$(FUZZ_DIR)/fuzz/$$f -max_total_time=$(FUZZ_SECONDS) -max_len=4096 \
+			-artifact_prefix=$(FUZZ_DIR)/$$f- -print_final_stats=1 || exit 1; \
+	done
 
 bench: build
 	@for b in $(BUILD_DIR)/bench/bench_*; do [ -x "$$b" ] && "$$b"; done
