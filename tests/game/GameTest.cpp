@@ -1,0 +1,308 @@
+// The game played through its real window, console, input window and alerts, with a scripted
+// player typing at the prompts and a fixed random seed.
+
+#include "game/Pondaro.h"
+
+#include "platform/String.h"
+#include "platform/testing/ModalScript.h"
+#include "platform/testing/ShownAlert.h"
+#include "runtime/console/CUI_PrintToWindowItem.h"
+#include "runtime/console/CUI_PrintToWindowView.h"
+#include "runtime/console/ConsoleOperations.h"
+#include "runtime/core/TempPStrStack.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <map>
+#include <optional>
+#include <string>
+#include <vector>
+
+using platform::testing::Key;
+using platform::testing::ModalScript;
+
+namespace {
+
+// The console's text, one string per printed row, top to bottom, without the markers that kept
+// lines open.
+std::vector<std::string> ConsoleLines() {
+    std::map<double, std::string> rows;
+    for (const auto& item : ConsoleForWindowTag(1)->items()) {
+        if (item->type() != CUI_PrintToWindowItem::TypeText)
+            continue;
+        std::string text = item->string()->utf8();
+        std::erase(text, '\b');
+        rows[item->pt().y] += text;
+    }
+    std::vector<std::string> lines;
+    for (const auto& [y, text] : rows)
+        lines.push_back(text);
+    return lines;
+}
+
+bool Printed(const std::string& line) {
+    const auto lines = ConsoleLines();
+    return std::find(lines.begin(), lines.end(), line) != lines.end();
+}
+
+std::string Joined(const std::vector<std::string>& lines) {
+    std::string text;
+    for (const auto& line : lines)
+        text += line + "\n";
+    return text;
+}
+
+// Sets a hand from ranks, one entry per card.
+void Deal(RankTable& hand, std::initializer_list<int> cards) {
+    for (int rank = 1; rank <= 13; ++rank)
+        hand.at(rank, 0) = 0;
+    for (const int rank : cards)
+        ++hand.at(rank, 0);
+}
+
+// A rank the player holds, as typed at the card prompt.
+std::string HeldRank() {
+    static const char* const letters[] = {"", "A", "2", "3", "4", "5", "6", "7",
+                                          "8", "9", "10", "J", "Q", "K"};
+    for (int rank = 1; rank <= 13; ++rank)
+        if (Game().playerHand.at(rank, 0) > 0)
+            return letters[rank];
+    return "A";
+}
+
+class GameTest : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() {
+        StartGame();
+        PStrCopy(Game().playerName, PStrLiteral("Ann"));
+    }
+    void SetUp() override {
+        std::srand(7);
+        NewDeal();
+        ConsoleClear();
+        gQVStk() = 0;
+    }
+    void TearDown() override { EXPECT_EQ(gQVStk(), 0) << "the temporary string stack leaked"; }
+};
+
+} // namespace
+
+TEST_F(GameTest, EveryDealLeavesThirtyFourCardsAndEveryRankWhole) {
+    for (unsigned seed = 1; seed <= 40; ++seed) {
+        std::srand(seed);
+        NewDeal();
+        GameState& game = Game();
+        EXPECT_EQ(game.pileCount, 34);
+        int ranksBooked = 0;
+        int pileTotal = 0;
+        for (int rank = 1; rank <= 13; ++rank) {
+            const int cards =
+                game.pile.at(rank, 0) + game.playerHand.at(rank, 0) + game.cpuHand.at(rank, 0);
+            EXPECT_TRUE(cards == 4 || cards == 0) << "rank " << rank;
+            ranksBooked += cards == 0;
+            pileTotal += game.pile.at(rank, 0);
+        }
+        EXPECT_EQ(pileTotal, 34);
+        EXPECT_EQ(ranksBooked, game.books.at<0>() + game.books.at<1>());
+    }
+}
+
+TEST_F(GameTest, StatusShowsPointsPileAndHandInRankOrder) {
+    GameState& game = Game();
+    Deal(game.playerHand, {13, 2, 1, 10, 2});
+    game.books.at<0>() = 1;
+    game.books.at<1>() = 0;
+    game.pileCount = 34;
+    StatusDisplay();
+    const auto lines = ConsoleLines();
+    EXPECT_TRUE(Printed("Points >> Ann: 1  CPU: 0")) << Joined(lines);
+    EXPECT_TRUE(Printed("           34 remaining cards")) << Joined(lines);
+    EXPECT_TRUE(Printed("Your Cards: A 2 2 10 K ")) << Joined(lines);
+}
+
+TEST_F(GameTest, CardsAreNamedForMessagesAndForDisplay) {
+    struct Case {
+        std::int16_t rank;
+        const char* name;
+    };
+    for (const Case& c : {Case{1, "Ace"}, Case{2, " 2"}, Case{10, " 10"}, Case{11, "jack"},
+                          Case{12, "Queen"}, Case{13, "King"}}) {
+        const PStr name = CardName(c.rank);
+        EXPECT_EQ(std::string(name.begin() + 1, name.begin() + 1 + name[0]), c.name);
+    }
+    struct Display {
+        const char* text;
+        const char* shown;
+    };
+    for (const Display& d : {Display{"j", "Jack"}, Display{"Q", "Queen"}, Display{"k", "King"},
+                             Display{"a", "Ace"}, Display{"0", "10"}, Display{"jack", "jack"},
+                             Display{" 7", " 7"}, Display{"x", "x"}}) {
+        const PStr shown = RankDisplayName(PStrLiteral(d.text));
+        EXPECT_EQ(std::string(shown.begin() + 1, shown.begin() + 1 + shown[0]), d.shown);
+    }
+}
+
+TEST_F(GameTest, ASuccessfulAskTakesEveryCardOfTheRankAndAsksAgain) {
+    GameState& game = Game();
+    Deal(game.playerHand, {12, 3});
+    Deal(game.cpuHand, {12, 12, 5});
+    ModalScript script;
+    script.run().type("q").press(Key::Return);
+
+    EXPECT_EQ(PlayerTurn(), TurnEnd::AskAgain);
+    EXPECT_TRUE(Printed("Ann asked For a Queen")) << Joined(ConsoleLines());
+    EXPECT_TRUE(Printed("Ann got 2 cards")) << Joined(ConsoleLines());
+    EXPECT_EQ(game.playerHand.at(12, 0), 3);
+    EXPECT_EQ(game.cpuHand.at(12, 0), 0);
+    EXPECT_EQ(game.playerAsked.at(12, 0), 1);
+}
+
+TEST_F(GameTest, ARankNotHeldIsRefusedThenAMissDrawsFromThePile) {
+    GameState& game = Game();
+    Deal(game.playerHand, {1, 3});
+    Deal(game.cpuHand, {5});
+    const std::int16_t pile = game.pileCount;
+    ModalScript script;
+    script.run().type("7").press(Key::Return);
+    script.run().type("A").press(Key::Return);
+
+    EXPECT_EQ(PlayerTurn(), TurnEnd::TurnPassed);
+    const auto lines = ConsoleLines();
+    EXPECT_TRUE(Printed("Ann asked For a 7")) << Joined(lines);
+    EXPECT_TRUE(Printed("You don//t have that card!")) << Joined(lines);
+    EXPECT_TRUE(Printed("Ann asked For an Ace")) << Joined(lines);
+    EXPECT_TRUE(Printed("Ann, Pondaro!")) << Joined(lines);
+    EXPECT_EQ(game.pileCount, pile - 1);
+    EXPECT_EQ(game.playerHand.at(game.currentRank, 0) > 0, true);
+}
+
+TEST_F(GameTest, TheExitWordAsksToQuitAndResumingGoesOn) {
+    GameState& game = Game();
+    Deal(game.playerHand, {10});
+    Deal(game.cpuHand, {10});
+    ModalScript script;
+    script.run().type("x").press(Key::Return);
+    script.run().clickButton(1);
+    script.run().type("10").press(Key::Return);
+
+    EXPECT_EQ(PlayerTurn(), TurnEnd::AskAgain);
+    const auto lines = ConsoleLines();
+    EXPECT_TRUE(Printed("Ann asked For a x")) << Joined(lines);
+    EXPECT_TRUE(Printed("Sorry, that is not a valid card.")) << Joined(lines);
+    EXPECT_TRUE(Printed("Ann asked For a 10")) << Joined(lines);
+    EXPECT_TRUE(Printed("Ann got 1 card")) << Joined(lines);
+}
+
+TEST_F(GameTest, TheCpuPassesWhenNoRankItHoldsIsLeftToAskFor) {
+    GameState& game = Game();
+    Deal(game.cpuHand, {5});
+    Deal(game.playerHand, {5, 2});
+    for (int rank = 1; rank <= 13; ++rank)
+        game.playerAsked.at(rank, 0) = 0;
+    const std::int16_t pile = game.pileCount;
+
+    EXPECT_EQ(CpuTurn(), TurnEnd::TurnPassed);
+    EXPECT_TRUE(Printed("CPU wants your  5's.")) << Joined(ConsoleLines());
+    EXPECT_TRUE(Printed("CPU got 1 card")) << Joined(ConsoleLines());
+    EXPECT_EQ(game.cpuHand.at(5, 0), 2);
+    EXPECT_EQ(game.currentRank, 0) << "the second ask found no rank";
+    EXPECT_EQ(game.pileCount, pile) << "passing draws nothing";
+}
+
+TEST_F(GameTest, TheCpuAsksForWhatThePlayerAskedAndKeepsTheMarkForTheDeal) {
+    GameState& game = Game();
+    Deal(game.cpuHand, {9, 4});
+    Deal(game.playerHand, {3});
+    game.playerAsked.at(9, 0) = 1;
+
+    EXPECT_EQ(CpuTurn(), TurnEnd::TurnPassed);
+    EXPECT_TRUE(Printed("CPU wants your  9's.")) << Joined(ConsoleLines());
+    EXPECT_TRUE(Printed("CPU, pondaro!")) << Joined(ConsoleLines());
+    EXPECT_EQ(game.playerAsked.at(9, 0), 0);
+    EXPECT_EQ(game.cpuCandidate.at(9, 0), 1);
+}
+
+struct Ending {
+    const char* name;
+    std::int16_t playerBooks;
+    std::int16_t cpuBooks;
+    const char* line;
+    const char* alertMessage;
+    friend std::ostream& operator<<(std::ostream& out, const Ending& e) { return out << e.name; }
+};
+
+class GameOverTest : public GameTest, public ::testing::WithParamInterface<Ending> {};
+
+TEST_P(GameOverTest, PrintsTheResultAndAsksToPlayAgain) {
+    GameState& game = Game();
+    game.pileCount = 0;
+    game.books.at<0>() = GetParam().playerBooks;
+    game.books.at<1>() = GetParam().cpuBooks;
+    std::optional<platform::testing::ShownAlert> shown;
+    ModalScript script;
+    script.everyRun([&](ModalScript& s) {
+        shown = platform::testing::shownAlert();
+        s.run().clickButton(1);
+    });
+
+    EXPECT_EQ(CheckGameOver(), 1);
+    EXPECT_TRUE(Printed("*** Game Over! ***"));
+    EXPECT_TRUE(Printed(GetParam().line)) << Joined(ConsoleLines());
+    ASSERT_TRUE(shown);
+    EXPECT_EQ(shown->messageText, GetParam().alertMessage);
+    EXPECT_EQ(shown->informativeText, "Game Over");
+    EXPECT_EQ(shown->buttonTitles, (std::vector<std::string>{"Quit", "Play Again"}));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Results, GameOverTest,
+    ::testing::Values(Ending{"Tie", 6, 6, "It's a tie!", "It's a tie!."},
+                      Ending{"PlayerWins", 7, 6, "Ann has won.", "You Won!"},
+                      Ending{"CpuWins", 6, 7, "The CPU has won.", "the CPU won!"}),
+    [](const auto& testCase) { return std::string(testCase.param.name); });
+
+namespace {
+
+// Plays whole games in a child process: the player asks for ranks it holds, and at the end of
+// each game either plays again or quits. Prints the console to the standard error stream when
+// the process ends, for the parent to read.
+[[noreturn]] void PlayGames(int games) {
+    static int gamesLeft = games;
+    std::atexit([] { std::fputs(Joined(ConsoleLines()).c_str(), stderr); });
+    ModalScript* script = new ModalScript;
+    script->everyRun([](ModalScript& s) {
+        if (platform::testing::shownAlert())
+            s.run().clickButton(--gamesLeft > 0 ? 1 : 0);
+        else
+            s.run().type(HeldRank()).press(Key::Return);
+    });
+    std::srand(11);
+    NewDeal();
+    ConsoleClear();
+    GameLoop();
+}
+
+} // namespace
+
+TEST(WholeGameDeathTest, APlayerPlaysToTheEndAndQuitsWithStatusZero) {
+    EXPECT_EXIT(
+        {
+            StartGame();
+            PStrCopy(Game().playerName, PStrLiteral("Ann"));
+            PlayGames(1);
+        },
+        ::testing::ExitedWithCode(0), "\\*\\*\\* Game Over! \\*\\*\\*");
+}
+
+TEST(WholeGameDeathTest, PlayAgainDealsAFreshGameForTheSamePlayer) {
+    EXPECT_EXIT(
+        {
+            StartGame();
+            PStrCopy(Game().playerName, PStrLiteral("Ann"));
+            PlayGames(2);
+        },
+        ::testing::ExitedWithCode(0), "Points >> Ann: 0  CPU: 0");
+}
