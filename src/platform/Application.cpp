@@ -21,6 +21,7 @@
 #include <climits>
 #include <cstdio>
 #include <cstdlib>
+#include <string>
 #include <unistd.h>
 
 namespace platform {
@@ -216,6 +217,12 @@ void Application::replyToApplicationShouldTerminate(bool shouldTerminate) {
 void Application::setMainMenu(const Ref<Menu>& menu) {
     mainMenu_ = menu;
     detail::installKeyEquivalentFilter();
+    mainMenuDidChange();
+}
+
+void Application::mainMenuDidChange() {
+    for (const auto& window : windows())
+        window->mainMenuDidChange();
 }
 
 void Application::orderFrontStandardAboutPanel(const Ref<Object>&) {
@@ -227,8 +234,20 @@ void Application::orderFrontStandardAboutPanel(const Ref<Object>&) {
     const auto alert = std::make_shared<Alert>();
     alert->setAlertStyle(AlertStyle::Informational);
     alert->setMessageText(info("CFBundleName"));
+    std::string details;
+    const auto addLine = [&](const Ref<String>& line) {
+        if (!line || line->isEmpty())
+            return;
+        if (!details.empty())
+            details += '\n';
+        details += line->utf8();
+    };
     if (const auto version = info("CFBundleShortVersionString"))
-        alert->setInformativeText(String::stringWithFormat("Version %@", version.get()));
+        addLine(String::stringWithFormat("Version %@", version.get()));
+    addLine(info("ApplicationDescription"));
+    addLine(info("NSHumanReadableCopyright"));
+    if (!details.empty())
+        alert->setInformativeText(String::fromUtf8(details));
     alert->addButtonWithTitle(String::fromUtf8("OK"));
     alert->runModal();
 }

@@ -64,9 +64,12 @@ public:
 
     // The menu whose key equivalents work in every window, also during modal runs; none at first.
     Ref<Menu> mainMenu() const { return mainMenu_; }
+    // Titled windows show the main menu in a menu bar above their content.
     void setMainMenu(const Ref<Menu>& menu);
-    // Shows the application's name and version ("CFBundleName" and
-    // "CFBundleShortVersionString") in a modal about box with an "OK" button.
+    // Shows the application's name ("CFBundleName") in a modal about box with an "OK" button,
+    // and below it, one to a line, those of its version ("CFBundleShortVersionString"), its
+    // one-line description ("ApplicationDescription") and its licence
+    // ("NSHumanReadableCopyright") that the bundle gives.
     void orderFrontStandardAboutPanel(const Ref<Object>& sender = nullptr);
 
     // Used by the platform itself as windows come and go and events are delivered.
@@ -77,6 +80,8 @@ public:
     void windowClosed(const Ref<Window>& window);
     void windowBecameKey(const Ref<Window>& window);
     void setCurrentEvent(Ref<Event> event) { currentEvent_ = std::move(event); }
+    // Shows the main menu anew in every menu bar, after it or one of its items changed.
+    void mainMenuDidChange();
 
 private:
     Application();

@@ -1,5 +1,6 @@
 #include "platform/Menu.h"
 
+#include "platform/Application.h"
 #include "platform/MenuItem.h"
 #include "platform/String.h"
 
@@ -13,6 +14,18 @@ Menu::Menu(Ref<String> title) {
 
 void Menu::setTitle(Ref<String> title) {
     title_ = title ? std::move(title) : String::create();
+    didChange();
+}
+
+void Menu::didChange() {
+    auto root = std::static_pointer_cast<Menu>(weak_from_this().lock());
+    while (root && root->supermenu())
+        root = root->supermenu();
+    if (!root)
+        return;
+    const auto application = Application::shared();
+    if (root == application->mainMenu())
+        application->mainMenuDidChange();
 }
 
 Ref<MenuItem> Menu::itemAtIndex(std::int64_t index) const {
@@ -32,6 +45,7 @@ void Menu::insertItemAtIndex(const Ref<MenuItem>& item, std::int64_t index) {
     item->menu_ = std::static_pointer_cast<Menu>(shared_from_this());
     if (const auto submenu = item->submenu())
         submenu->supermenu_ = item->menu_;
+    didChange();
 }
 
 void Menu::removeItem(const Ref<MenuItem>& item) {
@@ -42,6 +56,7 @@ void Menu::removeItem(const Ref<MenuItem>& item) {
     if (const auto submenu = item->submenu())
         submenu->supermenu_.reset();
     items_.erase(it);
+    didChange();
 }
 
 Ref<MenuItem> Menu::itemWithTitle(const String& title) const {

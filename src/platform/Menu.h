@@ -38,6 +38,9 @@ public:
 
 private:
     friend class MenuItem;
+    // Tells the application when this menu is, or is in, its main menu, whose bars show it.
+    void didChange();
+
     Ref<String> title_;
     Ref<String> identifier_;
     std::vector<Ref<MenuItem>> items_;

@@ -38,10 +38,27 @@ Ref<MenuItem> MenuItem::separatorItem() {
 
 void MenuItem::setTitle(Ref<String> title) {
     title_ = title ? std::move(title) : String::create();
+    didChange();
 }
 
 void MenuItem::setKeyEquivalent(Ref<String> keyEquivalent) {
     keyEquivalent_ = keyEquivalent ? std::move(keyEquivalent) : String::create();
+    didChange();
+}
+
+void MenuItem::setKeyEquivalentModifierMask(std::uint64_t mask) {
+    keyEquivalentModifierMask_ = mask;
+    didChange();
+}
+
+void MenuItem::setEnabled(bool enabled) {
+    enabled_ = enabled;
+    didChange();
+}
+
+void MenuItem::didChange() {
+    if (const auto owner = menu())
+        owner->didChange();
 }
 
 void MenuItem::setSubmenu(const Ref<Menu>& submenu) {
@@ -50,6 +67,7 @@ void MenuItem::setSubmenu(const Ref<Menu>& submenu) {
     submenu_ = submenu;
     if (submenu_)
         submenu_->supermenu_ = menu_;
+    didChange();
 }
 
 bool MenuItem::matchesKeyEquivalent(const Event& event) const {

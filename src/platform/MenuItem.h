@@ -29,14 +29,14 @@ public:
     Ref<String> keyEquivalent() const { return keyEquivalent_; }
     void setKeyEquivalent(Ref<String> keyEquivalent);
     std::uint64_t keyEquivalentModifierMask() const { return keyEquivalentModifierMask_; }
-    void setKeyEquivalentModifierMask(std::uint64_t mask) { keyEquivalentModifierMask_ = mask; }
+    void setKeyEquivalentModifierMask(std::uint64_t mask);
     std::int64_t tag() const { return tag_; }
     void setTag(std::int64_t tag) { tag_ = tag; }
     Ref<String> identifier() const { return identifier_; }
     void setIdentifier(Ref<String> identifier) { identifier_ = std::move(identifier); }
     bool isSeparatorItem() const { return separator_; }
     bool isEnabled() const { return enabled_; }
-    void setEnabled(bool enabled) { enabled_ = enabled; }
+    void setEnabled(bool enabled);
 
     Ref<Menu> submenu() const { return submenu_; }
     void setSubmenu(const Ref<Menu>& submenu);
@@ -52,6 +52,8 @@ public:
 private:
     friend class Menu;
     MenuItem();
+    // Tells the menu, whose menu bars may show the item.
+    void didChange();
 
     Ref<String> title_;
     Selector action_;

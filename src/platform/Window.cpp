@@ -57,6 +57,7 @@ Window::Window(Rect contentRect, std::uint64_t styleMask, BackingStoreType, bool
     applyAppearance();
     applyFrameToPeer();
     setContentView(std::make_shared<View>(Rect{{0, 0}, contentRect.size}));
+    mainMenuDidChange();
 }
 
 Window::~Window() {
@@ -151,10 +152,14 @@ Point Window::convertPointFromScreen(Point point) const {
 
 void Window::setStyleMask(std::uint64_t styleMask) {
     const Rect content = contentRectForFrameRect(frame_);
+    const bool titleChanged = ((styleMask_ ^ styleMask) & WindowStyleMask::Titled) != 0;
     styleMask_ = styleMask;
     frame_ = frameRectForContentRect(content);
     applyAppearance();
     applyFrameToPeer();
+    // The menu bar comes and goes with the title bar.
+    if (titleChanged && Application::shared()->mainMenu())
+        mainMenuDidChange();
 }
 
 void Window::setTitle(Ref<String> title) {
@@ -361,7 +366,9 @@ void Window::flagsChanged(const Ref<Event>& event) {
 
 void Window::applyFrameToPeer() {
     WindowWidget* widget = peer_->widget;
-    const QRect geometry = detail::toToolkitScreenRect(contentRectForFrameRect(frame_));
+    // The toolkit's window holds the strips above the content as well.
+    const QRect geometry =
+        detail::toToolkitScreenRect(contentRectForFrameRectStyleMask(frame_, styleMask_));
     asPlatformChange(widget, [&] {
         if (styleMask_ & WindowStyleMask::Resizable) {
             widget->setMinimumSize(0, 0);
@@ -493,7 +500,7 @@ void Window::removeTitlebarAccessoryViewControllerAtIndex(std::size_t index) {
     chromeDidChange();
 }
 
-void Window::chromeDidChange() {
+void Window::chromeDidChange(bool keepContentPlace) {
     const Rect content = contentRectForFrameRect(frame_);
     if (!chrome_) {
         chrome_ = std::make_unique<detail::WindowChrome>(*peer_->widget);
@@ -502,13 +509,16 @@ void Window::chromeDidChange() {
     }
     for (const auto& view : chrome_->hostedViews())
         view->setWindowRecursively(nullptr);
-    chrome_->rebuild(titlebarAccessoryViewControllers_, toolbar_);
+    chrome_->rebuild(titlebarAccessoryViewControllers_, toolbar_, menuBarMenu());
     for (const auto& view : chrome_->hostedViews())
         view->setWindowRecursively(this);
-    // The content keeps its size and the window its top edge; the frame takes the strips.
+    // The content keeps its size and the window its top edge, or the content its place; the
+    // frame takes the strips.
     Rect frame = frameRectForContentRect(content);
-    frame.origin.y = frame_.maxY() - frame.height();
-    setFrameDisplay(frame, true);
+    if (!keepContentPlace)
+        frame.origin.y = frame_.maxY() - frame.height();
+    // Content that keeps its place and size needs no drawing at once; the toolkit shows it.
+    setFrameDisplay(frame, !keepContentPlace);
     // The frame may not have changed, while the strips did.
     chrome_->layout(peer_->widget->size());
     if (contentView_)
@@ -516,6 +526,17 @@ void Window::chromeDidChange() {
             widget->move(0, 0);
             widget->show();
         }
+}
+
+Ref<Menu> Window::menuBarMenu() const {
+    return (styleMask_ & WindowStyleMask::Titled) ? Application::shared()->mainMenu() : nullptr;
+}
+
+void Window::mainMenuDidChange() {
+    // The main menu belongs to the application rather than to the window: the content stays
+    // where the program put it, and the frame grows up by the bar.
+    if (chrome_ || menuBarMenu())
+        chromeDidChange(true);
 }
 
 void Panel::setFloatingPanel(bool value) {

@@ -12,6 +12,7 @@ namespace platform {
 class Array;
 class Color;
 class Event;
+class Menu;
 class Screen;
 class String;
 class TitlebarAccessoryViewController;
@@ -175,8 +176,15 @@ public:
 private:
     friend class WindowWidget;
     friend class Toolbar;
-    // Shows the accessories and the toolbar as they now are.
-    void chromeDidChange();
+    friend class Application;
+    // Shows the strips as they now are. The content keeps its size, and its place when asked;
+    // otherwise the window keeps its top edge.
+    void chromeDidChange(bool keepContentPlace = false);
+    // The menu a titled window shows in a menu bar above its content: the application's main
+    // menu, or none.
+    Ref<Menu> menuBarMenu() const;
+    // Shows the main menu's bar as the main menu and the window's style now ask.
+    void mainMenuDidChange();
     void applyFrameToPeer();
     void applyAppearance();
     void applyShape();
@@ -202,7 +210,7 @@ private:
     WeakRef<View> firstResponder_;
     Ref<Toolbar> toolbar_;
     std::vector<Ref<TitlebarAccessoryViewController>> titlebarAccessoryViewControllers_;
-    // The strips above the content; made with the first accessory or toolbar. Declared after
+    // The strips above the content; made with the first strip. Declared after
     // the peer, so that it goes before the peer's widget does.
     std::unique_ptr<detail::WindowChrome> chrome_;
 };

@@ -168,6 +168,19 @@ std::uint64_t translateModifiers(Qt::KeyboardModifiers modifiers) {
     return flags;
 }
 
+Qt::KeyboardModifiers toolkitModifiers(std::uint64_t flags) {
+    Qt::KeyboardModifiers modifiers;
+    if (flags & EventModifierFlag::Shift)
+        modifiers |= Qt::ShiftModifier;
+    if (flags & EventModifierFlag::Command)
+        modifiers |= Qt::ControlModifier;
+    if (flags & EventModifierFlag::Control)
+        modifiers |= Qt::MetaModifier;
+    if (flags & EventModifierFlag::Option)
+        modifiers |= Qt::AltModifier;
+    return modifiers;
+}
+
 std::uint16_t keyCodeForKey(int key) {
     const auto it = keyCodes().find(key);
     return it == keyCodes().end() ? 0xffff : it->second;

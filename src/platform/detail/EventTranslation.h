@@ -21,6 +21,8 @@ class Window;
 namespace platform::detail {
 
 std::uint64_t translateModifiers(Qt::KeyboardModifiers modifiers);
+// The toolkit modifiers that translate to these flags: Command is Ctrl.
+Qt::KeyboardModifiers toolkitModifiers(std::uint64_t flags);
 // The framework's virtual key code of a toolkit key; 0xffff for keys it has no code for.
 std::uint16_t keyCodeForKey(int key);
 bool isModifierKey(int key);

@@ -1,6 +1,7 @@
 #include "platform/detail/MenuPeer.h"
 
 #include "platform/Event.h"
+#include "platform/MainQueue.h"
 #include "platform/Menu.h"
 #include "platform/MenuItem.h"
 #include "platform/String.h"
@@ -9,8 +10,11 @@
 #include "platform/detail/EventTranslation.h"
 #include "platform/detail/WindowPeer.h"
 
+#include <QAction>
 #include <QContextMenuEvent>
+#include <QKeySequence>
 #include <QMenu>
+#include <QMenuBar>
 
 namespace platform::detail {
 
@@ -20,22 +24,72 @@ QString toolkitText(const Ref<String>& text) {
     return text ? QString::fromStdU16String(text->utf16()) : QString();
 }
 
+// Menus take '&' for the mark of a mnemonic; our titles show it as it is.
+QString titleText(const Ref<String>& title) {
+    return toolkitText(title).replace(u'&', QStringLiteral("&&"));
+}
+
+// The item's key equivalent as the toolkit writes shortcuts ("Ctrl+Q"); empty for none.
+QString keyEquivalentText(const MenuItem& item) {
+    const auto key = item.keyEquivalent();
+    if (key->length() != 1)
+        return {};
+    const QChar character(key->characterAtIndex(0));
+    if (!character.isPrint())
+        return {};
+    Qt::KeyboardModifiers modifiers = toolkitModifiers(item.keyEquivalentModifierMask());
+    if (character.isUpper())
+        modifiers |= Qt::ShiftModifier;
+    // The toolkit's key codes of printable keys are their uppercase characters.
+    const auto code = static_cast<Qt::Key>(character.toUpper().unicode());
+    return QKeySequence(QKeyCombination(modifiers, code)).toString(QKeySequence::NativeText);
+}
+
+enum class Delivery { AtOnce, AfterTheMenuCloses };
+
+void addItems(const Ref<Menu>& menu, QWidget& shown, Delivery delivery) {
+    const bool inMenu = qobject_cast<QMenu*>(&shown) != nullptr;
+    for (const auto& item : menu->itemArray()) {
+        if (item->isSeparatorItem()) {
+            auto* separator = new QAction(&shown);
+            separator->setSeparator(true);
+            shown.addAction(separator);
+        } else if (const auto submenu = item->submenu()) {
+            auto* sub = new QMenu(titleText(submenu->title()), &shown);
+            addItems(submenu, *sub, delivery);
+            sub->menuAction()->setText(titleText(item->title()));
+            shown.addAction(sub->menuAction());
+        } else {
+            QString text = titleText(item->title());
+            // A menu shows the text after a tab as the item's shortcut, without taking the key.
+            if (const QString keys = keyEquivalentText(*item); inMenu && !keys.isEmpty())
+                text += u'\t' + keys;
+            auto* action = new QAction(text, &shown);
+            action->setEnabled(item->isEnabled());
+            if (delivery == Delivery::AtOnce)
+                QObject::connect(action, &QAction::triggered, [item] { item->performAction(); });
+            else
+                QObject::connect(action, &QAction::triggered,
+                                 [item] { MainQueue::async([item] { item->performAction(); }); });
+            shown.addAction(action);
+        }
+    }
+}
+
 } // namespace
 
 QMenu* makeToolkitMenu(const Ref<Menu>& menu, QWidget* parent) {
-    auto* shown = new QMenu(toolkitText(menu->title()), parent);
-    for (const auto& item : menu->itemArray()) {
-        if (item->isSeparatorItem()) {
-            shown->addSeparator();
-        } else if (const auto submenu = item->submenu()) {
-            shown->addMenu(makeToolkitMenu(submenu, shown))->setText(toolkitText(item->title()));
-        } else {
-            QAction* action = shown->addAction(toolkitText(item->title()));
-            action->setEnabled(item->isEnabled());
-            QObject::connect(action, &QAction::triggered, [item] { item->performAction(); });
-        }
-    }
+    auto* shown = new QMenu(titleText(menu->title()), parent);
+    addItems(menu, *shown, Delivery::AtOnce);
     return shown;
+}
+
+QMenuBar* makeToolkitMenuBar(const Ref<Menu>& menu, QWidget* parent) {
+    auto* bar = new QMenuBar(parent);
+    // The bar is a strip of the window, never handed to a desktop-wide menu.
+    bar->setNativeMenuBar(false);
+    addItems(menu, *bar, Delivery::AfterTheMenuCloses);
+    return bar;
 }
 
 bool showContextMenu(View& view, QWidget& widget, const QContextMenuEvent& event) {

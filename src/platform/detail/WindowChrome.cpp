@@ -7,9 +7,11 @@
 #include "platform/ToolbarItem.h"
 #include "platform/View.h"
 #include "platform/detail/ImagePeer.h"
+#include "platform/detail/MenuPeer.h"
 #include "platform/detail/ViewPeer.h"
 
 #include <QAction>
+#include <QMenuBar>
 #include <QPixmap>
 #include <QToolBar>
 
@@ -59,6 +61,7 @@ void WindowChrome::clear() {
             widget->setParent(nullptr);
     for (const auto& strip : strips_)
         delete strip.holder.data();
+    delete menuBar_.data();
     delete toolBar_.data();
     strips_.clear();
     hostedViews_.clear();
@@ -78,9 +81,15 @@ QWidget* WindowChrome::hold(const Ref<View>& view) {
 }
 
 double WindowChrome::rebuild(const std::vector<Ref<TitlebarAccessoryViewController>>& accessories,
-                             const Ref<Toolbar>& toolbar) {
+                             const Ref<Toolbar>& toolbar, const Ref<Menu>& menu) {
     clear();
     int top = 0;
+    if (menu) {
+        menuBar_ = makeToolkitMenuBar(menu, &windowWidget_);
+        menuBarHeight_ = menuBar_->sizeHint().height();
+        menuBar_->show();
+        top += menuBarHeight_;
+    }
     // First the accessories that sit beside the title, then the toolbar, then the full rows.
     int sideHeight = 0;
     for (const auto& accessory : accessories) {
@@ -155,6 +164,8 @@ void WindowChrome::layout(QSize size) {
             left += holder->width();
         }
     }
+    if (menuBar_)
+        menuBar_->setGeometry(0, 0, size.width(), menuBarHeight_);
     if (toolBar_)
         toolBar_->setGeometry(0, toolBarTop_, size.width(), toolBarHeight_);
     const int top = static_cast<int>(height_);

@@ -1,8 +1,8 @@
 #pragma once
 
-// Internal to the platform: the strips a window shows above its content for its title-bar
-// accessories and its toolbar, and the area below them that holds the content view. A window
-// makes its chrome the first time it gets an accessory or a toolbar.
+// Internal to the platform: the strips a window shows above its content for the application's
+// main menu, its title-bar accessories and its toolbar, and the area below them that holds the
+// content view. A window makes its chrome the first time it gets a strip.
 
 #include "platform/Object.h"
 
@@ -12,9 +12,11 @@
 
 #include <vector>
 
+class QMenuBar;
 class QToolBar;
 
 namespace platform {
+class Menu;
 class TitlebarAccessoryViewController;
 class Toolbar;
 class View;
@@ -34,9 +36,10 @@ public:
     // The views shown in the strips, whose window is the chrome's window.
     const std::vector<Ref<View>>& hostedViews() const { return hostedViews_; }
 
-    // Builds the strips anew and returns their height.
+    // Builds the strips anew and returns their height. A menu bar shows the menu at the very
+    // top, when there is one.
     double rebuild(const std::vector<Ref<TitlebarAccessoryViewController>>& accessories,
-                   const Ref<Toolbar>& toolbar);
+                   const Ref<Toolbar>& toolbar, const Ref<Menu>& menu);
     double height() const { return height_; }
     // Places the strips and the content host in a window widget of this size.
     void layout(QSize size);
@@ -55,6 +58,8 @@ private:
 
     QWidget& windowWidget_;
     QPointer<QWidget> contentHost_;
+    QPointer<QMenuBar> menuBar_;
+    int menuBarHeight_ = 0;
     QPointer<QToolBar> toolBar_;
     int toolBarTop_ = 0;
     int toolBarHeight_ = 0;

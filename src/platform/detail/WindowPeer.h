@@ -1,7 +1,8 @@
 #pragma once
 
 // Internal to the platform: the toolkit top-level widget that shows a window. Its geometry is
-// the window's content rectangle; the window manager draws the title bar around it.
+// the window's content rectangle with the window's strips (menu bar, accessories, toolbar) above
+// it; the window manager draws the title bar around it.
 
 #include "platform/detail/ForwardingWidget.h"
 

@@ -23,8 +23,11 @@ void UserActions::clickCloseButton(const Ref<Window>& window) {
 
 void UserActions::resizeContentTo(const Ref<Window>& window, Size size) {
     QWidget* widget = window->peer().widget;
+    // The toolkit's window holds the strips above the content as well.
+    const Rect shown = Window::contentRectForFrameRectStyleMask(
+        window->frameRectForContentRect({{0, 0}, size}), window->styleMask());
     // The top edge stays where it is, as when the user drags the bottom right corner.
-    widget->resize(static_cast<int>(size.width), static_cast<int>(size.height));
+    widget->resize(static_cast<int>(shown.width()), static_cast<int>(shown.height()));
     QResizeEvent resize(widget->size(), widget->size());
     QApplication::sendEvent(widget, &resize);
 }
@@ -32,8 +35,9 @@ void UserActions::resizeContentTo(const Ref<Window>& window, Size size) {
 void UserActions::moveFrameTo(const Ref<Window>& window, Point origin) {
     QWidget* widget = window->peer().widget;
     const Rect frame = window->frame();
-    const Rect content = window->contentRectForFrameRect({origin, frame.size});
-    widget->setGeometry(detail::toToolkitScreenRect(content));
+    const Rect shown =
+        Window::contentRectForFrameRectStyleMask({origin, frame.size}, window->styleMask());
+    widget->setGeometry(detail::toToolkitScreenRect(shown));
     QMoveEvent move(widget->pos(), widget->pos());
     QApplication::sendEvent(widget, &move);
 }

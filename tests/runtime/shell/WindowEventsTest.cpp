@@ -288,9 +288,10 @@ TEST_F(UserEvents, ACallbackCanChangeTheSizeTheUserAskedFor) {
     WindowOpen(47, nullptr, kParamNotGiven, {10, 10, 300, 200});
     const auto window = WindowWithTag(47);
     DialogCallbackSet(dialogCallback);
-    whileHeard() = [] {
+    // The answer is a frame size: the content's with the title bar and any menu bar.
+    whileHeard() = [window] {
         if (heard().back().event == WindowEvent::WillResize)
-            DialogEventSetSizeVal({400, 300 + platform::Window::TitleBarHeight});
+            DialogEventSetSizeVal(window->frameRectForContentRect({0, 0, 400, 300}).size);
     };
     UserActions::resizeContentTo(window, {320, 240});
     EXPECT_EQ(window->contentRectForFrameRect(window->frame()).size, (Size{400, 300}));
