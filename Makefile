@@ -10,7 +10,7 @@ CTEST_FLAGS    ?= --output-on-failure
 SUPPRESSIONS   := $(CURDIR)/tools/lsan-suppressions.txt
 FUZZERS        := $(basename $(notdir $(wildcard fuzz/fuzz_*.cpp)))
 
-.PHONY: all deps build test run sanitize fuzz bench format clean
+.PHONY: all deps build test run package sanitize fuzz bench format clean
 
 all: build
 
@@ -26,6 +26,10 @@ test: build
 
 run: build
 	$(BUILD_DIR)/src/game/pondaro
+
+# The Debian package of the installed game, in $(BUILD_DIR).
+package: build
+	cmake --build $(BUILD_DIR) --target package
 
 sanitize: deps
 	cmake -S . -B $(SANITIZE_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DPONDARO_SANITIZE=ON $(CMAKE_FLAGS)

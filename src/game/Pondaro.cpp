@@ -9,6 +9,7 @@
 
 #include "game/Pondaro.h"
 
+#include "platform/Bundle.h"
 #include "platform/Number.h"
 #include "platform/Screen.h"
 #include "platform/String.h"
@@ -269,6 +270,9 @@ GameState& Game() {
 
 void StartGame() {
     AppEnsureDelegate();
+    // The runtime's texts in the user's language, where a translation for it is installed.
+    platform::Bundle::loadTranslations(platform::String::stringWithFormat(
+        "%@/translations", platform::Bundle::main()->resourcePath().get()));
     RuntimeInit();
     GameState& game = Game();
     PStrCopy(game.rankLetters, PStrLiteral("A234567890JQK"));

@@ -24,9 +24,13 @@ std::map<std::string, std::string, std::less<>>& infoValues() {
     return values;
 }
 
-std::string executableName() {
+std::filesystem::path executablePath() {
     std::error_code error;
-    return std::filesystem::read_symlink("/proc/self/exe", error).filename().string();
+    return std::filesystem::read_symlink("/proc/self/exe", error);
+}
+
+std::string executableName() {
+    return executablePath().filename().string();
 }
 
 } // namespace
@@ -83,6 +87,12 @@ bool Bundle::loadTranslations(const Ref<String>& directory) {
         return false;
     }
     return true;
+}
+
+Ref<String> Bundle::resourcePath() const {
+    const auto executable = executablePath();
+    const auto prefix = executable.parent_path().parent_path();
+    return String::fromUtf8((prefix / "share" / executable.filename()).lexically_normal().string());
 }
 
 } // namespace platform

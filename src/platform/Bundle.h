@@ -34,6 +34,10 @@ public:
     // Installs the translations for the user's locale from the directory, whose files are
     // named for the locale ("de_DE.qm", "de.qm"). Answers whether a file was found.
     static bool loadTranslations(const Ref<String>& directory);
+
+    // The folder of the application's installed resources, laid out the GNU way: for an
+    // executable <prefix>/bin/name it is <prefix>/share/name. Whether it exists is not checked.
+    Ref<String> resourcePath() const;
 };
 
 } // namespace platform
