@@ -3,70 +3,30 @@
 
 #include "game/Pondaro.h"
 
-#include "platform/String.h"
+#include "GameTesting.h"
 #include "platform/testing/ModalScript.h"
 #include "platform/testing/ShownAlert.h"
-#include "runtime/console/CUI_PrintToWindowItem.h"
-#include "runtime/console/CUI_PrintToWindowView.h"
 #include "runtime/console/ConsoleOperations.h"
 #include "runtime/core/TempPStrStack.h"
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
-#include <map>
 #include <optional>
 #include <string>
 #include <vector>
 
 using platform::testing::Key;
 using platform::testing::ModalScript;
+using namespace game_testing;
 
 namespace {
 
-// The console's text, one string per printed row, top to bottom, without the markers that kept
-// lines open.
-std::vector<std::string> ConsoleLines() {
-    std::map<double, std::string> rows;
-    for (const auto& item : ConsoleForWindowTag(1)->items()) {
-        if (item->type() != CUI_PrintToWindowItem::TypeText)
-            continue;
-        std::string text = item->string()->utf8();
-        std::erase(text, '\b');
-        rows[item->pt().y] += text;
-    }
-    std::vector<std::string> lines;
-    for (const auto& [y, text] : rows)
-        lines.push_back(text);
-    return lines;
-}
-
-bool Printed(const std::string& line) {
-    const auto lines = ConsoleLines();
-    return std::find(lines.begin(), lines.end(), line) != lines.end();
-}
-
-std::string Joined(const std::vector<std::string>& lines) {
-    std::string text;
-    for (const auto& line : lines)
-        text += line + "\n";
-    return text;
-}
-
-// Sets a hand from ranks, one entry per card.
-void Deal(RankTable& hand, std::initializer_list<int> cards) {
-    for (int rank = 1; rank <= 13; ++rank)
-        hand.at(rank, 0) = 0;
-    for (const int rank : cards)
-        ++hand.at(rank, 0);
-}
-
 // A rank the player holds, as typed at the card prompt.
 std::string HeldRank() {
-    static const char* const letters[] = {"", "A", "2", "3", "4", "5", "6", "7",
-                                          "8", "9", "10", "J", "Q", "K"};
+    static const char* const letters[] = {"",  "A", "2", "3",  "4", "5", "6",
+                                          "7", "8", "9", "10", "J", "Q", "K"};
     for (int rank = 1; rank <= 13; ++rank)
         if (Game().playerHand.at(rank, 0) > 0)
             return letters[rank];
@@ -75,10 +35,7 @@ std::string HeldRank() {
 
 class GameTest : public ::testing::Test {
 protected:
-    static void SetUpTestSuite() {
-        StartGame();
-        PStrCopy(Game().playerName, PStrLiteral("Ann"));
-    }
+    static void SetUpTestSuite() { StartOnce(); }
     void SetUp() override {
         std::srand(7);
         NewDeal();
@@ -137,9 +94,9 @@ TEST_F(GameTest, CardsAreNamedForMessagesAndForDisplay) {
         const char* text;
         const char* shown;
     };
-    for (const Display& d : {Display{"j", "Jack"}, Display{"Q", "Queen"}, Display{"k", "King"},
-                             Display{"a", "Ace"}, Display{"0", "10"}, Display{"jack", "jack"},
-                             Display{" 7", " 7"}, Display{"x", "x"}}) {
+    for (const Display& d :
+         {Display{"j", "Jack"}, Display{"Q", "Queen"}, Display{"k", "King"}, Display{"a", "Ace"},
+          Display{"0", "10"}, Display{"jack", "jack"}, Display{" 7", " 7"}, Display{"x", "x"}}) {
         const PStr shown = RankDisplayName(PStrLiteral(d.text));
         EXPECT_EQ(std::string(shown.begin() + 1, shown.begin() + 1 + shown[0]), d.shown);
     }
@@ -257,12 +214,12 @@ TEST_P(GameOverTest, PrintsTheResultAndAsksToPlayAgain) {
     EXPECT_EQ(shown->buttonTitles, (std::vector<std::string>{"Quit", "Play Again"}));
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Results, GameOverTest,
-    ::testing::Values(Ending{"Tie", 6, 6, "It's a tie!", "It's a tie!."},
-                      Ending{"PlayerWins", 7, 6, "Ann has won.", "You Won!"},
-                      Ending{"CpuWins", 6, 7, "The CPU has won.", "the CPU won!"}),
-    [](const auto& testCase) { return std::string(testCase.param.name); });
+INSTANTIATE_TEST_SUITE_P(Results, GameOverTest,
+                         ::testing::Values(Ending{"Tie", 6, 6, "It's a tie!", "It's a tie!."},
+                                           Ending{"PlayerWins", 7, 6, "Ann has won.", "You Won!"},
+                                           Ending{"CpuWins", 6, 7, "The CPU has won.",
+                                                  "the CPU won!"}),
+                         [](const auto& testCase) { return std::string(testCase.param.name); });
 
 namespace {
 

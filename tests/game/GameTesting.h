@@ -1,0 +1,104 @@
+#pragma once
+
+// What the game's tests read off the console of window 1, and how they arrange a deal.
+
+#include "game/Pondaro.h"
+
+#include "platform/AttributedString.h"
+#include "platform/Color.h"
+#include "platform/Dictionary.h"
+#include "platform/String.h"
+#include "runtime/console/CUI_PrintToWindowItem.h"
+#include "runtime/console/CUI_PrintToWindowView.h"
+#include "runtime/console/ConsoleOperations.h"
+#include "runtime/console/NamedColors.h"
+
+#include <algorithm>
+#include <initializer_list>
+#include <map>
+#include <string>
+#include <vector>
+
+namespace game_testing {
+
+// Starts the application, the runtime and window 1 once per process, for a player named Ann.
+inline void StartOnce() {
+    static const bool started = [] {
+        StartGame();
+        PStrCopy(Game().playerName, PStrLiteral("Ann"));
+        return true;
+    }();
+    (void)started;
+}
+
+// The name of a text item's foreground colour among the console's named colours, or "other".
+inline std::string ColourName(const CUI_PrintToWindowItem& item) {
+    const auto colour = std::dynamic_pointer_cast<platform::Color>(
+        item.attributes()->objectForKey(platform::ForegroundColorAttributeName()));
+    struct Named {
+        platform::Ref<platform::Color> (*colour)();
+        const char* name;
+    };
+    static constexpr Named named[] = {
+        {ColorCyan, "cyan"},   {ColorGreen, "green"},   {ColorOrange, "orange"}, {ColorRed, "red"},
+        {ColorWhite, "white"}, {ColorYellow, "yellow"}, {ColorBlack, "black"},
+    };
+    for (const Named& n : named)
+        if (colour && colour->isEqual(*n.colour()))
+            return n.name;
+    return "other";
+}
+
+// The console's rows top to bottom, without the markers that kept lines open. With colours,
+// each run of text in a new colour starts with the colour's name in braces; empty pieces carry
+// no colour, since none can be seen.
+inline std::vector<std::string> ConsoleLines(bool withColours = false) {
+    struct Row {
+        std::string text;
+        std::string colour;
+    };
+    std::map<double, Row> rows;
+    for (const auto& item : ConsoleForWindowTag(1)->items()) {
+        if (item->type() != CUI_PrintToWindowItem::TypeText)
+            continue;
+        std::string text = item->string()->utf8();
+        std::erase(text, '\b');
+        Row& row = rows[item->pt().y];
+        if (withColours && !text.empty()) {
+            const std::string colour = ColourName(*item);
+            if (colour != row.colour)
+                row.text += "{" + colour + "}";
+            row.colour = colour;
+        }
+        row.text += text;
+    }
+    std::vector<std::string> lines;
+    for (const auto& [y, row] : rows)
+        lines.push_back(row.text);
+    // A print that ends its line leaves an empty piece where the pen waits on the next row.
+    if (!lines.empty() && lines.back().empty())
+        lines.pop_back();
+    return lines;
+}
+
+inline bool Printed(const std::string& line) {
+    const auto lines = ConsoleLines();
+    return std::find(lines.begin(), lines.end(), line) != lines.end();
+}
+
+inline std::string Joined(const std::vector<std::string>& lines) {
+    std::string text;
+    for (const auto& line : lines)
+        text += line + "\n";
+    return text;
+}
+
+// Sets a hand from ranks, one entry per card.
+inline void Deal(RankTable& hand, std::initializer_list<int> cards) {
+    for (int rank = 1; rank <= 13; ++rank)
+        hand.at(rank, 0) = 0;
+    for (const int rank : cards)
+        ++hand.at(rank, 0);
+}
+
+} // namespace game_testing
