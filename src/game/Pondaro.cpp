@@ -97,7 +97,9 @@ PStr& Temp(const PStr& text) {
 }
 
 // Whether two texts are equal, compared as temporary strings.
-bool Equal(const PStr& a, const PStr& b) { return PStrEqual(Temp(a), Temp(b)) == 0; }
+bool Equal(const PStr& a, const PStr& b) {
+    return PStrEqual(Temp(a), Temp(b)) == 0;
+}
 
 Ref<platform::String> NoNewlineMarker() {
     static const auto marker = platform::String::create(u"\b");
@@ -105,12 +107,18 @@ Ref<platform::String> NoNewlineMarker() {
 }
 
 // Prints a temporary string and ends the line; the slot is given back.
-void PrintLine(PStr& text) { ConsolePrint({PStrToNSString(text)}); }
+void PrintLine(PStr& text) {
+    ConsolePrint({PStrToNSString(text)});
+}
 
 // Prints a temporary string with the line kept open.
-void PrintOpen(PStr& text) { ConsolePrint({PStrToNSString(text), NoNewlineMarker()}); }
+void PrintOpen(PStr& text) {
+    ConsolePrint({PStrToNSString(text), NoNewlineMarker()});
+}
 
-void PrintEmptyLine() { PrintLine(Temp(PStrLiteral(""))); }
+void PrintEmptyLine() {
+    PrintLine(Temp(PStrLiteral("")));
+}
 
 void PrintCount(std::int16_t count, bool keepOpen) {
     const auto number = platform::Number::numberWithInteger(count);
@@ -125,7 +133,9 @@ void Colour(const Ref<platform::Color>& colour) {
     ConsoleSetText(nullptr, 0.0, colour, nullptr, kParamNotGiven, kParamNotGiven);
 }
 
-void ScrollToEnd() { ScrollConsoleToEnd(ConsoleForWindowTag(kGameWindow)); }
+void ScrollToEnd() {
+    ScrollConsoleToEnd(ConsoleForWindowTag(kGameWindow));
+}
 
 double MainScreenHeight() {
     const auto screen = platform::Screen::mainScreen();
@@ -145,7 +155,9 @@ void AskLine(std::int64_t x, std::int64_t y, const PStr& prompt, PStr& answer) {
     }
 }
 
-[[noreturn]] void EndProcess() { std::exit(0); }
+[[noreturn]] void EndProcess() {
+    std::exit(0);
+}
 
 // Defines and runs one of the game's two alerts; returns only when the second button, the one
 // that goes on, was chosen.
@@ -156,9 +168,8 @@ void RunGameAlert(std::int64_t id, const Ref<platform::String>& message, const P
     // Escape chooses the button that goes on, the safe answer. Buttons count from 0, so that
     // button has index 1.
     AlertButtonKeySet(id, 1, platform::String::create(u"\x1b"));
-    const auto result =
-        static_cast<std::int16_t>(AlertRun(id, kParamNotGiven, nullptr, nullptr, nullptr,
-                                           kParamNotGiven));
+    const auto result = static_cast<std::int16_t>(
+        AlertRun(id, kParamNotGiven, nullptr, nullptr, nullptr, kParamNotGiven));
     if (result != kSecondButtonResponse)
         EndProcess();
 }
@@ -169,7 +180,9 @@ void GameOverAlert(const Ref<platform::String>& message) {
 }
 
 // The letter of a rank in rankLetters, in pstrResult.
-PStr& RankLetter(std::int16_t rank) { return PStrMid(Temp(Game().rankLetters), rank, 1); }
+PStr& RankLetter(std::int16_t rank) {
+    return PStrMid(Temp(Game().rankLetters), rank, 1);
+}
 
 // "<asker> got <n> card(s)" after a successful ask.
 void PrintCardsTaken(std::int16_t count) {
@@ -522,7 +535,7 @@ TurnEnd PlayerTurn() {
         PStr& echo = Temp(game.playerName);
         PStrAppend(echo, PStrLiteral(" asked For "));
         PStrAppend(echo, Equal(game.displayForm, PStrLiteral("Ace")) ? PStrLiteral("an")
-                                                                      : PStrLiteral("a"));
+                                                                     : PStrLiteral("a"));
         PStrAppend(echo, PStrLiteral(" "));
         PStrAppend(echo, game.displayForm);
         PrintLine(echo);
@@ -567,7 +580,8 @@ TurnEnd PlayerTurn() {
     }
     const std::int16_t count = game.cpuHand.at(rank, 454);
     game.cpuHand.at(rank, 455) = 0;
-    game.playerHand.at(rank, 456) = static_cast<std::int16_t>(game.playerHand.at(rank, 456) + count);
+    game.playerHand.at(rank, 456) =
+        static_cast<std::int16_t>(game.playerHand.at(rank, 456) + count);
     PrintCardsTaken(count);
     CheckPlayerBooks();
     ScrollToEnd();

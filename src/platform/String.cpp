@@ -139,22 +139,22 @@ private:
     // A conversion through the C library, given the argument already fetched with its type.
     template <class T>
     void writeC(const Directive& directive, T value) {
-        std::string spec = "%" + directive.flags;
+        std::string cFormat = "%" + directive.flags;
         if (directive.width >= 0)
-            spec += std::to_string(directive.width);
+            cFormat += std::to_string(directive.width);
         if (directive.precision >= 0)
-            spec += "." + std::to_string(directive.precision);
+            cFormat += "." + std::to_string(directive.precision);
         if constexpr (std::is_same_v<T, long double>)
-            spec += 'L';
+            cFormat += 'L';
         else if constexpr (std::is_integral_v<T>)
-            spec += "ll";
-        spec += directive.conversion;
+            cFormat += "ll";
+        cFormat += directive.conversion;
         const CLocaleScope cLocale;
-        const int needed = std::snprintf(nullptr, 0, spec.c_str(), value);
+        const int needed = std::snprintf(nullptr, 0, cFormat.c_str(), value);
         if (needed <= 0)
             return;
         std::string text(static_cast<std::size_t>(needed) + 1, '\0');
-        std::snprintf(text.data(), text.size(), spec.c_str(), value);
+        std::snprintf(text.data(), text.size(), cFormat.c_str(), value);
         text.resize(static_cast<std::size_t>(needed));
         for (const char c : text)
             out_ += static_cast<char16_t>(static_cast<unsigned char>(c));

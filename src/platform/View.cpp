@@ -330,7 +330,8 @@ void View::unregisterDraggedTypes() {
 }
 
 void View::addTrackingArea(const Ref<TrackingArea>& area) {
-    if (!area || std::find(trackingAreas_.begin(), trackingAreas_.end(), area) != trackingAreas_.end())
+    if (!area ||
+        std::find(trackingAreas_.begin(), trackingAreas_.end(), area) != trackingAreas_.end())
         return;
     trackingAreas_.push_back(area);
     updateMouseTracking();

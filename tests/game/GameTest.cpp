@@ -67,19 +67,6 @@ TEST_F(GameTest, EveryDealLeavesThirtyFourCardsAndEveryRankWhole) {
     }
 }
 
-TEST_F(GameTest, StatusShowsPointsPileAndHandInRankOrder) {
-    GameState& game = Game();
-    Deal(game.playerHand, {13, 2, 1, 10, 2});
-    game.books.at<0>() = 1;
-    game.books.at<1>() = 0;
-    game.pileCount = 34;
-    StatusDisplay();
-    const auto lines = ConsoleLines();
-    EXPECT_TRUE(Printed("Points >> Ann: 1  CPU: 0")) << Joined(lines);
-    EXPECT_TRUE(Printed("           34 remaining cards")) << Joined(lines);
-    EXPECT_TRUE(Printed("Your Cards: A 2 2 10 K ")) << Joined(lines);
-}
-
 TEST_F(GameTest, CardsAreNamedForMessagesAndForDisplay) {
     struct Case {
         std::int16_t rank;
@@ -102,21 +89,6 @@ TEST_F(GameTest, CardsAreNamedForMessagesAndForDisplay) {
     }
 }
 
-TEST_F(GameTest, ASuccessfulAskTakesEveryCardOfTheRankAndAsksAgain) {
-    GameState& game = Game();
-    Deal(game.playerHand, {12, 3});
-    Deal(game.cpuHand, {12, 12, 5});
-    ModalScript script;
-    script.run().type("q").press(Key::Return);
-
-    EXPECT_EQ(PlayerTurn(), TurnEnd::AskAgain);
-    EXPECT_TRUE(Printed("Ann asked For a Queen")) << Joined(ConsoleLines());
-    EXPECT_TRUE(Printed("Ann got 2 cards")) << Joined(ConsoleLines());
-    EXPECT_EQ(game.playerHand.at(12, 0), 3);
-    EXPECT_EQ(game.cpuHand.at(12, 0), 0);
-    EXPECT_EQ(game.playerAsked.at(12, 0), 1);
-}
-
 TEST_F(GameTest, ARankNotHeldIsRefusedThenAMissDrawsFromThePile) {
     GameState& game = Game();
     Deal(game.playerHand, {1, 3});
@@ -134,39 +106,6 @@ TEST_F(GameTest, ARankNotHeldIsRefusedThenAMissDrawsFromThePile) {
     EXPECT_TRUE(Printed("Ann, Pondaro!")) << Joined(lines);
     EXPECT_EQ(game.pileCount, pile - 1);
     EXPECT_EQ(game.playerHand.at(game.currentRank, 0) > 0, true);
-}
-
-TEST_F(GameTest, TheExitWordAsksToQuitAndResumingGoesOn) {
-    GameState& game = Game();
-    Deal(game.playerHand, {10});
-    Deal(game.cpuHand, {10});
-    ModalScript script;
-    script.run().type("x").press(Key::Return);
-    script.run().clickButton(1);
-    script.run().type("10").press(Key::Return);
-
-    EXPECT_EQ(PlayerTurn(), TurnEnd::AskAgain);
-    const auto lines = ConsoleLines();
-    EXPECT_TRUE(Printed("Ann asked For a x")) << Joined(lines);
-    EXPECT_TRUE(Printed("Sorry, that is not a valid card.")) << Joined(lines);
-    EXPECT_TRUE(Printed("Ann asked For a 10")) << Joined(lines);
-    EXPECT_TRUE(Printed("Ann got 1 card")) << Joined(lines);
-}
-
-TEST_F(GameTest, TheCpuPassesWhenNoRankItHoldsIsLeftToAskFor) {
-    GameState& game = Game();
-    Deal(game.cpuHand, {5});
-    Deal(game.playerHand, {5, 2});
-    for (int rank = 1; rank <= 13; ++rank)
-        game.playerAsked.at(rank, 0) = 0;
-    const std::int16_t pile = game.pileCount;
-
-    EXPECT_EQ(CpuTurn(), TurnEnd::TurnPassed);
-    EXPECT_TRUE(Printed("CPU wants your  5's.")) << Joined(ConsoleLines());
-    EXPECT_TRUE(Printed("CPU got 1 card")) << Joined(ConsoleLines());
-    EXPECT_EQ(game.cpuHand.at(5, 0), 2);
-    EXPECT_EQ(game.currentRank, 0) << "the second ask found no rank";
-    EXPECT_EQ(game.pileCount, pile) << "passing draws nothing";
 }
 
 TEST_F(GameTest, TheCpuAsksForWhatThePlayerAskedAndKeepsTheMarkForTheDeal) {
@@ -243,16 +182,6 @@ namespace {
 }
 
 } // namespace
-
-TEST(WholeGameDeathTest, APlayerPlaysToTheEndAndQuitsWithStatusZero) {
-    EXPECT_EXIT(
-        {
-            StartGame();
-            PStrCopy(Game().playerName, PStrLiteral("Ann"));
-            PlayGames(1);
-        },
-        ::testing::ExitedWithCode(0), "\\*\\*\\* Game Over! \\*\\*\\*");
-}
 
 TEST(WholeGameDeathTest, PlayAgainDealsAFreshGameForTheSamePlayer) {
     EXPECT_EXIT(

@@ -10,6 +10,7 @@
 #include "platform/WindowDelegate.h"
 #include "platform/testing/ModalScript.h"
 #include "platform/testing/ShownAlert.h"
+#include "platform/testing/ToolkitInput.h"
 
 #include <QApplication>
 #include <QEventLoop>
@@ -24,6 +25,9 @@
 using namespace platform;
 using platform::testing::ModalScript;
 using platform::testing::ShownAlert;
+
+using platform::testing::clickWidget;
+using platform::testing::processEventsUntil;
 
 namespace {
 
@@ -51,18 +55,6 @@ std::optional<ShownAlert> showModally(const Ref<Alert>& alert) {
     script.run().clickButton(0);
     alert->runModal();
     return shown;
-}
-
-void processEventsUntil(const std::function<bool()>& condition) {
-    QEventLoop loop;
-    QTimer poll;
-    QObject::connect(&poll, &QTimer::timeout, [&] {
-        if (condition())
-            loop.quit();
-    });
-    QTimer::singleShot(5000, &loop, [&] { loop.quit(); });
-    poll.start(1);
-    loop.exec();
 }
 
 // Lets the event loop run the work queued so far.

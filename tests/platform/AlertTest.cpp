@@ -5,6 +5,7 @@
 #include "platform/detail/ModalRun.h"
 #include "platform/detail/WindowPeer.h"
 #include "platform/testing/ModalScript.h"
+#include "platform/testing/ToolkitInput.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -26,6 +27,9 @@
 using namespace platform;
 using platform::testing::Key;
 using platform::testing::ModalScript;
+
+using platform::testing::clickWidget;
+using platform::testing::processEventsUntil;
 
 namespace {
 
@@ -68,30 +72,6 @@ std::vector<QAbstractButton*> buttonsOf(QWidget& dialog) {
 QString labelText(QWidget& dialog, const char* name) {
     auto* label = dialog.findChild<QLabel*>(QString::fromLatin1(name));
     return label ? label->text() : QStringLiteral("<none>");
-}
-
-void clickWithMouse(QAbstractButton* button) {
-    const QPointF centre = QRectF(button->rect()).center();
-    const QPointF global = button->mapToGlobal(centre);
-    QMouseEvent press(QEvent::MouseButtonPress, centre, global, Qt::LeftButton, Qt::LeftButton,
-                      Qt::NoModifier);
-    QApplication::sendEvent(button, &press);
-    QMouseEvent release(QEvent::MouseButtonRelease, centre, global, Qt::LeftButton, Qt::NoButton,
-                        Qt::NoModifier);
-    QApplication::sendEvent(button, &release);
-}
-
-// Processes events until the condition holds, for at most a few seconds.
-void processEventsUntil(const std::function<bool()>& condition) {
-    QEventLoop loop;
-    QTimer poll;
-    QObject::connect(&poll, &QTimer::timeout, [&] {
-        if (condition())
-            loop.quit();
-    });
-    QTimer::singleShot(5000, &loop, [&] { loop.quit(); });
-    poll.start(1);
-    loop.exec();
 }
 
 } // namespace
@@ -277,7 +257,7 @@ TEST(Alert, ASheetBlocksOnlyItsWindowAndCompletesFromTheEventLoop) {
     EXPECT_EQ(sheet->windowModality(), Qt::WindowModal);
     EXPECT_EQ(sheet->parentWidget(), window->peer().widget.data());
 
-    clickWithMouse(buttonsOf(*sheet)[1]);
+    clickWidget(*buttonsOf(*sheet)[1]);
     EXPECT_FALSE(response.has_value()) << "the handler ran inside the click";
     processEventsUntil([&] { return response.has_value(); });
     EXPECT_EQ(response, AlertSecondButtonReturn);

@@ -14,6 +14,7 @@
 #include "platform/Window.h"
 #include "platform/detail/ViewPeer.h"
 #include "platform/testing/ModalScript.h"
+#include "platform/testing/ToolkitInput.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -27,6 +28,9 @@
 using namespace platform;
 using platform::testing::Key;
 using platform::testing::ModalScript;
+
+using platform::testing::clickWidget;
+using platform::testing::processEventsUntil;
 
 namespace {
 
@@ -119,17 +123,6 @@ struct Form {
     ~Form() { window->close(); }
     std::int64_t run() { return Application::shared()->runModalForWindow(window); }
 };
-
-void clickWidget(QWidget* widget) {
-    const QPointF centre = QRectF(widget->rect()).center();
-    const QPointF global = widget->mapToGlobal(centre);
-    QMouseEvent press(QEvent::MouseButtonPress, centre, global, Qt::LeftButton, Qt::LeftButton,
-                      Qt::NoModifier);
-    QApplication::sendEvent(widget, &press);
-    QMouseEvent release(QEvent::MouseButtonRelease, centre, global, Qt::LeftButton, Qt::NoButton,
-                        Qt::NoModifier);
-    QApplication::sendEvent(widget, &release);
-}
 
 } // namespace
 
@@ -291,7 +284,7 @@ TEST(TextFieldLabel, TakesNoFocusAndLetsClicksThroughToTheWindow) {
     script.run().type("q").press(Key::Return);
     QWidget* labelWidget = form.label->peer().widget;
     form.window->orderFront();
-    clickWidget(labelWidget);
+    clickWidget(*labelWidget);
 
     EXPECT_EQ(form.window->mouseDowns, 1);
     EXPECT_FALSE(labelWidget->hasFocus());
@@ -306,7 +299,7 @@ TEST(TextFieldLabel, AnEditableFieldTakesTheFocusWhenClicked) {
     const auto second = std::make_shared<TextField>(Rect(60, 0, 100, 10));
     form.window->contentView()->addSubview(second);
     form.window->orderFront();
-    clickWidget(second->peer().widget);
+    clickWidget(*second->peer().widget);
     EXPECT_EQ(form.window->firstResponder(), second);
     EXPECT_EQ(form.window->mouseDowns, 0);
 }

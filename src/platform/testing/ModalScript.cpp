@@ -2,11 +2,11 @@
 
 #include "platform/Application.h"
 #include "platform/detail/ModalRun.h"
+#include "platform/testing/ToolkitInput.h"
 
 #include <QAbstractButton>
 #include <QApplication>
 #include <QKeyEvent>
-#include <QMouseEvent>
 #include <QTimer>
 
 #include <gtest/gtest.h>
@@ -113,17 +113,7 @@ void click(ModalRun& run, int index) {
         run.stop(ModalResponse::Abort);
         return;
     }
-    QPointer<QAbstractButton> button = buttons[index];
-    const QPointF centre = QRectF(button->rect()).center();
-    const QPointF global = button->mapToGlobal(centre);
-    QMouseEvent press(QEvent::MouseButtonPress, centre, global, Qt::LeftButton, Qt::LeftButton,
-                      Qt::NoModifier);
-    QApplication::sendEvent(button, &press);
-    if (!button)
-        return;
-    QMouseEvent release(QEvent::MouseButtonRelease, centre, global, Qt::LeftButton, Qt::NoButton,
-                        Qt::NoModifier);
-    QApplication::sendEvent(button, &release);
+    clickWidget(*buttons[index]);
 }
 
 void playNext(std::shared_ptr<std::deque<Step>> steps, std::uint64_t id) {

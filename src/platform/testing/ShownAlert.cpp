@@ -4,11 +4,11 @@
 #include "platform/detail/AlertDialog.h"
 #include "platform/detail/ModalRun.h"
 #include "platform/detail/WindowPeer.h"
+#include "platform/testing/ToolkitInput.h"
 
 #include <QApplication>
 #include <QCheckBox>
 #include <QLabel>
-#include <QMouseEvent>
 #include <QPointer>
 #include <QPushButton>
 #include <QStyle>
@@ -97,17 +97,7 @@ bool clickSheetButton(const Window& window, int index) {
     const auto buttons = buttonsInOrder(*dialog);
     if (index < 0 || index >= static_cast<int>(buttons.size()))
         return false;
-    QPointer<QAbstractButton> button = buttons[static_cast<std::size_t>(index)];
-    const QPointF centre = QRectF(button->rect()).center();
-    const QPointF global = button->mapToGlobal(centre);
-    QMouseEvent press(QEvent::MouseButtonPress, centre, global, Qt::LeftButton, Qt::LeftButton,
-                      Qt::NoModifier);
-    QApplication::sendEvent(button, &press);
-    if (!button)
-        return true;
-    QMouseEvent release(QEvent::MouseButtonRelease, centre, global, Qt::LeftButton, Qt::NoButton,
-                        Qt::NoModifier);
-    QApplication::sendEvent(button, &release);
+    clickWidget(*buttons[static_cast<std::size_t>(index)]);
     return true;
 }
 

@@ -5,6 +5,7 @@
 #include "platform/detail/ScreenGeometry.h"
 #include "platform/detail/ViewPeer.h"
 #include "platform/detail/WindowPeer.h"
+#include "platform/testing/ToolkitInput.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -56,17 +57,9 @@ void UserActions::typeCharacter(const Ref<Window>& window, char32_t character) {
 }
 
 void UserActions::clickInView(const Ref<View>& view, Point point) {
-    QWidget* widget = view->peer().widget;
     const Rect bounds = view->bounds();
     const double y = view->isFlipped() ? point.y - bounds.minY() : bounds.maxY() - point.y;
-    const QPointF local(point.x - bounds.minX(), y);
-    const QPointF global = widget->mapToGlobal(local);
-    QMouseEvent press(QEvent::MouseButtonPress, local, global, Qt::LeftButton, Qt::LeftButton,
-                      Qt::NoModifier);
-    QApplication::sendEvent(widget, &press);
-    QMouseEvent release(QEvent::MouseButtonRelease, local, global, Qt::LeftButton, Qt::NoButton,
-                        Qt::NoModifier);
-    QApplication::sendEvent(widget, &release);
+    clickWidgetAt(*view->peer().widget, QPointF(point.x - bounds.minX(), y));
 }
 
 void UserActions::rightClickInView(const Ref<View>& view, Point point) {

@@ -435,31 +435,22 @@ void CUI_PrintToWindowView::addLinesFromCurrentLocation(const Ref<Array>& points
 
 void CUI_PrintToWindowView::addRectWithRectStrokeColorFillColor(Rect rect, Ref<Color> strokeColor,
                                                                 Ref<Color> fillColor) {
-    auto item = CUI_PrintToWindowItem::itemWithTypeRectStrokeColorFillColor(
-        CUI_PrintToWindowItem::TypeRect, rect, strokeColor, fillColor);
-    item->setLineWidth(currentLineWidth_);
-    setLineStyleForItem(item);
-    // The colours given win over the view's stroke colour, an absent one included.
-    item->setStrokeColor(std::move(strokeColor));
-    item->setFillColor(std::move(fillColor));
-    item->setLineCapStyle(currentLineCapStyle_);
-    item->setLineDashPattern(currentLineDashPattern_);
-    item->setLineDashPhase(currentLineDashPhase_);
-    const double width = item->lineWidth();
-    appendItem(std::move(item));
-    fixFrameHeight(rect.minY() + rect.height() + width * 0.5);
+    addShape(CUI_PrintToWindowItem::TypeRect, rect, std::move(strokeColor), std::move(fillColor));
 }
 
 void CUI_PrintToWindowView::addOvalWithRectStrokeColorFillColor(Rect rect, Ref<Color> strokeColor,
                                                                 Ref<Color> fillColor) {
-    auto item = CUI_PrintToWindowItem::itemWithTypeRectStrokeColorFillColor(
-        CUI_PrintToWindowItem::TypeOval, rect, strokeColor, fillColor);
+    addShape(CUI_PrintToWindowItem::TypeOval, rect, std::move(strokeColor), std::move(fillColor));
+}
+
+void CUI_PrintToWindowView::addShape(std::uint64_t type, Rect rect, Ref<Color> strokeColor,
+                                     Ref<Color> fillColor) {
+    auto item = CUI_PrintToWindowItem::itemWithTypeRectStrokeColorFillColor(type, rect, strokeColor,
+                                                                            fillColor);
     setLineStyleForItem(item);
+    // The colours given win over the view's stroke colour, an absent one included.
     item->setStrokeColor(std::move(strokeColor));
     item->setFillColor(std::move(fillColor));
-    item->setLineCapStyle(currentLineCapStyle_);
-    item->setLineDashPattern(currentLineDashPattern_);
-    item->setLineDashPhase(currentLineDashPhase_);
     const double width = item->lineWidth();
     appendItem(std::move(item));
     fixFrameHeight(rect.minY() + rect.height() + width * 0.5);

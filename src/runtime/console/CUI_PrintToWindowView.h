@@ -145,6 +145,10 @@ private:
 
     double lineHeight() const;
     void appendItem(platform::Ref<CUI_PrintToWindowItem> item);
+    // A rectangle or oval with the view's line style and the colours given.
+    void addShape(std::uint64_t type, platform::Rect rect,
+                  platform::Ref<platform::Color> strokeColor,
+                  platform::Ref<platform::Color> fillColor);
     void adopt(CUI_PrintToWindowItem& item);
     void release(CUI_PrintToWindowItem& item);
     void itemDidChange();

@@ -39,8 +39,7 @@ namespace {
 constexpr std::int64_t NG = kParamNotGiven;
 
 std::optional<std::string> keyInput(const char* prompt = "Key? ") {
-    const auto answer = InkeyWindowRun(NG, NG, prompt ? String::fromUtf8(prompt) : nullptr);
-    return answer ? std::optional<std::string>(answer->utf8()) : std::nullopt;
+    return answerText(InkeyWindowRun(NG, NG, prompt ? String::fromUtf8(prompt) : nullptr));
 }
 
 Ref<QVInkeyWindow> lastWindow() {

@@ -15,6 +15,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <optional>
 #include <string>
 
 namespace inputtest {
@@ -32,6 +33,11 @@ protected:
         CurrentKeyFormatSet(nullptr);
     }
 };
+
+// An input's answer as text, or none when the input was cancelled.
+inline std::optional<std::string> answerText(const platform::Ref<platform::String>& answer) {
+    return answer ? std::optional<std::string>(answer->utf8()) : std::nullopt;
+}
 
 // The width of the text in a new text field's font.
 inline double textWidth(const std::string& text) {

@@ -42,10 +42,6 @@ Ref<String> input(const char* prompt, std::int64_t x = NG, std::int64_t y = NG) 
                           NG, NG);
 }
 
-std::optional<std::string> text(const Ref<String>& answer) {
-    return answer ? std::optional<std::string>(answer->utf8()) : std::nullopt;
-}
-
 Ref<QVInputWindow> lastWindow() {
     return std::dynamic_pointer_cast<QVInputWindow>(AppDelegateGet()->inputWnd());
 }
@@ -69,7 +65,7 @@ TEST_F(LineInput, ReturnAnswersTheTypedTextAndEscapeAnswersNothing) {
     for (const Case& c : cases) {
         ModalScript script;
         script.run().type(c.typed).press(c.end);
-        EXPECT_EQ(text(input("Name? ")), c.answer) << c.typed;
+        EXPECT_EQ(answerText(input("Name? ")), c.answer) << c.typed;
     }
 }
 
@@ -208,7 +204,7 @@ TEST_F(LineInput, TheFormatFiltersWhatIsTyped) {
         script.run().type(c.typed).press(Key::Return);
         const auto answer = InputWindowRun(NG, NG, nullptr, String::fromUtf8(c.characters), c.pass,
                                            c.maxLength, c.caseOption);
-        EXPECT_EQ(text(answer), std::optional<std::string>(c.answer))
+        EXPECT_EQ(answerText(answer), std::optional<std::string>(c.answer))
             << c.characters << " / " << c.typed;
     }
 }
@@ -217,7 +213,8 @@ TEST_F(LineInput, ARefusedCharacterLeavesTheCursorWhereItWas) {
     ModalScript script;
     // d, typed between A and B, is dropped; c then goes where d would have gone.
     script.run().type("ab").press(Key::Left).type("dc").press(Key::Return);
-    EXPECT_EQ(text(InputWindowRun(NG, NG, nullptr, String::fromUtf8("abc"), NG, NG, 3)), "ACB");
+    EXPECT_EQ(answerText(InputWindowRun(NG, NG, nullptr, String::fromUtf8("abc"), NG, NG, 3)),
+              "ACB");
 }
 
 TEST_F(LineInput, APasteIsFilteredAsAWhole) {
@@ -233,8 +230,8 @@ TEST_F(LineInput, APasteIsFilteredAsAWhole) {
         // No characters: the copy is made unfiltered.
         EXPECT_EQ(InputWindowRun(NG, NG, nullptr, nullptr, NG, NG, NG), nullptr);
         script.run().pressCharacter(U'v', true).press(Key::Return);
-        return text(InputWindowRun(NG, NG, nullptr, String::fromUtf8(characters), NG, maxLength,
-                                   caseOption));
+        return answerText(InputWindowRun(NG, NG, nullptr, String::fromUtf8(characters), NG,
+                                         maxLength, caseOption));
     };
     EXPECT_EQ(copyThenPaste("12345", "0123456789", 3, NG), "") << "refused, not cut to 3";
     EXPECT_EQ(copyThenPaste("123", "0123456789", 3, NG), "123");
@@ -245,7 +242,7 @@ TEST_F(LineInput, AFormatLastsUntilItIsReplacedOrCleared) {
     const auto run = [](const Ref<String>& characters, const char* typed) {
         ModalScript script;
         script.run().type(typed).press(Key::Return);
-        return text(InputWindowRun(NG, NG, nullptr, characters, NG, NG, NG));
+        return answerText(InputWindowRun(NG, NG, nullptr, characters, NG, NG, NG));
     };
     const auto digits = String::fromUtf8("0123456789");
     EXPECT_EQ(run(digits, "a1b2"), "12");
