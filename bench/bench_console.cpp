@@ -4,11 +4,11 @@
 // line, redrawing per pass. The redraw that draws every item is measured too, to show what
 // leaving out the items outside the redrawn area saves.
 
-#include "platform/Application.h"
-#include "platform/Color.h"
-#include "platform/String.h"
-#include "platform/Window.h"
+#include "platform/app/Application.h"
+#include "platform/drawing/Color.h"
+#include "platform/foundation/String.h"
 #include "platform/testing/WindowSnapshot.h"
+#include "platform/windows/Window.h"
 #include "runtime/console/CUI_PrintToWindowView.h"
 
 #include "RatioReporter.h"

@@ -9,14 +9,14 @@
 #include "game/Pondaro.h"
 
 #include "RatioReporter.h"
-#include "platform/Application.h"
-#include "platform/Geometry.h"
-#include "platform/MainQueue.h"
-#include "platform/String.h"
-#include "platform/TextField.h"
-#include "platform/Window.h"
+#include "platform/app/Application.h"
+#include "platform/app/MainQueue.h"
+#include "platform/foundation/Geometry.h"
+#include "platform/foundation/String.h"
 #include "platform/testing/ModalScript.h"
 #include "platform/testing/ShownAlert.h"
+#include "platform/views/TextField.h"
+#include "platform/windows/Window.h"
 
 #include <benchmark/benchmark.h>
 

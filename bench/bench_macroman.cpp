@@ -1,8 +1,8 @@
 // The lossy Mac OS Roman conversion of a 255-character text against a plain byte copy of the
 // same length, the floor for any conversion. The ratio of the two is printed after the run.
 
-#include "platform/MacRoman.h"
-#include "platform/String.h"
+#include "platform/foundation/MacRoman.h"
+#include "platform/foundation/String.h"
 
 #include "RatioReporter.h"
 

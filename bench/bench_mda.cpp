@@ -4,11 +4,11 @@
 // reads give an owned reference, as the dynamic array's reads do; its file is a plain binary
 // dump of the integers. The ratio of each pair is printed after the run.
 
-#include "platform/Array.h"
-#include "platform/Null.h"
-#include "platform/Number.h"
-#include "platform/String.h"
-#include "platform/URL.h"
+#include "platform/foundation/Array.h"
+#include "platform/foundation/Null.h"
+#include "platform/foundation/Number.h"
+#include "platform/foundation/String.h"
+#include "platform/foundation/URL.h"
 #include "runtime/arrays/MDAObj.h"
 
 #include <benchmark/benchmark.h>

@@ -22,14 +22,19 @@ function(pondaro_bundle_info target)
     endforeach()
     set(file "${CMAKE_CURRENT_BINARY_DIR}/${target}_bundle_info.cpp")
     file(CONFIGURE OUTPUT "${file}" CONTENT
-"#include \"platform/Bundle.h\"\n\nstatic const platform::BundleInfoRegistration bundleInfo{{\n${entries}}};\n")
+"#include \"platform/app/Bundle.h\"\n\nstatic const platform::BundleInfoRegistration bundleInfo{{\n${entries}}};\n")
     target_sources(${target} PRIVATE "${file}")
 endfunction()
 
-# One GoogleTest program for a folder of tests/, linked to the given libraries.
+# One GoogleTest program for a folder of tests/ (or for the given sub-folders of it), linked to
+# the given libraries.
 function(pondaro_test_program name)
-    cmake_parse_arguments(ARG "" "" "LIBRARIES" ${ARGN})
-    file(GLOB sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp)
+    cmake_parse_arguments(ARG "" "" "LIBRARIES;FOLDERS" ${ARGN})
+    set(patterns ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp)
+    foreach(folder IN LISTS ARG_FOLDERS)
+        list(APPEND patterns ${CMAKE_CURRENT_SOURCE_DIR}/${folder}/*.cpp)
+    endforeach()
+    file(GLOB sources CONFIGURE_DEPENDS ${patterns})
     add_executable(${name} ${sources})
     pondaro_warnings(${name})
     target_link_libraries(${name} PRIVATE test_main ${ARG_LIBRARIES})

@@ -5,9 +5,9 @@
 // input follows the file's header and version, so that the fuzzer spends its time on the
 // content rather than on finding the header.
 
-#include "platform/Array.h"
-#include "platform/Data.h"
-#include "platform/String.h"
+#include "platform/foundation/Array.h"
+#include "platform/foundation/Data.h"
+#include "platform/foundation/String.h"
 #include "runtime/arrays/MDAObj.h"
 
 #include <cstdint>

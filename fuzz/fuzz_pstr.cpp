@@ -4,7 +4,7 @@
 // sanitizer sees any access outside it; the results are checked against what the operations
 // promise.
 
-#include "platform/String.h"
+#include "platform/foundation/String.h"
 #include "runtime/core/NumberText.h"
 #include "runtime/core/PStr.h"
 #include "runtime/core/Random.h"

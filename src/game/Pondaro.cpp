@@ -9,10 +9,10 @@
 
 #include "game/Pondaro.h"
 
-#include "platform/Bundle.h"
-#include "platform/Number.h"
-#include "platform/Screen.h"
-#include "platform/String.h"
+#include "platform/app/Bundle.h"
+#include "platform/app/Screen.h"
+#include "platform/foundation/Number.h"
+#include "platform/foundation/String.h"
 #include "runtime/console/ConsoleOperations.h"
 #include "runtime/console/NamedColors.h"
 #include "runtime/core/NumberText.h"

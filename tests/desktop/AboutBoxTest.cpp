@@ -1,9 +1,9 @@
 // The about box shows what the bundle tells of the program, one item to a line.
 
-#include "platform/Application.h"
-#include "platform/Bundle.h"
-#include "platform/MainQueue.h"
-#include "platform/String.h"
+#include "platform/app/Application.h"
+#include "platform/app/Bundle.h"
+#include "platform/app/MainQueue.h"
+#include "platform/foundation/String.h"
 #include "platform/testing/ModalScript.h"
 #include "platform/testing/ShownAlert.h"
 

@@ -4,8 +4,8 @@
 
 #include "../runtime/core/AlertReport.h"
 
-#include "platform/Bundle.h"
-#include "platform/String.h"
+#include "platform/app/Bundle.h"
+#include "platform/foundation/String.h"
 #include "platform/testing/ModalScript.h"
 #include "runtime/core/RuntimeAlert.h"
 

@@ -4,10 +4,10 @@
 
 #include "game/Pondaro.h"
 
-#include "platform/AttributedString.h"
-#include "platform/Color.h"
-#include "platform/Dictionary.h"
-#include "platform/String.h"
+#include "platform/drawing/AttributedString.h"
+#include "platform/drawing/Color.h"
+#include "platform/foundation/Dictionary.h"
+#include "platform/foundation/String.h"
 #include "runtime/console/CUI_PrintToWindowItem.h"
 #include "runtime/console/CUI_PrintToWindowView.h"
 #include "runtime/console/ConsoleOperations.h"

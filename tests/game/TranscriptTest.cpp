@@ -4,8 +4,8 @@
 #include "game/Pondaro.h"
 
 #include "GameTesting.h"
-#include "platform/MutableString.h"
-#include "platform/String.h"
+#include "platform/foundation/MutableString.h"
+#include "platform/foundation/String.h"
 #include "platform/testing/ModalScript.h"
 #include "platform/testing/ShownAlert.h"
 #include "runtime/core/Random.h"

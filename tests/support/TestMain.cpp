@@ -1,7 +1,7 @@
 // The main of every test program: the platform application runs offscreen unless the caller
 // chose a display, and no modal run can hang a test.
 
-#include "platform/Application.h"
+#include "platform/app/Application.h"
 #include "platform/testing/ModalScript.h"
 
 #include <gtest/gtest.h>

@@ -1,8 +1,8 @@
 #include "platform/detail/AlertDialog.h"
 
-#include "platform/Alert.h"
-#include "platform/AlertDelegate.h"
-#include "platform/String.h"
+#include "platform/foundation/String.h"
+#include "platform/windows/Alert.h"
+#include "platform/windows/AlertDelegate.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>

@@ -2,7 +2,7 @@
 
 // Internal to the platform: a colour as the toolkit takes it.
 
-#include "platform/Color.h"
+#include "platform/drawing/Color.h"
 
 #include <QColor>
 

@@ -1,13 +1,13 @@
 #include "platform/detail/DragDelivery.h"
 
-#include "platform/Array.h"
-#include "platform/DraggingDestination.h"
-#include "platform/Pasteboard.h"
-#include "platform/String.h"
-#include "platform/View.h"
-#include "platform/Window.h"
-#include "platform/WindowDelegate.h"
+#include "platform/app/DraggingDestination.h"
+#include "platform/app/Pasteboard.h"
 #include "platform/detail/WindowPeer.h"
+#include "platform/foundation/Array.h"
+#include "platform/foundation/String.h"
+#include "platform/views/View.h"
+#include "platform/windows/Window.h"
+#include "platform/windows/WindowDelegate.h"
 
 #include <QMimeData>
 #include <QPointer>

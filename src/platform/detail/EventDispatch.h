@@ -2,8 +2,8 @@
 
 // Internal to the platform: the parts of an event only the toolkit side may touch.
 
-#include "platform/Application.h"
-#include "platform/Event.h"
+#include "platform/app/Application.h"
+#include "platform/app/Event.h"
 #include "platform/detail/EventTranslation.h"
 
 namespace platform::detail {

@@ -1,8 +1,8 @@
 #include "platform/detail/EventTranslation.h"
 
-#include "platform/String.h"
-#include "platform/Window.h"
 #include "platform/detail/WindowPeer.h"
+#include "platform/foundation/String.h"
+#include "platform/windows/Window.h"
 
 #include <QWidget>
 

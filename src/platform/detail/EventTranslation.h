@@ -3,7 +3,7 @@
 // Internal to the platform: turns the toolkit's input events into our events and delivers them
 // to the view and window methods.
 
-#include "platform/Event.h"
+#include "platform/app/Event.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>

@@ -2,7 +2,7 @@
 
 // Internal to the platform: the toolkit font behind a Font, with its metrics at hand.
 
-#include "platform/Font.h"
+#include "platform/drawing/Font.h"
 
 #include <QFont>
 #include <QFontMetricsF>

@@ -5,10 +5,10 @@
 // through the event's toolkit default, so an event nobody handles behaves as the toolkit
 // intends (a control acts on it, a plain widget passes it to its parent).
 
-#include "platform/View.h"
-#include "platform/Window.h"
 #include "platform/detail/DragDelivery.h"
 #include "platform/detail/EventDispatch.h"
+#include "platform/views/View.h"
+#include "platform/windows/Window.h"
 
 #include <QEnterEvent>
 #include <QWidget>

@@ -1,8 +1,8 @@
 #include "platform/detail/KeyEquivalentFilter.h"
 
-#include "platform/Application.h"
-#include "platform/Menu.h"
+#include "platform/app/Application.h"
 #include "platform/detail/EventTranslation.h"
+#include "platform/windows/Menu.h"
 
 #include <QApplication>
 #include <QKeyEvent>

@@ -1,14 +1,14 @@
 #include "platform/detail/MenuPeer.h"
 
-#include "platform/Event.h"
-#include "platform/MainQueue.h"
-#include "platform/Menu.h"
-#include "platform/MenuItem.h"
-#include "platform/String.h"
-#include "platform/View.h"
-#include "platform/Window.h"
+#include "platform/app/Event.h"
+#include "platform/app/MainQueue.h"
 #include "platform/detail/EventTranslation.h"
 #include "platform/detail/WindowPeer.h"
+#include "platform/foundation/String.h"
+#include "platform/views/View.h"
+#include "platform/windows/Menu.h"
+#include "platform/windows/MenuItem.h"
+#include "platform/windows/Window.h"
 
 #include <QAction>
 #include <QContextMenuEvent>

@@ -3,7 +3,7 @@
 // Internal to the platform: toolkit menus shown for our menus, the menu bar of the main menu, and
 // the contextual menu of a view.
 
-#include "platform/Object.h"
+#include "platform/foundation/Object.h"
 
 class QContextMenuEvent;
 class QMenu;

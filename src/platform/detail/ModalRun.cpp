@@ -1,6 +1,6 @@
 #include "platform/detail/ModalRun.h"
 
-#include "platform/RunLoop.h"
+#include "platform/app/RunLoop.h"
 
 namespace platform::detail {
 

@@ -1,7 +1,7 @@
 #include "platform/detail/PropertyListText.h"
 
-#include "platform/Array.h"
-#include "platform/Dictionary.h"
+#include "platform/foundation/Array.h"
+#include "platform/foundation/Dictionary.h"
 
 #include <algorithm>
 

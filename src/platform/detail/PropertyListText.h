@@ -2,7 +2,7 @@
 
 // Internal to the platform: the text of objects inside collection descriptions.
 
-#include "platform/Object.h"
+#include "platform/foundation/Object.h"
 
 #include <string>
 

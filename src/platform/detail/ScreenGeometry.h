@@ -3,7 +3,7 @@
 // Internal to the platform: the one place where our screen coordinates (origin at the bottom
 // left of the main screen, y up) meet the toolkit's (origin at the top left, y down).
 
-#include "platform/Geometry.h"
+#include "platform/foundation/Geometry.h"
 
 #include <QRect>
 

@@ -1,14 +1,14 @@
 #include "platform/detail/WindowChrome.h"
 
-#include "platform/Image.h"
-#include "platform/String.h"
-#include "platform/TitlebarAccessoryViewController.h"
-#include "platform/Toolbar.h"
-#include "platform/ToolbarItem.h"
-#include "platform/View.h"
 #include "platform/detail/ImagePeer.h"
 #include "platform/detail/MenuPeer.h"
 #include "platform/detail/ViewPeer.h"
+#include "platform/drawing/Image.h"
+#include "platform/foundation/String.h"
+#include "platform/views/View.h"
+#include "platform/windows/TitlebarAccessoryViewController.h"
+#include "platform/windows/Toolbar.h"
+#include "platform/windows/ToolbarItem.h"
 
 #include <QAction>
 #include <QMenuBar>

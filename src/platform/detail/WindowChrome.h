@@ -4,7 +4,7 @@
 // main menu, its title-bar accessories and its toolbar, and the area below them that holds the
 // content view. A window makes its chrome the first time it gets a strip.
 
-#include "platform/Object.h"
+#include "platform/foundation/Object.h"
 
 #include <QPointer>
 #include <QSize>

@@ -1,8 +1,8 @@
 #include "platform/detail/WindowDrag.h"
 
-#include "platform/Window.h"
 #include "platform/detail/ScreenGeometry.h"
 #include "platform/detail/WindowPeer.h"
+#include "platform/windows/Window.h"
 
 #include <QApplication>
 #include <QMouseEvent>

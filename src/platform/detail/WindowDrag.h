@@ -2,7 +2,7 @@
 
 // Internal to the platform: moving a window with the mouse.
 
-#include "platform/Geometry.h"
+#include "platform/foundation/Geometry.h"
 
 namespace platform {
 class Window;

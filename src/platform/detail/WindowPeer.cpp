@@ -1,7 +1,7 @@
 #include "platform/detail/WindowPeer.h"
 
-#include "platform/Color.h"
-#include "platform/WindowDelegate.h"
+#include "platform/drawing/Color.h"
+#include "platform/windows/WindowDelegate.h"
 
 #include <QCloseEvent>
 #include <QPainter>

@@ -1,6 +1,6 @@
 #include "platform/testing/ModalScript.h"
 
-#include "platform/Application.h"
+#include "platform/app/Application.h"
 #include "platform/detail/ModalRun.h"
 #include "platform/testing/ToolkitInput.h"
 

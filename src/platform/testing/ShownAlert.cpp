@@ -1,10 +1,10 @@
 #include "platform/testing/ShownAlert.h"
 
-#include "platform/Window.h"
 #include "platform/detail/AlertDialog.h"
 #include "platform/detail/ModalRun.h"
 #include "platform/detail/WindowPeer.h"
 #include "platform/testing/ToolkitInput.h"
+#include "platform/windows/Window.h"
 
 #include <QApplication>
 #include <QCheckBox>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/Alert.h"
+#include "platform/windows/Alert.h"
 
 #include <optional>
 #include <string>

@@ -1,11 +1,11 @@
 #include "platform/testing/UserActions.h"
 
-#include "platform/View.h"
-#include "platform/Window.h"
 #include "platform/detail/ScreenGeometry.h"
 #include "platform/detail/ViewPeer.h"
 #include "platform/detail/WindowPeer.h"
 #include "platform/testing/ToolkitInput.h"
+#include "platform/views/View.h"
+#include "platform/windows/Window.h"
 
 #include <QApplication>
 #include <QCloseEvent>

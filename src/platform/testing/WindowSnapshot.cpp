@@ -1,7 +1,7 @@
 #include "platform/testing/WindowSnapshot.h"
 
-#include "platform/Window.h"
 #include "platform/detail/WindowPeer.h"
+#include "platform/windows/Window.h"
 
 #include <QImage>
 #include <QPixmap>

@@ -1,14 +1,14 @@
 #include "runtime/arrays/MDAObj.h"
 
-#include "platform/Archiver.h"
-#include "platform/Array.h"
-#include "platform/Comparison.h"
-#include "platform/Data.h"
-#include "platform/MutableString.h"
-#include "platform/Null.h"
-#include "platform/Number.h"
-#include "platform/String.h"
-#include "platform/URL.h"
+#include "platform/foundation/Archiver.h"
+#include "platform/foundation/Array.h"
+#include "platform/foundation/Comparison.h"
+#include "platform/foundation/Data.h"
+#include "platform/foundation/MutableString.h"
+#include "platform/foundation/Null.h"
+#include "platform/foundation/Number.h"
+#include "platform/foundation/String.h"
+#include "platform/foundation/URL.h"
 
 #include <algorithm>
 #include <iterator>

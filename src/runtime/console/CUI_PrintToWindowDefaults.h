@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/Object.h"
+#include "platform/foundation/Object.h"
 
 #include <utility>
 

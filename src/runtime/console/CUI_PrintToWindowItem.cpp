@@ -1,9 +1,9 @@
 #include "runtime/console/CUI_PrintToWindowItem.h"
 
-#include "platform/Array.h"
-#include "platform/Color.h"
-#include "platform/Dictionary.h"
-#include "platform/String.h"
+#include "platform/drawing/Color.h"
+#include "platform/foundation/Array.h"
+#include "platform/foundation/Dictionary.h"
+#include "platform/foundation/String.h"
 #include "runtime/console/CUI_PrintToWindowView.h"
 
 using platform::Color;

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "platform/Geometry.h"
-#include "platform/Object.h"
+#include "platform/foundation/Geometry.h"
+#include "platform/foundation/Object.h"
 
 #include <cstdint>
 #include <vector>

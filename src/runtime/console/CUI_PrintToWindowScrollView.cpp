@@ -1,6 +1,6 @@
 #include "runtime/console/CUI_PrintToWindowScrollView.h"
 
-#include "platform/Color.h"
+#include "platform/drawing/Color.h"
 
 CUI_PrintToWindowScrollView::CUI_PrintToWindowScrollView(platform::Rect frame)
     : platform::ScrollView(frame) {

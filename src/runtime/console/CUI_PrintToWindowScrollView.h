@@ -1,7 +1,7 @@
 #pragma once
 
-#include "platform/Geometry.h"
-#include "platform/ScrollView.h"
+#include "platform/foundation/Geometry.h"
+#include "platform/views/ScrollView.h"
 
 // The scroll view that hosts a console in its window. It scrolls vertically only, with a
 // scroller that hides while the console fits, no border and no bounce past the ends; it draws no

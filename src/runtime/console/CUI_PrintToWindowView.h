@@ -1,7 +1,7 @@
 #pragma once
 
-#include "platform/Geometry.h"
-#include "platform/View.h"
+#include "platform/foundation/Geometry.h"
+#include "platform/views/View.h"
 
 #include <cstdint>
 #include <memory>

@@ -4,10 +4,10 @@
 #include "runtime/console/CUI_PrintToWindowView.h"
 #include "runtime/shell/WindowOperations.h"
 
-#include "platform/ClipView.h"
-#include "platform/MutableString.h"
-#include "platform/String.h"
-#include "platform/Window.h"
+#include "platform/foundation/MutableString.h"
+#include "platform/foundation/String.h"
+#include "platform/views/ClipView.h"
+#include "platform/windows/Window.h"
 
 using platform::Ref;
 

@@ -7,7 +7,7 @@
 
 #include "runtime/shell/Tags.h"
 
-#include "platform/Object.h"
+#include "platform/foundation/Object.h"
 
 #include <cstdint>
 #include <initializer_list>

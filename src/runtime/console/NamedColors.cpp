@@ -1,6 +1,6 @@
 #include "runtime/console/NamedColors.h"
 
-#include "platform/Color.h"
+#include "platform/drawing/Color.h"
 
 platform::Ref<platform::Color> ColorBlack() {
     return platform::Color::blackColor();

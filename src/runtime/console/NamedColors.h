@@ -3,7 +3,7 @@
 // The platform's standard colours that programs pass to the console and to windows by name. All
 // are opaque.
 
-#include "platform/Object.h"
+#include "platform/foundation/Object.h"
 
 namespace platform {
 class Color;

@@ -1,6 +1,6 @@
 #include "runtime/core/NumberText.h"
 
-#include "platform/String.h"
+#include "platform/foundation/String.h"
 #include "runtime/core/TempPStrStack.h"
 
 #include <cinttypes>

@@ -4,7 +4,7 @@
 // decimal point, fractions with at most numberDigits digits and no trailing zeros.
 // 5 gives " 5", -3 gives "-3", 2.05 gives " 2.05", -0.25 gives "-0.25", 7.0000001 gives " 7".
 
-#include "platform/Object.h"
+#include "platform/foundation/Object.h"
 #include "runtime/core/PStr.h"
 
 #include <cstdint>

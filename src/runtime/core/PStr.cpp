@@ -1,7 +1,7 @@
 #include "runtime/core/PStr.h"
 
-#include "platform/MacRoman.h"
-#include "platform/String.h"
+#include "platform/foundation/MacRoman.h"
+#include "platform/foundation/String.h"
 
 #include <cstring>
 

@@ -5,7 +5,7 @@
 // None of these operations allocates, and none reads or writes outside the 256 bytes whatever
 // the length byte holds.
 
-#include "platform/Object.h"
+#include "platform/foundation/Object.h"
 
 #include <array>
 #include <cstdint>

@@ -1,9 +1,9 @@
 #include "runtime/core/RuntimeAlert.h"
 
-#include "platform/Alert.h"
-#include "platform/Application.h"
-#include "platform/Bundle.h"
-#include "platform/String.h"
+#include "platform/app/Application.h"
+#include "platform/app/Bundle.h"
+#include "platform/foundation/String.h"
+#include "platform/windows/Alert.h"
 
 #include <cstdio>
 #include <cstdlib>

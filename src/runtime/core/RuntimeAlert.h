@@ -5,7 +5,7 @@
 // on ("Continue"). They use neither the temporary string stack nor pstrResult, so they work
 // after that stack has overflowed.
 
-#include "platform/Object.h"
+#include "platform/foundation/Object.h"
 
 #include <cstdint>
 

@@ -7,7 +7,7 @@
 // back where it started after a complete statement. The index never goes below 0, the slot
 // where it rests when nothing is in use (slot 0 is never handed out).
 
-#include "platform/Object.h"
+#include "platform/foundation/Object.h"
 #include "runtime/core/PStr.h"
 
 #include <cstdint>

@@ -1,9 +1,9 @@
 #include "runtime/input/CUI_ControlFormatter.h"
 
-#include "platform/CharacterSet.h"
-#include "platform/Control.h"
-#include "platform/MutableString.h"
-#include "platform/String.h"
+#include "platform/foundation/CharacterSet.h"
+#include "platform/foundation/MutableString.h"
+#include "platform/foundation/String.h"
+#include "platform/views/Control.h"
 
 #include <algorithm>
 #include <memory>

@@ -4,8 +4,8 @@
 // itself, with a set of characters it removes from every edit, a maximum length and a case
 // conversion, or it leaves every decision about an edit to a program callback.
 
-#include "platform/Formatter.h"
-#include "platform/Geometry.h"
+#include "platform/foundation/Geometry.h"
+#include "platform/views/Formatter.h"
 
 #include <cstdint>
 

@@ -8,10 +8,10 @@
 #include "runtime/shell/CUI_AppDelegate.h"
 #include "runtime/shell/ViewLookup.h"
 
-#include "platform/Application.h"
-#include "platform/Control.h"
-#include "platform/String.h"
-#include "platform/TextField.h"
+#include "platform/app/Application.h"
+#include "platform/foundation/String.h"
+#include "platform/views/Control.h"
+#include "platform/views/TextField.h"
 
 #include <memory>
 

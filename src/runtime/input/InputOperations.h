@@ -5,7 +5,7 @@
 
 #include "runtime/shell/Tags.h"
 
-#include "platform/Object.h"
+#include "platform/foundation/Object.h"
 
 #include <cstdint>
 

@@ -2,13 +2,13 @@
 
 #include "runtime/shell/Tags.h"
 
-#include "platform/Application.h"
-#include "platform/AttributedString.h"
-#include "platform/Color.h"
-#include "platform/Screen.h"
-#include "platform/TextField.h"
-#include "platform/View.h"
-#include "platform/VisualEffectView.h"
+#include "platform/app/Application.h"
+#include "platform/app/Screen.h"
+#include "platform/drawing/AttributedString.h"
+#include "platform/drawing/Color.h"
+#include "platform/views/TextField.h"
+#include "platform/views/View.h"
+#include "platform/views/VisualEffectView.h"
 
 #include <algorithm>
 #include <memory>

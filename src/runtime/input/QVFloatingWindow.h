@@ -5,8 +5,8 @@
 // although it has no title bar, and moved by dragging its background. It holds a label and a
 // second text after it, is placed by the placement rule and is fitted to its two texts.
 
-#include "platform/Window.h"
-#include "platform/WindowDelegate.h"
+#include "platform/windows/Window.h"
+#include "platform/windows/WindowDelegate.h"
 
 #include <cstdint>
 

@@ -2,8 +2,8 @@
 
 #include "runtime/input/CUI_ControlFormatter.h"
 
-#include "platform/CharacterSet.h"
-#include "platform/String.h"
+#include "platform/foundation/CharacterSet.h"
+#include "platform/foundation/String.h"
 
 #include <memory>
 

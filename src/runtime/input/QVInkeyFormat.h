@@ -3,7 +3,7 @@
 // The key format of the key inputs: which keys a key input accepts, and the case it converts a
 // key to before testing it. One format at a time is current; without one every key is accepted.
 
-#include "platform/Object.h"
+#include "platform/foundation/Object.h"
 
 #include <cstdint>
 #include <utility>

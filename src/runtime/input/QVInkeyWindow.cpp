@@ -5,14 +5,14 @@
 #include "runtime/shell/CUI_AppDelegate.h"
 #include "runtime/shell/CUI_Event.h"
 
-#include "platform/Application.h"
-#include "platform/CharacterSet.h"
-#include "platform/Event.h"
-#include "platform/RunLoop.h"
-#include "platform/String.h"
-#include "platform/TextField.h"
-#include "platform/Timer.h"
-#include "platform/View.h"
+#include "platform/app/Application.h"
+#include "platform/app/Event.h"
+#include "platform/app/RunLoop.h"
+#include "platform/app/Timer.h"
+#include "platform/foundation/CharacterSet.h"
+#include "platform/foundation/String.h"
+#include "platform/views/TextField.h"
+#include "platform/views/View.h"
 
 #include <memory>
 

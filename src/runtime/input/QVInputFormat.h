@@ -4,7 +4,7 @@
 // in which case. One format at a time is current; every line input applies it until it is
 // replaced or cleared.
 
-#include "platform/Object.h"
+#include "platform/foundation/Object.h"
 
 #include <cstdint>
 #include <utility>

@@ -3,11 +3,11 @@
 #include "runtime/shell/CUI_AppDelegate.h"
 #include "runtime/shell/CUI_Event.h"
 
-#include "platform/Application.h"
-#include "platform/Color.h"
-#include "platform/String.h"
-#include "platform/TextField.h"
-#include "platform/View.h"
+#include "platform/app/Application.h"
+#include "platform/drawing/Color.h"
+#include "platform/foundation/String.h"
+#include "platform/views/TextField.h"
+#include "platform/views/View.h"
 
 #include <memory>
 

@@ -6,7 +6,7 @@
 
 #include "runtime/input/QVFloatingWindow.h"
 
-#include "platform/TextFieldDelegate.h"
+#include "platform/views/TextFieldDelegate.h"
 
 #include <cstdint>
 

@@ -1,14 +1,14 @@
 #include "runtime/shell/Additions.h"
 
-#include "platform/Alert.h"
-#include "platform/Array.h"
-#include "platform/Dictionary.h"
-#include "platform/Menu.h"
-#include "platform/MenuItem.h"
-#include "platform/Number.h"
-#include "platform/Value.h"
-#include "platform/View.h"
-#include "platform/Window.h"
+#include "platform/foundation/Array.h"
+#include "platform/foundation/Dictionary.h"
+#include "platform/foundation/Number.h"
+#include "platform/foundation/Value.h"
+#include "platform/views/View.h"
+#include "platform/windows/Alert.h"
+#include "platform/windows/Menu.h"
+#include "platform/windows/MenuItem.h"
+#include "platform/windows/Window.h"
 
 namespace Additions {
 

@@ -7,7 +7,7 @@
 
 #include "runtime/shell/Callbacks.h"
 
-#include "platform/Object.h"
+#include "platform/foundation/Object.h"
 
 #include <cstdint>
 #include <string_view>

@@ -6,11 +6,11 @@
 #include "runtime/shell/Tags.h"
 #include "runtime/shell/WindowOperations.h"
 
-#include "platform/Alert.h"
-#include "platform/Array.h"
-#include "platform/Error.h"
-#include "platform/String.h"
-#include "platform/Window.h"
+#include "platform/foundation/Array.h"
+#include "platform/foundation/Error.h"
+#include "platform/foundation/String.h"
+#include "platform/windows/Alert.h"
+#include "platform/windows/Window.h"
 
 #include <algorithm>
 

@@ -8,7 +8,7 @@
 // Ids run from 1 to kObjectThreshold; 0 and larger magnitudes name no alert, and the operations
 // do nothing for them.
 
-#include "platform/Object.h"
+#include "platform/foundation/Object.h"
 
 #include <cstdint>
 #include <vector>

@@ -4,7 +4,7 @@
 #include "runtime/shell/CUI_DialogEvent.h"
 #include "runtime/shell/Callbacks.h"
 
-#include "platform/Alert.h"
+#include "platform/windows/Alert.h"
 
 using platform::Ref;
 

@@ -4,8 +4,8 @@
 // button to the program's dialog callback, and keeps the state of the suppression check box of
 // the alert that ended last.
 
-#include "platform/AlertDelegate.h"
-#include "platform/Object.h"
+#include "platform/foundation/Object.h"
+#include "platform/windows/AlertDelegate.h"
 
 #include <cstdint>
 

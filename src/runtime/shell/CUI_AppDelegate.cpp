@@ -2,17 +2,17 @@
 
 #include "runtime/shell/EventCodes.h"
 
-#include "platform/Application.h"
-#include "platform/Array.h"
-#include "platform/Bundle.h"
-#include "platform/Dictionary.h"
-#include "platform/Menu.h"
-#include "platform/MenuItem.h"
-#include "platform/Notification.h"
-#include "platform/String.h"
-#include "platform/Timer.h"
-#include "platform/URL.h"
-#include "platform/Window.h"
+#include "platform/app/Application.h"
+#include "platform/app/Bundle.h"
+#include "platform/app/Timer.h"
+#include "platform/foundation/Array.h"
+#include "platform/foundation/Dictionary.h"
+#include "platform/foundation/Notification.h"
+#include "platform/foundation/String.h"
+#include "platform/foundation/URL.h"
+#include "platform/windows/Menu.h"
+#include "platform/windows/MenuItem.h"
+#include "platform/windows/Window.h"
 
 using platform::Ref;
 

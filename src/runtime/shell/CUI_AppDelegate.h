@@ -8,8 +8,8 @@
 // the delegate returns what the field holds afterwards. The fields are owned by the delegate and
 // keep their values until an event replaces them.
 
-#include "platform/ApplicationDelegate.h"
-#include "platform/Object.h"
+#include "platform/app/ApplicationDelegate.h"
+#include "platform/foundation/Object.h"
 
 #include <cstdint>
 

@@ -4,8 +4,8 @@
 #include "runtime/shell/EventCodes.h"
 #include "runtime/shell/WindowOperations.h"
 
-#include "platform/View.h"
-#include "platform/Window.h"
+#include "platform/views/View.h"
+#include "platform/windows/Window.h"
 
 #include <array>
 #include <cstdlib>

@@ -6,8 +6,8 @@
 
 #include "runtime/shell/Callbacks.h"
 
-#include "platform/Object.h"
-#include "platform/Selector.h"
+#include "platform/foundation/Object.h"
+#include "platform/foundation/Selector.h"
 
 #include <cstdint>
 

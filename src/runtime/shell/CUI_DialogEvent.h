@@ -5,8 +5,8 @@
 // back afterwards. One record exists, created on first use and never released. Fields keep
 // their values from one event to the next.
 
-#include "platform/Geometry.h"
-#include "platform/Object.h"
+#include "platform/foundation/Geometry.h"
+#include "platform/foundation/Object.h"
 
 #include <cstdint>
 #include <utility>

@@ -3,7 +3,7 @@
 // The shared record of the platform event being handled. Mouse and key events store their event
 // just before the callback and clear it just after. One record exists, created on first use.
 
-#include "platform/Object.h"
+#include "platform/foundation/Object.h"
 
 namespace platform {
 class Event;

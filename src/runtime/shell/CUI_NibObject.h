@@ -3,7 +3,7 @@
 // The record of a loaded interface file: its kind, its name, its top-level objects and its
 // initial controller.
 
-#include "platform/Object.h"
+#include "platform/foundation/Object.h"
 
 #include <cstdint>
 

@@ -2,7 +2,7 @@
 
 // The delegate of a page-layout sheet: it hands the sheet's end to a program function.
 
-#include "platform/Object.h"
+#include "platform/foundation/Object.h"
 
 #include <cstdint>
 

@@ -2,7 +2,7 @@
 
 // The target of a thread's entry message: it calls a program function with the object given.
 
-#include "platform/Object.h"
+#include "platform/foundation/Object.h"
 
 class CUI_ThreadTarget : public platform::Object {
 public:

@@ -2,8 +2,8 @@
 
 // The target of a timer that calls a program function with the timer and its user info.
 
-#include "platform/Object.h"
-#include "platform/Timer.h"
+#include "platform/app/Timer.h"
+#include "platform/foundation/Object.h"
 
 class CUI_TimerTarget : public platform::Object {
 public:

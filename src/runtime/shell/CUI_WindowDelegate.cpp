@@ -7,10 +7,10 @@
 #include "runtime/shell/FileDrop.h"
 #include "runtime/shell/WindowOperations.h"
 
-#include "platform/Array.h"
-#include "platform/DraggingInfo.h"
-#include "platform/Notification.h"
-#include "platform/Window.h"
+#include "platform/app/DraggingInfo.h"
+#include "platform/foundation/Array.h"
+#include "platform/foundation/Notification.h"
+#include "platform/windows/Window.h"
 
 #include <algorithm>
 #include <array>

@@ -7,10 +7,10 @@
 
 #include "runtime/shell/Callbacks.h"
 
-#include "platform/DraggingDestination.h"
-#include "platform/Geometry.h"
-#include "platform/Object.h"
-#include "platform/WindowDelegate.h"
+#include "platform/app/DraggingDestination.h"
+#include "platform/foundation/Geometry.h"
+#include "platform/foundation/Object.h"
+#include "platform/windows/WindowDelegate.h"
 
 #include <cstdint>
 

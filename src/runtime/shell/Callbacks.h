@@ -13,7 +13,7 @@
 //   Additions::setCuiControlCallback       one control's callback (and its user data)
 //   Additions::setCuiMenuItemCallback      one menu item's callback (and its user data)
 
-#include "platform/Object.h"
+#include "platform/foundation/Object.h"
 
 #include <cstdint>
 

@@ -10,13 +10,13 @@
 #include "runtime/shell/ViewTag.h"
 #include "runtime/shell/WindowOperations.h"
 
-#include "platform/Array.h"
-#include "platform/Event.h"
-#include "platform/Menu.h"
-#include "platform/Pasteboard.h"
-#include "platform/String.h"
-#include "platform/TrackingArea.h"
-#include "platform/Window.h"
+#include "platform/app/Event.h"
+#include "platform/app/Pasteboard.h"
+#include "platform/foundation/Array.h"
+#include "platform/foundation/String.h"
+#include "platform/views/TrackingArea.h"
+#include "platform/windows/Menu.h"
+#include "platform/windows/Window.h"
 
 using platform::Ref;
 

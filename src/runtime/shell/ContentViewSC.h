@@ -4,8 +4,8 @@
 // mouse and key events to the platform; while it is on, it turns them and its drawing into
 // content-view events for the dialog callback, with kContentViewTag as the tag.
 
-#include "platform/Object.h"
-#include "platform/View.h"
+#include "platform/foundation/Object.h"
+#include "platform/views/View.h"
 
 #include <cstdint>
 

@@ -2,9 +2,9 @@
 
 #include "runtime/core/RuntimeAlert.h"
 
-#include "platform/Application.h"
-#include "platform/MainQueue.h"
-#include "platform/String.h"
+#include "platform/app/Application.h"
+#include "platform/app/MainQueue.h"
+#include "platform/foundation/String.h"
 
 #include <deque>
 

@@ -5,8 +5,8 @@
 // loop the notices run as modal alerts, one after another in the order they were posted, each
 // with the buttons "OK" (go on) and "Quit" (terminate the application).
 
-#include "platform/Alert.h"
-#include "platform/Object.h"
+#include "platform/foundation/Object.h"
+#include "platform/windows/Alert.h"
 
 namespace platform {
 class String;

@@ -6,9 +6,9 @@
 #include "runtime/shell/ViewTag.h"
 #include "runtime/shell/WindowOperations.h"
 
-#include "platform/Event.h"
-#include "platform/View.h"
-#include "platform/Window.h"
+#include "platform/app/Event.h"
+#include "platform/views/View.h"
+#include "platform/windows/Window.h"
 
 #include <cstdlib>
 

@@ -3,7 +3,7 @@
 // The plain forwarding of a window's or a view's event to the dialog callback: the event becomes
 // the current event for the call, and the element's window becomes the current output window.
 
-#include "platform/Object.h"
+#include "platform/foundation/Object.h"
 
 #include <cstdint>
 

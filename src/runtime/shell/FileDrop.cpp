@@ -4,12 +4,12 @@
 #include "runtime/shell/Callbacks.h"
 #include "runtime/shell/WindowOperations.h"
 
-#include "platform/Array.h"
-#include "platform/DraggingInfo.h"
-#include "platform/Pasteboard.h"
-#include "platform/String.h"
-#include "platform/URL.h"
-#include "platform/Workspace.h"
+#include "platform/app/DraggingInfo.h"
+#include "platform/app/Pasteboard.h"
+#include "platform/app/Workspace.h"
+#include "platform/foundation/Array.h"
+#include "platform/foundation/String.h"
+#include "platform/foundation/URL.h"
 
 using platform::Array;
 using platform::Ref;

@@ -4,7 +4,7 @@
 // both, which differ only in their codes, their tags and whether files pass when no file type
 // and no extension is set.
 
-#include "platform/Object.h"
+#include "platform/foundation/Object.h"
 
 #include <cstdint>
 #include <functional>

@@ -3,7 +3,7 @@
 // Tags by which programs name windows and views, the special values among them, and the argument
 // that names an element either by tag or by a reference to the element itself.
 
-#include "platform/Object.h"
+#include "platform/foundation/Object.h"
 
 #include <cstdint>
 #include <utility>

@@ -4,13 +4,13 @@
 #include "runtime/shell/ErrorNotice.h"
 #include "runtime/shell/WindowOperations.h"
 
-#include "platform/Array.h"
-#include "platform/String.h"
-#include "platform/TitlebarAccessoryViewController.h"
-#include "platform/Toolbar.h"
-#include "platform/ToolbarItem.h"
-#include "platform/View.h"
-#include "platform/Window.h"
+#include "platform/foundation/Array.h"
+#include "platform/foundation/String.h"
+#include "platform/views/View.h"
+#include "platform/windows/TitlebarAccessoryViewController.h"
+#include "platform/windows/Toolbar.h"
+#include "platform/windows/ToolbarItem.h"
+#include "platform/windows/Window.h"
 
 #include <cxxabi.h>
 

@@ -11,7 +11,7 @@
 #include "runtime/shell/Tags.h"
 #include "runtime/shell/ViewTag.h"
 
-#include "platform/Object.h"
+#include "platform/foundation/Object.h"
 
 #include <cstdint>
 #include <typeinfo>

@@ -1,7 +1,7 @@
 #include "runtime/shell/ViewTag.h"
 
-#include "platform/String.h"
-#include "platform/View.h"
+#include "platform/foundation/String.h"
+#include "platform/views/View.h"
 
 #include <limits>
 

@@ -4,7 +4,7 @@
 // ContentViewSC) the integer value of the identifier, 0 without one; for every other class the
 // view's own tag.
 
-#include "platform/Object.h"
+#include "platform/foundation/Object.h"
 
 #include <cstdint>
 

@@ -8,13 +8,13 @@
 #include "runtime/shell/ErrorNotice.h"
 #include "runtime/shell/WindowSC.h"
 
-#include "platform/Application.h"
-#include "platform/Array.h"
-#include "platform/Color.h"
-#include "platform/Dictionary.h"
-#include "platform/String.h"
-#include "platform/View.h"
-#include "platform/Window.h"
+#include "platform/app/Application.h"
+#include "platform/drawing/Color.h"
+#include "platform/foundation/Array.h"
+#include "platform/foundation/Dictionary.h"
+#include "platform/foundation/String.h"
+#include "platform/views/View.h"
+#include "platform/windows/Window.h"
 
 #include <cstdlib>
 

@@ -7,8 +7,8 @@
 #include "runtime/shell/Callbacks.h"
 #include "runtime/shell/Tags.h"
 
-#include "platform/Geometry.h"
-#include "platform/Object.h"
+#include "platform/foundation/Geometry.h"
+#include "platform/foundation/Object.h"
 
 #include <cstdint>
 

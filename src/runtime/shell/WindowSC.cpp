@@ -8,7 +8,7 @@
 #include "runtime/shell/ViewTag.h"
 #include "runtime/shell/WindowOperations.h"
 
-#include "platform/Event.h"
+#include "platform/app/Event.h"
 
 using platform::Ref;
 

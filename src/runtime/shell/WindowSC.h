@@ -4,7 +4,7 @@
 // mouse and key events, and the question whether it can become key, into window events for the
 // dialog callback, with its tag as both the tag and the window tag.
 
-#include "platform/Window.h"
+#include "platform/windows/Window.h"
 
 #include <cstdint>
 

@@ -3,10 +3,10 @@
 // Shared by the dynamic array's tests: building arrays from short literals and reading them back
 // as text.
 
-#include "platform/Array.h"
-#include "platform/Null.h"
-#include "platform/Number.h"
-#include "platform/String.h"
+#include "platform/foundation/Array.h"
+#include "platform/foundation/Null.h"
+#include "platform/foundation/Number.h"
+#include "platform/foundation/String.h"
 #include "runtime/arrays/MDAObj.h"
 
 #include <cstdlib>

@@ -1,11 +1,11 @@
 #include "ArraysTesting.h"
 
-#include "platform/Archiver.h"
-#include "platform/Color.h"
-#include "platform/Data.h"
-#include "platform/Dictionary.h"
-#include "platform/URL.h"
-#include "platform/Value.h"
+#include "platform/drawing/Color.h"
+#include "platform/foundation/Archiver.h"
+#include "platform/foundation/Data.h"
+#include "platform/foundation/Dictionary.h"
+#include "platform/foundation/URL.h"
+#include "platform/foundation/Value.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 #include "ArraysTesting.h"
 
-#include "platform/MutableString.h"
+#include "platform/foundation/MutableString.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 #include "ArraysTesting.h"
 
-#include "platform/Data.h"
+#include "platform/foundation/Data.h"
 
 #include <gtest/gtest.h>
 

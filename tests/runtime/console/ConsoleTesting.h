@@ -3,11 +3,11 @@
 // What the console tests share: a fresh console and the metrics of its default font, taken
 // from the platform rather than written in.
 
-#include "platform/AttributedString.h"
-#include "platform/Dictionary.h"
-#include "platform/Font.h"
-#include "platform/LayoutManager.h"
-#include "platform/String.h"
+#include "platform/drawing/AttributedString.h"
+#include "platform/drawing/Font.h"
+#include "platform/drawing/LayoutManager.h"
+#include "platform/foundation/Dictionary.h"
+#include "platform/foundation/String.h"
 #include "runtime/console/CUI_PrintToWindowItem.h"
 #include "runtime/console/CUI_PrintToWindowView.h"
 

@@ -7,14 +7,14 @@
 #include "runtime/console/ConsoleOperations.h"
 #include "runtime/console/NamedColors.h"
 
-#include "platform/AttributedString.h"
-#include "platform/ClipView.h"
-#include "platform/Color.h"
-#include "platform/Dictionary.h"
-#include "platform/Font.h"
-#include "platform/MutableString.h"
-#include "platform/Number.h"
-#include "platform/ParagraphStyle.h"
+#include "platform/drawing/AttributedString.h"
+#include "platform/drawing/Color.h"
+#include "platform/drawing/Font.h"
+#include "platform/drawing/ParagraphStyle.h"
+#include "platform/foundation/Dictionary.h"
+#include "platform/foundation/MutableString.h"
+#include "platform/foundation/Number.h"
+#include "platform/views/ClipView.h"
 
 using namespace console_testing;
 using platform::Ref;

@@ -8,9 +8,9 @@
 #include "runtime/shell/CUI_AppDelegate.h"
 #include "runtime/shell/WindowOperations.h"
 
-#include "platform/Application.h"
-#include "platform/String.h"
-#include "platform/Window.h"
+#include "platform/app/Application.h"
+#include "platform/foundation/String.h"
+#include "platform/windows/Window.h"
 
 #include <gtest/gtest.h>
 

@@ -1,11 +1,11 @@
 #include "ConsoleTesting.h"
 
-#include "platform/Array.h"
-#include "platform/Color.h"
-#include "platform/Number.h"
-#include "platform/Value.h"
-#include "platform/Window.h"
+#include "platform/drawing/Color.h"
+#include "platform/foundation/Array.h"
+#include "platform/foundation/Number.h"
+#include "platform/foundation/Value.h"
 #include "platform/testing/WindowSnapshot.h"
+#include "platform/windows/Window.h"
 
 #include <gtest/gtest.h>
 

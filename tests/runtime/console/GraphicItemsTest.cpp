@@ -1,9 +1,9 @@
 #include "ConsoleTesting.h"
 
-#include "platform/Array.h"
-#include "platform/Color.h"
-#include "platform/Number.h"
-#include "platform/Value.h"
+#include "platform/drawing/Color.h"
+#include "platform/foundation/Array.h"
+#include "platform/foundation/Number.h"
+#include "platform/foundation/Value.h"
 
 #include <gtest/gtest.h>
 

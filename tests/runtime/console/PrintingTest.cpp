@@ -1,8 +1,8 @@
 #include "ConsoleTesting.h"
 
-#include "platform/Color.h"
-#include "platform/MutableString.h"
-#include "platform/ParagraphStyle.h"
+#include "platform/drawing/Color.h"
+#include "platform/drawing/ParagraphStyle.h"
+#include "platform/foundation/MutableString.h"
 
 #include <gtest/gtest.h>
 

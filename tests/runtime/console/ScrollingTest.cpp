@@ -6,10 +6,10 @@
 #include "runtime/console/ConsoleOperations.h"
 #include "runtime/console/NamedColors.h"
 
-#include "platform/ClipView.h"
-#include "platform/Number.h"
-#include "platform/Scroller.h"
+#include "platform/foundation/Number.h"
 #include "platform/testing/WindowSnapshot.h"
+#include "platform/views/ClipView.h"
+#include "platform/views/Scroller.h"
 
 using namespace console_testing;
 using platform::Ref;

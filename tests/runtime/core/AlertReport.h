@@ -3,7 +3,7 @@
 // Describes the runtime's alerts as they are shown, for death tests, whose only output is the
 // ended process's standard error stream.
 
-#include "platform/MainQueue.h"
+#include "platform/app/MainQueue.h"
 #include "platform/testing/ShownAlert.h"
 
 #include <cstdio>

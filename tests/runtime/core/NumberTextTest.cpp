@@ -1,6 +1,6 @@
 #include "CoreTesting.h"
 
-#include "platform/String.h"
+#include "platform/foundation/String.h"
 #include "runtime/core/NumberText.h"
 #include "runtime/core/Random.h"
 

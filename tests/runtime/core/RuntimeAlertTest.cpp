@@ -1,9 +1,9 @@
 #include "AlertReport.h"
 #include "CoreTesting.h"
 
-#include "platform/Application.h"
-#include "platform/ApplicationDelegate.h"
-#include "platform/String.h"
+#include "platform/app/Application.h"
+#include "platform/app/ApplicationDelegate.h"
+#include "platform/foundation/String.h"
 #include "platform/testing/ModalScript.h"
 #include "runtime/core/RuntimeAlert.h"
 

@@ -4,9 +4,9 @@
 
 #include "runtime/input/CUI_ControlFormatter.h"
 
-#include "platform/Number.h"
-#include "platform/String.h"
-#include "platform/TextField.h"
+#include "platform/foundation/Number.h"
+#include "platform/foundation/String.h"
+#include "platform/views/TextField.h"
 
 #include <gtest/gtest.h>
 

@@ -10,15 +10,15 @@
 #include "runtime/shell/CUI_Event.h"
 #include "runtime/shell/Tags.h"
 
-#include "platform/CharacterSet.h"
-#include "platform/Event.h"
-#include "platform/RunLoop.h"
-#include "platform/String.h"
-#include "platform/TextField.h"
-#include "platform/Timer.h"
-#include "platform/Window.h"
+#include "platform/app/Event.h"
+#include "platform/app/RunLoop.h"
+#include "platform/app/Timer.h"
+#include "platform/foundation/CharacterSet.h"
+#include "platform/foundation/String.h"
 #include "platform/testing/ModalScript.h"
 #include "platform/testing/UserActions.h"
+#include "platform/views/TextField.h"
+#include "platform/windows/Window.h"
 
 #include <gtest/gtest.h>
 

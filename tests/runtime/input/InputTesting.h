@@ -6,11 +6,11 @@
 #include "runtime/input/QVInkeyFormat.h"
 #include "runtime/input/QVInputFormat.h"
 
-#include "platform/Application.h"
-#include "platform/AttributedString.h"
-#include "platform/String.h"
-#include "platform/TextField.h"
-#include "platform/Window.h"
+#include "platform/app/Application.h"
+#include "platform/drawing/AttributedString.h"
+#include "platform/foundation/String.h"
+#include "platform/views/TextField.h"
+#include "platform/windows/Window.h"
 
 #include <gtest/gtest.h>
 

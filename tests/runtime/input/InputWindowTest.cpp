@@ -10,13 +10,13 @@
 #include "runtime/shell/CUI_AppDelegate.h"
 #include "runtime/shell/Tags.h"
 
-#include "platform/Application.h"
-#include "platform/Screen.h"
-#include "platform/String.h"
-#include "platform/TextField.h"
-#include "platform/View.h"
-#include "platform/Window.h"
+#include "platform/app/Application.h"
+#include "platform/app/Screen.h"
+#include "platform/foundation/String.h"
 #include "platform/testing/ModalScript.h"
+#include "platform/views/TextField.h"
+#include "platform/views/View.h"
+#include "platform/windows/Window.h"
 
 #include <gtest/gtest.h>
 

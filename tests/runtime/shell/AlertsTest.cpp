@@ -8,14 +8,14 @@
 #include "runtime/shell/CUI_DialogEvent.h"
 #include "runtime/shell/Tags.h"
 
-#include "platform/Alert.h"
-#include "platform/Array.h"
-#include "platform/Dictionary.h"
-#include "platform/Error.h"
-#include "platform/Number.h"
-#include "platform/String.h"
+#include "platform/foundation/Array.h"
+#include "platform/foundation/Dictionary.h"
+#include "platform/foundation/Error.h"
+#include "platform/foundation/Number.h"
+#include "platform/foundation/String.h"
 #include "platform/testing/ModalScript.h"
 #include "platform/testing/ShownAlert.h"
+#include "platform/windows/Alert.h"
 
 #include <functional>
 #include <limits>

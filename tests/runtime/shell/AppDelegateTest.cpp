@@ -7,14 +7,14 @@
 #include "runtime/shell/CUI_TimerTarget.h"
 #include "runtime/shell/EventCodes.h"
 
-#include "platform/Application.h"
-#include "platform/Dictionary.h"
-#include "platform/Menu.h"
-#include "platform/MenuItem.h"
-#include "platform/Notification.h"
-#include "platform/String.h"
-#include "platform/Timer.h"
-#include "platform/URL.h"
+#include "platform/app/Application.h"
+#include "platform/app/Timer.h"
+#include "platform/foundation/Dictionary.h"
+#include "platform/foundation/Notification.h"
+#include "platform/foundation/String.h"
+#include "platform/foundation/URL.h"
+#include "platform/windows/Menu.h"
+#include "platform/windows/MenuItem.h"
 
 #include <cstdlib>
 #include <functional>

@@ -5,7 +5,7 @@
 
 #include "runtime/shell/ErrorNotice.h"
 
-#include "platform/String.h"
+#include "platform/foundation/String.h"
 #include "platform/testing/ModalScript.h"
 #include "platform/testing/ShownAlert.h"
 

@@ -7,10 +7,10 @@
 #include "runtime/shell/ContentViewSC.h"
 #include "runtime/shell/EventCodes.h"
 
-#include "platform/Array.h"
-#include "platform/Pasteboard.h"
-#include "platform/String.h"
-#include "platform/URL.h"
+#include "platform/app/Pasteboard.h"
+#include "platform/foundation/Array.h"
+#include "platform/foundation/String.h"
+#include "platform/foundation/URL.h"
 #include "platform/testing/UserActions.h"
 
 #include <cstdio>

@@ -5,11 +5,11 @@
 
 #include "runtime/shell/EventCodes.h"
 
-#include "platform/Alert.h"
-#include "platform/Menu.h"
-#include "platform/MenuItem.h"
-#include "platform/String.h"
+#include "platform/foundation/String.h"
 #include "platform/testing/ModalScript.h"
+#include "platform/windows/Alert.h"
+#include "platform/windows/Menu.h"
+#include "platform/windows/MenuItem.h"
 
 #include <cstdlib>
 

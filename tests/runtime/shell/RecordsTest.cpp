@@ -10,13 +10,13 @@
 #include "runtime/shell/EventForwarding.h"
 #include "runtime/shell/ViewTag.h"
 
-#include "platform/Alert.h"
-#include "platform/Array.h"
-#include "platform/Event.h"
-#include "platform/Menu.h"
-#include "platform/MenuItem.h"
-#include "platform/String.h"
-#include "platform/View.h"
+#include "platform/app/Event.h"
+#include "platform/foundation/Array.h"
+#include "platform/foundation/String.h"
+#include "platform/views/View.h"
+#include "platform/windows/Alert.h"
+#include "platform/windows/Menu.h"
+#include "platform/windows/MenuItem.h"
 #include <ostream>
 
 using namespace shelltest;

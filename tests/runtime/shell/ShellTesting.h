@@ -9,11 +9,11 @@
 #include "runtime/shell/Callbacks.h"
 #include "runtime/shell/WindowOperations.h"
 
-#include "platform/Application.h"
-#include "platform/Array.h"
-#include "platform/MainQueue.h"
-#include "platform/Window.h"
+#include "platform/app/Application.h"
+#include "platform/app/MainQueue.h"
+#include "platform/foundation/Array.h"
 #include "platform/testing/ShownAlert.h"
+#include "platform/windows/Window.h"
 
 #include <gtest/gtest.h>
 

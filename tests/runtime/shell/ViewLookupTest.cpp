@@ -6,15 +6,15 @@
 #include "runtime/shell/Tags.h"
 #include "runtime/shell/ViewLookup.h"
 
-#include "platform/Control.h"
-#include "platform/String.h"
-#include "platform/TextField.h"
-#include "platform/TitlebarAccessoryViewController.h"
-#include "platform/Toolbar.h"
-#include "platform/ToolbarItem.h"
-#include "platform/View.h"
-#include "platform/VisualEffectView.h"
+#include "platform/foundation/String.h"
 #include "platform/testing/ModalScript.h"
+#include "platform/views/Control.h"
+#include "platform/views/TextField.h"
+#include "platform/views/View.h"
+#include "platform/views/VisualEffectView.h"
+#include "platform/windows/TitlebarAccessoryViewController.h"
+#include "platform/windows/Toolbar.h"
+#include "platform/windows/ToolbarItem.h"
 
 #include <string>
 #include <vector>

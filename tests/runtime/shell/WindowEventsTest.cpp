@@ -9,12 +9,12 @@
 #include "runtime/shell/EventCodes.h"
 #include "runtime/shell/WindowSC.h"
 
-#include "platform/Event.h"
-#include "platform/Menu.h"
-#include "platform/Notification.h"
-#include "platform/String.h"
-#include "platform/TrackingArea.h"
+#include "platform/app/Event.h"
+#include "platform/foundation/Notification.h"
+#include "platform/foundation/String.h"
 #include "platform/testing/UserActions.h"
+#include "platform/views/TrackingArea.h"
+#include "platform/windows/Menu.h"
 
 #include <functional>
 #include <optional>

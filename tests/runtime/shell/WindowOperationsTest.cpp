@@ -6,13 +6,13 @@
 #include "runtime/shell/ContentViewSC.h"
 #include "runtime/shell/WindowSC.h"
 
-#include "platform/Application.h"
-#include "platform/Color.h"
-#include "platform/Dictionary.h"
-#include "platform/Screen.h"
-#include "platform/String.h"
-#include "platform/View.h"
+#include "platform/app/Application.h"
+#include "platform/app/Screen.h"
+#include "platform/drawing/Color.h"
+#include "platform/foundation/Dictionary.h"
+#include "platform/foundation/String.h"
 #include "platform/testing/ModalScript.h"
+#include "platform/views/View.h"
 
 #include <cmath>
 #include <ostream>

@@ -1,7 +1,0 @@
-#include "platform/TitlebarAccessoryViewController.h"
-
-namespace platform {
-
-TitlebarAccessoryViewController::TitlebarAccessoryViewController() = default;
-
-} // namespace platform

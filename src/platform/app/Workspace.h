@@ -1,0 +1,22 @@
+#pragma once
+
+#include "platform/foundation/Object.h"
+
+namespace platform {
+
+class String;
+
+// The desktop's knowledge of files. File types are MIME types ("text/plain"): a file's type is
+// what the MIME database finds for it, from its name and, failing that, its contents.
+class Workspace : public Object {
+public:
+    static Ref<Workspace> sharedWorkspace();
+
+    // The MIME type of the file at the path; none when there is no path.
+    Ref<String> typeOfFile(const String& path) const;
+    // Whether the type is the other type or inherits from it ("text/csv" conforms to
+    // "text/plain"; every type conforms to "application/octet-stream").
+    bool typeConformsToType(const String& type, const String& conformsTo) const;
+};
+
+} // namespace platform

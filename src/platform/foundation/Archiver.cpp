@@ -1,0 +1,502 @@
+#include "platform/foundation/Archiver.h"
+
+#include "platform/drawing/Color.h"
+#include "platform/foundation/Array.h"
+#include "platform/foundation/Data.h"
+#include "platform/foundation/Dictionary.h"
+#include "platform/foundation/Null.h"
+#include "platform/foundation/Number.h"
+#include "platform/foundation/String.h"
+#include "platform/foundation/URL.h"
+#include "platform/foundation/Value.h"
+
+#include <QCborStreamReader>
+#include <QCborStreamWriter>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+#include <array>
+#include <cstdint>
+#include <limits>
+
+namespace platform {
+
+namespace {
+
+constexpr quint64 SelfDescribedTag = 55799;
+constexpr quint64 UriTag = 32;
+// Our own tags, in the first-come-first-served range: "POND" heads the file, the others mark
+// values that CBOR has no type for.
+constexpr quint64 ArchiveTag = 0x504F4E44;
+constexpr quint64 ColorTag = 0x504F4E00 + 1;
+constexpr quint64 PointTag = 0x504F4E00 + 2;
+constexpr quint64 SizeTag = 0x504F4E00 + 3;
+constexpr quint64 RectTag = 0x504F4E00 + 4;
+constexpr quint64 RangeTag = 0x504F4E00 + 5;
+// A string that is not well-formed UTF-16 (a lone surrogate) cannot be a CBOR text string; it
+// is kept as its code units, little-endian, in a byte string.
+constexpr quint64 Utf16Tag = 0x504F4E00 + 6;
+constexpr std::int64_t FormatVersion = 1;
+
+bool isWellFormedUtf16(const std::u16string& units) {
+    for (std::size_t i = 0; i < units.size(); ++i) {
+        const char16_t unit = units[i];
+        if (unit >= 0xD800 && unit < 0xDC00) {
+            if (i + 1 == units.size() || units[i + 1] < 0xDC00 || units[i + 1] >= 0xE000)
+                return false;
+            ++i;
+        } else if (unit >= 0xDC00 && unit < 0xE000) {
+            return false;
+        }
+    }
+    return true;
+}
+
+class Writer {
+public:
+    Writer(QByteArray* bytes, const ArchiveLimits& limits) : writer_(bytes), limits_(limits) {}
+
+    bool writeArchive(const Object& root) {
+        writer_.append(QCborTag(SelfDescribedTag));
+        writer_.append(QCborTag(ArchiveTag));
+        writer_.startArray(2);
+        writer_.append(static_cast<qint64>(FormatVersion));
+        return write(root, 0) && writer_.endArray();
+    }
+
+    bool write(const Object& object, int depth) {
+        if (++objects_ > limits_.maxObjects)
+            return false;
+        if (const auto* string = dynamic_cast<const String*>(&object))
+            return writeString(*string);
+        if (const auto* number = dynamic_cast<const Number*>(&object))
+            return writeNumber(*number);
+        if (dynamic_cast<const Null*>(&object)) {
+            writer_.appendNull();
+            return true;
+        }
+        if (const auto* array = dynamic_cast<const Array*>(&object)) {
+            if (depth >= limits_.maxDepth)
+                return false;
+            writer_.startArray(array->count());
+            for (const auto& entry : *array)
+                if (!write(*entry, depth + 1))
+                    return false;
+            return writer_.endArray();
+        }
+        if (const auto* dictionary = dynamic_cast<const Dictionary*>(&object)) {
+            if (depth >= limits_.maxDepth)
+                return false;
+            writer_.startMap(dictionary->count());
+            for (const auto& entry : *dictionary)
+                if (!write(*entry.key, depth + 1) || !write(*entry.value, depth + 1))
+                    return false;
+            return writer_.endMap();
+        }
+        if (const auto* data = dynamic_cast<const Data*>(&object)) {
+            writer_.appendByteString(reinterpret_cast<const char*>(data->bytes().data()),
+                                     static_cast<qsizetype>(data->length()));
+            return true;
+        }
+        if (const auto* url = dynamic_cast<const URL*>(&object)) {
+            writer_.append(QCborTag(UriTag));
+            writer_.append(QString::fromStdU16String(url->absoluteString()->utf16()));
+            return true;
+        }
+        if (const auto* color = dynamic_cast<const Color*>(&object)) {
+            writeDoubles<4>(ColorTag, {color->redComponent(), color->greenComponent(),
+                                       color->blueComponent(), color->alphaComponent()});
+            return true;
+        }
+        if (const auto* value = dynamic_cast<const Value*>(&object))
+            return writeValue(*value);
+        return false;
+    }
+
+private:
+    bool writeString(const String& string) {
+        const auto& units = string.utf16();
+        if (isWellFormedUtf16(units)) {
+            writer_.append(QStringView(units.data(), static_cast<qsizetype>(units.size())));
+            return true;
+        }
+        QByteArray bytes;
+        bytes.reserve(static_cast<qsizetype>(units.size() * 2));
+        for (const char16_t unit : units) {
+            bytes.append(static_cast<char>(unit & 0xFF));
+            bytes.append(static_cast<char>(unit >> 8));
+        }
+        writer_.append(QCborTag(Utf16Tag));
+        writer_.append(bytes);
+        return true;
+    }
+
+    bool writeNumber(const Number& number) {
+        switch (number.kind()) {
+        case Number::Kind::Integer:
+            writer_.append(static_cast<qint64>(number.integerValue()));
+            break;
+        case Number::Kind::Double:
+            writer_.append(number.doubleValue());
+            break;
+        case Number::Kind::Bool:
+            writer_.append(number.boolValue());
+            break;
+        }
+        return true;
+    }
+
+    template <std::size_t N>
+    void writeDoubles(quint64 tag, const std::array<double, N>& values) {
+        writer_.append(QCborTag(tag));
+        writer_.startArray(N);
+        for (const double value : values)
+            writer_.append(value);
+        writer_.endArray();
+    }
+
+    bool writeValue(const Value& value) {
+        switch (value.kind()) {
+        case Value::Kind::Point: {
+            const Point p = value.pointValue();
+            writeDoubles<2>(PointTag, {p.x, p.y});
+            return true;
+        }
+        case Value::Kind::Size: {
+            const Size s = value.sizeValue();
+            writeDoubles<2>(SizeTag, {s.width, s.height});
+            return true;
+        }
+        case Value::Kind::Rect: {
+            const Rect r = value.rectValue();
+            writeDoubles<4>(RectTag, {r.origin.x, r.origin.y, r.size.width, r.size.height});
+            return true;
+        }
+        case Value::Kind::Range: {
+            const Range r = value.rangeValue();
+            writer_.append(QCborTag(RangeTag));
+            writer_.startArray(2);
+            writer_.append(static_cast<qint64>(r.location));
+            writer_.append(static_cast<qint64>(r.length));
+            writer_.endArray();
+            return true;
+        }
+        case Value::Kind::Pointer:
+            // An address means nothing in another process.
+            return false;
+        }
+        return false;
+    }
+
+    QCborStreamWriter writer_;
+    const ArchiveLimits& limits_;
+    std::size_t objects_ = 0;
+};
+
+// Reads one archive. Every step checks the reader's state, so that truncated or malformed input
+// ends the read with none; no count declared in the input is trusted for an allocation, so
+// memory grows only with what is actually present.
+class Reader {
+public:
+    Reader(const QByteArray& bytes, const ArchiveLimits& limits)
+        : reader_(bytes), size_(bytes.size()), limits_(limits) {}
+
+    Ref<Object> readArchive() {
+        if (!expectTag(SelfDescribedTag) || !expectTag(ArchiveTag) ||
+            reader_.type() != QCborStreamReader::Array || !reader_.enterContainer())
+            return nullptr;
+        std::int64_t version = 0;
+        if (!readInteger(version) || version != FormatVersion || !reader_.hasNext())
+            return nullptr;
+        Ref<Object> root = read(0);
+        if (!root || reader_.hasNext() || !leave())
+            return nullptr;
+        // Nothing may follow the archive.
+        if (reader_.lastError() != QCborError::NoError || reader_.currentOffset() != size_)
+            return nullptr;
+        return root;
+    }
+
+private:
+    bool failed() { return reader_.lastError() != QCborError::NoError; }
+
+    bool leave() { return !failed() && reader_.leaveContainer(); }
+
+    bool expectTag(quint64 tag) {
+        if (reader_.type() != QCborStreamReader::Tag || quint64(reader_.toTag()) != tag)
+            return false;
+        return reader_.next();
+    }
+
+    Ref<Object> read(int depth) {
+        if (++objects_ > limits_.maxObjects || failed())
+            return nullptr;
+        switch (reader_.type()) {
+        case QCborStreamReader::UnsignedInteger:
+        case QCborStreamReader::NegativeInteger: {
+            std::int64_t value = 0;
+            return readInteger(value) ? Number::numberWithInteger(value) : nullptr;
+        }
+        case QCborStreamReader::Float16:
+        case QCborStreamReader::Float:
+        case QCborStreamReader::Double: {
+            double value = 0;
+            return readDouble(value) ? Number::numberWithDouble(value) : nullptr;
+        }
+        case QCborStreamReader::SimpleType:
+            return readSimple();
+        case QCborStreamReader::String: {
+            QString text;
+            return readText(text) ? String::create(text.toStdU16String()) : nullptr;
+        }
+        case QCborStreamReader::ByteArray: {
+            QByteArray bytes;
+            return readBytes(bytes) ? Data::dataWithBytes(bytes.constData(),
+                                                          static_cast<std::size_t>(bytes.size()))
+                                    : nullptr;
+        }
+        case QCborStreamReader::Array:
+            return depth < limits_.maxDepth ? readArray(depth) : nullptr;
+        case QCborStreamReader::Map:
+            return depth < limits_.maxDepth ? readDictionary(depth) : nullptr;
+        case QCborStreamReader::Tag:
+            return readTagged();
+        case QCborStreamReader::Invalid:
+            return nullptr;
+        }
+        return nullptr;
+    }
+
+    Ref<Object> readSimple() {
+        Ref<Object> result;
+        if (reader_.isNull())
+            result = Null::null();
+        else if (reader_.isBool())
+            result = Number::numberWithBool(reader_.toBool());
+        else
+            return nullptr;
+        return reader_.next() ? result : nullptr;
+    }
+
+    bool readInteger(std::int64_t& value) {
+        constexpr quint64 limit = quint64(std::numeric_limits<std::int64_t>::max());
+        if (reader_.type() == QCborStreamReader::UnsignedInteger) {
+            const quint64 magnitude = reader_.toUnsignedInteger();
+            if (magnitude > limit)
+                return false;
+            value = static_cast<std::int64_t>(magnitude);
+        } else if (reader_.type() == QCborStreamReader::NegativeInteger) {
+            // The stream holds -1 - n; n must fit so that the value is at least INT64_MIN.
+            const quint64 n = quint64(reader_.toNegativeInteger()) - 1;
+            if (n > limit)
+                return false;
+            value = -1 - static_cast<std::int64_t>(n);
+        } else {
+            return false;
+        }
+        return reader_.next();
+    }
+
+    bool readDouble(double& value) {
+        switch (reader_.type()) {
+        case QCborStreamReader::Float16:
+            value = double(float(reader_.toFloat16()));
+            break;
+        case QCborStreamReader::Float:
+            value = double(reader_.toFloat());
+            break;
+        case QCborStreamReader::Double:
+            value = reader_.toDouble();
+            break;
+        default: {
+            std::int64_t integer = 0;
+            if (!readInteger(integer))
+                return false;
+            value = double(integer);
+            return true;
+        }
+        }
+        return reader_.next();
+    }
+
+    // A declared length longer than what is left of the input cannot be complete; refusing it
+    // early keeps the reader from sizing a buffer by it.
+    bool fitsInRemainingInput() {
+        return !reader_.isLengthKnown() ||
+               reader_.length() <= quint64(size_ - reader_.currentOffset());
+    }
+
+    bool readText(QString& text) {
+        if (!fitsInRemainingInput())
+            return false;
+        auto chunk = reader_.readString();
+        while (chunk.status == QCborStreamReader::Ok) {
+            text += chunk.data;
+            chunk = reader_.readString();
+        }
+        return chunk.status == QCborStreamReader::EndOfString && !failed();
+    }
+
+    bool readBytes(QByteArray& bytes) {
+        if (!fitsInRemainingInput())
+            return false;
+        auto chunk = reader_.readByteArray();
+        while (chunk.status == QCborStreamReader::Ok) {
+            bytes += chunk.data;
+            chunk = reader_.readByteArray();
+        }
+        return chunk.status == QCborStreamReader::EndOfString && !failed();
+    }
+
+    Ref<Object> readArray(int depth) {
+        if (!reader_.enterContainer())
+            return nullptr;
+        auto array = Array::array();
+        while (reader_.hasNext()) {
+            Ref<Object> entry = read(depth + 1);
+            if (!entry)
+                return nullptr;
+            array->addObject(std::move(entry));
+        }
+        return leave() ? array : nullptr;
+    }
+
+    Ref<Object> readDictionary(int depth) {
+        if (!reader_.enterContainer())
+            return nullptr;
+        auto dictionary = Dictionary::dictionary();
+        while (reader_.hasNext()) {
+            Ref<Object> key = read(depth + 1);
+            if (!key || !reader_.hasNext())
+                return nullptr;
+            Ref<Object> value = read(depth + 1);
+            if (!value)
+                return nullptr;
+            dictionary->setObjectForKey(std::move(value), std::move(key));
+        }
+        return leave() ? dictionary : nullptr;
+    }
+
+    // Exactly N numbers in an array.
+    template <std::size_t N>
+    bool readDoubles(std::array<double, N>& values) {
+        if (reader_.type() != QCborStreamReader::Array || !reader_.enterContainer())
+            return false;
+        for (double& value : values)
+            if (!reader_.hasNext() || !readDouble(value))
+                return false;
+        return !reader_.hasNext() && leave();
+    }
+
+    Ref<Object> readTagged() {
+        const quint64 tag = quint64(reader_.toTag());
+        if (!reader_.next())
+            return nullptr;
+        switch (tag) {
+        case UriTag: {
+            QString text;
+            if (reader_.type() != QCborStreamReader::String || !readText(text))
+                return nullptr;
+            return URL::URLWithString(*String::create(text.toStdU16String()));
+        }
+        case Utf16Tag: {
+            QByteArray bytes;
+            if (reader_.type() != QCborStreamReader::ByteArray || !readBytes(bytes) ||
+                bytes.size() % 2 != 0)
+                return nullptr;
+            std::u16string units(static_cast<std::size_t>(bytes.size() / 2), u'\0');
+            for (std::size_t i = 0; i < units.size(); ++i)
+                units[i] = static_cast<char16_t>(static_cast<std::uint8_t>(bytes[2 * i]) |
+                                                 static_cast<std::uint8_t>(bytes[2 * i + 1]) << 8);
+            return String::create(std::move(units));
+        }
+        case ColorTag: {
+            std::array<double, 4> c{};
+            return readDoubles(c) ? Color::colorWithRed(c[0], c[1], c[2], c[3]) : nullptr;
+        }
+        case PointTag: {
+            std::array<double, 2> p{};
+            return readDoubles(p) ? Value::valueWithPoint({p[0], p[1]}) : nullptr;
+        }
+        case SizeTag: {
+            std::array<double, 2> s{};
+            return readDoubles(s) ? Value::valueWithSize({s[0], s[1]}) : nullptr;
+        }
+        case RectTag: {
+            std::array<double, 4> r{};
+            return readDoubles(r) ? Value::valueWithRect(Rect(r[0], r[1], r[2], r[3])) : nullptr;
+        }
+        case RangeTag: {
+            std::int64_t location = 0, length = 0;
+            if (reader_.type() != QCborStreamReader::Array || !reader_.enterContainer() ||
+                !reader_.hasNext() || !readInteger(location) || !reader_.hasNext() ||
+                !readInteger(length) || reader_.hasNext() || !leave())
+                return nullptr;
+            return Value::valueWithRange({location, length});
+        }
+        default:
+            return nullptr;
+        }
+    }
+
+    QCborStreamReader reader_;
+    qint64 size_;
+    const ArchiveLimits& limits_;
+    std::size_t objects_ = 0;
+};
+
+} // namespace
+
+Ref<Data> Archiver::archivedDataWithRootObject(const Ref<Object>& root,
+                                               const ArchiveLimits& limits) {
+    if (!root)
+        return nullptr;
+    QByteArray bytes;
+    if (!Writer(&bytes, limits).writeArchive(*root))
+        return nullptr;
+    if (static_cast<std::size_t>(bytes.size()) > limits.maxBytes)
+        return nullptr;
+    return Data::dataWithBytes(bytes.constData(), static_cast<std::size_t>(bytes.size()));
+}
+
+bool Archiver::archiveRootObjectToFile(const Ref<Object>& root, const String& path) {
+    const Ref<Data> data = archivedDataWithRootObject(root);
+    if (!data || path.isEmpty())
+        return false;
+    QSaveFile file(QString::fromStdU16String(path.utf16()));
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
+    const auto size = static_cast<qint64>(data->length());
+    if (file.write(reinterpret_cast<const char*>(data->bytes().data()), size) != size) {
+        file.cancelWriting();
+        return false;
+    }
+    return file.commit();
+}
+
+Ref<Object> Archiver::unarchiveObjectWithData(const Data& data, const ArchiveLimits& limits) {
+    if (data.length() > limits.maxBytes)
+        return nullptr;
+    const auto bytes = QByteArray::fromRawData(reinterpret_cast<const char*>(data.bytes().data()),
+                                               static_cast<qsizetype>(data.length()));
+    return Reader(bytes, limits).readArchive();
+}
+
+Ref<Object> Archiver::unarchiveObjectWithFile(const String& path) {
+    const ArchiveLimits limits;
+    const QString name = QString::fromStdU16String(path.utf16());
+    // Only a regular file: reading a device could go on for ever, and opening a pipe could wait
+    // for ever for a writer.
+    if (!QFileInfo(name).isFile())
+        return nullptr;
+    QFile file(name);
+    if (!file.open(QIODevice::ReadOnly))
+        return nullptr;
+    const QByteArray bytes = file.read(static_cast<qint64>(limits.maxBytes) + 1);
+    if (static_cast<std::size_t>(bytes.size()) > limits.maxBytes)
+        return nullptr;
+    return Reader(bytes, limits).readArchive();
+}
+
+} // namespace platform

@@ -1,0 +1,11 @@
+#include "platform/views/Formatter.h"
+
+namespace platform {
+
+bool Formatter::
+    isPartialStringValidProposedSelectedRangeOriginalStringOriginalSelectedRangeErrorDescription(
+        Ref<String>*, Range*, const Ref<String>&, Range, Ref<String>*) {
+    return true;
+}
+
+} // namespace platform

@@ -1,0 +1,460 @@
+#include "platform/views/TextField.h"
+
+#include "platform/app/Application.h"
+#include "platform/detail/ColorConversion.h"
+#include "platform/detail/FontPeer.h"
+#include "platform/detail/ViewPeer.h"
+#include "platform/drawing/AttributedString.h"
+#include "platform/drawing/Color.h"
+#include "platform/drawing/Font.h"
+#include "platform/drawing/ParagraphStyle.h"
+#include "platform/foundation/Dictionary.h"
+#include "platform/foundation/Notification.h"
+#include "platform/foundation/String.h"
+#include "platform/views/Formatter.h"
+#include "platform/views/TextFieldDelegate.h"
+#include "platform/windows/Window.h"
+
+#include <QFocusEvent>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QValidator>
+
+#include <algorithm>
+#include <string_view>
+
+namespace platform {
+
+namespace {
+
+QString toQString(const String& string) {
+    return QString::fromStdU16String(string.utf16());
+}
+
+Ref<String> fromQString(const QString& string) {
+    return String::create(string.toStdU16String());
+}
+
+// The editing command of a key, as the framework names it; none for keys that type or that
+// the field handles without asking (shortcuts, selection with Shift held).
+const char* commandForKey(const QKeyEvent& event) {
+    struct Row {
+        int key;
+        const char* command;
+        bool withShift;
+    };
+    static constexpr Row rows[] = {
+        {Qt::Key_Return, "insertNewline:", true},   {Qt::Key_Enter, "insertNewline:", true},
+        {Qt::Key_Escape, "cancelOperation:", true}, {Qt::Key_Tab, "insertTab:", false},
+        {Qt::Key_Backtab, "insertBacktab:", true},  {Qt::Key_Backspace, "deleteBackward:", false},
+        {Qt::Key_Delete, "deleteForward:", false},  {Qt::Key_Left, "moveLeft:", false},
+        {Qt::Key_Right, "moveRight:", false},       {Qt::Key_Up, "moveUp:", false},
+        {Qt::Key_Down, "moveDown:", false},         {Qt::Key_Home, "moveToBeginningOfLine:", false},
+        {Qt::Key_End, "moveToEndOfLine:", false},
+    };
+    const Qt::KeyboardModifiers modifiers = event.modifiers() & ~Qt::KeypadModifier;
+    if (modifiers & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))
+        return nullptr;
+    for (const Row& row : rows)
+        if (row.key == event.key() && (row.withShift || !(modifiers & Qt::ShiftModifier)))
+            return row.command;
+    return nullptr;
+}
+
+Qt::Alignment toolkitAlignment(std::int64_t alignment) {
+    if (alignment == TextAlignment::Right)
+        return Qt::AlignRight | Qt::AlignVCenter;
+    if (alignment == TextAlignment::Center)
+        return Qt::AlignHCenter | Qt::AlignVCenter;
+    return Qt::AlignLeft | Qt::AlignVCenter;
+}
+
+class FieldEdit;
+
+} // namespace
+
+// The state of the user's editing that the toolkit does not keep for us.
+struct TextField::Editing {
+    FieldEdit* edit = nullptr;
+    // The text and selection before the edit in progress: what the formatter is told the
+    // edit starts from.
+    QString committedText;
+    Range committedSelection;
+    // An editing session runs from the first change until editing ends.
+    bool inSession = false;
+    bool beginPending = false;
+    // Set while the program sets the text, which the formatter does not judge.
+    bool programmatic = false;
+};
+
+namespace {
+
+// Asks the field's formatter about each proposed text. A refused edit is undone by the
+// toolkit; a replaced one shows the replacement.
+class FormatterValidator : public QValidator {
+public:
+    FormatterValidator(TextField& field, TextField::Editing& editing, QObject* parent)
+        : QValidator(parent), field_(field), editing_(editing) {}
+
+    State validate(QString& input, int& position) const override {
+        // The toolkit also checks the text it already shows; that is no edit.
+        if (editing_.programmatic || input == editing_.committedText)
+            return Acceptable;
+        const auto self = field_.as<TextField>();
+        if (!editing_.inSession) {
+            if (const auto d = field_.delegate();
+                d && !d->controlTextShouldBeginEditing(self, self))
+                return Invalid;
+            editing_.inSession = true;
+            editing_.beginPending = true;
+        }
+        const auto formatter = field_.formatter();
+        if (!formatter)
+            return Acceptable;
+        const Ref<String> proposed = fromQString(input);
+        Ref<String> partial = proposed;
+        Range selection{position, 0};
+        Ref<String> error;
+        if (formatter
+                ->isPartialStringValidProposedSelectedRangeOriginalStringOriginalSelectedRangeErrorDescription(
+                    &partial, &selection, fromQString(editing_.committedText),
+                    editing_.committedSelection, &error))
+            return Acceptable;
+        if (!partial || partial == proposed)
+            return Invalid;
+        input = toQString(*partial);
+        position = static_cast<int>(std::clamp<std::int64_t>(
+            selection.maxRange(), 0, static_cast<std::int64_t>(input.size())));
+        return Acceptable;
+    }
+
+private:
+    TextField& field_;
+    TextField::Editing& editing_;
+};
+
+class FieldEdit : public QLineEdit {
+public:
+    FieldEdit(TextField& field, TextField::Editing& editing) : field_(field), editing_(editing) {
+        setValidator(new FormatterValidator(field, editing, this));
+        connect(this, &QLineEdit::textChanged, this,
+                [this](const QString& text) { editing_.committedText = text; });
+        connect(this, &QLineEdit::cursorPositionChanged, this, [this] { noteSelection(); });
+        connect(this, &QLineEdit::selectionChanged, this, [this] { noteSelection(); });
+        connect(this, &QLineEdit::textEdited, this,
+                [this](const QString& text) { textEdited(text); });
+    }
+
+    bool isLabel() const { return !field_.isSelectable(); }
+
+    void endEditing() {
+        editing_.inSession = false;
+        editing_.beginPending = false;
+        notify(&TextFieldDelegate::controlTextDidEndEditing,
+               "NSControlTextDidEndEditingNotification");
+    }
+
+protected:
+    bool event(QEvent* event) override {
+        // Tab and Back-Tab are editing commands of the field, not the toolkit's focus keys.
+        if (event->type() == QEvent::KeyPress) {
+            auto* key = static_cast<QKeyEvent*>(event);
+            if (key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab) {
+                keyPressEvent(key);
+                return true;
+            }
+        }
+        return QLineEdit::event(event);
+    }
+
+    void keyPressEvent(QKeyEvent* event) override {
+        const char* command = commandForKey(*event);
+        if (!command) {
+            QLineEdit::keyPressEvent(event);
+            return;
+        }
+        const auto self = field_.as<TextField>();
+        if (const auto d = field_.delegate();
+            d && d->controlTextViewDoCommandBySelector(self, self, command))
+            return;
+        const std::string_view name = command;
+        if (name == "cancelOperation:") {
+            event->ignore();
+        } else if (name == "insertNewline:") {
+            if (shouldEnd(self)) {
+                endEditing();
+                selectAll();
+            }
+        } else if (name == "insertTab:" || name == "insertBacktab:") {
+            if (shouldEnd(self)) {
+                endEditing();
+                focusNextPrevChild(name == "insertTab:");
+            }
+        } else {
+            QLineEdit::keyPressEvent(event);
+        }
+    }
+
+    void focusInEvent(QFocusEvent* event) override {
+        QLineEdit::focusInEvent(event);
+        noteFirstResponder();
+    }
+
+    void focusOutEvent(QFocusEvent* event) override {
+        QLineEdit::focusOutEvent(event);
+        // The window going to the background leaves the field editing, as it does in the
+        // framework; focus going to another view ends the session.
+        const bool windowOnly = event->reason() == Qt::ActiveWindowFocusReason ||
+                                event->reason() == Qt::PopupFocusReason;
+        if (!windowOnly && editing_.inSession)
+            endEditing();
+    }
+
+    void mousePressEvent(QMouseEvent* event) override {
+        if (isLabel()) {
+            event->ignore();
+            return;
+        }
+        // The toolkit focuses on a click only for events from the window system; a click the
+        // program sends (as the test scripting does) should focus the field all the same.
+        if ((focusPolicy() & Qt::ClickFocus) && !hasFocus()) {
+            setFocus(Qt::MouseFocusReason);
+            noteFirstResponder();
+        }
+        QLineEdit::mousePressEvent(event);
+    }
+    void mouseMoveEvent(QMouseEvent* event) override {
+        if (isLabel())
+            event->ignore();
+        else
+            QLineEdit::mouseMoveEvent(event);
+    }
+    void mouseReleaseEvent(QMouseEvent* event) override {
+        if (isLabel())
+            event->ignore();
+        else
+            QLineEdit::mouseReleaseEvent(event);
+    }
+    void mouseDoubleClickEvent(QMouseEvent* event) override {
+        if (isLabel())
+            event->ignore();
+        else
+            QLineEdit::mouseDoubleClickEvent(event);
+    }
+    void contextMenuEvent(QContextMenuEvent* event) override {
+        if (isLabel())
+            event->ignore();
+        else
+            QLineEdit::contextMenuEvent(event);
+    }
+
+private:
+    bool shouldEnd(const Ref<TextField>& self) const {
+        const auto d = field_.delegate();
+        return !d || d->controlTextShouldEndEditing(self, self);
+    }
+
+    // The field took the focus from the toolkit: its window learns of its new first responder.
+    void noteFirstResponder() {
+        const auto self = field_.as<TextField>();
+        if (const auto window = field_.window(); window && window->firstResponder() != self)
+            window->makeFirstResponder(self);
+    }
+
+    void noteSelection() {
+        editing_.committedSelection = hasSelectedText() ? Range{selectionStart(), selectionLength()}
+                                                        : Range{cursorPosition(), 0};
+    }
+
+    void textEdited(const QString& text) {
+        // A refused edit the formatter replaced by the text there was changes nothing. The
+        // committed text is still the text before the edit: the toolkit reports the edit first.
+        if (text == editing_.committedText)
+            return;
+        if (editing_.beginPending) {
+            editing_.beginPending = false;
+            notify(&TextFieldDelegate::controlTextDidBeginEditing,
+                   "NSControlTextDidBeginEditingNotification");
+        }
+        notify(&TextFieldDelegate::controlTextDidChange, "NSControlTextDidChangeNotification");
+    }
+
+    void notify(void (TextFieldDelegate::*method)(const Ref<Notification>&), const char* name) {
+        if (const auto d = field_.delegate())
+            ((*d).*method)(std::make_shared<Notification>(String::fromUtf8(name), field_.self()));
+    }
+
+    TextField& field_;
+    TextField::Editing& editing_;
+};
+
+} // namespace
+
+TextField::TextField(Rect frame)
+    : Control(frame, (Application::shared(), std::make_unique<ViewPeer>(nullptr))),
+      editing_(std::make_unique<Editing>()), backgroundColor_(Color::whiteColor()),
+      textColor_(Color::controlTextColor()) {
+    auto* edit = new detail::ViewWidget<FieldEdit>(*this, *this, *editing_);
+    editing_->edit = edit;
+    peer().widget = edit;
+    setFrame(frame);
+    edit->setFont(font()->peer().font);
+    edit->setAlignment(toolkitAlignment(alignment()));
+    applyPalette();
+    applyInteraction();
+}
+
+TextField::~TextField() = default;
+
+Ref<TextField> TextField::labelWithString(const Ref<String>& string) {
+    auto label = std::make_shared<TextField>();
+    label->setEditable(false);
+    label->setSelectable(false);
+    label->setBordered(false);
+    label->setDrawsBackground(false);
+    label->setStringValue(string);
+    return label;
+}
+
+Ref<String> TextField::stringValue() const {
+    return fromQString(editing_->edit->text());
+}
+
+void TextField::setStringValue(const Ref<String>& string) {
+    const Ref<String> text = string ? string : String::create();
+    if (const auto f = formatter()) {
+        Ref<Object> object;
+        if (f->getObjectValueForStringErrorDescription(&object, text, nullptr)) {
+            setObjectValue(object);
+            return;
+        }
+    }
+    editing_->programmatic = true;
+    editing_->edit->setText(toQString(*text));
+    editing_->programmatic = false;
+}
+
+Ref<Object> TextField::objectValue() const {
+    const Ref<String> text = stringValue();
+    const auto f = formatter();
+    if (!f)
+        return text;
+    Ref<Object> object;
+    return f->getObjectValueForStringErrorDescription(&object, text, nullptr) ? object : nullptr;
+}
+
+void TextField::setObjectValue(const Ref<Object>& object) {
+    Ref<String> text;
+    if (const auto f = formatter())
+        text = f->stringForObjectValue(object);
+    else if (const auto string = object ? object->as<String>() : nullptr)
+        text = string;
+    else if (object)
+        text = object->description();
+    editing_->programmatic = true;
+    editing_->edit->setText(text ? toQString(*text) : QString());
+    editing_->programmatic = false;
+}
+
+Ref<AttributedString> TextField::attributedStringValue() const {
+    auto attributes = Dictionary::dictionary();
+    attributes->setObjectForKey(font(), FontAttributeName());
+    attributes->setObjectForKey(textColor_, ForegroundColorAttributeName());
+    return AttributedString::create(stringValue(), attributes);
+}
+
+void TextField::setPlaceholderString(Ref<String> placeholder) {
+    placeholder_ = std::move(placeholder);
+    editing_->edit->setPlaceholderText(placeholder_ ? toQString(*placeholder_) : QString());
+}
+
+void TextField::setEditable(bool editable) {
+    editable_ = editable;
+    applyInteraction();
+}
+
+void TextField::setSelectable(bool selectable) {
+    selectable_ = selectable;
+    applyInteraction();
+}
+
+void TextField::setBordered(bool bordered) {
+    bordered_ = bordered;
+    editing_->edit->setFrame(bordered);
+}
+
+void TextField::setDrawsBackground(bool draws) {
+    drawsBackground_ = draws;
+    applyPalette();
+}
+
+void TextField::setBackgroundColor(Ref<Color> color) {
+    backgroundColor_ = std::move(color);
+    applyPalette();
+}
+
+void TextField::setTextColor(Ref<Color> color) {
+    textColor_ = color ? std::move(color) : Color::controlTextColor();
+    applyPalette();
+}
+
+void TextField::setFocusRingType(FocusRingType type) {
+    focusRingType_ = type;
+    editing_->edit->setAttribute(Qt::WA_MacShowFocusRect, type != FocusRingType::None);
+}
+
+void TextField::setEnabled(bool enabled) {
+    Control::setEnabled(enabled);
+    applyInteraction();
+}
+
+void TextField::setFont(Ref<Font> font) {
+    Control::setFont(std::move(font));
+    editing_->edit->setFont(this->font()->peer().font);
+}
+
+void TextField::setAlignment(std::int64_t alignment) {
+    Control::setAlignment(alignment);
+    editing_->edit->setAlignment(toolkitAlignment(alignment));
+}
+
+void TextField::selectText(const Ref<Object>&) {
+    if (const auto window = this->window())
+        window->makeFirstResponder(as<TextField>());
+    editing_->edit->selectAll();
+}
+
+void TextField::applyPalette() {
+    FieldEdit* edit = editing_->edit;
+    QPalette palette = edit->palette();
+    const QColor background = drawsBackground_ && backgroundColor_
+                                  ? detail::toQColor(*backgroundColor_)
+                                  : QColor(Qt::transparent);
+    for (const auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
+        palette.setColor(group, QPalette::Base, background);
+        palette.setColor(group, QPalette::Text, detail::toQColor(*textColor_));
+    }
+    edit->setPalette(palette);
+    edit->setBackgroundRole(QPalette::Base);
+    edit->setAutoFillBackground(drawsBackground_);
+    edit->update();
+}
+
+void TextField::applyInteraction() {
+    FieldEdit* edit = editing_->edit;
+    edit->setReadOnly(!editable_ || !isEnabled());
+    if (editable_) {
+        edit->setFocusPolicy(Qt::StrongFocus);
+        edit->setCursor(Qt::IBeamCursor);
+    } else if (selectable_) {
+        edit->setFocusPolicy(Qt::ClickFocus);
+        edit->setCursor(Qt::IBeamCursor);
+    } else {
+        edit->setFocusPolicy(Qt::NoFocus);
+        edit->setCursor(Qt::ArrowCursor);
+        if (edit->hasFocus())
+            edit->clearFocus();
+    }
+}
+
+} // namespace platform

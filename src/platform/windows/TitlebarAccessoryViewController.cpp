@@ -1,0 +1,7 @@
+#include "platform/windows/TitlebarAccessoryViewController.h"
+
+namespace platform {
+
+TitlebarAccessoryViewController::TitlebarAccessoryViewController() = default;
+
+} // namespace platform

@@ -1,0 +1,144 @@
+#include "platform/app/Application.h"
+#include "platform/app/ApplicationDelegate.h"
+#include "platform/foundation/Notification.h"
+#include "platform/foundation/String.h"
+#include "platform/windows/Window.h"
+#include "platform/windows/WindowDelegate.h"
+
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <string>
+#include <vector>
+
+using namespace platform;
+
+namespace {
+
+class TerminateDelegate : public ApplicationDelegate {
+public:
+    explicit TerminateDelegate(TerminateReply reply) : reply_(reply) {}
+    TerminateReply applicationShouldTerminate(const Ref<Application>&) override {
+        ++asked;
+        return reply_;
+    }
+    void applicationWillTerminate(const Ref<Notification>&) override {
+        std::fputs("will terminate\n", stderr);
+        told = true;
+    }
+    int asked = 0;
+    bool told = false;
+
+private:
+    TerminateReply reply_;
+};
+
+// Installs a delegate for one test and restores the earlier one afterwards.
+class DelegateScope {
+public:
+    explicit DelegateScope(std::shared_ptr<ApplicationDelegate> delegate)
+        : previous_(Application::shared()->delegate()) {
+        Application::shared()->setDelegate(std::move(delegate));
+    }
+    ~DelegateScope() { Application::shared()->setDelegate(previous_); }
+
+private:
+    std::shared_ptr<ApplicationDelegate> previous_;
+};
+
+} // namespace
+
+TEST(Terminate, ADelegateThatCancelsKeepsTheProcessRunning) {
+    const auto delegate = std::make_shared<TerminateDelegate>(TerminateReply::Cancel);
+    DelegateScope scope(delegate);
+    Application::shared()->terminate();
+    EXPECT_EQ(delegate->asked, 1);
+    EXPECT_FALSE(delegate->told);
+}
+
+TEST(Terminate, ALateNoKeepsTheProcessRunning) {
+    const auto delegate = std::make_shared<TerminateDelegate>(TerminateReply::Later);
+    DelegateScope scope(delegate);
+    QTimer::singleShot(0, [] { Application::shared()->replyToApplicationShouldTerminate(false); });
+    Application::shared()->terminate();
+    EXPECT_EQ(delegate->asked, 1);
+    EXPECT_FALSE(delegate->told);
+}
+
+TEST(TerminateDeathTest, ADelegateThatAllowsEndsTheProcessWithStatusZero) {
+    EXPECT_EXIT(
+        {
+            Application::shared()->setDelegate(
+                std::make_shared<TerminateDelegate>(TerminateReply::Now));
+            Application::shared()->terminate();
+        },
+        ::testing::ExitedWithCode(0), "will terminate");
+}
+
+TEST(Windows, KeyAndOrderFollowTheWindowsAndTheDelegateHearsOfIt) {
+    struct Recorder : WindowDelegate {
+        void windowDidBecomeKey(const Ref<Notification>& n) override { log(n, "key"); }
+        void windowDidResignKey(const Ref<Notification>& n) override { log(n, "resign"); }
+        void windowWillClose(const Ref<Notification>& n) override { log(n, "close"); }
+        bool windowShouldClose(const Ref<Window>&) override { return allowClose; }
+        void log(const Ref<Notification>& n, const char* what) {
+            const auto window = std::static_pointer_cast<Window>(n->object());
+            events.push_back(window->title()->utf8() + " " + what);
+        }
+        std::vector<std::string> events;
+        bool allowClose = false;
+    };
+    const auto delegate = std::make_shared<Recorder>();
+    const auto style = WindowStyleMask::Titled | WindowStyleMask::Closable;
+    const auto a = std::make_shared<Window>(Rect(0, 0, 100, 100), style);
+    const auto b = std::make_shared<Window>(Rect(0, 0, 100, 100), style);
+    a->setTitle(String::fromUtf8("A"));
+    b->setTitle(String::fromUtf8("B"));
+    a->setDelegate(delegate);
+    b->setDelegate(delegate);
+
+    a->makeKeyAndOrderFront();
+    b->makeKeyAndOrderFront();
+    EXPECT_EQ(Application::shared()->keyWindow(), b);
+    EXPECT_EQ(Application::shared()->orderedWindows().at(0), b);
+    EXPECT_EQ(Application::shared()->orderedWindows().at(1), a);
+
+    b->performClose();
+    EXPECT_TRUE(b->isVisible()) << "the delegate refused to close";
+    delegate->allowClose = true;
+    b->performClose();
+    EXPECT_FALSE(b->isVisible());
+    EXPECT_EQ(Application::shared()->keyWindow(), a);
+    a->close();
+    EXPECT_EQ(Application::shared()->keyWindow(), nullptr);
+    EXPECT_EQ(delegate->events,
+              (std::vector<std::string>{"A key", "A resign", "B key", "B close", "B resign",
+                                        "A key", "A close", "A resign"}));
+}
+
+TEST(Windows, AShownWindowLivesUntilItIsClosed) {
+    std::weak_ptr<Window> weak;
+    {
+        const auto window = std::make_shared<Window>(Rect(0, 0, 50, 50), WindowStyleMask::Titled);
+        window->orderFront();
+        weak = window;
+    }
+    ASSERT_FALSE(weak.expired());
+    weak.lock()->close();
+    EXPECT_TRUE(weak.expired());
+}
+
+TEST(Windows, AttachedPropertiesAreReplacedRemovedAndAbsentWhenNeverSet) {
+    const auto window = std::make_shared<Window>(Rect(0, 0, 50, 50), WindowStyleMask::Titled);
+    EXPECT_EQ(window->attachedProperty("tag"), nullptr);
+    window->setAttachedProperty("tag", String::fromUtf8("one"));
+    window->setAttachedProperty("tag", String::fromUtf8("two"));
+    window->setAttachedProperty("other", String::fromUtf8("x"));
+    EXPECT_TRUE(window->attachedProperty("tag")->isEqual(*String::fromUtf8("two")));
+    window->setAttachedProperty("tag", nullptr);
+    EXPECT_EQ(window->attachedProperty("tag"), nullptr);
+    EXPECT_NE(window->attachedProperty("other"), nullptr);
+    EXPECT_EQ(window->className(), "Window");
+}

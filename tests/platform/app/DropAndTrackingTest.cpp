@@ -1,0 +1,182 @@
+// Dragging destinations, tracking areas, file types and the window-state notices, driven by the
+// toolkit events the desktop sends.
+
+#include "platform/app/Application.h"
+#include "platform/app/DraggingInfo.h"
+#include "platform/app/Pasteboard.h"
+#include "platform/app/Workspace.h"
+#include "platform/detail/ViewPeer.h"
+#include "platform/foundation/Array.h"
+#include "platform/foundation/Notification.h"
+#include "platform/foundation/String.h"
+#include "platform/testing/UserActions.h"
+#include "platform/views/TrackingArea.h"
+#include "platform/views/View.h"
+#include "platform/windows/Window.h"
+#include "platform/windows/WindowDelegate.h"
+
+#include <gtest/gtest.h>
+
+#include <ostream>
+#include <string>
+#include <vector>
+
+using namespace platform;
+using platform::testing::UserActions;
+
+namespace {
+
+Ref<Array> filenamesType() {
+    return Array::arrayWithObjects({String::fromUtf8(FilenamesPboardType)});
+}
+
+// A view that accepts what it is told to and notes what it hears.
+class DropView : public View {
+public:
+    DropView() : View({0, 0, 100, 100}) {}
+    std::uint64_t draggingEntered(const Ref<DraggingInfo>& info) override {
+        heard.push_back("entered");
+        const auto paths =
+            std::dynamic_pointer_cast<Array>(info->draggingPasteboard()->propertyListForType(
+                *String::fromUtf8(FilenamesPboardType)));
+        files = paths ? paths->count() : 0;
+        location = info->draggingLocation();
+        return answer;
+    }
+    void draggingExited(const Ref<DraggingInfo>&) override { heard.push_back("exited"); }
+    bool performDragOperation(const Ref<DraggingInfo>&) override {
+        heard.push_back("perform");
+        return true;
+    }
+    void concludeDragOperation(const Ref<DraggingInfo>&) override { heard.push_back("conclude"); }
+    void draggingEnded(const Ref<DraggingInfo>&) override { heard.push_back("ended"); }
+
+    std::uint64_t answer = DragOperation::Copy;
+    std::vector<std::string> heard;
+    std::size_t files = 0;
+    Point location;
+};
+
+struct Fixture {
+    Fixture() {
+        window = std::make_shared<Window>(Rect{50, 50, 200, 200}, WindowStyleMask::Titled);
+        view = std::make_shared<DropView>();
+        window->contentView()->addSubview(view);
+        window->orderFront();
+    }
+    ~Fixture() { window->close(); }
+    Ref<Window> window;
+    Ref<DropView> view;
+};
+
+TEST(Drops, ARegisteredViewHearsTheWholeDropWithTheFilesAndWhere) {
+    Fixture f;
+    f.view->registerForDraggedTypes(filenamesType());
+    EXPECT_TRUE(
+        UserActions::dragFiles(f.view, {"/tmp/a.txt", "/tmp/b.txt"}, UserActions::DragEnd::Drop));
+    EXPECT_EQ(f.view->heard, (std::vector<std::string>{"entered", "perform", "conclude", "ended"}));
+    EXPECT_EQ(f.view->files, 2u);
+    EXPECT_EQ(f.view->location, (Point{50, 50}));
+}
+
+TEST(Drops, ARefusingViewHearsOnlyTheEntryAndAnUnregisteredOneNothing) {
+    Fixture f;
+    EXPECT_FALSE(UserActions::dragFiles(f.view, {"/tmp/a.txt"}, UserActions::DragEnd::Drop));
+    EXPECT_TRUE(f.view->heard.empty());
+    f.view->registerForDraggedTypes(filenamesType());
+    f.view->answer = DragOperation::None;
+    EXPECT_FALSE(UserActions::dragFiles(f.view, {"/tmp/a.txt"}, UserActions::DragEnd::Drop));
+    EXPECT_EQ(f.view->heard, std::vector<std::string>{"entered"});
+}
+
+TEST(Drops, LeavingTellsTheViewItLeftAndEnded) {
+    Fixture f;
+    f.view->registerForDraggedTypes(filenamesType());
+    EXPECT_TRUE(UserActions::dragFiles(f.view, {"/tmp/a.txt"}, UserActions::DragEnd::LeaveAgain));
+    EXPECT_EQ(f.view->heard, (std::vector<std::string>{"entered", "exited", "ended"}));
+}
+
+struct TypeCase {
+    const char* name;
+    const char* file;
+    const char* type;
+    bool conforms;
+};
+
+void PrintTo(const TypeCase& row, std::ostream* out) {
+    *out << row.name;
+}
+
+class FileTypes : public ::testing::TestWithParam<TypeCase> {};
+
+TEST_P(FileTypes, AreMimeTypesAndConformIsInheritance) {
+    const auto workspace = Workspace::sharedWorkspace();
+    const auto type = workspace->typeOfFile(*String::fromUtf8(GetParam().file));
+    ASSERT_TRUE(type);
+    EXPECT_EQ(workspace->typeConformsToType(*type, *String::fromUtf8(GetParam().type)),
+              GetParam().conforms)
+        << type->utf8();
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, FileTypes,
+    ::testing::Values(TypeCase{"TextIsText", "/tmp/a.txt", "text/plain", true},
+                      TypeCase{"CsvIsText", "/tmp/a.csv", "text/plain", true},
+                      TypeCase{"PngIsNoText", "/tmp/a.png", "text/plain", false},
+                      TypeCase{"PngIsAnImage", "/tmp/a.png", "image/png", true},
+                      TypeCase{"EverythingIsBytes", "/tmp/a.png", "application/octet-stream",
+                               true}),
+    [](const auto& row) { return std::string(row.param.name); });
+
+TEST(TrackingAreas, AViewAsksForMouseMovesOnlyWhileAnAreaWantsThem) {
+    Fixture f;
+    QWidget* widget = f.view->peer().widget;
+    const auto enterExit = std::make_shared<TrackingArea>(
+        f.view->bounds(), TrackingAreaOptions::MouseEnteredAndExited, f.view);
+    f.view->addTrackingArea(enterExit);
+    EXPECT_FALSE(widget->hasMouseTracking());
+    const auto moves = std::make_shared<TrackingArea>(
+        f.view->bounds(), TrackingAreaOptions::MouseMoved | TrackingAreaOptions::ActiveAlways,
+        f.view);
+    f.view->addTrackingArea(moves);
+    EXPECT_TRUE(widget->hasMouseTracking());
+    EXPECT_EQ(f.view->trackingAreas().size(), 2u);
+    f.view->removeTrackingArea(moves);
+    EXPECT_FALSE(widget->hasMouseTracking());
+}
+
+// Notes the window notices it hears.
+class NoticeDelegate : public WindowDelegate {
+public:
+    void windowWillMiniaturize(const Ref<Notification>&) override { heard.push_back("will min"); }
+    void windowDidMiniaturize(const Ref<Notification>&) override { heard.push_back("did min"); }
+    void windowDidDeminiaturize(const Ref<Notification>&) override { heard.push_back("did demin"); }
+    void windowWillEnterFullScreen(const Ref<Notification>&) override {
+        heard.push_back("will enter");
+    }
+    void windowDidEnterFullScreen(const Ref<Notification>&) override {
+        heard.push_back("did enter");
+    }
+    void windowWillExitFullScreen(const Ref<Notification>&) override {
+        heard.push_back("will exit");
+    }
+    void windowDidExitFullScreen(const Ref<Notification>&) override { heard.push_back("did exit"); }
+    std::vector<std::string> heard;
+};
+
+TEST(WindowState, MinimizingAndFullScreenFromTheWindowManagerReachTheDelegate) {
+    Fixture f;
+    const auto delegate = std::make_shared<NoticeDelegate>();
+    f.window->setDelegate(delegate);
+    UserActions::minimize(f.window);
+    EXPECT_TRUE(f.window->isMiniaturized());
+    UserActions::restore(f.window);
+    UserActions::toggleFullScreen(f.window);
+    EXPECT_TRUE(f.window->isFullScreen());
+    f.window->toggleFullScreen();
+    EXPECT_EQ(delegate->heard,
+              (std::vector<std::string>{"will min", "did min", "did demin", "will enter",
+                                        "did enter", "will exit", "did exit"}));
+}
+
+} // namespace

@@ -1,0 +1,150 @@
+#include "platform/app/Application.h"
+#include "platform/app/Event.h"
+#include "platform/foundation/String.h"
+#include "platform/testing/ModalScript.h"
+#include "platform/views/View.h"
+#include "platform/windows/Window.h"
+#include "platform/windows/WindowDelegate.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+using namespace platform;
+using platform::testing::Key;
+using platform::testing::ModalScript;
+
+namespace {
+
+// A view that takes the keyboard and ends the modal run on Return and Escape, as an input
+// window does.
+class KeyView : public View {
+public:
+    using View::View;
+    bool acceptsFirstResponder() const override { return true; }
+    void keyDown(const Ref<Event>& event) override {
+        if (event->keyCode() == KeyCode::Return)
+            Application::shared()->stopModalWithCode(42);
+        else if (event->keyCode() == KeyCode::Escape)
+            Application::shared()->abortModal();
+        else
+            typed += event->characters()->utf8();
+    }
+    std::string typed;
+};
+
+Ref<Window> windowWithKeyView(Ref<KeyView>& view) {
+    const auto window = std::make_shared<Window>(Rect(100, 100, 300, 200), WindowStyleMask::Titled);
+    view = std::make_shared<KeyView>(Rect(0, 0, 300, 200));
+    window->contentView()->addSubview(view);
+    window->makeFirstResponder(view);
+    return window;
+}
+
+} // namespace
+
+TEST(ModalRun, KeysTypedByTheUserReachTheViewAndReturnStopsWithACode) {
+    Ref<KeyView> view;
+    const auto window = windowWithKeyView(view);
+    ModalScript script;
+    script.run().type("Hi!").press(Key::Return);
+
+    EXPECT_EQ(Application::shared()->runModalForWindow(window), 42);
+    EXPECT_EQ(view->typed, "Hi!");
+    EXPECT_EQ(script.pendingRuns(), 0);
+    EXPECT_EQ(Application::shared()->modalWindow(), nullptr);
+}
+
+TEST(ModalRun, EscapeAbortsTheRun) {
+    Ref<KeyView> view;
+    const auto window = windowWithKeyView(view);
+    ModalScript script;
+    script.run().type("q").press(Key::Escape);
+    EXPECT_EQ(Application::shared()->runModalForWindow(window), ModalResponse::Abort);
+    EXPECT_EQ(view->typed, "q");
+}
+
+TEST(ModalRun, TheWindowIsShownAndKeyDuringTheRun) {
+    Ref<KeyView> view;
+    const auto window = windowWithKeyView(view);
+    struct Observer : KeyView {
+        using KeyView::KeyView;
+        void keyDown(const Ref<Event>& event) override {
+            const auto w = window();
+            sawKeyAndVisible = w && w->isKeyWindow() && w->isVisible() &&
+                               Application::shared()->modalWindow() == w;
+            KeyView::keyDown(event);
+        }
+        bool sawKeyAndVisible = false;
+    };
+    const auto observer = std::make_shared<Observer>(Rect(0, 0, 10, 10));
+    window->contentView()->addSubview(observer);
+    window->makeFirstResponder(observer);
+    ModalScript script;
+    script.run().press(Key::Return);
+    Application::shared()->runModalForWindow(window);
+    EXPECT_TRUE(observer->sawKeyAndVisible);
+}
+
+TEST(ModalRun, StoppingWithNoRunDoesNothing) {
+    Application::shared()->stopModalWithCode(7);
+    Application::shared()->abortModal();
+    Ref<KeyView> view;
+    const auto window = windowWithKeyView(view);
+    ModalScript script;
+    script.run().press(Key::Return);
+    // An earlier stop with no run must not end a later run at once.
+    EXPECT_EQ(Application::shared()->runModalForWindow(window), 42);
+}
+
+TEST(Events, UnhandledEventsTravelUpToTheWindowWithWindowCoordinates) {
+    struct RecordingWindow : Window {
+        using Window::Window;
+        void keyDown(const Ref<Event>& event) override {
+            keys += event->characters()->utf8();
+            if (event->keyCode() == KeyCode::Return)
+                Application::shared()->stopModalWithCode(1);
+        }
+        std::string keys;
+    };
+    struct PassingView : View {
+        using View::View;
+        bool acceptsFirstResponder() const override { return true; }
+    };
+    const auto window =
+        std::make_shared<RecordingWindow>(Rect(0, 0, 200, 100), WindowStyleMask::Titled);
+    const auto view = std::make_shared<PassingView>(Rect(50, 25, 20, 20));
+    window->contentView()->addSubview(view);
+    window->makeFirstResponder(view);
+
+    ModalScript script;
+    script.run().type("ab").press(Key::Return);
+    EXPECT_EQ(Application::shared()->runModalForWindow(window), 1);
+    EXPECT_EQ(window->keys, "ab\r");
+}
+
+TEST(Events, KeyEventsCarryTheFrameworksCodesAndCharacters) {
+    struct Recorder : View {
+        using View::View;
+        bool acceptsFirstResponder() const override { return true; }
+        void keyDown(const Ref<Event>& event) override {
+            codes.push_back(event->keyCode());
+            plain += event->charactersIgnoringModifiers()->utf8();
+            if (event->keyCode() == KeyCode::Escape)
+                Application::shared()->abortModal();
+        }
+        std::vector<std::uint16_t> codes;
+        std::string plain;
+    };
+    const auto window = std::make_shared<Window>(Rect(0, 0, 100, 100), WindowStyleMask::Titled);
+    const auto view = std::make_shared<Recorder>(Rect(0, 0, 100, 100));
+    window->contentView()->addSubview(view);
+    window->makeFirstResponder(view);
+    ModalScript script;
+    script.run().type("aZ1").press(Key::Tab).pressCharacter(U'q', true).press(Key::Escape);
+    Application::shared()->runModalForWindow(window);
+    EXPECT_EQ(view->codes,
+              (std::vector<std::uint16_t>{0, 6, 18, KeyCode::Tab, 12, KeyCode::Escape}));
+    EXPECT_EQ(view->plain, "aZ1\tq\x1b");
+}

@@ -1,0 +1,249 @@
+#include "platform/foundation/Archiver.h"
+#include "platform/drawing/Color.h"
+#include "platform/foundation/Array.h"
+#include "platform/foundation/Data.h"
+#include "platform/foundation/Dictionary.h"
+#include "platform/foundation/MutableString.h"
+#include "platform/foundation/Null.h"
+#include "platform/foundation/Number.h"
+#include "platform/foundation/String.h"
+#include "platform/foundation/URL.h"
+#include "platform/foundation/Value.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstdint>
+#include <limits>
+#include <string>
+#include <vector>
+
+namespace platform {
+namespace {
+
+Ref<String> str(const char* utf8) {
+    return String::fromUtf8(utf8);
+}
+
+Ref<Object> roundTrip(const Ref<Object>& object, const ArchiveLimits& limits = {}) {
+    const auto data = Archiver::archivedDataWithRootObject(object, limits);
+    return data ? Archiver::unarchiveObjectWithData(*data, limits) : nullptr;
+}
+
+// The archive of a root given as raw CBOR after the file's header and version.
+Ref<Data> archiveOf(std::vector<std::uint8_t> root) {
+    std::vector<std::uint8_t> bytes{0xd9, 0xd9, 0xf7, 0xda, 'P', 'O', 'N', 'D', 0x82, 0x01};
+    bytes.insert(bytes.end(), root.begin(), root.end());
+    return Data::create(std::move(bytes));
+}
+
+Ref<Object> unarchive(std::vector<std::uint8_t> root) {
+    return Archiver::unarchiveObjectWithData(*archiveOf(std::move(root)));
+}
+
+TEST(Archiver, EveryKindComesBackEqualAndOfItsKind) {
+    auto dictionary = Dictionary::dictionary();
+    dictionary->setObjectForKey(str("v"), str("k"));
+    dictionary->setObjectForKey(Number::numberWithInteger(2), Number::numberWithInteger(1));
+    const std::u16string loneSurrogate{u'a', 0xD800, u'b'};
+    const std::vector<Ref<Object>> objects = {
+        str(""),
+        str("Grüße, 🂡"),
+        String::create(loneSurrogate),
+        MutableString::create(u"mutable"),
+        Number::numberWithInteger(0),
+        Number::numberWithInteger(std::numeric_limits<std::int64_t>::min()),
+        Number::numberWithInteger(std::numeric_limits<std::int64_t>::max()),
+        Number::numberWithDouble(2.0),
+        Number::numberWithDouble(-0.1),
+        Number::numberWithDouble(std::numeric_limits<double>::infinity()),
+        Number::numberWithBool(false),
+        Number::numberWithBool(true),
+        Null::null(),
+        Array::array(),
+        Array::arrayWithObjects({str("a"), Array::arrayWithObjects({Null::null()})}),
+        dictionary,
+        Dictionary::dictionary(),
+        Data::create(),
+        Data::create({0, 1, 0xfe, 0xff}),
+        URL::fileURLWithPath(*str("/tmp/a b.txt")),
+        URL::URLWithString(*str("https://example.org/x?y=1")),
+        Color::colorWithRed(0.1, 0.2, 0.3, 0.4),
+        Value::valueWithPoint({1.5, -2}),
+        Value::valueWithSize({3, 4}),
+        Value::valueWithRect(Rect(1, 2, 3, 4)),
+        Value::valueWithRange({7, std::numeric_limits<std::int64_t>::max()}),
+    };
+    for (const auto& object : objects) {
+        SCOPED_TRACE(object->description()->utf8());
+        const auto back = roundTrip(object);
+        ASSERT_NE(back, nullptr);
+        EXPECT_TRUE(back->isEqual(*object));
+        EXPECT_EQ(back->className(),
+                  object->className() == "MutableString" ? "String" : object->className());
+        if (const auto number = object->as<Number>()) {
+            EXPECT_EQ(back->as<Number>()->kind(), number->kind());
+        }
+        if (const auto value = object->as<Value>()) {
+            EXPECT_EQ(back->as<Value>()->kind(), value->kind());
+        }
+        if (const auto string = object->as<String>()) {
+            EXPECT_EQ(back->as<String>()->utf16(), string->utf16());
+        }
+    }
+    const auto nan = roundTrip(Number::numberWithDouble(std::nan("")));
+    ASSERT_NE(nan, nullptr);
+    EXPECT_TRUE(std::isnan(nan->as<Number>()->doubleValue()));
+}
+
+TEST(Archiver, DictionariesKeepTheirOrder) {
+    auto dictionary = Dictionary::dictionary();
+    for (const char* key : {"z", "a", "m"})
+        dictionary->setObjectForKey(Null::null(), str(key));
+    const auto back = roundTrip(dictionary)->as<Dictionary>();
+    ASSERT_NE(back, nullptr);
+    EXPECT_EQ(back->allKeys()->description()->utf8(), dictionary->allKeys()->description()->utf8());
+}
+
+TEST(Archiver, ObjectsItCannotHoldMakeTheWholeArchiveFail) {
+    int somewhere = 0;
+    EXPECT_EQ(Archiver::archivedDataWithRootObject(Value::valueWithPointer(&somewhere)), nullptr);
+    EXPECT_EQ(Archiver::archivedDataWithRootObject(
+                  Array::arrayWithObjects({str("a"), std::make_shared<Object>()})),
+              nullptr);
+    EXPECT_EQ(Archiver::archivedDataWithRootObject(nullptr), nullptr);
+    // A cycle goes past the nesting limit.
+    auto cycle = Array::array();
+    cycle->addObject(cycle);
+    EXPECT_EQ(Archiver::archivedDataWithRootObject(cycle), nullptr);
+    cycle->removeAllObjects();
+}
+
+Ref<Object> nested(int levels) {
+    Ref<Object> object = str("core");
+    for (int i = 0; i < levels; ++i)
+        object = Array::arrayWithObjects({object});
+    return object;
+}
+
+TEST(Archiver, LimitsHoldOnBothSides) {
+    ArchiveLimits limits;
+    limits.maxDepth = 8;
+    EXPECT_NE(roundTrip(nested(8), limits), nullptr);
+    EXPECT_EQ(Archiver::archivedDataWithRootObject(nested(9), limits), nullptr);
+    const auto deep = Archiver::archivedDataWithRootObject(nested(9));
+    ASSERT_NE(deep, nullptr);
+    EXPECT_EQ(Archiver::unarchiveObjectWithData(*deep, limits), nullptr);
+
+    ArchiveLimits few;
+    few.maxObjects = 4;
+    const auto three = Array::arrayWithObjects({str("a"), str("b"), str("c")});
+    EXPECT_NE(roundTrip(three, few), nullptr);
+    three->addObject(str("d"));
+    EXPECT_EQ(Archiver::archivedDataWithRootObject(three, few), nullptr);
+    EXPECT_EQ(Archiver::unarchiveObjectWithData(*Archiver::archivedDataWithRootObject(three), few),
+              nullptr);
+
+    ArchiveLimits small;
+    small.maxBytes = 16;
+    EXPECT_EQ(Archiver::archivedDataWithRootObject(str("a long enough string"), small), nullptr);
+    EXPECT_EQ(Archiver::unarchiveObjectWithData(
+                  *Archiver::archivedDataWithRootObject(str("a long enough string")), small),
+              nullptr);
+}
+
+// Hand-made CBOR that a hostile file could hold. None of it may allocate by a declared size or
+// recurse without bound.
+TEST(Archiver, HostileInputIsRefused) {
+    struct Case {
+        const char* what;
+        std::vector<std::uint8_t> root;
+    };
+    std::vector<Case> cases = {
+        {"array declaring 2^60 entries", {0x9b, 0x10, 0, 0, 0, 0, 0, 0, 0}},
+        {"map declaring 2^60 entries", {0xbb, 0x10, 0, 0, 0, 0, 0, 0, 0}},
+        {"text declaring 2^62 bytes", {0x7b, 0x40, 0, 0, 0, 0, 0, 0, 0, 'a'}},
+        {"bytes declaring 2^62 bytes", {0x5b, 0x40, 0, 0, 0, 0, 0, 0, 0, 'a'}},
+        {"integer above the 64-bit range", {0x1b, 0xff, 0xff, 0xff, 0xff, 0xff, 0xff, 0xff, 0xff}},
+        {"integer below the 64-bit range", {0x3b, 0x80, 0, 0, 0, 0, 0, 0, 0}},
+        {"undefined", {0xf7}},
+        {"simple value", {0xf0}},
+        {"unknown tag", {0xc1, 0x01}},
+        {"colour of three components", {0xda, 'P', 'O', 'N', 0x01, 0x83, 0x01, 0x01, 0x01}},
+        {"colour of strings", {0xda, 'P', 'O', 'N', 0x01, 0x84, 0x61, 'a', 1, 1, 1}},
+        {"range of doubles", {0xda, 'P', 'O', 'N', 0x05, 0x82, 0xf9, 0x3c, 0x00, 0x01}},
+        {"odd UTF-16 bytes", {0xda, 'P', 'O', 'N', 0x06, 0x41, 'a'}},
+        {"URL that is not text", {0xd8, 0x20, 0x01}},
+        {"map with a key and no value", {0xa1, 0x01}},
+        {"invalid UTF-8", {0x62, 0xc3, 0x28}},
+        {"break outside a container", {0xff}},
+    };
+    cases.push_back({"nesting far past the limit", std::vector<std::uint8_t>(100000, 0x81)});
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        EXPECT_EQ(unarchive(c.root), nullptr);
+    }
+}
+
+TEST(Archiver, ReadsWellFormedCborItDoesNotWriteItself) {
+    const auto indefinite = unarchive({0x9f, 0x01, 0x7f, 0x61, 'a', 0x61, 'b', 0xff, 0xff});
+    ASSERT_NE(indefinite, nullptr);
+    EXPECT_EQ(indefinite->description()->utf8(), "(\n    1,\n    ab\n)");
+    const auto half = unarchive({0xf9, 0x3c, 0x00});
+    ASSERT_NE(half, nullptr);
+    EXPECT_TRUE(half->as<Number>()->isDouble());
+    EXPECT_EQ(half->as<Number>()->doubleValue(), 1.0);
+    const auto lowest = unarchive({0x3b, 0x7f, 0xff, 0xff, 0xff, 0xff, 0xff, 0xff, 0xff});
+    ASSERT_NE(lowest, nullptr);
+    EXPECT_EQ(lowest->as<Number>()->integerValue(), std::numeric_limits<std::int64_t>::min());
+}
+
+TEST(Archiver, TheHeaderIdentifiesTheFile) {
+    EXPECT_NE(unarchive({0x01}), nullptr);
+    std::vector<std::uint8_t> otherVersion{0xd9, 0xd9, 0xf7, 0xda, 'P', 'O',
+                                           'N',  'D',  0x82, 0x02, 0x01};
+    EXPECT_EQ(Archiver::unarchiveObjectWithData(*Data::create(otherVersion)), nullptr);
+    std::vector<std::uint8_t> bare{0x82, 0x01, 0x01};
+    EXPECT_EQ(Archiver::unarchiveObjectWithData(*Data::create(bare)), nullptr);
+    const auto data = Archiver::archivedDataWithRootObject(str("x"));
+    ASSERT_NE(data, nullptr);
+    EXPECT_EQ(std::string(data->bytes().begin(), data->bytes().begin() + 8),
+              "\xd9\xd9\xf7\xdaPOND");
+}
+
+TEST(Archiver, FilesAreReplacedWholeOrNotAtAll) {
+    QTemporaryDir folder;
+    ASSERT_TRUE(folder.isValid());
+    const auto path = String::fromUtf8(folder.filePath("a.archive").toStdString());
+    ASSERT_TRUE(Archiver::archiveRootObjectToFile(str("first"), *path));
+    EXPECT_FALSE(Archiver::archiveRootObjectToFile(std::make_shared<Object>(), *path));
+    const auto back = Archiver::unarchiveObjectWithFile(*path);
+    ASSERT_NE(back, nullptr);
+    EXPECT_EQ(back->description()->utf8(), "first");
+    EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden).size(), 1);
+
+    EXPECT_FALSE(Archiver::archiveRootObjectToFile(
+        str("x"), *String::fromUtf8(folder.filePath("no/such/folder").toStdString())));
+    EXPECT_FALSE(Archiver::archiveRootObjectToFile(str("x"), *str("")));
+}
+
+TEST(Archiver, OnlyRegularFilesOfBoundedSizeAreRead) {
+    QTemporaryDir folder;
+    ASSERT_TRUE(folder.isValid());
+    EXPECT_EQ(Archiver::unarchiveObjectWithFile(*str("/dev/zero")), nullptr);
+    EXPECT_EQ(Archiver::unarchiveObjectWithFile(*String::fromUtf8(folder.path().toStdString())),
+              nullptr);
+    // A sparse file just over the size limit is refused without being read.
+    QFile huge(folder.filePath("huge"));
+    ASSERT_TRUE(huge.open(QIODevice::WriteOnly));
+    ASSERT_TRUE(huge.resize(static_cast<qint64>(ArchiveLimits().maxBytes) + 1));
+    huge.close();
+    EXPECT_EQ(Archiver::unarchiveObjectWithFile(*String::fromUtf8(huge.fileName().toStdString())),
+              nullptr);
+}
+
+} // namespace
+} // namespace platform
