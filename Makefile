@@ -10,7 +10,7 @@ CTEST_FLAGS    ?= --output-on-failure
 SUPPRESSIONS   := $(CURDIR)/tools/lsan-suppressions.txt
 FUZZERS        := $(basename $(notdir $(wildcard fuzz/fuzz_*.cpp)))
 
-.PHONY: all deps build test run package sanitize fuzz bench format clean
+.PHONY: all deps build test run package sanitize fuzz bench format clean ci-time
 
 all: build
 
@@ -52,6 +52,11 @@ fuzz: deps
 
 bench: build
 	@for b in $(BUILD_DIR)/bench/bench_*; do [ -x "$$b" ] && "$$b"; done
+
+# The wall time of CI on a fresh clone of HEAD, first with an empty compiler cache, then warm.
+ci-time:
+	tools/ci-time cold
+	tools/ci-time warm
 
 format:
 	find src tests bench fuzz -name '*.h' -o -name '*.cpp' | xargs clang-format -i
