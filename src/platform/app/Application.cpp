@@ -204,7 +204,7 @@ void Application::terminate(const Ref<Object>&) {
                      String::fromUtf8("NSApplicationWillTerminateNotification"), self));
     std::fflush(nullptr);
     // Static objects are not destroyed: windows and toolkit objects would go in no safe order.
-    std::_Exit(0);
+    std::quick_exit(0);
 }
 
 void Application::replyToApplicationShouldTerminate(bool shouldTerminate) {
