@@ -12,6 +12,7 @@
 #include "platform/foundation/Number.h"
 #include "platform/foundation/String.h"
 #include "platform/foundation/Value.h"
+#include "platform/views/ClipView.h"
 #include "platform/windows/Window.h"
 #include "runtime/console/CUI_PrintToWindowItem.h"
 
@@ -382,8 +383,13 @@ void CUI_PrintToWindowView::clear() {
     currentPoint_ = {textInset_, 0};
     viewH_ = 0;
     viewW_ = 0;
-    const auto window = this->window();
-    const double width = window ? window->contentView()->bounds().width() : bounds().width();
+    // In a scroll view the console is as wide as the visible area, which the scroller may be
+    // narrowing; it then follows that area's width as the scroller shows or hides.
+    double width = bounds().width();
+    if (const auto clip = superview() ? superview()->as<platform::ClipView>() : nullptr)
+        width = clip->bounds().width();
+    else if (const auto window = this->window())
+        width = window->contentView()->bounds().width();
     setFrameSize({width, 1});
     setNeedsDisplay(true);
 }

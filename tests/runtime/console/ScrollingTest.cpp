@@ -58,6 +58,23 @@ TEST_F(Scrolling, PrintingDoesNotScrollByItself) {
     EXPECT_EQ(clipOf(*console)->bounds().origin.y, 0);
 }
 
+TEST_F(Scrolling, TheConsoleIsAsWideAsTheVisibleAreaWhetherTheScrollerShowsOrNot) {
+    const auto console = consoleInWindowOfHeight(300);
+    const auto scrollView = console->scrollView();
+    const auto printUntilTheScrollerShows = [&] {
+        for (int line = 0; line < 40; ++line)
+            ConsolePrint({utf8("line")});
+        ASSERT_FALSE(scrollView->verticalScroller()->isHidden());
+    };
+    printUntilTheScrollerShows();
+    EXPECT_EQ(console->frame().width(), scrollView->contentSize().width);
+    ConsoleClear();
+    ASSERT_TRUE(scrollView->verticalScroller()->isHidden());
+    EXPECT_EQ(console->frame().width(), 400);
+    printUntilTheScrollerShows();
+    EXPECT_EQ(console->frame().width(), scrollView->contentSize().width);
+}
+
 TEST_F(Scrolling, AnAbsentConsoleIsIgnored) {
     ScrollConsoleToEnd(nullptr);
     EXPECT_TRUE(platform::Application::shared()->windows().empty());
