@@ -7,6 +7,7 @@
 
 #include <climits>
 #include <clocale>
+#include <cstdlib>
 #include <string>
 #include <vector>
 
@@ -75,15 +76,17 @@ TEST(StringFormat, DirectivesGiveTheTextsOfTheCLibraryAndTheFramework) {
 }
 
 TEST(StringFormat, NumbersIgnoreTheProcessLocale) {
+    // The build compiles a locale with a decimal comma for this test; the machine's own
+    // locales are still searched after it.
     const std::string previous = setlocale(LC_NUMERIC, nullptr);
-    bool commaLocale = false;
-    for (const char* name : {"de_DE.UTF-8", "fr_FR.UTF-8", "de_DE.utf8", "fr_FR.utf8"})
-        if ((commaLocale = setlocale(LC_NUMERIC, name) != nullptr))
-            break;
-    if (!commaLocale)
-        GTEST_SKIP() << "no locale with a decimal comma is installed";
+    setenv("LOCPATH", PONDARO_LOCALE_DIR, 1);
+    const bool commaLocale = setlocale(LC_NUMERIC, "de_DE.UTF-8") != nullptr;
+    unsetenv("LOCPATH");
+    ASSERT_TRUE(commaLocale) << "no de_DE.UTF-8 locale in " << PONDARO_LOCALE_DIR;
+    const std::string decimalPoint = localeconv()->decimal_point;
     const auto text = String::stringWithFormat("%.2f %.*lf", 1.5, 3, 0.25);
     setlocale(LC_NUMERIC, previous.c_str());
+    EXPECT_EQ(decimalPoint, ",");
     EXPECT_EQ(text->utf8(), "1.50 0.250");
 }
 
