@@ -1,5 +1,6 @@
-# The two commands a developer needs: `make run` and `make test`. Both set up a fresh
-# Debian 12 machine first (missing packages, CMake configure, build).
+# The two commands a developer needs: `make run` and `make test`. Both set up a Debian 12
+# machine first (missing packages, CMake configure, build); ./make.sh does the same on a
+# machine that does not have make yet.
 
 BUILD_DIR      ?= build
 SANITIZE_DIR   ?= build-sanitize
