@@ -181,6 +181,23 @@ Qt::KeyboardModifiers toolkitModifiers(std::uint64_t flags) {
     return modifiers;
 }
 
+QKeyCombination toolkitKeyEquivalent(const String& key, std::uint64_t flags) {
+    if (key.length() != 1)
+        return {};
+    const QChar character(key.characterAtIndex(0));
+    Qt::KeyboardModifiers modifiers = toolkitModifiers(flags);
+    if (character == u'\r')
+        return QKeyCombination(modifiers, Qt::Key_Return);
+    if (character == u'\x1b')
+        return QKeyCombination(modifiers, Qt::Key_Escape);
+    if (!character.isPrint())
+        return {};
+    if (character.isUpper())
+        modifiers |= Qt::ShiftModifier;
+    // The toolkit's key codes of printable keys are their uppercase characters.
+    return QKeyCombination(modifiers, static_cast<Qt::Key>(character.toUpper().unicode()));
+}
+
 std::uint16_t keyCodeForKey(int key) {
     const auto it = keyCodes().find(key);
     return it == keyCodes().end() ? 0xffff : it->second;

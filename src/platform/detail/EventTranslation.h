@@ -14,6 +14,7 @@
 class QWidget;
 
 namespace platform {
+class String;
 class View;
 class Window;
 } // namespace platform
@@ -23,6 +24,10 @@ namespace platform::detail {
 std::uint64_t translateModifiers(Qt::KeyboardModifiers modifiers);
 // The toolkit modifiers that translate to these flags: Command is Ctrl.
 Qt::KeyboardModifiers toolkitModifiers(std::uint64_t flags);
+// The toolkit key of a one-character key equivalent with its modifier flags: Return and Escape
+// by their characters, a printable character as its key (an uppercase one adds Shift). An empty
+// combination for anything else.
+QKeyCombination toolkitKeyEquivalent(const String& key, std::uint64_t flags);
 // The framework's virtual key code of a toolkit key; 0xffff for keys it has no code for.
 std::uint16_t keyCodeForKey(int key);
 bool isModifierKey(int key);

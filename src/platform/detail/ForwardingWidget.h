@@ -101,7 +101,6 @@ protected:
             Base::dropEvent(event);
     }
 
-private:
     void forwardMouse(const QMouseEvent& event, EventType type, Method method,
                       std::function<void()> toolkit) {
         deliverEvent(receiver_, method,
@@ -121,6 +120,7 @@ private:
             translateKeyEvent(event, type, windowOfReceiver(receiver_), std::move(toolkit)));
     }
 
+private:
     Receiver& receiver_;
 };
 

@@ -31,18 +31,13 @@ QString titleText(const Ref<String>& title) {
 
 // The item's key equivalent as the toolkit writes shortcuts ("Ctrl+Q"); empty for none.
 QString keyEquivalentText(const MenuItem& item) {
-    const auto key = item.keyEquivalent();
-    if (key->length() != 1)
+    const QKeyCombination keys =
+        toolkitKeyEquivalent(*item.keyEquivalent(), item.keyEquivalentModifierMask());
+    // Menus show only printable key equivalents.
+    if (keys.key() == Qt::Key_unknown || keys.key() == Qt::Key_Return ||
+        keys.key() == Qt::Key_Escape)
         return {};
-    const QChar character(key->characterAtIndex(0));
-    if (!character.isPrint())
-        return {};
-    Qt::KeyboardModifiers modifiers = toolkitModifiers(item.keyEquivalentModifierMask());
-    if (character.isUpper())
-        modifiers |= Qt::ShiftModifier;
-    // The toolkit's key codes of printable keys are their uppercase characters.
-    const auto code = static_cast<Qt::Key>(character.toUpper().unicode());
-    return QKeySequence(QKeyCombination(modifiers, code)).toString(QKeySequence::NativeText);
+    return QKeySequence(keys).toString(QKeySequence::NativeText);
 }
 
 enum class Delivery { AtOnce, AfterTheMenuCloses };

@@ -18,6 +18,9 @@ struct ViewPeer {
     ViewPeer& operator=(const ViewPeer&) = delete;
 
     QPointer<QWidget> widget;
+    // Set by a control's base drawRect: the toolkit paints the control's widget after the view
+    // drew (see ControlWidget).
+    bool toolkitPaintRequested = false;
 };
 
 namespace detail {

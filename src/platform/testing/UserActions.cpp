@@ -56,6 +56,32 @@ void UserActions::typeCharacter(const Ref<Window>& window, char32_t character) {
     QApplication::sendEvent(target, &release);
 }
 
+void UserActions::pressKey(const Ref<Window>& window, Key key) {
+    struct Row {
+        Key key;
+        Qt::Key toolkitKey;
+        const char* text;
+    };
+    static constexpr Row rows[] = {
+        {Key::Tab, Qt::Key_Tab, "\t"},    {Key::Return, Qt::Key_Return, "\r"},
+        {Key::Space, Qt::Key_Space, " "}, {Key::Up, Qt::Key_Up, ""},
+        {Key::Down, Qt::Key_Down, ""},    {Key::Left, Qt::Key_Left, ""},
+        {Key::Right, Qt::Key_Right, ""},
+    };
+    QWidget* widget = window->peer().widget;
+    QWidget* target = widget->focusWidget() ? widget->focusWidget() : widget;
+    for (const Row& row : rows) {
+        if (row.key != key)
+            continue;
+        QKeyEvent press(QEvent::KeyPress, row.toolkitKey, Qt::NoModifier, row.text);
+        QApplication::sendEvent(target, &press);
+        // The press may have moved the focus (Tab); the release goes where the focus is now.
+        target = widget->focusWidget() ? widget->focusWidget() : widget;
+        QKeyEvent release(QEvent::KeyRelease, row.toolkitKey, Qt::NoModifier, row.text);
+        QApplication::sendEvent(target, &release);
+    }
+}
+
 void UserActions::clickInView(const Ref<View>& view, Point point) {
     const Rect bounds = view->bounds();
     const double y = view->isFlipped() ? point.y - bounds.minY() : bounds.maxY() - point.y;

@@ -25,6 +25,10 @@ public:
     static void moveFrameTo(const Ref<Window>& window, Point origin);
     // Pressing and releasing the key of a character in the window's focused widget.
     static void typeCharacter(const Ref<Window>& window, char32_t character);
+    // The keys that move the focus and work controls.
+    enum class Key { Tab, Return, Space, Up, Down, Left, Right };
+    // Pressing and releasing a key in the window's focused widget.
+    static void pressKey(const Ref<Window>& window, Key key);
     // Pressing and releasing the left mouse button at a point of the view.
     static void clickInView(const Ref<View>& view, Point point);
     // Asking for the view's contextual menu with the right mouse button at a point of the view.

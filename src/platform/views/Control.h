@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/foundation/Selector.h"
 #include "platform/views/View.h"
 
 #include <cstdint>
@@ -13,6 +14,10 @@ class Formatter;
 // A view the user acts on through a value: it has a tag by which programs find it, can be
 // enabled or not, shows its value as text in a font and alignment, and may have a formatter
 // that turns its value into text and judges the user's edits.
+//
+// When the user changes the value (a click, a key, a drag), the control sends its action to its
+// target. Values set by the program are quiet: they change what the control shows and send
+// nothing.
 class Control : public View {
 public:
     std::int64_t tag() const override { return tag_; }
@@ -20,11 +25,32 @@ public:
     bool isEnabled() const { return enabled_; }
     virtual void setEnabled(bool enabled);
 
-    virtual Ref<String> stringValue() const = 0;
-    virtual void setStringValue(const Ref<String>& string) = 0;
+    // The control holds its target weakly, as a menu item does. With no target the action goes
+    // to the application.
+    Ref<Object> target() const { return target_.lock(); }
+    void setTarget(const Ref<Object>& target) { target_ = target; }
+    Selector action() const { return action_; }
+    void setAction(Selector action) { action_ = std::move(action); }
+    // Sends the action with this control as the sender. Answers whether an object performed it;
+    // a disabled control or one without an action sends nothing.
+    bool sendAction();
+
+    // The value as a number; the numeric controls keep it as one.
+    virtual double doubleValue() const = 0;
+    virtual void setDoubleValue(double value) = 0;
+    // The number rounded towards zero; a value out of range gives the nearest integer.
+    std::int64_t intValue() const;
+    void setIntValue(std::int64_t value) { setDoubleValue(static_cast<double>(value)); }
+    // For numeric controls the text is the number written out ("50", "0.25") and the object a
+    // Number; text that is no number sets 0.
+    virtual Ref<String> stringValue() const;
+    virtual void setStringValue(const Ref<String>& string);
     // The value as an object: through the formatter when there is one, else the text itself.
-    virtual Ref<Object> objectValue() const = 0;
-    virtual void setObjectValue(const Ref<Object>& object) = 0;
+    virtual Ref<Object> objectValue() const;
+    virtual void setObjectValue(const Ref<Object>& object);
+
+    // The toolkit draws the control after drawRect, unless a subclass leaves the base out.
+    void drawRect(Rect dirtyRect) override;
 
     Ref<Font> font() const { return font_; }
     virtual void setFont(Ref<Font> font);
@@ -36,10 +62,16 @@ public:
 
 protected:
     Control(Rect frame, std::unique_ptr<ViewPeer> peer);
+    // The shortest text that reads back as the number, and the number a text starts with
+    // (after white space; 0 when it starts with none).
+    static Ref<String> textOfNumber(double value);
+    static double numberInText(const Ref<String>& text);
 
 private:
     std::int64_t tag_ = 0;
     bool enabled_ = true;
+    WeakRef<Object> target_;
+    Selector action_;
     Ref<Font> font_;
     std::int64_t alignment_;
     Ref<Formatter> formatter_;

@@ -29,6 +29,9 @@ public:
     // A label showing the string: not editable, not selectable, no border, no background.
     static Ref<TextField> labelWithString(const Ref<String>& string);
 
+    // The number the text starts with; a number set is written out as text.
+    double doubleValue() const override { return numberInText(stringValue()); }
+    void setDoubleValue(double value) override { setStringValue(textOfNumber(value)); }
     Ref<String> stringValue() const override;
     void setStringValue(const Ref<String>& string) override;
     Ref<Object> objectValue() const override;

@@ -1,8 +1,13 @@
 #include "runtime/shell/CUI_ControlTarget.h"
 
 #include "runtime/shell/Additions.h"
+#include "runtime/shell/CUI_Event.h"
 #include "runtime/shell/EventCodes.h"
+#include "runtime/shell/ViewLookup.h"
 #include "runtime/shell/WindowOperations.h"
+
+#include "platform/app/Application.h"
+#include "platform/views/Control.h"
 
 #include "platform/views/View.h"
 #include "platform/windows/Window.h"
@@ -68,21 +73,54 @@ platform::Selector CUI_ControlTarget::actionSelector(std::int64_t number) {
     return {name, methods[static_cast<std::size_t>(number)]};
 }
 
+namespace {
+
+// The window tag a control's events carry: its attached wndTag, or its window's tag when that
+// is less than 1.
+std::int64_t controlWindowTag(const platform::View& control) {
+    const std::int64_t wndTag = Additions::wndTag(control);
+    if (wndTag >= 1)
+        return wndTag;
+    const auto window = control.window();
+    return window ? Additions::tag(*window) : 0;
+}
+
+// Exactly one receiver: the control's own callback, else the shared one, else the dialog
+// callback.
+void deliver(std::int64_t code, const platform::View& control, std::int64_t wndTag,
+             void* sharedData, const Ref<platform::Object>& object) {
+    if (const auto callback = Additions::cuiControlCallback(control))
+        callback(control.tag(), wndTag, Additions::cuiControlUserData(control));
+    else if (const auto all = CUI_ControlTarget::shared()->allControlsCallback())
+        all(control.tag(), wndTag, sharedData);
+    else
+        DialogCallbackCall(code, control.tag(), wndTag, object);
+}
+
+} // namespace
+
 void ControlAction(const Ref<platform::View>& control) {
     if (!control)
         return;
-    std::int64_t wndTag = Additions::wndTag(*control);
-    if (wndTag < 1) {
-        const auto window = control->window();
-        wndTag = window ? Additions::tag(*window) : 0;
-    }
+    const std::int64_t wndTag = controlWindowTag(*control);
     CurrentOutputWindowTagSet(wndTag);
-    if (const auto callback = Additions::cuiControlCallback(*control))
-        callback(control->tag(), wndTag, Additions::cuiControlUserData(*control));
-    else if (const auto all = CUI_ControlTarget::shared()->allControlsCallback())
-        all(control->tag(), wndTag, nullptr);
-    else
-        DialogCallbackCall(kControlActionEvent, control->tag(), wndTag, control);
+    deliver(kControlActionEvent, *control, wndTag, nullptr, control);
+}
+
+void ControlEvent(std::int64_t code, const Ref<platform::View>& control,
+                  const Ref<platform::Object>& object) {
+    if (!control)
+        return;
+    CurrentEventSet(platform::Application::shared()->currentEvent());
+    CurrentOutputWindowTagSet(Additions::wndTag(*control));
+    deliver(code, *control, controlWindowTag(*control), object.get(), object);
+}
+
+void SetControlActionNumber(const TagOrRef& control, std::int64_t number) {
+    if (number < 1 || number > 10)
+        return;
+    if (const auto found = ViewWithTagOfClass<platform::Control>(control))
+        found->setAction(CUI_ControlTarget::actionSelector(number));
 }
 
 void AllControlsCallbackSet(ControlCallback callback) {

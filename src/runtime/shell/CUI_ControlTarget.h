@@ -5,6 +5,7 @@
 // control an action of its own name ("controlAction1:" to "controlAction10:").
 
 #include "runtime/shell/Callbacks.h"
+#include "runtime/shell/Tags.h"
 
 #include "platform/foundation/Object.h"
 #include "platform/foundation/Selector.h"
@@ -47,5 +48,16 @@ private:
 // control's own callback, else the shared allControlsCallback, else the dialog callback (event
 // 1) hears of it.
 void ControlAction(const platform::Ref<platform::View>& control);
+// Reports an event of a control other than its action (the text-editing questions and the
+// like): the application's current event becomes the current event, the control's wndTag the
+// current output window, and the control's own callback (with its user data), else the shared
+// allControlsCallback (with the object as its user data), else the dialog callback (the code,
+// with the object) hears of it.
+void ControlEvent(std::int64_t code, const platform::Ref<platform::View>& control,
+                  const platform::Ref<platform::Object>& object);
 // Installs the shared callback of all controls; none removes it.
 void AllControlsCallbackSet(ControlCallback callback);
+// Gives the control with the tag (or the control referred to) the numbered action
+// "controlAction1:" to "controlAction10:"; its target stays as it is. A number outside 1 to 10
+// does nothing; a tag that names no control posts the lookup's error notice.
+void SetControlActionNumber(const TagOrRef& control, std::int64_t number);

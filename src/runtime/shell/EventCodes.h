@@ -48,6 +48,7 @@ inline constexpr std::int64_t OpenFiles = 36;
 // Events of a window's content view, shared with the view events of interface elements.
 namespace ViewEvent {
 inline constexpr std::int64_t DrawRect = 2000;
+inline constexpr std::int64_t AcceptsFirstResponder = 2001;
 inline constexpr std::int64_t MouseDown = 2002;
 inline constexpr std::int64_t MouseDragged = 2003;
 inline constexpr std::int64_t MouseUp = 2004;

@@ -1,0 +1,36 @@
+#pragma once
+
+// Creating interface elements in code, for programs that build their windows without an
+// interface file. An element created here is the same object a loaded window would hold: a
+// member of the wrapper family (ButtonSC, SliderSC, ...), found by ViewWithTag and heard
+// through the callbacks. Set its other properties through its platform class, for example
+// ElementCreate(...)->as<platform::Button>()->setTitle(...).
+
+#include "platform/foundation/Geometry.h"
+#include "platform/foundation/Object.h"
+
+#include <cstdint>
+
+namespace platform {
+class View;
+}
+
+// The kinds of element, numbered for programs.
+namespace ElementKind {
+inline constexpr std::int64_t View = 1;
+inline constexpr std::int64_t PushButton = 2;
+inline constexpr std::int64_t CheckBox = 3;
+inline constexpr std::int64_t RadioButton = 4;
+inline constexpr std::int64_t Slider = 5;
+inline constexpr std::int64_t Stepper = 6;
+inline constexpr std::int64_t TextField = 7;
+} // namespace ElementKind
+
+// Creates an element of the kind in the content view of the window with the tag, at the frame
+// (in the content view's coordinates, origin bottom left), and answers it. The view tag names
+// it: a control's own tag, a view's identifier. Its attached wndTag is the window's tag. A
+// control's target is the shared CUI_ControlTarget with the action "controlAction:", so its
+// action reaches the program through ControlAction (code 1). Answers absent, creating
+// nothing, when no window has the tag or the kind is none of ElementKind.
+platform::Ref<platform::View> ElementCreate(std::int64_t wndTag, std::int64_t viewTag,
+                                            std::int64_t kind, platform::Rect frame);

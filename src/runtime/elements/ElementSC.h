@@ -1,0 +1,137 @@
+#pragma once
+
+// The family of element wrappers: a platform element whose drawing, mouse, key, cursor and menu
+// events are reported to the program's callbacks. A member is its platform class and its rows
+// (ElementRows.h): each row names a method the member takes over, the code it reports and how
+// it prepares the record and hands the event on. A method without a row is the platform's own.
+//
+// Every report goes to the dialog callback with the element's view tag and its window's tag;
+// the event counts as handled when the record's boolVal is YES after the call.
+
+#include "runtime/elements/ElementRows.h"
+
+#include "platform/app/Event.h"
+#include "platform/foundation/Geometry.h"
+#include "platform/foundation/Object.h"
+#include "platform/views/View.h"
+
+#include <cstdint>
+
+namespace platform {
+class Menu;
+}
+
+// The shared steps of the family; each takes the member's row for the method.
+namespace ElementStep {
+// A mouse or key event: prepares boolVal, reports the event as the current event, and answers
+// whether the platform should handle it now (a row passed on unless handled, and not handled).
+bool Report(platform::View& view, const ElementRow& row,
+            const platform::Ref<platform::Event>& event);
+// drawRect: answers whether the platform draws. A suspendable row does nothing at all while
+// the view's suspendDrawRect is set.
+bool Draw(const platform::View& view, const ElementRow& row, platform::Rect dirtyRect);
+// A yes-or-no question answered through boolVal, prepared from the row.
+bool Ask(const platform::View& view, const ElementRow& row);
+// A report with no event and no answer.
+void Notify(const platform::View& view, const ElementRow& row);
+// The menu for an event: the callback may replace the view's own menu in menuObj.
+platform::Ref<platform::Menu> Menu(const platform::View& view, const ElementRow& row,
+                                   const platform::Ref<platform::Event>& event);
+} // namespace ElementStep
+
+template <class Base, const auto& Rows>
+class ElementSC : public Base {
+public:
+    using Base::Base;
+
+    void drawRect(platform::Rect dirtyRect) override {
+        if constexpr (constexpr auto row = rowFor(ElementMethod::DrawRect); row.has_value()) {
+            if (ElementStep::Draw(*this, *row, dirtyRect))
+                Base::drawRect(dirtyRect);
+        } else {
+            Base::drawRect(dirtyRect);
+        }
+    }
+    bool acceptsFirstResponder() const override {
+        if constexpr (constexpr auto row = rowFor(ElementMethod::AcceptsFirstResponder);
+                      row.has_value())
+            return ElementStep::Ask(*this, *row);
+        else
+            return Base::acceptsFirstResponder();
+    }
+    void mouseDown(const platform::Ref<platform::Event>& e) override {
+        event<ElementMethod::MouseDown>(e, [&] { Base::mouseDown(e); });
+    }
+    void mouseUp(const platform::Ref<platform::Event>& e) override {
+        event<ElementMethod::MouseUp>(e, [&] { Base::mouseUp(e); });
+    }
+    void mouseEntered(const platform::Ref<platform::Event>& e) override {
+        event<ElementMethod::MouseEntered>(e, [&] { Base::mouseEntered(e); });
+    }
+    void mouseExited(const platform::Ref<platform::Event>& e) override {
+        event<ElementMethod::MouseExited>(e, [&] { Base::mouseExited(e); });
+    }
+    void mouseDragged(const platform::Ref<platform::Event>& e) override {
+        event<ElementMethod::MouseDragged>(e, [&] { Base::mouseDragged(e); });
+    }
+    void mouseMoved(const platform::Ref<platform::Event>& e) override {
+        event<ElementMethod::MouseMoved>(e, [&] { Base::mouseMoved(e); });
+    }
+    void rightMouseDown(const platform::Ref<platform::Event>& e) override {
+        event<ElementMethod::RightMouseDown>(e, [&] { Base::rightMouseDown(e); });
+    }
+    void rightMouseUp(const platform::Ref<platform::Event>& e) override {
+        event<ElementMethod::RightMouseUp>(e, [&] { Base::rightMouseUp(e); });
+    }
+    void rightMouseDragged(const platform::Ref<platform::Event>& e) override {
+        event<ElementMethod::RightMouseDragged>(e, [&] { Base::rightMouseDragged(e); });
+    }
+    void keyDown(const platform::Ref<platform::Event>& e) override {
+        event<ElementMethod::KeyDown>(e, [&] { Base::keyDown(e); });
+    }
+    void keyUp(const platform::Ref<platform::Event>& e) override {
+        event<ElementMethod::KeyUp>(e, [&] { Base::keyUp(e); });
+    }
+    void flagsChanged(const platform::Ref<platform::Event>& e) override {
+        event<ElementMethod::FlagsChanged>(e, [&] { Base::flagsChanged(e); });
+    }
+    // Reported instead of the platform's cursor rectangles.
+    void resetCursorRects() override {
+        if constexpr (constexpr auto row = rowFor(ElementMethod::ResetCursorRects); row.has_value())
+            ElementStep::Notify(*this, *row);
+        else
+            Base::resetCursorRects();
+    }
+    // Reported after the platform's own handling.
+    void viewDidChangeEffectiveAppearance() override {
+        Base::viewDidChangeEffectiveAppearance();
+        if constexpr (constexpr auto row = rowFor(ElementMethod::DidChangeEffectiveAppearance);
+                      row.has_value())
+            ElementStep::Notify(*this, *row);
+    }
+    platform::Ref<platform::Menu> menuForEvent(const platform::Ref<platform::Event>& e) override {
+        if constexpr (constexpr auto row = rowFor(ElementMethod::MenuForEvent); row.has_value())
+            return ElementStep::Menu(*this, *row, e);
+        else
+            return Base::menuForEvent(e);
+    }
+
+    // The member's rows, for the tests that walk them.
+    static constexpr const auto& rows() { return Rows; }
+
+private:
+    static constexpr std::optional<ElementRow> rowFor(ElementMethod method) {
+        return ElementRowFor(Rows, method);
+    }
+    template <ElementMethod M, class Platform>
+    void event(const platform::Ref<platform::Event>& e, Platform platformHandles) {
+        if constexpr (constexpr auto row = rowFor(M); !row.has_value()) {
+            platformHandles();
+        } else if constexpr (row->passOn == PassOn::First) {
+            platformHandles();
+            ElementStep::Report(*this, *row, e);
+        } else if (ElementStep::Report(*this, *row, e)) {
+            platformHandles();
+        }
+    }
+};

@@ -1,0 +1,256 @@
+// The wrapper family on real widgets: what the program hears from each member when the user
+// clicks and types, the family's edge cases, numbered actions and creating elements in code.
+
+#include "../shell/ShellTesting.h"
+
+#include "runtime/elements/ElementOperations.h"
+#include "runtime/shell/Additions.h"
+#include "runtime/shell/CUI_DialogEvent.h"
+#include "runtime/shell/EventCodes.h"
+
+#include "platform/testing/UserActions.h"
+#include "platform/testing/WindowSnapshot.h"
+#include "platform/views/controls/Button.h"
+#include "platform/views/controls/Slider.h"
+#include "platform/views/controls/Stepper.h"
+
+#include <algorithm>
+
+using platform::Ref;
+using platform::View;
+using platform::testing::UserActions;
+using namespace shelltest;
+
+namespace {
+
+constexpr std::int64_t kWindow = 60;
+constexpr std::int64_t kTag = 7;
+
+// The codes the dialog callback heard, leaving out drawing and cursor rectangles, which come
+// whenever the toolkit repaints.
+std::vector<std::int64_t> heardCodes() {
+    std::vector<std::int64_t> codes;
+    for (const Heard& call : heard())
+        if (call.event != ViewEvent::DrawRect && call.event != ViewEvent::ResetCursorRects)
+            codes.push_back(call.event);
+    return codes;
+}
+
+// Answers the first-responder question YES, so that the keyboard reaches a ButtonSC.
+void acceptFocus() {
+    whileHeard() = [] {
+        if (heard().back().event == ViewEvent::AcceptsFirstResponder)
+            DialogEventSetBoolVal(true);
+    };
+}
+
+class ElementsTest : public ShellTest {
+protected:
+    Ref<View> open(std::int64_t kind, platform::Rect frame = {20, 20, 120, 24}) {
+        WindowOpen(kWindow, nullptr, kParamNotGiven, {100, 100, 300, 200});
+        const auto element = ElementCreate(kWindow, kTag, kind, frame);
+        DialogCallbackSet(dialogCallback);
+        return element;
+    }
+};
+
+// Gives the element the focus and presses the key.
+void key(const Ref<View>& view, UserActions::Key pressed) {
+    acceptFocus();
+    view->window()->makeFirstResponder(view);
+    heard().clear();
+    UserActions::pressKey(view->window(), pressed);
+}
+
+struct ElementCase {
+    const char* name;
+    std::int64_t kind;
+    void (*act)(const Ref<View>&);
+    std::vector<std::int64_t> codes;
+    double value;
+};
+void PrintTo(const ElementCase& c, std::ostream* out) {
+    *out << c.name;
+}
+
+std::vector<ElementCase> elementCases() {
+    using Key = UserActions::Key;
+    const auto middle = [](const Ref<View>& v) {
+        UserActions::clickInView(v, {v->bounds().width() / 2, v->bounds().height() / 2});
+    };
+    return {
+        {"PushButtonClicked", ElementKind::PushButton, middle, {2002, 1}, 0},
+        {"CheckBoxClicked", ElementKind::CheckBox, middle, {2002, 1}, 1},
+        {"RadioButtonClicked", ElementKind::RadioButton, middle, {2002, 1}, 1},
+        // The slider's and the stepper's mouse stays with them: only the action is heard.
+        {"SliderClickedNearItsEnd",
+         ElementKind::Slider,
+         [](const Ref<View>& v) {
+             UserActions::clickInView(v, {v->bounds().width() - 3, 12});
+         },
+         {1},
+         0.2},
+        {"StepperUpArrowClicked",
+         ElementKind::Stepper,
+         [](const Ref<View>& v) {
+             UserActions::clickInView(v, {v->bounds().width() - 4, v->bounds().height() - 4});
+         },
+         {1},
+         1},
+        {"ViewClicked", ElementKind::View, middle, {2002, 2004}, 0},
+        {"SpaceOnAFocusedCheckBox",
+         ElementKind::CheckBox,
+         [](const Ref<View>& v) { key(v, Key::Space); },
+         {2011, 1, 2012},
+         1},
+        {"ReturnOnAFocusedButton",
+         ElementKind::PushButton,
+         [](const Ref<View>& v) { key(v, Key::Return); },
+         {2011, 1, 2012},
+         0},
+        {"RightArrowOnASlider",
+         ElementKind::Slider,
+         [](const Ref<View>& v) { key(v, Key::Right); },
+         {1},
+         0.05},
+        {"DownArrowOnAStepperWraps",
+         ElementKind::Stepper,
+         [](const Ref<View>& v) { key(v, Key::Down); },
+         {1},
+         59},
+    };
+}
+
+class ElementEvents : public ElementsTest, public ::testing::WithParamInterface<ElementCase> {};
+
+TEST_P(ElementEvents, TheDialogCallbackHearsTheMemberCodesWithItsTags) {
+    const ElementCase& c = GetParam();
+    const auto element =
+        open(c.kind, c.kind == ElementKind::Stepper ? platform::Rect{20, 20, 19, 27}
+                                                    : platform::Rect{20, 20, 120, 24});
+    heard().clear();
+    c.act(element);
+    EXPECT_EQ(heardCodes(), c.codes);
+    for (const Heard& call : heard()) {
+        EXPECT_EQ(call.tag, kTag) << call.event;
+        EXPECT_EQ(call.wndTag, kWindow) << call.event;
+    }
+    if (const auto control = element->as<platform::Control>()) {
+        EXPECT_NEAR(control->doubleValue(), c.value, 1e-9);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Members, ElementEvents, ::testing::ValuesIn(elementCases()),
+                         [](const auto& r) { return std::string(r.param.name); });
+
+TEST_F(ElementsTest, TabPassesOverAButtonWithNoCallbackButNotATextField) {
+    const auto field = open(ElementKind::TextField);
+    const auto box =
+        ElementCreate(kWindow, 8, ElementKind::CheckBox, {20, 60, 120, 24})->as<platform::Button>();
+    const auto slider = ElementCreate(kWindow, 9, ElementKind::Slider, {20, 100, 120, 24});
+    const auto window = WindowWithTag(kWindow);
+    heard().clear();
+    EXPECT_FALSE(window->makeFirstResponder(box));
+    EXPECT_TRUE(window->makeFirstResponder(field));
+    EXPECT_EQ(heardCodes(), (std::vector<std::int64_t>{2001, 2001}));
+    heard().clear();
+    // Tab goes from the field past the check box to the slider: Space does not tick the box,
+    // Right moves the slider.
+    for (const auto pressed :
+         {UserActions::Key::Tab, UserActions::Key::Space, UserActions::Key::Right})
+        UserActions::pressKey(window, pressed);
+    EXPECT_EQ(box->state(), 0);
+    EXPECT_NEAR(slider->as<platform::Slider>()->doubleValue(), 0.05, 1e-9);
+    const auto actions = std::count_if(heard().begin(), heard().end(), [](const Heard& call) {
+        return call.event == kControlActionEvent && call.tag == 9;
+    });
+    EXPECT_EQ(actions, 1);
+}
+
+TEST_F(ElementsTest, AMouseDownMarkedHandledKeepsTheButtonFromItsAction) {
+    const auto button = open(ElementKind::CheckBox);
+    whileHeard() = [] {
+        if (heard().back().event == ViewEvent::MouseDown)
+            DialogEventSetBoolVal(true);
+    };
+    heard().clear();
+    UserActions::clickInView(button, {10, 12});
+    // The press was not tracked, so its release is an ordinary mouseUp.
+    EXPECT_EQ(heardCodes(), (std::vector<std::int64_t>{2002, 2004}));
+    EXPECT_EQ(button->as<platform::Button>()->state(), 0);
+}
+
+TEST_F(ElementsTest, ASuspendedViewDrawsAndReportsNothing) {
+    const auto view = open(ElementKind::View);
+    Additions::setSuspendDrawRect(*view, true);
+    heard().clear();
+    platform::testing::WindowSnapshot{*view->window()};
+    EXPECT_TRUE(heard().empty());
+    Additions::setSuspendDrawRect(*view, false);
+    platform::testing::WindowSnapshot{*view->window()};
+    ASSERT_FALSE(heard().empty());
+    EXPECT_EQ(heard()[0].event, ViewEvent::DrawRect);
+    EXPECT_EQ(heard()[0].tag, kTag);
+    EXPECT_EQ(DialogEventRectVal().size.width, 120);
+}
+
+TEST_F(ElementsTest, ValuesSetByTheProgramAreQuietAndKeptInRange) {
+    const auto slider = open(ElementKind::Slider)->as<platform::Slider>();
+    const auto stepper =
+        ElementCreate(kWindow, 8, ElementKind::Stepper, {20, 60, 19, 27})->as<platform::Stepper>();
+    const auto box = ElementCreate(kWindow, 9, ElementKind::CheckBox, {20, 100, 120, 24})
+                         ->as<platform::Button>();
+    heard().clear();
+    slider->setDoubleValue(5);
+    stepper->setDoubleValue(-3);
+    box->setState(platform::ControlStateValue::Mixed);
+    EXPECT_TRUE(heardCodes().empty());
+    EXPECT_EQ(slider->doubleValue(), 1);
+    EXPECT_EQ(stepper->doubleValue(), 0);
+    // Mixed only where it is allowed.
+    EXPECT_EQ(box->state(), platform::ControlStateValue::On);
+    EXPECT_EQ(slider->stringValue()->utf8(), "1");
+}
+
+TEST_F(ElementsTest, NumberedActionsAreOneToTen) {
+    const auto button = open(ElementKind::PushButton)->as<platform::Control>();
+    for (const std::int64_t number : {0, 11, -1})
+        SetControlActionNumber(kTag, number);
+    EXPECT_EQ(button->action().name(), "controlAction:");
+    SetControlActionNumber(kTag, 3);
+    EXPECT_EQ(button->action().name(), "controlAction3:");
+    heard().clear();
+    UserActions::clickInView(button, {60, 12});
+    EXPECT_EQ(heardCodes(), (std::vector<std::int64_t>{2002, 1}));
+}
+
+TEST_F(ElementsTest, NothingIsCreatedWithoutAWindowOrForAnUnknownKind) {
+    open(ElementKind::View);
+    const auto content = WindowWithTag(kWindow)->contentView();
+    const std::size_t before = content->subviews().size();
+    EXPECT_EQ(ElementCreate(61, 1, ElementKind::PushButton, {}), nullptr);
+    EXPECT_EQ(ElementCreate(kWindow, 1, 0, {}), nullptr);
+    EXPECT_EQ(ElementCreate(kWindow, 1, 8, {}), nullptr);
+    EXPECT_EQ(content->subviews().size(), before);
+}
+
+TEST_F(ElementsTest, AControlEventGoesToExactlyOneReceiver) {
+    const auto field = open(ElementKind::TextField);
+    const auto note = platform::String::fromUtf8("note");
+    ControlEvent(1201, field, note);
+    AllControlsCallbackSet(allControlsCallback);
+    ControlEvent(1201, field, note);
+    Additions::setCuiControlCallback(*field, controlCallback);
+    ControlEvent(1201, field, note);
+    ASSERT_EQ(heard().size(), 3u);
+    EXPECT_EQ(heard()[0].receiver, Receiver::Dialog);
+    EXPECT_EQ(heard()[0].event, 1201);
+    EXPECT_EQ(heard()[0].object, note);
+    EXPECT_EQ(heard()[1].receiver, Receiver::AllControls);
+    EXPECT_EQ(heard()[1].userData, note.get());
+    EXPECT_EQ(heard()[2].receiver, Receiver::Control);
+    for (const Heard& call : heard())
+        EXPECT_EQ(call.wndTag, kWindow);
+}
+
+} // namespace
