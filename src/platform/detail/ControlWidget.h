@@ -28,26 +28,16 @@ public:
 
 protected:
     void mousePressEvent(QMouseEvent* event) override {
-        if (event->button() != Qt::LeftButton) {
+        if (event->button() == Qt::LeftButton)
+            press(*event, [this, event] { Base::mousePressEvent(event); });
+        else
             ViewWidget<Base>::mousePressEvent(event);
-            return;
-        }
-        tracking_ = false;
-        this->forwardMouse(*event, EventType::LeftMouseDown, &View::mouseDown, [this, event] {
-            tracking_ = true;
-            Base::mousePressEvent(event);
-        });
     }
     void mouseDoubleClickEvent(QMouseEvent* event) override {
-        if (event->button() != Qt::LeftButton) {
+        if (event->button() == Qt::LeftButton)
+            press(*event, [this, event] { Base::mouseDoubleClickEvent(event); });
+        else
             ViewWidget<Base>::mouseDoubleClickEvent(event);
-            return;
-        }
-        tracking_ = false;
-        this->forwardMouse(*event, EventType::LeftMouseDown, &View::mouseDown, [this, event] {
-            tracking_ = true;
-            Base::mouseDoubleClickEvent(event);
-        });
     }
     void mouseMoveEvent(QMouseEvent* event) override {
         if (tracking_)
@@ -77,6 +67,15 @@ protected:
     }
 
 private:
+    template <class Toolkit>
+    void press(const QMouseEvent& event, Toolkit toolkit) {
+        tracking_ = false;
+        this->forwardMouse(event, EventType::LeftMouseDown, &View::mouseDown, [this, toolkit] {
+            tracking_ = true;
+            toolkit();
+        });
+    }
+
     bool tracking_ = false;
 };
 

@@ -116,23 +116,23 @@ inline constexpr ElementRow kReduced[] = {kDrawing[1], kDrawing[2]};
 // is, a drag is the platform's first, and changes of the desktop's look are reported.
 inline constexpr ElementRow kView[] = {
     {M::DrawRect, ViewEvent::DrawRect, Prepare::No, PassOn::UnlessHandled, true},
-    {M::AcceptsFirstResponder, ViewEvent::AcceptsFirstResponder, Prepare::No, PassOn::Never},
-    {M::MouseDown, ViewEvent::MouseDown, Prepare::No, PassOn::UnlessHandled},
+    kFull[1],
+    kFull[2],
     {M::MouseUp, ViewEvent::MouseUp, Prepare::No, PassOn::UnlessHandled},
     {M::MouseEntered, ViewEvent::MouseEntered, Prepare::Nothing, PassOn::Never},
     {M::MouseExited, ViewEvent::MouseExited, Prepare::Nothing, PassOn::Never},
     {M::MouseDragged, ViewEvent::MouseDragged, Prepare::No, PassOn::First},
     {M::MouseMoved, ViewEvent::MouseMoved, Prepare::No, PassOn::UnlessHandled},
-    {M::RightMouseDown, ViewEvent::RightMouseDown, Prepare::No, PassOn::UnlessHandled},
-    {M::RightMouseUp, ViewEvent::RightMouseUp, Prepare::No, PassOn::Never},
-    {M::RightMouseDragged, ViewEvent::RightMouseDragged, Prepare::No, PassOn::Never},
-    {M::KeyDown, ViewEvent::KeyDown, Prepare::No, PassOn::UnlessHandled},
-    {M::KeyUp, ViewEvent::KeyUp, Prepare::No, PassOn::Never},
-    {M::FlagsChanged, ViewEvent::FlagsChanged, Prepare::No, PassOn::Never},
-    {M::ResetCursorRects, ViewEvent::ResetCursorRects, Prepare::Nothing, PassOn::Never},
+    kFull[8],
+    kFull[9],
+    kFull[10],
+    kFull[11],
+    kFull[12],
+    kFull[13],
+    kFull[14],
     {M::DidChangeEffectiveAppearance, ViewEvent::DidChangeEffectiveAppearance, Prepare::Nothing,
      PassOn::Never},
-    {M::MenuForEvent, ViewEvent::MenuForEvent, Prepare::Nothing, PassOn::Never},
+    kFull[15],
 };
 
 } // namespace ElementSet
