@@ -2,8 +2,8 @@
 
 // The rows of the element wrappers (ElementSC.h): for each member, which platform methods it
 // takes over, the code each reports and how it prepares the record and hands the event on.
-// The members share three sets: the full set (ButtonSC and most controls), the drawing set
-// (sliders, steppers) and the reduced set; ViewSC has rows of its own. A test walks every
+// The members share three sets: the full set (ButtonSC and most controls) and the drawing set
+// (sliders, steppers); ViewSC has rows of its own. A test walks every
 // member's rows, so a row written here is a row the member keeps.
 
 #include "runtime/shell/EventCodes.h"
@@ -107,9 +107,6 @@ inline constexpr ElementRow kDrawing[] = {
     {M::ResetCursorRects, ViewEvent::ResetCursorRects, Prepare::Nothing, PassOn::Never},
     {M::MenuForEvent, ViewEvent::MenuForEvent, Prepare::Nothing, PassOn::Never},
 };
-
-// The drawing set without drawRect.
-inline constexpr ElementRow kReduced[] = {kDrawing[1], kDrawing[2]};
 
 // ViewSC, the program's own view: its drawing can be suspended, the mouse-up and mouse-moved
 // events reach the platform unless handled, entering and leaving keep the handled mark as it
