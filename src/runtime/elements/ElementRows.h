@@ -2,9 +2,8 @@
 
 // The rows of the element wrappers (ElementSC.h): for each member, which platform methods it
 // takes over, the code each reports and how it prepares the record and hands the event on.
-// The members share three sets: the full set (ButtonSC and most controls) and the drawing set
-// (sliders, steppers); ViewSC has rows of its own. A test walks every
-// member's rows, so a row written here is a row the member keeps.
+// The members share two sets, the full set (ButtonSC and most controls) and the drawing set
+// (sliders, steppers); ViewSC has rows of its own.
 
 #include "runtime/shell/EventCodes.h"
 
