@@ -41,13 +41,17 @@ sanitize: deps
 	ctest --test-dir $(SANITIZE_DIR) $(CTEST_FLAGS)
 
 # The libFuzzer programs, built with clang in their own directory, each run for a bounded time.
+# Each starts from its seed files in fuzz/corpus/<program>, when there are any, and keeps what
+# it finds in its own corpus in the build directory (the first folder named is the one written).
 fuzz: deps
 	cmake -S . -B $(FUZZ_DIR) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
 		-DCMAKE_CXX_COMPILER=clang++ -DPONDARO_FUZZ=ON $(CMAKE_FLAGS)
 	cmake --build $(FUZZ_DIR) --target $(FUZZERS)
 	@for f in $(FUZZERS); do \
 		echo "$$f"; \
-		$(FUZZ_DIR)/fuzz/$$f -max_total_time=$(FUZZ_SECONDS) -max_len=4096 \
+		mkdir -p $(FUZZ_DIR)/corpus-$$f; \
+		$(FUZZ_DIR)/fuzz/$$f $(FUZZ_DIR)/corpus-$$f $$(ls -d fuzz/corpus/$$f 2>/dev/null) \
+			-max_total_time=$(FUZZ_SECONDS) -max_len=4096 \
 			-artifact_prefix=$(FUZZ_DIR)/$$f- -print_final_stats=1 || exit 1; \
 	done
 

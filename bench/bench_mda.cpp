@@ -2,9 +2,15 @@
 // a two-dimensional array of 1,000 rows of 1,000 numbers: storing with growth, reading,
 // appending, removing, removing nulls, sorting, and writing and reading a file. The baseline
 // reads give an owned reference, as the dynamic array's reads do; its file is a plain binary
-// dump of the integers. The ratio of each pair is printed after the run.
+// dump of the integers. The ratio of each pair is printed after the run. Last, the file reader on
+// a dictionary of 80,000 one-entry array keys against one of 80,000 integer keys: collections as
+// keys must cost about what numbers do.
+
+#include "RatioReporter.h"
 
 #include "platform/foundation/Array.h"
+#include "platform/foundation/Data.h"
+#include "platform/foundation/Dictionary.h"
 #include "platform/foundation/Null.h"
 #include "platform/foundation/Number.h"
 #include "platform/foundation/String.h"
@@ -15,10 +21,8 @@
 
 #include <algorithm>
 #include <cstdint>
-#include <cstdio>
 #include <filesystem>
 #include <fstream>
-#include <map>
 #include <random>
 #include <string>
 #include <unistd.h>
@@ -306,31 +310,40 @@ void vectorFile(benchmark::State& state) {
 }
 BENCHMARK(vectorFile)->Unit(benchmark::kMillisecond)->Iterations(5);
 
-// Prints the usual report and remembers each benchmark's time per iteration.
-class RatioReporter : public benchmark::ConsoleReporter {
-public:
-    void ReportRuns(const std::vector<Run>& runs) override {
-        ConsoleReporter::ReportRuns(runs);
-        for (const Run& run : runs)
-            if (run.run_type == Run::RT_Iteration)
-                times[run.benchmark_name()] = run.GetAdjustedRealTime();
+// The file form of a one-dimensional array holding a dictionary of 80,000 keys, each an integer
+// or an array holding the integer.
+Ref<platform::Data> keysFile(bool arrayKeys) {
+    auto dictionary = platform::Dictionary::dictionary();
+    for (std::int64_t i = 0; i < 80000; ++i) {
+        Ref<Object> key = Number::numberWithInteger(i);
+        if (arrayKeys)
+            key = Array::arrayWithObjects({key});
+        dictionary->setObjectForKey(platform::Null::null(), key);
     }
-    std::map<std::string, double> times;
-};
+    return MDAObj::create(Array::arrayWithObjects({dictionary}), 1)->archivedData();
+}
+
+void readKeys(benchmark::State& state) {
+    const auto file = keysFile(state.range(0) == 1);
+    for (auto _ : state) {
+        MDAObj read;
+        if (!read.readFromData(*file))
+            state.SkipWithError("the file did not go through");
+    }
+}
+BENCHMARK(readKeys)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)->Iterations(5);
 
 } // namespace
 
 int main(int argc, char** argv) {
-    benchmark::Initialize(&argc, argv);
     RatioReporter reporter;
-    benchmark::RunSpecifiedBenchmarks(&reporter);
-    benchmark::Shutdown();
+    runBenchmarks(argc, argv, reporter);
     for (const char* work : {"Store", "Read", "Append", "Remove", "RemoveNulls", "Sort", "File"}) {
-        const auto mda = reporter.times.find(std::string("mda") + work + "/iterations:5");
-        const auto baseline = reporter.times.find(std::string("vector") + work + "/iterations:5");
-        if (mda != reporter.times.end() && baseline != reporter.times.end() && baseline->second > 0)
-            std::printf("dynamic array / nested vector, %s: %.2f\n", work,
-                        mda->second / baseline->second);
+        const std::string label = std::string("dynamic array / nested vector, ") + work;
+        RatioReporter::printRatio(label.c_str(), reporter.time(std::string("mda") + work),
+                                  reporter.time(std::string("vector") + work));
     }
+    RatioReporter::printRatio("reading 80,000 array keys / 80,000 integer keys",
+                              reporter.time("readKeys", "1"), reporter.time("readKeys", "0"));
     return 0;
 }

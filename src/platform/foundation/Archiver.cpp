@@ -16,9 +16,15 @@
 #include <QFileInfo>
 #include <QSaveFile>
 
+#include <algorithm>
 #include <array>
+#include <cerrno>
 #include <cstdint>
 #include <limits>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace platform {
 
@@ -39,6 +45,18 @@ constexpr quint64 RangeTag = 0x504F4E00 + 5;
 constexpr quint64 Utf16Tag = 0x504F4E00 + 6;
 constexpr std::int64_t FormatVersion = 1;
 
+// A file descriptor closed when it goes out of scope.
+struct FileDescriptor {
+    explicit FileDescriptor(int descriptor) : fd(descriptor) {}
+    ~FileDescriptor() {
+        if (fd >= 0)
+            ::close(fd);
+    }
+    FileDescriptor(const FileDescriptor&) = delete;
+    FileDescriptor& operator=(const FileDescriptor&) = delete;
+    const int fd;
+};
+
 bool isWellFormedUtf16(const std::u16string& units) {
     for (std::size_t i = 0; i < units.size(); ++i) {
         const char16_t unit = units[i];
@@ -53,9 +71,28 @@ bool isWellFormedUtf16(const std::u16string& units) {
     return true;
 }
 
+// The estimate of the memory an archive's objects take once decoded (see ArchiveLimits). The
+// writer and the reader charge the same amounts, so that whatever is written can be read.
+class DecodedBudget {
+public:
+    explicit DecodedBudget(std::size_t bytes) : left_(bytes) {}
+    bool charge(std::size_t bytes) {
+        if (bytes > left_)
+            return false;
+        left_ -= bytes;
+        return true;
+    }
+    bool chargeText(std::size_t units) { return charge(2 * units); }
+    bool chargeURL(std::size_t units) { return charge(4 * units); }
+
+private:
+    std::size_t left_;
+};
+
 class Writer {
 public:
-    Writer(QByteArray* bytes, const ArchiveLimits& limits) : writer_(bytes), limits_(limits) {}
+    Writer(QByteArray* bytes, const ArchiveLimits& limits)
+        : writer_(bytes), limits_(limits), budget_(limits.maxDecodedBytes) {}
 
     bool writeArchive(const Object& root) {
         writer_.append(QCborTag(SelfDescribedTag));
@@ -66,7 +103,7 @@ public:
     }
 
     bool write(const Object& object, int depth) {
-        if (++objects_ > limits_.maxObjects)
+        if (++objects_ > limits_.maxObjects || !budget_.charge(ArchiveLimits::ObjectCost))
             return false;
         if (const auto* string = dynamic_cast<const String*>(&object))
             return writeString(*string);
@@ -86,7 +123,8 @@ public:
             return writer_.endArray();
         }
         if (const auto* dictionary = dynamic_cast<const Dictionary*>(&object)) {
-            if (depth >= limits_.maxDepth)
+            if (depth >= limits_.maxDepth ||
+                !budget_.charge(ArchiveLimits::EntryCost * dictionary->count()))
                 return false;
             writer_.startMap(dictionary->count());
             for (const auto& entry : *dictionary)
@@ -95,13 +133,18 @@ public:
             return writer_.endMap();
         }
         if (const auto* data = dynamic_cast<const Data*>(&object)) {
+            if (!budget_.charge(data->length()))
+                return false;
             writer_.appendByteString(reinterpret_cast<const char*>(data->bytes().data()),
                                      static_cast<qsizetype>(data->length()));
             return true;
         }
         if (const auto* url = dynamic_cast<const URL*>(&object)) {
+            const auto text = url->absoluteString();
+            if (!budget_.chargeURL(text->utf16().size()))
+                return false;
             writer_.append(QCborTag(UriTag));
-            writer_.append(QString::fromStdU16String(url->absoluteString()->utf16()));
+            writer_.append(QString::fromStdU16String(text->utf16()));
             return true;
         }
         if (const auto* color = dynamic_cast<const Color*>(&object)) {
@@ -117,6 +160,8 @@ public:
 private:
     bool writeString(const String& string) {
         const auto& units = string.utf16();
+        if (!budget_.chargeText(units.size()))
+            return false;
         if (isWellFormedUtf16(units)) {
             writer_.append(QStringView(units.data(), static_cast<qsizetype>(units.size())));
             return true;
@@ -191,6 +236,7 @@ private:
 
     QCborStreamWriter writer_;
     const ArchiveLimits& limits_;
+    DecodedBudget budget_;
     std::size_t objects_ = 0;
 };
 
@@ -200,7 +246,7 @@ private:
 class Reader {
 public:
     Reader(const QByteArray& bytes, const ArchiveLimits& limits)
-        : reader_(bytes), size_(bytes.size()), limits_(limits) {}
+        : reader_(bytes), size_(bytes.size()), limits_(limits), budget_(limits.maxDecodedBytes) {}
 
     Ref<Object> readArchive() {
         if (!expectTag(SelfDescribedTag) || !expectTag(ArchiveTag) ||
@@ -230,7 +276,8 @@ private:
     }
 
     Ref<Object> read(int depth) {
-        if (++objects_ > limits_.maxObjects || failed())
+        if (++objects_ > limits_.maxObjects || !budget_.charge(ArchiveLimits::ObjectCost) ||
+            failed())
             return nullptr;
         switch (reader_.type()) {
         case QCborStreamReader::UnsignedInteger:
@@ -248,13 +295,16 @@ private:
             return readSimple();
         case QCborStreamReader::String: {
             QString text;
-            return readText(text) ? String::create(text.toStdU16String()) : nullptr;
+            return readText(text) && budget_.chargeText(std::size_t(text.size()))
+                       ? String::create(text.toStdU16String())
+                       : nullptr;
         }
         case QCborStreamReader::ByteArray: {
             QByteArray bytes;
-            return readBytes(bytes) ? Data::dataWithBytes(bytes.constData(),
-                                                          static_cast<std::size_t>(bytes.size()))
-                                    : nullptr;
+            return readBytes(bytes) && budget_.charge(std::size_t(bytes.size()))
+                       ? Data::dataWithBytes(bytes.constData(),
+                                             static_cast<std::size_t>(bytes.size()))
+                       : nullptr;
         }
         case QCborStreamReader::Array:
             return depth < limits_.maxDepth ? readArray(depth) : nullptr;
@@ -371,7 +421,7 @@ private:
             if (!key || !reader_.hasNext())
                 return nullptr;
             Ref<Object> value = read(depth + 1);
-            if (!value)
+            if (!value || !budget_.charge(ArchiveLimits::EntryCost))
                 return nullptr;
             dictionary->setObjectForKey(std::move(value), std::move(key));
         }
@@ -396,14 +446,15 @@ private:
         switch (tag) {
         case UriTag: {
             QString text;
-            if (reader_.type() != QCborStreamReader::String || !readText(text))
+            if (reader_.type() != QCborStreamReader::String || !readText(text) ||
+                !budget_.chargeURL(std::size_t(text.size())))
                 return nullptr;
             return URL::URLWithString(*String::create(text.toStdU16String()));
         }
         case Utf16Tag: {
             QByteArray bytes;
             if (reader_.type() != QCborStreamReader::ByteArray || !readBytes(bytes) ||
-                bytes.size() % 2 != 0)
+                bytes.size() % 2 != 0 || !budget_.charge(std::size_t(bytes.size())))
                 return nullptr;
             std::u16string units(static_cast<std::size_t>(bytes.size() / 2), u'\0');
             for (std::size_t i = 0; i < units.size(); ++i)
@@ -443,6 +494,7 @@ private:
     QCborStreamReader reader_;
     qint64 size_;
     const ArchiveLimits& limits_;
+    DecodedBudget budget_;
     std::size_t objects_ = 0;
 };
 
@@ -464,7 +516,8 @@ bool Archiver::archiveRootObjectToFile(const Ref<Object>& root, const String& pa
     const Ref<Data> data = archivedDataWithRootObject(root);
     if (!data || path.isEmpty())
         return false;
-    QSaveFile file(QString::fromStdU16String(path.utf16()));
+    const QString name = QString::fromStdU16String(path.utf16());
+    QSaveFile file(name);
     if (!file.open(QIODevice::WriteOnly))
         return false;
     const auto size = static_cast<qint64>(data->length());
@@ -472,7 +525,16 @@ bool Archiver::archiveRootObjectToFile(const Ref<Object>& root, const String& pa
         file.cancelWriting();
         return false;
     }
-    return file.commit();
+    if (!file.commit())
+        return false;
+    // The rename is an entry of the folder: until the folder is synced, a power loss can bring
+    // back the earlier file, or none.
+    const FileDescriptor folder(
+        ::open(QFile::encodeName(QFileInfo(name).absolutePath()).constData(),
+               O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (folder.fd >= 0)
+        ::fsync(folder.fd);
+    return true;
 }
 
 Ref<Object> Archiver::unarchiveObjectWithData(const Data& data, const ArchiveLimits& limits) {
@@ -485,17 +547,42 @@ Ref<Object> Archiver::unarchiveObjectWithData(const Data& data, const ArchiveLim
 
 Ref<Object> Archiver::unarchiveObjectWithFile(const String& path) {
     const ArchiveLimits limits;
+    // Only a regular file is read: reading a device could go on for ever, and opening a pipe
+    // could wait for ever for a writer. So the path is opened without waiting and the file it
+    // opened is checked; a check of the path before opening it would leave a moment in which
+    // a pipe could take the file's place.
     const QString name = QString::fromStdU16String(path.utf16());
-    // Only a regular file: reading a device could go on for ever, and opening a pipe could wait
-    // for ever for a writer.
-    if (!QFileInfo(name).isFile())
+    // The system would read such a name only up to its first NUL.
+    if (name.contains(QChar(0)))
         return nullptr;
-    QFile file(name);
-    if (!file.open(QIODevice::ReadOnly))
+    const FileDescriptor file(
+        ::open(QFile::encodeName(name).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
+    struct stat info {};
+    if (file.fd < 0 || ::fstat(file.fd, &info) != 0 || !S_ISREG(info.st_mode) ||
+        static_cast<std::uint64_t>(info.st_size) > limits.maxBytes)
         return nullptr;
-    const QByteArray bytes = file.read(static_cast<qint64>(limits.maxBytes) + 1);
-    if (static_cast<std::size_t>(bytes.size()) > limits.maxBytes)
-        return nullptr;
+    // The file may still grow while it is read: the buffer grows with it up to one byte past
+    // the limit, which is enough to refuse it.
+    const auto limit = static_cast<qsizetype>(limits.maxBytes);
+    QByteArray bytes(static_cast<qsizetype>(info.st_size) + 1, Qt::Uninitialized);
+    qsizetype length = 0;
+    for (;;) {
+        if (length == bytes.size()) {
+            if (length > limit)
+                return nullptr;
+            bytes.resize(std::min(2 * length, limit + 1));
+        }
+        const ssize_t got =
+            ::read(file.fd, bytes.data() + length, static_cast<std::size_t>(bytes.size() - length));
+        if (got < 0 && errno == EINTR)
+            continue;
+        if (got < 0)
+            return nullptr;
+        if (got == 0)
+            break;
+        length += got;
+    }
+    bytes.truncate(length);
     return Reader(bytes, limits).readArchive();
 }
 

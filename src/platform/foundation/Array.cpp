@@ -1,6 +1,7 @@
 #include "platform/foundation/Array.h"
 
 #include "platform/detail/PropertyListText.h"
+#include "platform/foundation/CollectionHash.h"
 
 #include <algorithm>
 
@@ -125,6 +126,10 @@ bool Array::isEqual(const Object& other) const {
            std::equal(
                objects_.begin(), objects_.end(), array->objects_.begin(), array->objects_.end(),
                [](const Ref<Object>& a, const Ref<Object>& b) { return platform::isEqual(a, b); });
+}
+
+std::size_t Array::hash() const {
+    return collectionHash(*this);
 }
 
 } // namespace platform

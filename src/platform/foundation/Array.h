@@ -54,7 +54,8 @@ public:
     // per level, "()" when empty.
     Ref<String> description() const override;
     bool isEqual(const Object& other) const override;
-    std::size_t hash() const override { return objects_.size(); }
+    // By content; see CollectionHash.h.
+    std::size_t hash() const override;
 
 private:
     std::vector<Ref<Object>> objects_;

@@ -2,9 +2,14 @@
 
 #include "platform/detail/PropertyListText.h"
 #include "platform/foundation/Array.h"
+#include "platform/foundation/CollectionHash.h"
 #include "platform/foundation/MutableString.h"
 
 namespace platform {
+
+std::size_t Dictionary::KeyHash::operator()(const Ref<Object>& key) const {
+    return keyedHash(key->hash());
+}
 
 Ref<Dictionary> Dictionary::dictionary() {
     return std::make_shared<Dictionary>();
@@ -24,13 +29,14 @@ void Dictionary::setObjectForKey(Ref<Object> value, Ref<Object> key) {
         removeObjectForKey(key);
         return;
     }
-    if (const auto it = index_.find(key); it != index_.end()) {
+    if (const auto* string = dynamic_cast<const MutableString*>(key.get()))
+        key = String::create(string->utf16());
+    // One look-up for both cases: hashing a collection key walks its content.
+    const auto [it, added] = index_.try_emplace(key, entries_.size());
+    if (!added) {
         entries_[it->second].value = std::move(value);
         return;
     }
-    if (const auto* string = dynamic_cast<const MutableString*>(key.get()))
-        key = String::create(string->utf16());
-    index_.emplace(key, entries_.size());
     entries_.push_back({std::move(key), std::move(value)});
 }
 
@@ -79,6 +85,10 @@ bool Dictionary::isEqual(const Object& other) const {
         if (!platform::isEqual(entry.value, dictionary->objectForKey(entry.key)))
             return false;
     return true;
+}
+
+std::size_t Dictionary::hash() const {
+    return collectionHash(*this);
 }
 
 } // namespace platform

@@ -44,11 +44,12 @@ public:
     Ref<String> description() const override;
     // Equal when both hold equal values under equal keys, in any order.
     bool isEqual(const Object& other) const override;
-    std::size_t hash() const override { return entries_.size(); }
+    // By content; see CollectionHash.h.
+    std::size_t hash() const override;
 
 private:
     struct KeyHash {
-        std::size_t operator()(const Ref<Object>& key) const { return key->hash(); }
+        std::size_t operator()(const Ref<Object>& key) const;
     };
     struct KeyEqual {
         bool operator()(const Ref<Object>& a, const Ref<Object>& b) const { return a->isEqual(*b); }

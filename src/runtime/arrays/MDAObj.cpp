@@ -11,6 +11,7 @@
 #include "platform/foundation/URL.h"
 
 #include <algorithm>
+#include <cstddef>
 #include <iterator>
 #include <string>
 #include <typeinfo>
@@ -50,10 +51,23 @@ std::int64_t countOf(const Array& array) {
     return static_cast<std::int64_t>(array.count());
 }
 
+// The most entries a row can be grown to hold.
+constexpr std::int64_t MaxRowLength = PTRDIFF_MAX / sizeof(Ref<Object>);
+
+// Whether a store may grow rows up to index. A store checks all its indices before anything
+// grows, so that one that cannot land leaves the array as it was.
+bool growable(std::int64_t index) {
+    return index >= 0 && index < MaxRowLength;
+}
+
+bool allGrowable(MDAObj::IndexList indices) {
+    return std::all_of(indices.begin(), indices.end(), growable);
+}
+
 // The row at index of an upper level. Growing, a missing row or a null in its place becomes a
 // new empty row; any other object there is not a row, and the result is none.
 Array* subarray(Array& array, std::int64_t index, bool grow) {
-    if (index < 0)
+    if (index < 0 || (grow && !growable(index)))
         return nullptr;
     if (countOf(array) <= index) {
         if (!grow)
@@ -68,6 +82,8 @@ Array* subarray(Array& array, std::int64_t index, bool grow) {
 }
 
 void nullPad(Array& array, std::int64_t index, bool insert) {
+    if (!growable(index))
+        return;
     const std::int64_t length = insert ? index : index + 1;
     while (countOf(array) < length)
         array.addObject(platform::Null::null());
@@ -167,11 +183,12 @@ Ref<Object> MDAObj::objectv(IndexList indices) const {
 }
 
 void MDAObj::setObjectvArgs(Ref<Object> object, IndexList indices) {
-    if (dims_ < 1 || indices.empty() || !enoughIndices(indices.size(), dims_))
+    if (dims_ < 1 || indices.empty() || !enoughIndices(indices.size(), dims_) ||
+        !allGrowable(indices.first(static_cast<std::size_t>(dims_))))
         return;
     Array* row = innermostArray(indices[0], indices.subspan(1), true);
     const std::int64_t last = indices[static_cast<std::size_t>(dims_ - 1)];
-    if (!row || last < 0)
+    if (!row)
         return;
     nullPad(*row, last, false);
     row->replaceObjectAtIndexWithObject(static_cast<std::size_t>(last),
@@ -179,11 +196,12 @@ void MDAObj::setObjectvArgs(Ref<Object> object, IndexList indices) {
 }
 
 void MDAObj::insertObjectvArgs(Ref<Object> object, IndexList indices) {
-    if (!object || dims_ < 1 || indices.empty() || !enoughIndices(indices.size(), dims_))
+    if (!object || dims_ < 1 || indices.empty() || !enoughIndices(indices.size(), dims_) ||
+        !allGrowable(indices.first(static_cast<std::size_t>(dims_))))
         return;
     Array* row = innermostArray(indices[0], indices.subspan(1), true);
     const std::int64_t last = indices[static_cast<std::size_t>(dims_ - 1)];
-    if (!row || last < 0)
+    if (!row)
         return;
     nullPad(*row, last, true);
     row->insertObjectAtIndex(std::move(object), static_cast<std::size_t>(last));
@@ -196,7 +214,8 @@ void MDAObj::addObjectvArgs(Ref<Object> object, IndexList indices) {
         array_->addObject(std::move(object));
         return;
     }
-    if (!enoughIndices(indices.size(), dims_))
+    if (!enoughIndices(indices.size(), dims_) ||
+        !allGrowable(indices.first(static_cast<std::size_t>(dims_ - 1))))
         return;
     if (Array* row = innermostArray(indices[0], indices.subspan(1), true))
         row->addObject(std::move(object));
@@ -387,7 +406,7 @@ void MDAObj::textWithArrayString(const Ref<Array>& array, const Ref<MutableStrin
 }
 
 void MDAObj::padArrayToIndex(const Ref<Array>& array, std::int64_t index) const {
-    if (array)
+    if (array && growable(index))
         while (countOf(*array) <= index)
             array->addObject(Array::array());
 }

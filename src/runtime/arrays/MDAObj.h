@@ -25,7 +25,9 @@ enum class ComparisonSelector;
 // Storing or inserting past the end grows every level on the way (upper levels with empty
 // arrays, the last with nulls); reading past the end gives none; removing past the end does
 // nothing. A list holding fewer indices than it should, a negative index, a missing root array
-// and a level whose entry is not an array all address nothing. When storing meets a null where a
+// and a level whose entry is not an array all address nothing; so does, for storing, inserting
+// and appending, an index past the longest row an array can hold (a store that fails changes
+// nothing). When storing meets a null where a
 // row should be, the null becomes an empty row, as it would past the end.
 class MDAObj : public platform::Object {
 public:

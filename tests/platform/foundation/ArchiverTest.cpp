@@ -15,11 +15,80 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <cmath>
+#include <cstdarg>
 #include <cstdint>
+#include <filesystem>
 #include <limits>
+#include <mutex>
 #include <string>
+#include <thread>
+#include <utility>
 #include <vector>
+
+#include <dlfcn.h>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace platform {
+namespace {
+
+// The folders synced through fsync while this program runs, each as the names it held then.
+std::vector<std::vector<std::string>> syncedFolders;
+// A path and a pipe that takes its place just before the path is next opened, by any thread.
+std::pair<std::string, std::string> pipeAtOpen;
+std::mutex pipeAtOpenLock;
+
+} // namespace
+} // namespace platform
+
+// This program's fsync and open come before the system's, which they then call: fsync records
+// the folders synced, open puts the pipe in place.
+extern "C" int fsync(int fd) {
+    struct stat info {};
+    if (fstat(fd, &info) == 0 && S_ISDIR(info.st_mode)) {
+        std::vector<std::string> names;
+        const auto folder = std::filesystem::read_symlink("/proc/self/fd/" + std::to_string(fd));
+        for (const auto& entry : std::filesystem::directory_iterator(folder))
+            names.push_back(entry.path().filename());
+        platform::syncedFolders.push_back(names);
+    }
+    static const auto real = reinterpret_cast<int (*)(int)>(dlsym(RTLD_NEXT, "fsync"));
+    return real(fd);
+}
+
+template <class Open>
+int openWithPipe(const char* name, const char* path, int flags, va_list arguments) {
+    const mode_t mode = flags & (O_CREAT | O_TMPFILE) ? va_arg(arguments, mode_t) : 0;
+    {
+        const std::lock_guard lock(platform::pipeAtOpenLock);
+        auto& [at, pipe] = platform::pipeAtOpen;
+        if (!at.empty() && at == path) {
+            rename(pipe.c_str(), at.c_str());
+            at.clear();
+        }
+    }
+    static const auto real = reinterpret_cast<Open>(dlsym(RTLD_NEXT, name));
+    return real(path, flags, mode);
+}
+
+extern "C" int open(const char* path, int flags, ...) {
+    va_list arguments;
+    va_start(arguments, flags);
+    const int fd = openWithPipe<int (*)(const char*, int, ...)>("open", path, flags, arguments);
+    va_end(arguments);
+    return fd;
+}
+
+extern "C" int open64(const char* path, int flags, ...) {
+    va_list arguments;
+    va_start(arguments, flags);
+    const int fd = openWithPipe<int (*)(const char*, int, ...)>("open64", path, flags, arguments);
+    va_end(arguments);
+    return fd;
+}
 
 namespace platform {
 namespace {
@@ -153,6 +222,19 @@ TEST(Archiver, LimitsHoldOnBothSides) {
     EXPECT_EQ(Archiver::unarchiveObjectWithData(
                   *Archiver::archivedDataWithRootObject(str("a long enough string")), small),
               nullptr);
+
+    // 500 URLs take about 75 KB once decoded.
+    auto urls = Array::array();
+    for (int i = 0; i < 500; ++i)
+        urls->addObject(URL::URLWithString(*String::fromUtf8("a:" + std::to_string(i))));
+    ArchiveLimits budget;
+    budget.maxDecodedBytes = 128 << 10;
+    EXPECT_NE(roundTrip(urls, budget), nullptr);
+    budget.maxDecodedBytes = 64 << 10;
+    EXPECT_EQ(Archiver::archivedDataWithRootObject(urls, budget), nullptr);
+    EXPECT_EQ(
+        Archiver::unarchiveObjectWithData(*Archiver::archivedDataWithRootObject(urls), budget),
+        nullptr);
 }
 
 // Hand-made CBOR that a hostile file could hold. None of it may allocate by a declared size or
@@ -182,6 +264,10 @@ TEST(Archiver, HostileInputIsRefused) {
         {"break outside a container", {0xff}},
     };
     cases.push_back({"nesting far past the limit", std::vector<std::uint8_t>(100000, 0x81)});
+    // Four megabytes, within the object limit, that would take half a gigabyte once decoded.
+    std::vector<std::uint8_t> dictionaries{0x9a, 0x00, 0x3f, 0xff, 0xff};
+    dictionaries.resize(dictionaries.size() + 0x3fffff, 0xa0);
+    cases.push_back({"four million empty dictionaries", std::move(dictionaries)});
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
         EXPECT_EQ(unarchive(c.root), nullptr);
@@ -228,6 +314,48 @@ TEST(Archiver, FilesAreReplacedWholeOrNotAtAll) {
     EXPECT_FALSE(Archiver::archiveRootObjectToFile(
         str("x"), *String::fromUtf8(folder.filePath("no/such/folder").toStdString())));
     EXPECT_FALSE(Archiver::archiveRootObjectToFile(str("x"), *str("")));
+}
+
+TEST(Archiver, TheFolderIsSyncedOnceTheArchiveIsInPlace) {
+    QTemporaryDir folder;
+    ASSERT_TRUE(folder.isValid());
+    syncedFolders.clear();
+    ASSERT_TRUE(Archiver::archiveRootObjectToFile(
+        str("x"), *String::fromUtf8(folder.filePath("a.archive").toStdString())));
+    EXPECT_EQ(syncedFolders, (std::vector<std::vector<std::string>>{{"a.archive"}}));
+}
+
+TEST(Archiver, APipeInTheFilesPlaceWhenItIsOpenedIsNotWaitedFor) {
+    QTemporaryDir folder;
+    ASSERT_TRUE(folder.isValid());
+    const std::string path = folder.filePath("a.archive").toStdString();
+    const std::string pipe = folder.filePath("pipe").toStdString();
+    ASSERT_TRUE(Archiver::archiveRootObjectToFile(str("file"), *String::fromUtf8(path)));
+    ASSERT_EQ(mkfifo(pipe.c_str(), 0600), 0);
+    ASSERT_EQ(link(pipe.c_str(), (pipe + "2").c_str()), 0);
+    {
+        const std::lock_guard lock(pipeAtOpenLock);
+        pipeAtOpen = {path, pipe};
+    }
+    // A reader that waits for a writer gets one, and with it an archive of its own.
+    std::atomic<bool> done = false;
+    std::thread writer([&] {
+        const auto inPipe = Archiver::archivedDataWithRootObject(str("pipe"));
+        int fd = -1;
+        while (!done && fd < 0)
+            fd = ::open((pipe + "2").c_str(), O_WRONLY | O_NONBLOCK);
+        if (fd >= 0) {
+            [[maybe_unused]] const auto written =
+                write(fd, inPipe->bytes().data(), inPipe->length());
+            close(fd);
+        }
+    });
+    const auto back = Archiver::unarchiveObjectWithFile(*String::fromUtf8(path));
+    done = true;
+    writer.join();
+    EXPECT_EQ(back, nullptr);
+    const std::lock_guard lock(pipeAtOpenLock);
+    EXPECT_TRUE(pipeAtOpen.first.empty());
 }
 
 TEST(Archiver, OnlyRegularFilesOfBoundedSizeAreRead) {

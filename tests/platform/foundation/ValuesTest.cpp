@@ -299,6 +299,37 @@ TEST(DictionaryContents, EqualityIgnoresOrderAndSharingIsByReference) {
     EXPECT_FALSE(a->isEqual(*b));
 }
 
+// Collections as dictionary keys: equal ones hash alike, different ones spread, whatever the
+// nesting, sharing or cycles.
+TEST(CollectionHashes, FollowTheContent) {
+    std::vector<std::size_t> hashes;
+    for (int i = 0; i < 1000; ++i) {
+        const auto dictionary = Dictionary::dictionary();
+        dictionary->setObjectForKey(Null::null(), integer(i));
+        hashes.push_back(Array::arrayWithObjects({integer(i)})->hash());
+        hashes.push_back(Array::arrayWithObjects({Array::arrayWithObjects({integer(i)})})->hash());
+        hashes.push_back(dictionary->hash());
+    }
+    std::sort(hashes.begin(), hashes.end());
+    EXPECT_GT(std::unique(hashes.begin(), hashes.end()) - hashes.begin(), 2990);
+
+    const auto a = Dictionary::dictionary();
+    a->setObjectForKey(integer(1), str("x"));
+    a->setObjectForKey(Array::arrayWithObjects({str("v")}), Array::arrayWithObjects({str("k")}));
+    const auto b = Dictionary::dictionary();
+    b->setObjectForKey(MutableString::create(u"k"), Array::arrayWithObjects({str("k")}));
+    b->setObjectForKey(real(1.0), str("x"));
+    b->setObjectForKey(Array::arrayWithObjects({str("v")}), Array::arrayWithObjects({str("k")}));
+    EXPECT_EQ(Array::arrayWithObjects({a, real(2.0)})->hash(),
+              Array::arrayWithObjects({b, integer(2)})->hash());
+
+    auto cycle = Array::array();
+    cycle->addObject(cycle);
+    cycle->addObject(cycle);
+    EXPECT_EQ(cycle->hash(), cycle->hash());
+    cycle->removeAllObjects();
+}
+
 TEST(DictionaryDescription, PropertyListStyle) {
     EXPECT_EQ(text(Dictionary::dictionary()), "{\n}");
     const auto dictionary = Dictionary::dictionary();

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <limits>
 #include <span>
 #include <vector>
 
@@ -125,16 +126,19 @@ TEST(RemovingNulls, EmptiesRowsAtEveryLevelButKeepsThem) {
 TEST(AddressingNothing, LeavesTheArrayAsItWas) {
     auto mda = MDAObj::create(row({row({str("a")}), str("not a row")}), 2);
     const std::string before = shape(mda->array());
-    // Appending does not use the last index, so a row that exists is appended to whatever
-    // the last index is.
+    // Appending does not use the last index, so it lands in a row that exists or can be made
+    // whatever the last index is.
+    constexpr std::int64_t last = std::numeric_limits<std::int64_t>::max();
     struct Case {
         const char* what;
         std::vector<std::int64_t> indices;
-        bool rowExists;
+        bool appendLands;
     };
     const Case cases[] = {
         {"negative first index", {-1, 0}, false},
         {"negative last index", {0, -1}, true},
+        {"first index past the longest row", {last, 0}, false},
+        {"last index past the longest row, in a new row", {2, last}, true},
         {"too few indices", {0}, false},
         {"no indices", {}, false},
         {"an element where a row should be", {1, 0}, false},
@@ -145,7 +149,7 @@ TEST(AddressingNothing, LeavesTheArrayAsItWas) {
         mda->setObjectvArgs(str("x"), c.indices);
         mda->insertObjectvArgs(str("x"), c.indices);
         if (!c.indices.empty()) {
-            if (!c.rowExists)
+            if (!c.appendLands)
                 mda->addObjectvArgs(str("x"), c.indices);
             mda->removevArgs(c.indices[0], std::span(c.indices).subspan(1));
             EXPECT_EQ(mda->objectvArgs(c.indices[0], std::span(c.indices).subspan(1)), nullptr);
