@@ -1,6 +1,6 @@
 #pragma once
 
-// What the game's tests read off the console of window 1, and how they arrange a deal.
+// What the game's tests read off the console of window 1.
 
 #include "game/Pondaro.h"
 
@@ -14,7 +14,6 @@
 #include "runtime/console/NamedColors.h"
 
 #include <algorithm>
-#include <initializer_list>
 #include <map>
 #include <string>
 #include <vector>
@@ -81,24 +80,11 @@ inline std::vector<std::string> ConsoleLines(bool withColours = false) {
     return lines;
 }
 
-inline bool Printed(const std::string& line) {
-    const auto lines = ConsoleLines();
-    return std::find(lines.begin(), lines.end(), line) != lines.end();
-}
-
 inline std::string Joined(const std::vector<std::string>& lines) {
     std::string text;
     for (const auto& line : lines)
         text += line + "\n";
     return text;
-}
-
-// Sets a hand from ranks, one entry per card.
-inline void Deal(RankTable& hand, std::initializer_list<int> cards) {
-    for (int rank = 1; rank <= 13; ++rank)
-        hand.at(rank, 0) = 0;
-    for (const int rank : cards)
-        ++hand.at(rank, 0);
 }
 
 } // namespace game_testing

@@ -81,6 +81,18 @@ std::optional<ShownAlert> describe(const detail::AlertDialog* dialog) {
 
 } // namespace
 
+std::string ShownAlert::description() const {
+    static const char* const styles[] = {"warning", "informational", "critical"};
+    std::string text = "alert ";
+    text += style ? styles[static_cast<int>(*style)] : "unknown";
+    text += " [" + messageText + "] [" + informativeText + "]";
+    for (const auto& title : buttonTitles)
+        text += " <" + title + ">";
+    if (showsSuppressionButton)
+        text += " (suppression button)";
+    return text;
+}
+
 std::optional<ShownAlert> shownAlert() {
     const auto* run = detail::ModalRun::innermost();
     return describe(run ? dynamic_cast<const detail::AlertDialog*>(run->widget()) : nullptr);

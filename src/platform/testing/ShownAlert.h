@@ -21,6 +21,10 @@ struct ShownAlert {
     // In the order they were added: the first stands rightmost.
     std::vector<std::string> buttonTitles;
     bool showsSuppressionButton = false;
+
+    // All of it on one line, for a test to compare at once:
+    // "alert warning [message] [informative] <first button> <second button>".
+    std::string description() const;
 };
 
 // The alert the innermost modal run shows, or none when that run shows no alert.
