@@ -20,31 +20,30 @@ namespace {
 
 using ErrorNotices = ShellTest;
 
+void post(const char* message, const char* details) {
+    ErrorNotice(String::fromUtf8(message), String::fromUtf8(details),
+                platform::AlertStyle::Warning);
+}
+
 TEST_F(ErrorNotices, AreShownLaterOneAfterAnotherInTheOrderPosted) {
-    ErrorNotice(String::fromUtf8("Tag error."), String::fromUtf8("Can't find view 7 in window 3."),
-                platform::AlertStyle::Warning);
-    ErrorNotice(String::fromUtf8("Error."), String::fromUtf8("Can't find any windows."),
-                platform::AlertStyle::Warning);
+    post("Tag error.", "Can't find view 7 in window 3.");
+    post("Error.", "Can't find any windows.");
     EXPECT_FALSE(platform::testing::shownAlert());
     ModalScript script;
     script.run();
     script.run().clickButton(0);
     script.run().clickButton(0);
-    const auto seen = runUntilAlertsAnswered();
-    ASSERT_EQ(seen.size(), 2u);
-    EXPECT_EQ(seen[0].messageText, "Tag error.");
-    EXPECT_EQ(seen[0].informativeText, "Can't find view 7 in window 3.");
-    EXPECT_EQ(seen[0].style, platform::AlertStyle::Warning);
-    EXPECT_EQ(seen[0].buttonTitles, (std::vector<std::string>{"OK", "Quit"}));
-    EXPECT_EQ(seen[1].messageText, "Error.");
-    EXPECT_EQ(seen[1].informativeText, "Can't find any windows.");
+    std::string seen;
+    for (const auto& alert : runUntilAlertsAnswered())
+        seen += alert.description() + "\n";
+    EXPECT_EQ(seen, "alert warning [Tag error.] [Can't find view 7 in window 3.] <OK> <Quit>\n"
+                    "alert warning [Error.] [Can't find any windows.] <OK> <Quit>\n");
 }
 
 TEST_F(ErrorNotices, QuitEndsTheProcessWithStatusZero) {
     EXPECT_EXIT(
         {
-            ErrorNotice(String::fromUtf8("Error."), String::fromUtf8("Can't find any windows."),
-                        platform::AlertStyle::Warning);
+            post("Error.", "Can't find any windows.");
             ModalScript script;
             script.run();
             script.run().clickButton(1);

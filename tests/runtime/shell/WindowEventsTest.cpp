@@ -150,20 +150,16 @@ protected:
     }
 };
 
-TEST_P(WindowEvents, WithNoReceiverTheProposedAnswerComesBack) {
+// With no receiver the proposed answer comes back and only some events make their window the
+// current output window; the dialog callback gets the code and the window's tag and may change
+// the answer.
+TEST_P(WindowEvents, ReachTheDialogCallbackWhichMayChangeTheAnswer) {
+    const WindowEventCase& row = GetParam();
     const auto window = hiddenWindow();
-    EXPECT_EQ(GetParam().raise(*CUI_WindowDelegate::shared(), window), GetParam().defaultAnswer);
+    EXPECT_EQ(row.raise(*CUI_WindowDelegate::shared(), window), row.defaultAnswer);
     EXPECT_TRUE(heard().empty());
-}
+    EXPECT_EQ(CurrentOutputWindowTag(), row.setsCurrentWindow ? 42 : 1);
 
-TEST_P(WindowEvents, OnlySomeEventsMakeTheirWindowTheCurrentOutputWindow) {
-    const auto window = hiddenWindow();
-    GetParam().raise(*CUI_WindowDelegate::shared(), window);
-    EXPECT_EQ(CurrentOutputWindowTag(), GetParam().setsCurrentWindow ? 42 : 1);
-}
-
-TEST_P(WindowEvents, TheDialogCallbackGetsTheCodeAndTheWindowsTagAndMayChangeTheAnswer) {
-    const auto window = hiddenWindow();
     DialogCallbackSet(dialogCallback);
     whileHeard() = [] {
         DialogEventSetBoolVal(false);
@@ -171,13 +167,13 @@ TEST_P(WindowEvents, TheDialogCallbackGetsTheCodeAndTheWindowsTagAndMayChangeThe
         DialogEventSetRectVal({0, 0, 70, 90});
         DialogEventSetLongVal(50);
     };
-    const Answer answer = GetParam().raise(*CUI_WindowDelegate::shared(), window);
+    const Answer answer = row.raise(*CUI_WindowDelegate::shared(), window);
     ASSERT_EQ(heard().size(), 1u);
-    EXPECT_EQ(heard()[0].event, GetParam().code);
+    EXPECT_EQ(heard()[0].event, row.code);
     EXPECT_EQ(heard()[0].tag, 42);
     EXPECT_EQ(heard()[0].wndTag, 42);
-    if (GetParam().defaultAnswer) {
-        EXPECT_NE(answer, GetParam().defaultAnswer);
+    if (row.defaultAnswer) {
+        EXPECT_NE(answer, row.defaultAnswer);
     }
 }
 
@@ -232,10 +228,14 @@ std::vector<std::int64_t> heardEvents() {
     return events;
 }
 
-TEST_F(UserEvents, TheCloseButtonAsksThenClosesAndTheWindowLeavesTheList) {
+TEST_F(UserEvents, TheCloseButtonAsksThenClosesAndTheWindowLeavesTheListUnlessAnsweredNo) {
     WindowOpen(44, nullptr, kParamNotGiven, {});
     const auto window = WindowWithTag(44);
     DialogCallbackSet(dialogCallback);
+    whileHeard() = [] { DialogEventSetBoolVal(false); };
+    UserActions::clickCloseButton(window);
+    EXPECT_TRUE(AppDelegateGet()->windows()->containsObject(window));
+    whileHeard() = nullptr;
     heard().clear();
     UserActions::clickCloseButton(window);
     EXPECT_FALSE(window->isVisible());
@@ -247,17 +247,7 @@ TEST_F(UserEvents, TheCloseButtonAsksThenClosesAndTheWindowLeavesTheList) {
     EXPECT_EQ(events[1], WindowEvent::WillClose);
 }
 
-TEST_F(UserEvents, ACallbackThatAnswersNoKeepsTheWindowOpen) {
-    WindowOpen(45, nullptr, kParamNotGiven, {});
-    const auto window = WindowWithTag(45);
-    DialogCallbackSet(dialogCallback);
-    whileHeard() = [] { DialogEventSetBoolVal(false); };
-    UserActions::clickCloseButton(window);
-    EXPECT_TRUE(window->isVisible());
-    EXPECT_TRUE(AppDelegateGet()->windows()->containsObject(window));
-}
-
-TEST_F(UserEvents, ResizingAsksForTheSizeAndTellsOfIt) {
+TEST_F(UserEvents, ResizingAsksForTheSizeWhichTheCallbackMayChangeAndTellsOfIt) {
     WindowOpen(46, nullptr, kParamNotGiven, {10, 10, 300, 200});
     const auto window = WindowWithTag(46);
     DialogCallbackSet(dialogCallback);
@@ -270,6 +260,13 @@ TEST_F(UserEvents, ResizingAsksForTheSizeAndTellsOfIt) {
               (std::vector<std::int64_t>{WindowEvent::WillResize, WindowEvent::WillMove,
                                          ViewEvent::ResetCursorRects, WindowEvent::DidResize,
                                          WindowEvent::DidMove}));
+    // The answer is a frame size: the content's with the title bar and any menu bar.
+    whileHeard() = [window] {
+        if (heard().back().event == WindowEvent::WillResize)
+            DialogEventSetSizeVal(window->frameRectForContentRect({0, 0, 400, 300}).size);
+    };
+    UserActions::resizeContentTo(window, {300, 200});
+    EXPECT_EQ(window->contentRectForFrameRect(window->frame()).size, (Size{400, 300}));
 }
 
 TEST_F(UserEvents, TheContentViewTracksTheMouseOverItsWholeBoundsAfterAResize) {
@@ -282,19 +279,6 @@ TEST_F(UserEvents, TheContentViewTracksTheMouseOverItsWholeBoundsAfterAResize) {
     EXPECT_EQ(content->trackingAreas().front()->rect(), (Rect{0, 0, 320, 240}));
     EXPECT_EQ(content->trackingAreas().front()->options(), 131u);
     EXPECT_EQ(content->trackingAreas().front()->owner(), content);
-}
-
-TEST_F(UserEvents, ACallbackCanChangeTheSizeTheUserAskedFor) {
-    WindowOpen(47, nullptr, kParamNotGiven, {10, 10, 300, 200});
-    const auto window = WindowWithTag(47);
-    DialogCallbackSet(dialogCallback);
-    // The answer is a frame size: the content's with the title bar and any menu bar.
-    whileHeard() = [window] {
-        if (heard().back().event == WindowEvent::WillResize)
-            DialogEventSetSizeVal(window->frameRectForContentRect({0, 0, 400, 300}).size);
-    };
-    UserActions::resizeContentTo(window, {320, 240});
-    EXPECT_EQ(window->contentRectForFrameRect(window->frame()).size, (Size{400, 300}));
 }
 
 TEST_F(UserEvents, MovingTellsOfTheMoveAndMakesTheWindowCurrent) {
