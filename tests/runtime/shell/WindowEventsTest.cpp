@@ -180,46 +180,32 @@ TEST_P(WindowEvents, ReachTheDialogCallbackWhichMayChangeTheAnswer) {
 INSTANTIATE_TEST_SUITE_P(Table, WindowEvents, ::testing::ValuesIn(windowEventCases()),
                          [](const auto& row) { return std::string(row.param.name); });
 
-struct PrecedenceCase {
-    const char* name;
-    bool own;
-    bool all;
-    Receiver expected;
-};
+using UserEvents = ShellTest;
 
-// Names the case in test listings.
-void PrintTo(const PrecedenceCase& row, std::ostream* out) {
-    *out << row.name;
-}
-
-class WindowReceivers : public ShellTest, public ::testing::WithParamInterface<PrecedenceCase> {};
-
-TEST_P(WindowReceivers, ExactlyOneReceiverHearsAnEvent) {
+// The window's own callback comes before the callback for all windows, which comes before the
+// dialog callback; exactly one hears the event.
+TEST_F(UserEvents, ExactlyOneReceiverHearsAWindowEventInOrderOfPrecedence) {
     WindowOpen(-43, nullptr, kParamNotGiven, {});
     const auto window = WindowWithTag(43);
     int data = 0;
-    if (GetParam().own)
-        WindowCallbackSet(43, windowCallback, &data);
-    if (GetParam().all)
-        AllWindowsCallbackSet(allWindowsCallback);
+    WindowCallbackSet(43, windowCallback, &data);
+    AllWindowsCallbackSet(allWindowsCallback);
     DialogCallbackSet(dialogCallback);
     heard().clear();
     CUI_WindowDelegate::shared()->windowDidMove(noteFor(window));
-    ASSERT_EQ(heard().size(), 1u);
-    EXPECT_EQ(heard()[0].receiver, GetParam().expected);
-    EXPECT_EQ(heard()[0].event, WindowEvent::DidMove);
-    EXPECT_EQ(heard()[0].wndTag, 43);
-    EXPECT_EQ(heard()[0].userData, GetParam().expected == Receiver::Window ? &data : nullptr);
+    WindowCallbackSet(43, nullptr, nullptr);
+    CUI_WindowDelegate::shared()->windowDidMove(noteFor(window));
+    AllWindowsCallbackSet(nullptr);
+    CUI_WindowDelegate::shared()->windowDidMove(noteFor(window));
+    ASSERT_EQ(heard().size(), 3u);
+    const Receiver order[] = {Receiver::Window, Receiver::AllWindows, Receiver::Dialog};
+    for (std::size_t i = 0; i < 3; ++i) {
+        EXPECT_EQ(heard()[i].receiver, order[i]);
+        EXPECT_EQ(heard()[i].event, WindowEvent::DidMove);
+        EXPECT_EQ(heard()[i].wndTag, 43);
+        EXPECT_EQ(heard()[i].userData, i == 0 ? &data : nullptr);
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Table, WindowReceivers,
-    ::testing::Values(PrecedenceCase{"PerWindowFirst", true, true, Receiver::Window},
-                      PrecedenceCase{"AllWindowsNext", false, true, Receiver::AllWindows},
-                      PrecedenceCase{"DialogLast", false, false, Receiver::Dialog}),
-    [](const auto& row) { return std::string(row.param.name); });
-
-using UserEvents = ShellTest;
 
 std::vector<std::int64_t> heardEvents() {
     std::vector<std::int64_t> events;
