@@ -18,7 +18,6 @@
 #include <string>
 #include <vector>
 
-#include <ostream>
 #include <unistd.h>
 
 using namespace shelltest;
@@ -91,72 +90,47 @@ protected:
     bool dragDuring_ = false;
 };
 
-TEST_F(FileDrops, AWindowWithoutTypesOrExtensionsRefusesEveryFile) {
+// Every file must pass the window's types (a type or one inheriting from it) or else its
+// extensions; a window with neither refuses every file.
+TEST_F(FileDrops, TheWindowTakesFilesOnlyWhenEveryOnePassesItsTypesOrElseItsExtensions) {
+    struct Case {
+        std::vector<const char*> files;
+        Ref<platform::Array> types, extensions;
+        bool accepted;
+    };
+    const Case cases[] = {
+        {{"a.txt"}, nullptr, nullptr, false},
+        {{"a.txt"}, strings({"text/plain"}), nullptr, true},
+        {{"a.csv"}, strings({"text/plain"}), nullptr, true},
+        {{"a.png"}, strings({"text/plain"}), nullptr, false},
+        {{"a.txt", "b.png"}, strings({"text/plain"}), nullptr, false},
+        {{"a.png"}, strings({"text/plain"}), strings({"png"}), false},
+        {{"a.png", "b.txt"}, nullptr, strings({"png", "txt"}), true},
+        {{"a.PNG"}, nullptr, strings({"png"}), false},
+        {{"README"}, nullptr, strings({"png"}), false},
+    };
     window_->registerForDraggedTypes(strings({platform::FilenamesPboardType}));
-    EXPECT_FALSE(UserActions::dragFiles(content_, {file("a.txt")}, DragEnd::Drop));
-    EXPECT_TRUE(heard().empty());
-    expectRecordCleared();
-}
-
-struct WindowFilterCase {
-    const char* name;
-    std::vector<const char*> files;
-    std::vector<const char*> types;
-    std::vector<const char*> extensions;
-    bool accepted;
-};
-
-// Names the case in test listings.
-void PrintTo(const WindowFilterCase& row, std::ostream* out) {
-    *out << row.name;
-}
-
-class WindowDropFilter : public FileDrops,
-                         public ::testing::WithParamInterface<WindowFilterCase> {};
-
-TEST_P(WindowDropFilter, EveryFileMustPass) {
-    const auto& param = GetParam();
-    if (!param.types.empty()) {
-        const auto types = platform::Array::array();
-        for (const char* type : param.types)
-            types->addObject(String::fromUtf8(type));
-        CUI_WindowDelegate::shared()->setDragFileTypes(types);
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.files[0]);
+        CUI_WindowDelegate::shared()->setDragFileTypes(c.types);
+        CUI_WindowDelegate::shared()->setDragFileExtensions(c.extensions);
+        std::vector<std::string> paths;
+        for (const char* name : c.files)
+            paths.push_back(file(name));
+        heard().clear();
+        EXPECT_EQ(UserActions::dragFiles(content_, paths, DragEnd::Drop), c.accepted);
+        if (c.accepted) {
+            EXPECT_EQ(events(), (std::vector<std::int64_t>{WindowEvent::DraggingEntered,
+                                                           WindowEvent::PerformDragOperation,
+                                                           WindowEvent::DraggingExited}));
+            EXPECT_EQ(heard()[0].tag, 60);
+            EXPECT_EQ(heard()[0].wndTag, 60);
+        } else {
+            EXPECT_TRUE(heard().empty());
+        }
+        expectRecordCleared();
     }
-    if (!param.extensions.empty()) {
-        const auto extensions = platform::Array::array();
-        for (const char* extension : param.extensions)
-            extensions->addObject(String::fromUtf8(extension));
-        CUI_WindowDelegate::shared()->setDragFileExtensions(extensions);
-    }
-    window_->registerForDraggedTypes(strings({platform::FilenamesPboardType}));
-    std::vector<std::string> paths;
-    for (const char* name : param.files)
-        paths.push_back(file(name));
-    EXPECT_EQ(UserActions::dragFiles(content_, paths, DragEnd::Drop), param.accepted);
-    if (param.accepted) {
-        EXPECT_EQ(events(), (std::vector<std::int64_t>{WindowEvent::DraggingEntered,
-                                                       WindowEvent::PerformDragOperation,
-                                                       WindowEvent::DraggingExited}));
-        EXPECT_EQ(heard()[0].tag, 60);
-        EXPECT_EQ(heard()[0].wndTag, 60);
-    } else {
-        EXPECT_TRUE(heard().empty());
-    }
-    expectRecordCleared();
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Table, WindowDropFilter,
-    ::testing::Values(
-        WindowFilterCase{"TypeItself", {"a.txt"}, {"text/plain"}, {}, true},
-        WindowFilterCase{"InheritedType", {"a.csv"}, {"text/plain"}, {}, true},
-        WindowFilterCase{"OtherType", {"a.png"}, {"text/plain"}, {}, false},
-        WindowFilterCase{"OneFailingFileRefusesAll", {"a.txt", "b.png"}, {"text/plain"}, {}, false},
-        WindowFilterCase{"TypesBeforeExtensions", {"a.png"}, {"text/plain"}, {"png"}, false},
-        WindowFilterCase{"Extension", {"a.png", "b.txt"}, {}, {"png", "txt"}, true},
-        WindowFilterCase{"ExtensionsAreExact", {"a.PNG"}, {}, {"png"}, false},
-        WindowFilterCase{"NoExtension", {"README"}, {}, {"png"}, false}),
-    [](const auto& row) { return std::string(row.param.name); });
 
 TEST_F(FileDrops, TheCallbackSeesTheFilesAsURLsInOrderAndTheDragWhileItRuns) {
     CUI_WindowDelegate::shared()->setDragFileExtensions(strings({"txt"}));
