@@ -49,21 +49,15 @@ TEST_F(PrintWindow, TheFirstPrintWithNoWindowOpensTheDefaultPrintWindow) {
     EXPECT_EQ(platform::Application::shared()->windows().size(), 1u);
 }
 
-TEST_F(PrintWindow, PrintsGoToTheWindowLastOpened) {
+TEST_F(PrintWindow, PrintsGoToTheWindowLastOpenedElseToTheFrontWindow) {
     WindowOpen(1, utf8("Pondaro"), kParamNotGiven, {});
     ConsolePrint({utf8("one")});
     WindowOpen(2, utf8("Second"), kParamNotGiven, {});
     ConsolePrint({utf8("two")});
-    EXPECT_EQ(printed(*ConsoleForWindowTag(1)), u"one\n");
-    EXPECT_EQ(printed(*ConsoleForWindowTag(2)), u"two\n");
-    EXPECT_FALSE(WindowWithTag(999999));
-}
-
-TEST_F(PrintWindow, WithoutACurrentOutputWindowTheFrontWindowPrints) {
-    WindowOpen(1, utf8("Pondaro"), kParamNotGiven, {});
     CurrentOutputWindowTagSet(0);
     ConsolePrint({utf8("front")});
-    EXPECT_EQ(printed(*ConsoleForWindowTag(1)), u"front\n");
+    EXPECT_EQ(printed(*ConsoleForWindowTag(1)), u"one\n");
+    EXPECT_EQ(printed(*ConsoleForWindowTag(2)), u"two\nfront\n");
     EXPECT_FALSE(WindowWithTag(999999));
 }
 
@@ -156,18 +150,14 @@ TEST_F(ConsolePrinting, TheMarkerKeepsTheLineOpenForTheNextPrint) {
     EXPECT_GT(items[2]->pt().y, items[1]->pt().y);
 }
 
-TEST_F(ConsolePrinting, ThePenPositionIsWhereTheNextPrintStarts) {
+TEST_F(ConsolePrinting, ThePenPositionIsWhereTheNextPrintStartsAndClearEmptiesTheConsole) {
     ConsoleSetPenPosition(30, 50);
     ConsolePrint({utf8("here")});
-    const auto& items = ConsoleForWindowTag(0)->items();
-    ASSERT_FALSE(items.empty());
-    EXPECT_EQ(items[0]->pt(), (platform::Point{30, 50}));
-}
-
-TEST_F(ConsolePrinting, ClearEmptiesTheConsole) {
-    ConsolePrint({utf8("gone")});
+    const auto console = ConsoleForWindowTag(0);
+    ASSERT_FALSE(console->items().empty());
+    EXPECT_EQ(console->items()[0]->pt(), (platform::Point{30, 50}));
     ConsoleClear();
-    EXPECT_TRUE(ConsoleForWindowTag(0)->items().empty());
+    EXPECT_TRUE(console->items().empty());
 }
 
 // Attributes.

@@ -39,38 +39,34 @@ using Segments = std::vector<std::pair<Point, Point>>;
 
 // Line runs.
 
-TEST(LineRuns, OnePointWithoutTheGraphicPenOnlyMovesThePen) {
-    const auto console = makeConsole();
-    console->addLinesFromCurrentLocation(pointList({{7, 8}}), false);
-    EXPECT_TRUE(console->items().empty());
-    EXPECT_EQ(console->currentLinePoint(), (Point{7, 8}));
-}
-
-TEST(LineRuns, FromTheGraphicPenEachPointEndsOneSegment) {
-    const auto console = makeConsole();
-    console->setCurrentLinePoint({1, 1});
-    console->addLinesFromCurrentLocation(pointList({{10, 10}, {20, 5}, {30, 40}}), true);
-    EXPECT_EQ(segments(*console),
-              (Segments{{{1, 1}, {10, 10}}, {{10, 10}, {20, 5}}, {{20, 5}, {30, 40}}}));
-    EXPECT_EQ(console->currentLinePoint(), (Point{30, 40}));
-}
-
-TEST(LineRuns, WithoutTheGraphicPenTheRunStartsWithAZeroLengthSegment) {
-    const auto console = makeConsole();
-    console->setCurrentLinePoint({1, 1});
-    console->addLinesFromCurrentLocation(pointList({{10, 10}, {20, 5}, {30, 40}}), false);
-    EXPECT_EQ(segments(*console),
-              (Segments{{{10, 10}, {10, 10}}, {{10, 10}, {20, 5}}, {{20, 5}, {30, 40}}}));
-    EXPECT_EQ(console->currentLinePoint(), (Point{30, 40}));
-}
-
-TEST(LineRuns, AnEmptyListAddsNothingAndKeepsThePen) {
-    for (const bool fromPen : {true, false}) {
+// From the graphic pen each point ends one segment; without it the run starts at its first
+// point, so one point only moves the pen; an empty list adds nothing and keeps the pen.
+TEST(LineRuns, EachPointEndsASegmentFromThePenOrFromTheFirstPoint) {
+    struct Case {
+        std::initializer_list<Point> points;
+        bool fromPen;
+        Segments segments;
+        Point pen;
+    };
+    const Case cases[] = {
+        {{{7, 8}}, false, {}, {7, 8}},
+        {{{10, 10}, {20, 5}, {30, 40}},
+         true,
+         {{{1, 1}, {10, 10}}, {{10, 10}, {20, 5}}, {{20, 5}, {30, 40}}},
+         {30, 40}},
+        {{{10, 10}, {20, 5}, {30, 40}},
+         false,
+         {{{10, 10}, {10, 10}}, {{10, 10}, {20, 5}}, {{20, 5}, {30, 40}}},
+         {30, 40}},
+        {{}, true, {}, {1, 1}},
+        {{}, false, {}, {1, 1}},
+    };
+    for (const Case& c : cases) {
         const auto console = makeConsole();
-        console->setCurrentLinePoint({4, 4});
-        console->addLinesFromCurrentLocation(Array::array(), fromPen);
-        EXPECT_TRUE(console->items().empty());
-        EXPECT_EQ(console->currentLinePoint(), (Point{4, 4}));
+        console->setCurrentLinePoint({1, 1});
+        console->addLinesFromCurrentLocation(pointList(c.points), c.fromPen);
+        EXPECT_EQ(segments(*console), c.segments);
+        EXPECT_EQ(console->currentLinePoint(), c.pen);
     }
 }
 

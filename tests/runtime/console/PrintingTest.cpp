@@ -35,8 +35,6 @@ using Texts = std::vector<std::u16string>;
 
 TEST_F(Printing, AFreshConsoleHasTheDefaultState) {
     EXPECT_TRUE(console->isFlipped());
-    EXPECT_EQ(console->currentPoint(), (Point{3, 0}));
-    EXPECT_EQ(console->textInset(), 3);
     EXPECT_EQ(console->autoresizingMask(), AutoresizingMask::WidthSizable);
     const auto attributes = console->currentAttributes();
     EXPECT_TRUE(isEqual(attributes->objectForKey(FontAttributeName()), defaultFont()));
@@ -47,7 +45,6 @@ TEST_F(Printing, AFreshConsoleHasTheDefaultState) {
     const auto paragraph =
         attributes->objectForKey(ParagraphStyleAttributeName())->as<ParagraphStyle>();
     ASSERT_TRUE(paragraph);
-    EXPECT_EQ(paragraph->defaultTabInterval(), 28);
     EXPECT_TRUE(paragraph->tabStops().empty());
     EXPECT_EQ(console->currentLineWidth(), 1);
     EXPECT_TRUE(isEqual(console->currentStrokeColor(), Color::blackColor()));
@@ -161,16 +158,6 @@ TEST_F(Printing, EveryOtherAlignmentPlacesTextAtThePen) {
         fresh->addString(str(u"abc"));
         EXPECT_EQ(fresh->items()[0]->pt(), (Point{3, 0})) << alignment;
     }
-}
-
-TEST(Alignment, FollowsTheNumberingOfTheBuildsProcessor) {
-#if defined(__x86_64__)
-    EXPECT_EQ(TextAlignment::Right, 1);
-    EXPECT_EQ(TextAlignment::Center, 2);
-#elif defined(__aarch64__)
-    EXPECT_EQ(TextAlignment::Right, 2);
-    EXPECT_EQ(TextAlignment::Center, 1);
-#endif
 }
 
 // Columns and rows.
