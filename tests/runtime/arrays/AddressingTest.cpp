@@ -199,21 +199,4 @@ TEST(Counting, CountsTheRowTheIndicesLeadTo) {
     EXPECT_EQ(flat->countv({}), 3);
 }
 
-TEST(InternalSteps, PadAndDescend) {
-    MDAObj mda;
-    auto a = Array::array();
-    mda.padArrayToIndex(a, 1);
-    EXPECT_EQ(shape(a), "(() ())");
-    auto b = Array::array();
-    mda.nullPadArrayToIndexInsert(b, 2, true);
-    EXPECT_EQ(b->count(), 2u);
-    mda.nullPadArrayToIndexInsert(b, 2, false);
-    EXPECT_EQ(b->count(), 3u);
-    EXPECT_EQ(mda.arraySubarrayAtIndexGrow(a, 3, false), nullptr);
-    const auto grown = mda.arraySubarrayAtIndexGrow(a, 3, true);
-    ASSERT_NE(grown, nullptr);
-    EXPECT_EQ(a->count(), 4u);
-    EXPECT_EQ(a->objectAtIndex(3), grown);
-}
-
 } // namespace

@@ -89,8 +89,10 @@ TEST_F(KeyInput, AKeyFormatConvertsAndFiltersTheKey) {
     }
 }
 
-TEST_F(KeyInput, EscapeAnswersNothingWhateverTheFormat) {
+TEST_F(KeyInput, EscapeAnswersNothingWhateverTheFormatAndAnArrowItsFunctionKeyCharacter) {
     ModalScript script;
+    script.run().press(Key::Left);
+    EXPECT_EQ(keyInput(), "\xEF\x9C\x82");
     script.run().press(Key::Escape);
     EXPECT_EQ(keyInput(), std::nullopt);
     KeyFormatDefine(String::fromUtf8("abc"), NG, 3);

@@ -187,14 +187,11 @@ TEST_F(LineInput, TheFormatFiltersWhatIsTyped) {
         const char* answer;
     };
     const Case cases[] = {
-        // pass omitted lets only the characters through, here in upper case.
-        {"abc", NG, NG, 3, "a", "A"},
+        // The arguments reach the formatter, whose own tests cover its rules: pass omitted lets
+        // only the characters through, here in upper case.
         {"abc", NG, NG, 3, "adcb", "ACB"},
         // Case-sensitive refusal of a, b and c.
         {"abc", 0, NG, 1, "aAbBcCd", "ABCd"},
-        {"abc", 0, NG, NG, "aAxbBy", "xy"},
-        {"abc ", 1, NG, 4, "cab bac", "Cab Bac"},
-        {"ABC", 1, NG, 2, "CAB", "cab"},
         // At most three characters; a negative length sets no limit.
         {"0123456789", NG, 3, NG, "1234", "123"},
         {"0123456789", NG, -5, NG, "12345678901", "12345678901"},
