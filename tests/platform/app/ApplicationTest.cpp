@@ -67,14 +67,16 @@ TEST(Terminate, ALateNoKeepsTheProcessRunning) {
     EXPECT_FALSE(delegate->told);
 }
 
-TEST(TerminateDeathTest, ADelegateThatAllowsEndsTheProcessWithStatusZero) {
-    EXPECT_EXIT(
-        {
-            Application::shared()->setDelegate(
-                std::make_shared<TerminateDelegate>(TerminateReply::Now));
-            Application::shared()->terminate();
-        },
-        ::testing::ExitedWithCode(0), "will terminate");
+TEST(TerminateDeathTest, ADelegateThatAllowsAtOnceOrWithALateYesEndsTheProcessWithStatusZero) {
+    for (const TerminateReply reply : {TerminateReply::Now, TerminateReply::Later})
+        EXPECT_EXIT(
+            {
+                Application::shared()->setDelegate(std::make_shared<TerminateDelegate>(reply));
+                QTimer::singleShot(
+                    0, [] { Application::shared()->replyToApplicationShouldTerminate(true); });
+                Application::shared()->terminate();
+            },
+            ::testing::ExitedWithCode(0), "will terminate");
 }
 
 TEST(Windows, KeyAndOrderFollowTheWindowsAndTheDelegateHearsOfIt) {

@@ -1,5 +1,6 @@
 #include "platform/drawing/Color.h"
 #include "platform/drawing/Graphics.h"
+#include "platform/foundation/String.h"
 #include "platform/testing/WindowSnapshot.h"
 #include "platform/views/View.h"
 #include "platform/windows/Window.h"
@@ -57,4 +58,25 @@ TEST(Drawing, AGrabbedWindowShowsWhatItsViewsDrew) {
     EXPECT_EQ(snapshot.pixelAt({455, 365}), black);
     EXPECT_EQ(snapshot.pixelAt({300, 200}), black);
     window->close();
+}
+
+TEST(NamedColours, HaveTheirComponents) {
+    struct Case {
+        Ref<Color> colour;
+        double red, green, blue, alpha;
+    };
+    const Case cases[] = {
+        {Color::blueColor(), 0, 0, 1, 1},       {Color::brownColor(), 0.6, 0.4, 0.2, 1},
+        {Color::cyanColor(), 0, 1, 1, 1},       {Color::greenColor(), 0, 1, 0, 1},
+        {Color::magentaColor(), 1, 0, 1, 1},    {Color::orangeColor(), 1, 0.5, 0, 1},
+        {Color::purpleColor(), 0.5, 0, 0.5, 1}, {Color::redColor(), 1, 0, 0, 1},
+        {Color::yellowColor(), 1, 1, 0, 1},     {Color::clearColor(), 0, 0, 0, 0},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.colour->description()->utf8());
+        EXPECT_EQ(c.colour->redComponent(), c.red);
+        EXPECT_EQ(c.colour->greenComponent(), c.green);
+        EXPECT_EQ(c.colour->blueComponent(), c.blue);
+        EXPECT_EQ(c.colour->alphaComponent(), c.alpha);
+    }
 }

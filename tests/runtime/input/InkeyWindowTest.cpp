@@ -140,6 +140,8 @@ TEST_F(KeyInput, TheWindowFitsThePromptAndTheCursorAndMayBeNarrow) {
                   (platform::Size{std::max(40.0, cursorX + cursorWidth + 10), 36}))
             << label;
         EXPECT_EQ(window->cursorLabel()->stringValue()->utf8(), "_");
+        EXPECT_EQ(window->promptLabel()->superview(), window->contentView());
+        EXPECT_EQ(window->cursorLabel()->superview(), window->contentView());
         window->close();
     }
     EXPECT_LT(10 + cursorWidth + 10, 40) << "without a prompt the minimum must apply";
