@@ -58,10 +58,11 @@ fuzz: deps
 bench: build
 	@for b in $(BUILD_DIR)/bench/bench_*; do [ -x "$$b" ] && "$$b"; done
 
-# The mutation runner on its fixed, seeded sample of src/ (about half an hour on two cores), or
-# on every mutant of the files or folders given: make mutate FILES="src/runtime/core".
+# The mutation runner on its fixed, seeded sample of src/, stopped after MUTATE_MINUTES, or on
+# every mutant of the files or folders given: make mutate FILES="src/runtime/core".
+MUTATE_MINUTES ?= 30
 mutate: deps
-	tools/mutate $(FILES)
+	tools/mutate --minutes $(MUTATE_MINUTES) $(FILES)
 
 # The wall time of CI on a fresh clone of HEAD, first with an empty compiler cache, then warm.
 ci-time:
