@@ -60,7 +60,11 @@ void addItems(const Ref<Menu>& menu, QWidget& shown, Delivery delivery) {
             if (const QString keys = keyEquivalentText(*item); inMenu && !keys.isEmpty())
                 text += u'\t' + keys;
             auto* action = new QAction(text, &shown);
-            action->setEnabled(item->isEnabled());
+            action->setEnabled(item->isValidated());
+            // A menu of the bar is made once and shown many times: each showing asks again.
+            if (auto* shownMenu = qobject_cast<QMenu*>(&shown))
+                QObject::connect(shownMenu, &QMenu::aboutToShow, action,
+                                 [action, item] { action->setEnabled(item->isValidated()); });
             if (delivery == Delivery::AtOnce)
                 QObject::connect(action, &QAction::triggered, [item] { item->performAction(); });
             else

@@ -11,8 +11,10 @@
 #include <QCloseEvent>
 #include <QContextMenuEvent>
 #include <QKeyEvent>
+#include <QMenu>
 #include <QMimeData>
 #include <QMouseEvent>
+#include <QPointer>
 #include <QUrl>
 
 namespace platform::testing {
@@ -95,6 +97,32 @@ void UserActions::rightClickInView(const Ref<View>& view, Point point) {
     const QPoint local(static_cast<int>(point.x - bounds.minX()), static_cast<int>(y));
     QContextMenuEvent menu(QContextMenuEvent::Mouse, local, widget->mapToGlobal(local));
     QApplication::sendEvent(widget, &menu);
+}
+
+bool UserActions::chooseInShownMenu(const std::vector<std::string>& titles) {
+    QPointer<QMenu> menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+    QPointer<QMenu> top = menu;
+    for (std::size_t i = 0; menu && i < titles.size(); ++i) {
+        QAction* found = nullptr;
+        for (QAction* action : menu->actions())
+            if (action->text().section(u'\t', 0, 0) == QString::fromStdString(titles[i]))
+                found = action;
+        if (!found || !found->isEnabled())
+            break;
+        const QRect place = menu->actionGeometry(found);
+        QMouseEvent move(QEvent::MouseMove, QPointF(place.center()),
+                         QPointF(menu->mapToGlobal(place.center())), Qt::NoButton, Qt::NoButton,
+                         Qt::NoModifier);
+        QApplication::sendEvent(menu, &move);
+        clickWidgetAt(*menu, QPointF(place.center()));
+        if (i + 1 == titles.size())
+            return !top || !top->isVisible();
+        // A click on a submenu's title opens the submenu.
+        menu = found->menu();
+    }
+    if (top)
+        top->close();
+    return false;
 }
 
 void UserActions::minimize(const Ref<Window>& window) {

@@ -33,6 +33,10 @@ public:
     static void clickInView(const Ref<View>& view, Point point);
     // Asking for the view's contextual menu with the right mouse button at a point of the view.
     static void rightClickInView(const Ref<View>& view, Point point);
+    // Clicks through the shown pop-up menu (a view's contextual menu): the titles of the
+    // submenus to open, then the item's. Answers whether the item was chosen; when it was not
+    // (no such title, or the item is disabled), the menus are closed as Escape closes them.
+    static bool chooseInShownMenu(const std::vector<std::string>& titles);
     // The window manager's minimize button, and bringing the window back.
     static void minimize(const Ref<Window>& window);
     static void restore(const Ref<Window>& window);

@@ -73,7 +73,7 @@ bool Menu::performKeyEquivalent(const Event& event) {
         if (const auto submenu = item->submenu()) {
             if (submenu->performKeyEquivalent(event))
                 return true;
-        } else if (item->isEnabled() && item->matchesKeyEquivalent(event)) {
+        } else if (item->matchesKeyEquivalent(event) && item->isValidated()) {
             item->performAction();
             return true;
         }

@@ -4,6 +4,7 @@
 #include "platform/app/Event.h"
 #include "platform/foundation/String.h"
 #include "platform/windows/Menu.h"
+#include "platform/windows/MenuItemValidation.h"
 
 namespace platform {
 
@@ -83,8 +84,15 @@ bool MenuItem::matchesKeyEquivalent(const Event& event) const {
     return typed && typed->length() == 1 && lower(typed->characterAtIndex(0)) == lower(key);
 }
 
+bool MenuItem::isValidated() {
+    const auto receiver = target();
+    if (auto* validation = dynamic_cast<MenuItemValidation*>(receiver.get()))
+        return validation->validateMenuItem(std::static_pointer_cast<MenuItem>(shared_from_this()));
+    return enabled_;
+}
+
 bool MenuItem::performAction() {
-    if (!enabled_ || action_.isNull())
+    if (action_.isNull() || !isValidated())
         return false;
     const auto sender = shared_from_this();
     if (const auto receiver = target())

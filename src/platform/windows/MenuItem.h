@@ -37,6 +37,9 @@ public:
     bool isSeparatorItem() const { return separator_; }
     bool isEnabled() const { return enabled_; }
     void setEnabled(bool enabled);
+    // Whether the user can choose the item now: its target's answer when the target validates
+    // its items (MenuItemValidation), else its own enabled state.
+    bool isValidated();
 
     Ref<Menu> submenu() const { return submenu_; }
     void setSubmenu(const Ref<Menu>& submenu);

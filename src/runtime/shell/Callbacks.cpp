@@ -3,6 +3,7 @@
 namespace {
 
 DialogCallback dialogCallback = nullptr;
+MenuCallback menuCallback = nullptr;
 
 } // namespace
 
@@ -22,4 +23,12 @@ bool DialogCallbackCall(std::int64_t event, std::int64_t tag, std::int64_t wndTa
         return false;
     callback(event, tag, wndTag, object);
     return true;
+}
+
+void MenuCallbackSet(MenuCallback callback) {
+    menuCallback = callback;
+}
+
+MenuCallback MenuCallbackGet() {
+    return menuCallback;
 }

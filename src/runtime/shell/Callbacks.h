@@ -12,6 +12,7 @@
 //   AllControlsCallbackSet(callback)       the controls' shared callback
 //   Additions::setCuiControlCallback       one control's callback (and its user data)
 //   Additions::setCuiMenuItemCallback      one menu item's callback (and its user data)
+//   MenuCallbackSet(callback)              the menu callback, for wired menu items without one
 
 #include "platform/foundation/Object.h"
 
@@ -27,9 +28,16 @@ using ControlCallback = void (*)(std::int64_t tag, std::int64_t wndTag, void* us
 // (menu number, item number, user data)
 using MenuItemCallback = void (*)(std::int64_t menu, std::int64_t item, void* userData);
 
+// (menu number, item number)
+using MenuCallback = void (*)(std::int64_t menu, std::int64_t item);
+
 // Installs the dialog callback; none removes it.
 void DialogCallbackSet(DialogCallback callback);
 DialogCallback DialogCallbackGet();
 // Calls the dialog callback when one is installed; answers whether it was called.
 bool DialogCallbackCall(std::int64_t event, std::int64_t tag, std::int64_t wndTag,
                         const platform::Ref<platform::Object>& object);
+// Installs the menu callback, which hears the wired menu items that have no callback of their
+// own; none removes it.
+void MenuCallbackSet(MenuCallback callback);
+MenuCallback MenuCallbackGet();
