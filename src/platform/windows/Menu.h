@@ -8,6 +8,7 @@
 namespace platform {
 
 class Event;
+class MenuDelegate;
 class MenuItem;
 class String;
 
@@ -32,6 +33,10 @@ public:
     // The menu whose item holds this menu as its submenu, or none.
     Ref<Menu> supermenu() const { return supermenu_.lock(); }
 
+    // The menu holds its delegate weakly, as a window does.
+    std::shared_ptr<MenuDelegate> delegate() const { return delegate_.lock(); }
+    void setDelegate(const std::shared_ptr<MenuDelegate>& delegate) { delegate_ = delegate; }
+
     // Finds the enabled item, here or in a submenu, whose key equivalent the event asks for and
     // performs its action. Answers whether an item was found.
     bool performKeyEquivalent(const Event& event);
@@ -45,6 +50,7 @@ private:
     Ref<String> identifier_;
     std::vector<Ref<MenuItem>> items_;
     WeakRef<Menu> supermenu_;
+    std::weak_ptr<MenuDelegate> delegate_;
 };
 
 } // namespace platform

@@ -7,6 +7,14 @@
 // A control sent its action.
 inline constexpr std::int64_t kControlActionEvent = 1;
 
+// What a menu tells the callback of its CUI_MenuDelegate.
+namespace MenuEvent {
+inline constexpr std::int64_t WillHighlightItem = 3;
+inline constexpr std::int64_t WillOpen = 4;
+inline constexpr std::int64_t DidClose = 5;
+inline constexpr std::int64_t NeedsUpdate = 7;
+} // namespace MenuEvent
+
 // Application events: the application delegate's notifications and questions.
 namespace AppEvent {
 inline constexpr std::int64_t WillFinishLaunching = 1;

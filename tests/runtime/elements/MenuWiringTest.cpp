@@ -3,6 +3,7 @@
 
 #include "../shell/ShellTesting.h"
 
+#include "runtime/elements/CUI_MenuDelegate.h"
 #include "runtime/elements/CUI_MenuItemTarget.h"
 #include "runtime/elements/ElementOperations.h"
 #include "runtime/elements/MenuWiring.h"
@@ -107,6 +108,26 @@ TEST_F(MenuWiringTest, TheApplicationsOwnMenusKeepTheirItemsButNotTheirSubmenus)
     view->setMenu(menu("100", {item("Sub", menu(nullptr, {other}))}));
     ViewMenuWire(view);
     EXPECT_EQ(other->target(), nullptr);
+}
+
+TEST_F(MenuWiringTest, AMenuDelegateHearsTheMenuUpdateOpenHighlightAndClose) {
+    WindowOpen(60, nullptr, kParamNotGiven, {100, 100, 300, 200});
+    const auto view = ElementCreate(60, 5, ElementKind::View, {10, 10, 100, 100});
+    view->setMenu(menu("102", {item("Open"), item("Save")}));
+    ViewMenuWire(view);
+    static std::vector<std::vector<std::int64_t>> told;
+    told.clear();
+    int userData = 0;
+    MenuDelegateSet(
+        view->menu(),
+        [](std::int64_t event, std::int64_t menuNumber, std::int64_t itemNumber, void* data) {
+            told.push_back({event, menuNumber, itemNumber, data ? 1 : 0});
+        },
+        &userData);
+    UserActions::rightClickInView(view, {50, 50});
+    ASSERT_TRUE(UserActions::chooseInShownMenu({"Save"}));
+    EXPECT_EQ(told, (std::vector<std::vector<std::int64_t>>{
+                        {7, 102, 0, 1}, {4, 102, 0, 1}, {3, 102, 1, 1}, {5, 102, 0, 1}}));
 }
 
 } // namespace
