@@ -7,6 +7,7 @@
 
 #include <QContextMenuEvent>
 #include <QPaintEvent>
+#include <QPoint>
 #include <QPointer>
 
 namespace platform {
@@ -21,6 +22,13 @@ struct ViewPeer {
     // Set by a control's base drawRect: the toolkit paints the control's widget after the view
     // drew (see ControlWidget).
     bool toolkitPaintRequested = false;
+    // Whether the widget shows only the part of the view inside its superview's widget. Views
+    // drawn by the platform do, so that no widget grows with its content: the toolkit caps a
+    // widget's size, while a document may be far taller.
+    bool clipsToSuperview = false;
+    // Where the widget's top-left corner stands in the view, from the view's own top-left
+    // corner, in whole points.
+    QPoint shownOffset;
 };
 
 namespace detail {

@@ -29,18 +29,21 @@ namespace detail {
 
 void paintView(View& view, QWidget& widget, const QRect& dirty) {
     QPainter painter(&widget);
+    const ViewPeer& peer = view.peer();
     const Rect bounds = view.bounds();
     const bool flipped = view.isFlipped();
+    // The widget's corner stands this far into the view, from its top-left corner.
+    const double left = bounds.minX() + peer.shownOffset.x();
+    const double down = peer.shownOffset.y();
     Rect dirtyRect;
     if (flipped) {
-        painter.translate(-bounds.minX(), -bounds.minY());
-        dirtyRect = {dirty.x() + bounds.minX(), dirty.y() + bounds.minY(),
+        painter.translate(-left, -(bounds.minY() + down));
+        dirtyRect = {dirty.x() + left, dirty.y() + bounds.minY() + down,
                      static_cast<double>(dirty.width()), static_cast<double>(dirty.height())};
     } else {
-        painter.translate(-bounds.minX(), bounds.height() + bounds.minY());
+        painter.translate(-left, bounds.maxY() - down);
         painter.scale(1, -1);
-        dirtyRect = {dirty.x() + bounds.minX(),
-                     bounds.height() + bounds.minY() - dirty.y() - dirty.height(),
+        dirtyRect = {dirty.x() + left, bounds.maxY() - down - dirty.y() - dirty.height(),
                      static_cast<double>(dirty.width()), static_cast<double>(dirty.height())};
     }
     GraphicsContext context(painter, flipped);
@@ -70,6 +73,7 @@ void resizeAxis(double& origin, double& length, double delta, bool minFlexible, 
 View::View(Rect frame) : frame_(frame) {
     Application::shared();
     peer_ = std::make_unique<ViewPeer>(new detail::ViewWidget<QWidget>(*this));
+    peer_->clipsToSuperview = true;
     updatePeerGeometry();
 }
 
@@ -304,14 +308,32 @@ void View::updatePeerGeometry() {
         return;
     double x = 0;
     double y = 0;
-    if (const auto parent = superview()) {
+    const auto parent = superview();
+    if (parent) {
         const Rect parentBounds = parent->bounds();
-        x = frame_.minX() - parentBounds.minX();
-        y = parent->isFlipped() ? frame_.minY() - parentBounds.minY()
-                                : parentBounds.maxY() - frame_.maxY();
+        x = frame_.minX() - parentBounds.minX() - parent->peer_->shownOffset.x();
+        y = (parent->isFlipped() ? frame_.minY() - parentBounds.minY()
+                                 : parentBounds.maxY() - frame_.maxY()) -
+            parent->peer_->shownOffset.y();
     }
-    widget->setGeometry(
-        detail::roundedRect(x, y, std::max(0.0, frame_.width()), std::max(0.0, frame_.height())));
+    const QRect whole =
+        detail::roundedRect(x, y, std::max(0.0, frame_.width()), std::max(0.0, frame_.height()));
+    QRect shown = whole;
+    if (parent && parent->peer_->widget && peer_->clipsToSuperview) {
+        shown = whole.intersected(QRect({0, 0}, parent->peer_->widget->size()));
+        if (shown.isEmpty())
+            shown = {whole.topLeft(), QSize(0, 0)};
+    }
+    const QPoint offset = shown.topLeft() - whole.topLeft();
+    const bool scrolled = offset != peer_->shownOffset;
+    const bool resized = shown.size() != widget->size();
+    peer_->shownOffset = offset;
+    widget->setGeometry(shown);
+    // The widget stays where it is while the view moves under it, so it shows a new part.
+    if (scrolled)
+        widget->update();
+    if (scrolled || resized)
+        updateSubviewGeometry();
 }
 
 void View::updateSubviewGeometry() {

@@ -11,6 +11,8 @@
 #include "platform/views/ClipView.h"
 #include "platform/views/Scroller.h"
 
+#include <utility>
+
 using namespace console_testing;
 using platform::Ref;
 
@@ -110,6 +112,63 @@ TEST_F(Scrolling, AfterHundredsOfColouredLinesTheWindowShowsTheLastOne) {
     const platform::testing::WindowSnapshot after(*window);
     EXPECT_TRUE(showsColorBetween(after, red, 0, 60)) << "the last line, near the bottom";
     EXPECT_FALSE(showsColorBetween(after, red, 60, after.height()));
+}
+
+// Two million lines reach far past the tallest widget the toolkit can make (16,777,215 points):
+// the end, a marked line in the middle and a rectangle across that boundary each show where
+// they belong, and the console keeps its whole height as its frame.
+TEST_F(Scrolling, AConsoleOfTwoMillionLinesShowsEveryPartOfItWhereItBelongs) {
+    const auto console = consoleInWindowOfHeight(300);
+    const auto window = WindowWithTag(1);
+    const Ref<platform::String> lines[] = {
+        utf8("The quick brown fox jumps over the lazy dog, twice."),
+        utf8("Pack my box with five dozen liquor jugs."),
+        utf8("Sphinx of black quartz, judge my vow.")};
+    const auto printMarked = [&](const Ref<platform::Color>& background) {
+        console->setBackgroundColor(background);
+        console->addString(utf8("MARKED"));
+        console->setBackgroundColor(ColorWhite());
+    };
+    constexpr int count = 2'000'000;
+    console->setBackgroundColor(ColorWhite());
+    for (int line = 0; line < count; ++line) {
+        if (line == count / 2)
+            printMarked(ColorRed());
+        console->addString(lines[line % 3]);
+    }
+    printMarked(ColorCyan());
+    const double lineHeight = console->currentPoint().y / (count + 2);
+    constexpr double boundary = 16'777'215;
+    console->addRectWithRectStrokeColorFillColor({0, boundary - 10, 400, 20}, nullptr,
+                                                 ColorGreen());
+    EXPECT_EQ(console->frame().height(), console->viewH());
+    EXPECT_GE(console->frame().height(), console->currentPoint().y + lineHeight);
+
+    const platform::testing::Pixel red{255, 0, 0, 255};
+    const platform::testing::Pixel cyan{0, 255, 255, 255};
+    const platform::testing::Pixel green{0, 255, 0, 255};
+    // The window's rows (from its bottom) that show a band of the console's rows.
+    const auto rowsOf = [&](double top, double bottom) {
+        const double shownTop = clipOf(*console)->bounds().minY();
+        return std::pair{static_cast<int>(300 - (bottom - shownTop)) + 1,
+                         static_cast<int>(300 - (top - shownTop)) - 1};
+    };
+    const auto expectOnlyThere = [&](platform::testing::Pixel color, double top, double bottom) {
+        const platform::testing::WindowSnapshot snapshot(*window);
+        const auto [low, high] = rowsOf(top, bottom);
+        EXPECT_TRUE(showsColorBetween(snapshot, color, low, high));
+        EXPECT_FALSE(showsColorBetween(snapshot, color, 0, low - 2));
+        EXPECT_FALSE(showsColorBetween(snapshot, color, high + 2, snapshot.height()));
+    };
+
+    ScrollConsoleToEnd(console);
+    const double last = (count + 1) * lineHeight;
+    expectOnlyThere(cyan, last, last + lineHeight);
+    const double middle = (count / 2) * lineHeight;
+    clipOf(*console)->scrollToPoint({0, middle - 100});
+    expectOnlyThere(red, middle, middle + lineHeight);
+    clipOf(*console)->scrollToPoint({0, boundary - 150});
+    expectOnlyThere(green, boundary - 10, boundary + 10);
 }
 
 } // namespace
