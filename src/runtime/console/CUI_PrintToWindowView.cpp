@@ -111,6 +111,12 @@ double strokeReach(double width) {
     return std::max(width, 1.0) * 2 + 1;
 }
 
+// The rows that text at y may paint: glyphs may rise above or hang below their line, so a line
+// height of room is allowed on either side.
+Extent textExtent(double y, double lineHeight, double lines = 1) {
+    return {y - lineHeight, y + lineHeight * (lines + 1)};
+}
+
 // The rows that an item may paint, generously: drawing can only leave out items whose extent
 // misses the area being redrawn.
 Extent extentOf(const CUI_PrintToWindowItem& item) {
@@ -129,92 +135,110 @@ Extent extentOf(const CUI_PrintToWindowItem& item) {
         return {std::min(r.minY(), r.maxY()) - reach, std::max(r.minY(), r.maxY()) + reach};
     }
     default: {
-        // Glyphs may rise above or hang below their line, so a line height of room is
-        // allowed on either side.
         const double lineHeight = lineHeightOf(item.attributes());
         double lines = 1;
         if (item.string())
             for (const char16_t c : item.string()->utf16())
                 lines += isNewline(c) ? 1 : 0;
-        return {item.pt().y - lineHeight, item.pt().y + lineHeight * (lines + 1)};
+        return textExtent(item.pt().y, lineHeight, lines);
     }
     }
 }
 
 } // namespace
 
-// The vertical extent of every item, in list order, in a tree of running minimum tops and
-// maximum bottoms, so that a redraw finds the items meeting its rows without looking at the
-// rest; and for each item, the last item up to it that leaves a colour current, so that a
-// redraw that leaves items out still strokes in the colour a full pass would.
+// The vertical extents of the items, in list order, by blocks of items in a tree of running
+// minimum tops and maximum bottoms, so that a redraw finds the items meeting its rows without
+// looking at the rest; and for each block, the last item up to its end that leaves a colour
+// current, so that a redraw that leaves items out still strokes in the colour a full pass
+// would. It keeps nothing per item: the extents of the items in a block that meets the rows
+// are taken again from the items.
 class CUI_PrintToWindowView::DrawingIndex {
 public:
+    static constexpr std::size_t blockSize = 64;
+
     bool isValid() const { return valid_; }
     void invalidate() { valid_ = false; }
 
-    void rebuild(const ItemList& items) {
-        entries_.clear();
+    void clear() {
+        count_ = 0;
         capacity_ = 0;
-        for (const auto& item : items)
-            add(*item);
+        top_ = {};
+        bottom_ = {};
+        colorThrough_ = {};
         valid_ = true;
     }
 
-    void add(const CUI_PrintToWindowItem& item) {
-        const std::size_t index = entries_.size();
-        const std::int64_t previous = index ? entries_.back().colorSource : -1;
-        entries_.push_back(
-            {extentOf(item), colorLeftBy(item) ? static_cast<std::int64_t>(index) : previous});
-        if (entries_.size() > capacity_) {
-            grow();
+    // Adds the next item, with its extent and whether drawing it leaves a colour current.
+    void add(Extent extent, bool leavesColor) {
+        const std::size_t index = count_++;
+        const std::size_t block = index / blockSize;
+        if (block == colorThrough_.size())
+            colorThrough_.push_back(block ? colorThrough_.back() : -1);
+        if (leavesColor)
+            colorThrough_.back() = static_cast<std::int64_t>(index);
+        if (colorThrough_.size() > capacity_) {
+            grow(block, extent);
             return;
         }
-        std::size_t node = capacity_ + index;
-        top_[node] = entries_[index].extent.top;
-        bottom_[node] = entries_[index].extent.bottom;
+        std::size_t node = capacity_ + block;
+        top_[node] = std::min(top_[node], extent.top);
+        bottom_[node] = std::max(bottom_[node], extent.bottom);
         for (node /= 2; node >= 1; node /= 2) {
             top_[node] = std::min(top_[2 * node], top_[2 * node + 1]);
             bottom_[node] = std::max(bottom_[2 * node], bottom_[2 * node + 1]);
         }
     }
 
-    // Calls f with the index of every item whose extent meets the rows from top to bottom,
-    // in list order.
-    template <class F>
-    void forEachMeeting(double top, double bottom, F&& f) const {
-        if (!entries_.empty())
-            visit(1, 0, capacity_, top, bottom, f);
+    // Calls f with the index of every item whose extent (as extentOf gives it) meets the rows
+    // from top to bottom, in list order.
+    template <class E, class F>
+    void forEachMeeting(double top, double bottom, E&& extentOf, F&& f) const {
+        if (count_ == 0)
+            return;
+        const auto inBlock = [&](std::size_t block) {
+            const std::size_t end = std::min(count_, (block + 1) * blockSize);
+            for (std::size_t i = block * blockSize; i < end; ++i)
+                if (const Extent e = extentOf(i); e.top < bottom && e.bottom > top)
+                    f(i);
+        };
+        visit(1, 0, capacity_, top, bottom, inBlock);
     }
 
-    // The last item before index that leaves a colour current, or −1.
-    std::int64_t colorSourceBefore(std::size_t index) const {
-        return index ? entries_[index - 1].colorSource : -1;
+    // The last item before index that leaves a colour current (as leavesColor tells), or −1.
+    template <class C>
+    std::int64_t colorSourceBefore(std::size_t index, C&& leavesColor) const {
+        const std::size_t block = index / blockSize;
+        for (std::size_t i = index; i > block * blockSize; --i)
+            if (leavesColor(i - 1))
+                return static_cast<std::int64_t>(i - 1);
+        return block ? colorThrough_[block - 1] : -1;
     }
 
 private:
-    struct Entry {
-        Extent extent;
-        std::int64_t colorSource;
-    };
-
-    void grow() {
-        capacity_ = std::max<std::size_t>(1024, capacity_ * 2);
-        top_.assign(2 * capacity_, std::numeric_limits<double>::infinity());
-        bottom_.assign(2 * capacity_, -std::numeric_limits<double>::infinity());
-        for (std::size_t i = 0; i < entries_.size(); ++i) {
-            top_[capacity_ + i] = entries_[i].extent.top;
-            bottom_[capacity_ + i] = entries_[i].extent.bottom;
+    void grow(std::size_t block, Extent extent) {
+        const std::size_t old = capacity_;
+        capacity_ = std::max<std::size_t>(64, capacity_ * 2);
+        std::vector<double> top(2 * capacity_, std::numeric_limits<double>::infinity());
+        std::vector<double> bottom(2 * capacity_, -std::numeric_limits<double>::infinity());
+        for (std::size_t i = 0; i < old; ++i) {
+            top[capacity_ + i] = top_[old + i];
+            bottom[capacity_ + i] = bottom_[old + i];
         }
+        top[capacity_ + block] = std::min(top[capacity_ + block], extent.top);
+        bottom[capacity_ + block] = std::max(bottom[capacity_ + block], extent.bottom);
         for (std::size_t node = capacity_ - 1; node >= 1; --node) {
-            top_[node] = std::min(top_[2 * node], top_[2 * node + 1]);
-            bottom_[node] = std::max(bottom_[2 * node], bottom_[2 * node + 1]);
+            top[node] = std::min(top[2 * node], top[2 * node + 1]);
+            bottom[node] = std::max(bottom[2 * node], bottom[2 * node + 1]);
         }
+        top_ = std::move(top);
+        bottom_ = std::move(bottom);
     }
 
     template <class F>
     void visit(std::size_t node, std::size_t first, std::size_t span, double top, double bottom,
-               F& f) const {
-        if (first >= entries_.size() || top_[node] >= bottom || bottom_[node] <= top)
+               const F& f) const {
+        if (first >= colorThrough_.size() || top_[node] >= bottom || bottom_[node] <= top)
             return;
         if (span == 1) {
             f(first);
@@ -224,10 +248,11 @@ private:
         visit(2 * node + 1, first + span / 2, span / 2, top, bottom, f);
     }
 
-    std::vector<Entry> entries_;
-    std::size_t capacity_ = 0;
+    std::size_t count_ = 0;
+    std::size_t capacity_ = 0;   // leaves of the tree, one per block
     std::vector<double> top_;    // minimum top under each node of the tree
     std::vector<double> bottom_; // maximum bottom under each node
+    std::vector<std::int64_t> colorThrough_;
     bool valid_ = true;
 };
 
@@ -240,7 +265,7 @@ CUI_PrintToWindowView::CUI_PrintToWindowView(Rect frame)
 }
 
 CUI_PrintToWindowView::~CUI_PrintToWindowView() {
-    for (const auto& item : items_)
+    for (const auto& item : objects_)
         release(*item);
 }
 
@@ -248,14 +273,59 @@ Ref<CUI_PrintToWindowView> CUI_PrintToWindowView::viewWithFrame(Rect frame) {
     return std::make_shared<CUI_PrintToWindowView>(frame);
 }
 
-void CUI_PrintToWindowView::setItems(ItemList items) {
-    for (const auto& item : items_)
+const CUI_PrintToWindowView::ItemList& CUI_PrintToWindowView::items() const {
+    while (items_.size() < slots_.size())
+        items_.push_back(objectOf(items_.size()));
+    return items_;
+}
+
+const Ref<CUI_PrintToWindowItem>& CUI_PrintToWindowView::objectOf(std::size_t index) const {
+    Slot& slot = slots_[index];
+    if (slot.attributes == objectSlot)
+        return objects_[slot.start];
+    auto item = CUI_PrintToWindowItem::itemWithStringPointAttributes(
+        String::create(text_.substr(slot.start, slot.length)), slot.pt,
+        attributeSets_[slot.attributes].attributes);
+    // An object's text item is kept in the object from now on, which a program may change.
+    auto& self = const_cast<CUI_PrintToWindowView&>(*this);
+    self.adopt(*item);
+    slot = {{}, objects_.size(), 0, objectSlot};
+    objects_.push_back(std::move(item));
+    return objects_.back();
+}
+
+void CUI_PrintToWindowView::forgetItems() {
+    for (const auto& item : objects_)
         release(*item);
-    items_ = std::move(items);
-    std::erase(items_, nullptr);
-    for (const auto& item : items_)
+    // Assigned afresh rather than emptied, so that the memory of a long content goes back.
+    slots_ = {};
+    objects_ = {};
+    items_ = {};
+}
+
+void CUI_PrintToWindowView::setItems(ItemList items) {
+    forgetItems();
+    std::erase(items, nullptr);
+    for (auto& item : items) {
         adopt(*item);
+        slots_.push_back({{}, objects_.size(), 0, objectSlot});
+        objects_.push_back(item);
+    }
+    items_ = std::move(items);
     index_->invalidate();
+}
+
+const Ref<MutableString>& CUI_PrintToWindowView::textString() const {
+    if (pendingTextFrom_) {
+        textString_ = MutableString::create(text_.substr(*pendingTextFrom_));
+        pendingTextFrom_.reset();
+    }
+    return textString_;
+}
+
+void CUI_PrintToWindowView::setTextString(Ref<MutableString> text) {
+    textString_ = std::move(text);
+    pendingTextFrom_.reset();
 }
 
 void CUI_PrintToWindowView::adopt(CUI_PrintToWindowItem& item) {
@@ -270,8 +340,57 @@ void CUI_PrintToWindowView::release(CUI_PrintToWindowItem& item) {
 void CUI_PrintToWindowView::appendItem(Ref<CUI_PrintToWindowItem> item) {
     adopt(*item);
     if (index_->isValid())
-        index_->add(*item);
-    items_.push_back(std::move(item));
+        index_->add(extentOf(*item), colorLeftBy(*item) != nullptr);
+    slots_.push_back({{}, objects_.size(), 0, objectSlot});
+    objects_.push_back(std::move(item));
+}
+
+void CUI_PrintToWindowView::appendText(std::size_t start, std::size_t length, Point pt,
+                                       std::uint32_t set) {
+    if (index_->isValid())
+        index_->add(textExtent(pt.y, attributeSets_[set].lineHeight), false);
+    slots_.push_back({pt, start, static_cast<std::uint32_t>(length), set});
+}
+
+double CUI_PrintToWindowView::widthOfPiece(std::size_t start, std::size_t length,
+                                           std::uint32_t set) {
+    // An empty piece, as every ended line leaves, has no width to measure.
+    if (length == 0)
+        return 0;
+    // Programs print the same lines again and again (prompts, separators, status lines), and
+    // measuring is most of what a print costs. The widths of the pieces last measured are kept,
+    // by text and attribute set, in a cache that starts again when it is full.
+    constexpr std::size_t cacheSize = 256;
+    std::u16string key{static_cast<char16_t>(set >> 16), static_cast<char16_t>(set & 0xFFFF)};
+    key.append(text_, start, length);
+    if (const auto cached = widthCache_.find(key); cached != widthCache_.end())
+        return cached->second;
+    if (widthCache_.size() >= cacheSize)
+        widthCache_.clear();
+    const double width = widthOf(String::create(key.substr(2)), attributeSets_[set].attributes);
+    widthCache_.emplace(std::move(key), width);
+    return width;
+}
+
+std::uint32_t CUI_PrintToWindowView::currentAttributeSet() {
+    // The sets made last are the ones a program that changes colour from line to line returns
+    // to; looking further back would cost more than the copy it saves.
+    constexpr std::size_t recent = 16;
+    const auto matches = [&](std::uint32_t set) {
+        return set < attributeSets_.size() &&
+               attributeSets_[set].attributes->isEqual(*currentAttributes_);
+    };
+    if (matches(currentAttributeSet_))
+        return currentAttributeSet_;
+    const std::size_t count = attributeSets_.size();
+    for (std::size_t i = count; i > 0 && i + recent > count; --i)
+        if (matches(static_cast<std::uint32_t>(i - 1)))
+            return currentAttributeSet_ = static_cast<std::uint32_t>(i - 1);
+    auto copy = Dictionary::dictionary();
+    for (const auto& entry : *currentAttributes_)
+        copy->setObjectForKey(entry.value, entry.key);
+    attributeSets_.push_back({copy, lineHeightOf(copy)});
+    return currentAttributeSet_ = static_cast<std::uint32_t>(attributeSets_.size() - 1);
 }
 
 void CUI_PrintToWindowView::itemDidChange() {
@@ -283,30 +402,30 @@ double CUI_PrintToWindowView::lineHeight() const {
 }
 
 Point CUI_PrintToWindowView::addString(const Ref<String>& string) {
-    std::u16string text = string ? string->utf16() : std::u16string();
-    if (text.empty() || (text.back() != NoNewlineMarker && text.back() != u'\t'))
-        text.push_back(u'\n');
+    const std::size_t first = text_.size();
+    if (string)
+        text_ += string->utf16();
+    if (text_.size() == first || (text_.back() != NoNewlineMarker && text_.back() != u'\t'))
+        text_.push_back(u'\n');
+    if (textString_)
+        textString_->appendString(*String::create(text_.substr(first)));
+    else if (!pendingTextFrom_)
+        pendingTextFrom_ = first;
 
-    const auto printed = String::create(text);
-    if (!textString_)
-        textString_ = MutableString::create();
-    textString_->appendString(*printed);
-
-    const double height = lineHeight();
-    std::size_t start = 0;
-    for (std::size_t end = 0;; ++end) {
-        const bool last = end == text.size();
-        if (!last && !isNewline(text[end]))
+    const std::uint32_t set = currentAttributeSet();
+    const double height = attributeSets_[set].lineHeight;
+    std::size_t start = first;
+    for (std::size_t end = first;; ++end) {
+        const bool last = end == text_.size();
+        if (!last && !isNewline(text_[end]))
             continue;
-        const auto piece = String::create(text.substr(start, end - start));
-        const double width = widthOf(piece, currentAttributes_);
+        const double width = widthOfPiece(start, end - start, set);
         double x = currentPoint_.x;
         if (currentAlignment_ == TextAlignment::Right)
             x = bounds().width() - width;
         else if (currentAlignment_ == TextAlignment::Center)
             x = (bounds().width() - width) * 0.5;
-        appendItem(CUI_PrintToWindowItem::itemWithStringPointAttributes(piece, {x, currentPoint_.y},
-                                                                        currentAttributes_));
+        appendText(start, end - start, {x, currentPoint_.y}, set);
         if (last) {
             currentPoint_.x += width;
             break;
@@ -377,9 +496,14 @@ void CUI_PrintToWindowView::resetAttributes() {
 }
 
 void CUI_PrintToWindowView::clear() {
-    setItems({});
-    index_->rebuild(items_);
+    forgetItems();
+    index_->clear();
+    text_ = {};
+    attributeSets_.clear();
+    currentAttributeSet_ = objectSlot;
+    widthCache_.clear();
     textString_ = nullptr;
+    pendingTextFrom_.reset();
     currentPoint_ = {textInset_, 0};
     viewH_ = 0;
     viewW_ = 0;
@@ -505,32 +629,59 @@ void CUI_PrintToWindowView::drawItem(const CUI_PrintToWindowItem& item) const {
     path->stroke();
 }
 
-void CUI_PrintToWindowView::drawRect(Rect dirtyRect) {
-    View::drawRect(dirtyRect);
-    if (!skipsItemsOutsideDirtyRect_) {
-        for (const auto& item : items_)
-            drawItem(*item);
+void CUI_PrintToWindowView::drawSlot(const Slot& slot) const {
+    if (slot.attributes == objectSlot) {
+        drawItem(*objects_[slot.start]);
         return;
     }
-    if (!index_->isValid())
-        index_->rebuild(items_);
+    AttributedString(String::create(text_.substr(slot.start, slot.length)),
+                     attributeSets_[slot.attributes].attributes)
+        .drawAtPoint(slot.pt);
+}
+
+void CUI_PrintToWindowView::drawRect(Rect dirtyRect) {
+    View::drawRect(dirtyRect);
+    const auto extentAt = [&](std::size_t i) {
+        const Slot& slot = slots_[i];
+        return slot.attributes == objectSlot
+                   ? extentOf(*objects_[slot.start])
+                   : textExtent(slot.pt.y, attributeSets_[slot.attributes].lineHeight);
+    };
+    const auto colorLeftAt = [&](std::size_t i) {
+        const Slot& slot = slots_[i];
+        return slot.attributes == objectSlot ? colorLeftBy(*objects_[slot.start]) : nullptr;
+    };
+    if (!skipsItemsOutsideDirtyRect_) {
+        for (const Slot& slot : slots_)
+            drawSlot(slot);
+        return;
+    }
+    if (!index_->isValid()) {
+        index_->clear();
+        for (std::size_t i = 0; i < slots_.size(); ++i)
+            index_->add(extentAt(i), colorLeftAt(i) != nullptr);
+    }
     std::size_t next = 0;
-    index_->forEachMeeting(dirtyRect.minY(), dirtyRect.maxY(), [&](std::size_t i) {
+    index_->forEachMeeting(dirtyRect.minY(), dirtyRect.maxY(), extentAt, [&](std::size_t i) {
         // Items left out may have changed the current colour in a full pass.
-        if (i != next)
-            if (const std::int64_t source = index_->colorSourceBefore(i); source >= 0)
-                colorLeftBy(*items_[static_cast<std::size_t>(source)])->set();
-        drawItem(*items_[i]);
+        if (i != next) {
+            const std::int64_t source = index_->colorSourceBefore(
+                i, [&](std::size_t j) { return colorLeftAt(j) != nullptr; });
+            if (source >= 0)
+                colorLeftAt(static_cast<std::size_t>(source))->set();
+        }
+        drawSlot(slots_[i]);
         next = i + 1;
     });
 }
 
 Ref<Array> CUI_PrintToWindowView::itemArray() const {
-    auto list = Array::arrayWithCapacity(items_.size());
+    const ItemList& items = this->items();
+    auto list = Array::arrayWithCapacity(items.size());
     const auto put = [](Dictionary& record, const char* key, Ref<platform::Object> value) {
         record.setObjectForKey(std::move(value), String::fromUtf8(key));
     };
-    for (const auto& item : items_) {
+    for (const auto& item : items) {
         auto record = Dictionary::dictionary();
         put(*record, "type", Number::numberWithInteger(static_cast<std::int64_t>(item->type())));
         put(*record, "pt", Value::valueWithPoint(item->pt()));

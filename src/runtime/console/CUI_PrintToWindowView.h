@@ -5,6 +5,9 @@
 
 #include <cstdint>
 #include <memory>
+#include <optional>
+#include <string>
+#include <unordered_map>
 #include <vector>
 
 namespace platform {
@@ -41,15 +44,16 @@ public:
     void setScrollView(const platform::Ref<CUI_PrintToWindowScrollView>& scrollView) {
         scrollView_ = scrollView;
     }
-    const ItemList& items() const { return items_; }
+    // The items, made as objects when first asked for: until then the console keeps its text
+    // items in a compact form of its own. Asking again gives the same objects.
+    const ItemList& items() const;
     // The console follows changes made to its items through their setters, so that a redraw
     // shows them.
     void setItems(ItemList items);
-    // Everything printed since the last clear, newlines added by printing included.
-    const platform::Ref<platform::MutableString>& textString() const { return textString_; }
-    void setTextString(platform::Ref<platform::MutableString> text) {
-        textString_ = std::move(text);
-    }
+    // Everything printed since the last clear, newlines added by printing included; made when
+    // first asked for, and from then on printing appends to it.
+    const platform::Ref<platform::MutableString>& textString() const;
+    void setTextString(platform::Ref<platform::MutableString> text);
     double textInset() const { return textInset_; }
     void setTextInset(double inset) { textInset_ = inset; }
     double viewH() const { return viewH_; }
@@ -141,10 +145,36 @@ public:
 
 private:
     friend class CUI_PrintToWindowItem;
+
+    // An item as the console keeps it: a text item as plain fields (its text a range of the
+    // printed text, its attributes one of the shared attribute sets), or an item object.
+    struct Slot {
+        platform::Point pt;
+        // A text item's first character in text_; an object's place in objects_.
+        std::uint64_t start = 0;
+        std::uint32_t length = 0;
+        // A text item's attribute set, or objectSlot.
+        std::uint32_t attributes = 0;
+    };
+    static constexpr std::uint32_t objectSlot = 0xFFFFFFFF;
+    // Attributes that text items share; never changed once made, and never handed out.
+    struct AttributeSet {
+        platform::Ref<platform::Dictionary> attributes;
+        double lineHeight = 0;
+    };
     class DrawingIndex;
 
     double lineHeight() const;
     void appendItem(platform::Ref<CUI_PrintToWindowItem> item);
+    void appendText(std::size_t start, std::size_t length, platform::Point pt,
+                    std::uint32_t attributeSet);
+    // The width of a piece of text_ laid out with an attribute set.
+    double widthOfPiece(std::size_t start, std::size_t length, std::uint32_t attributeSet);
+    // The attribute set equal to the current attributes, made if no recent one is.
+    std::uint32_t currentAttributeSet();
+    // The slot's item as an object, made now for a text item kept in plain fields.
+    const platform::Ref<CUI_PrintToWindowItem>& objectOf(std::size_t slot) const;
+    void forgetItems();
     // A rectangle or oval with the view's line style and the colours given.
     void addShape(std::uint64_t type, platform::Rect rect,
                   platform::Ref<platform::Color> strokeColor,
@@ -153,11 +183,25 @@ private:
     void release(CUI_PrintToWindowItem& item);
     void itemDidChange();
     void drawItem(const CUI_PrintToWindowItem& item) const;
+    void drawSlot(const Slot& slot) const;
 
     bool flipView_ = true;
     std::weak_ptr<CUI_PrintToWindowScrollView> scrollView_;
-    ItemList items_;
-    platform::Ref<platform::MutableString> textString_;
+    // The content in print order. They are mutable because asking for the items or the text
+    // makes objects of what was kept compact, which changes nothing a program can see.
+    mutable std::vector<Slot> slots_;
+    mutable ItemList objects_;
+    // The items as objects, in order, for the slots they cover so far.
+    mutable ItemList items_;
+    // The text printed since the last clear; text items are ranges of it.
+    std::u16string text_;
+    std::vector<AttributeSet> attributeSets_;
+    std::uint32_t currentAttributeSet_ = objectSlot;
+    // Widths of pieces measured lately, by attribute set (the first two characters) and text.
+    std::unordered_map<std::u16string, double> widthCache_;
+    mutable platform::Ref<platform::MutableString> textString_;
+    // While textString is present but not yet made, where its text begins in text_.
+    mutable std::optional<std::size_t> pendingTextFrom_;
     double textInset_ = 3.0;
     double viewH_ = 0;
     double viewW_ = 0;

@@ -184,45 +184,62 @@ int differingPixels(const WindowSnapshot& a, const WindowSnapshot& b) {
 } // namespace
 
 // A long console shown in the middle of its content: a redraw that leaves out the items
-// outside the visible rows must give the very image that drawing every item gives.
+// outside the visible rows must give the very image that drawing every item gives, also where
+// the content lies past the tallest widget the toolkit can make (16,777,215 points).
 TEST_F(ConsoleDrawing, LeavingOutItemsOutsideTheRedrawnAreaChangesNoPixel) {
-    console->setFontSize(12);
-    const double lineHeight = lineHeightOf(defaultFont());
-    const Ref<Color> colours[] = {Color::redColor(), Color::blueColor(), Color::greenColor(),
-                                  Color::textColor()};
-    for (int i = 0; i < 3000; ++i) {
-        console->setForegroundColor(colours[i % 4]);
-        console->setBackgroundColor(i % 7 ? Color::clearColor() : Color::yellowColor());
-        console->addString(str(u"Line\t" + std::u16string(static_cast<std::size_t>(i % 40), u'#') +
-                               (i % 5 ? u"" : u"\b")));
-        if (i % 97 == 0) {
-            const double y = console->currentPoint().y;
-            console->setCurrentLineWidth(i % 2 ? 3 : -1);
-            console->addOvalWithRectStrokeColorFillColor(
-                {50, y - 40, 120, 60}, i % 3 ? Color::magentaColor() : nullptr, Color::cyanColor());
-            // No stroke colour of its own: it takes the colour the oval left current.
-            console->setCurrentStrokeColor(nullptr);
-            console->addLinesFromCurrentLocation(pointList({{200, y - 30}, {380, y + 20}}), false);
-            console->setCurrentStrokeColor(Color::blackColor());
+    for (const double origin : {0.0, 16'776'000.0}) {
+        SCOPED_TRACE(origin);
+        console->clear();
+        console->setSkipsItemsOutsideDirtyRect(true);
+        console->setCurrentPoint({3, origin});
+        console->setFontSize(12);
+        const double lineHeight = lineHeightOf(defaultFont());
+        const Ref<Color> colours[] = {Color::redColor(), Color::blueColor(), Color::greenColor(),
+                                      Color::textColor()};
+        for (int i = 0; i < 3000; ++i) {
+            console->setForegroundColor(colours[i % 4]);
+            console->setBackgroundColor(i % 7 ? Color::clearColor() : Color::yellowColor());
+            console->addString(str(u"Line\t" +
+                                   std::u16string(static_cast<std::size_t>(i % 40), u'#') +
+                                   (i % 5 ? u"" : u"\b")));
+            if (i % 97 == 0) {
+                const double y = console->currentPoint().y;
+                console->setCurrentLineWidth(i % 2 ? 3 : -1);
+                console->addOvalWithRectStrokeColorFillColor(
+                    {50, y - 40, 120, 60}, i % 3 ? Color::magentaColor() : nullptr,
+                    Color::cyanColor());
+                // No stroke colour of its own: it takes the colour the oval left current.
+                console->setCurrentStrokeColor(nullptr);
+                console->addLinesFromCurrentLocation(pointList({{200, y - 30}, {380, y + 20}}),
+                                                     false);
+                console->setCurrentStrokeColor(Color::blackColor());
+            }
         }
-    }
-    // A shape far above the visible rows leaves its colour current for a line within them.
-    const double top = 1500 * lineHeight + 0.5;
-    console->setCurrentLineWidth(2);
-    console->addRectWithRectStrokeColorFillColor({0, 0, 10, 10}, Color::orangeColor(), nullptr);
-    console->setCurrentStrokeColor(nullptr);
-    console->addLinesFromCurrentLocation(pointList({{0, top + 100}, {300, top + 150}}), false);
-    // An item moved into view after it was added must be drawn there.
-    const auto moved = console->items()[4];
-    ASSERT_EQ(moved->string()->utf8(), "Line\t#");
-    moved->setPt({100, top + 200});
-    console->setFrameOrigin({0, windowHeight + top - console->frame().height()});
+        // A shape far above the visible rows leaves its colour current for a line within them.
+        const double top = origin + 1500 * lineHeight + 0.5;
+        console->setCurrentLineWidth(2);
+        console->addRectWithRectStrokeColorFillColor({0, origin, 10, 10}, Color::orangeColor(),
+                                                     nullptr);
+        console->setCurrentStrokeColor(nullptr);
+        console->addLinesFromCurrentLocation(pointList({{0, top + 100}, {300, top + 150}}), false);
+        // An item moved into view after it was added must be drawn there.
+        const auto moved = console->items()[4];
+        ASSERT_EQ(moved->string()->utf8(), "Line\t#");
+        moved->setPt({100, top + 200});
+        console->setFrameOrigin({0, windowHeight + top - console->frame().height()});
 
-    const WindowSnapshot leavingOut(*window);
-    console->setSkipsItemsOutsideDirtyRect(false);
-    const WindowSnapshot drawingAll(*window);
-    ASSERT_EQ(leavingOut.height(), drawingAll.height());
-    EXPECT_EQ(differingPixels(leavingOut, drawingAll), 0);
+        const WindowSnapshot leavingOut(*window);
+        console->setSkipsItemsOutsideDirtyRect(false);
+        const WindowSnapshot drawingAll(*window);
+        ASSERT_EQ(leavingOut.height(), drawingAll.height());
+        EXPECT_EQ(differingPixels(leavingOut, drawingAll), 0);
+        // Not a blank image: the lines in view show, the blue ones among them.
+        bool blueShows = false;
+        for (double x = 100; x < 140; ++x)
+            for (double y = 200; y < 200 + lineHeight; ++y)
+                blueShows = blueShows || at(drawingAll, {x, y}) == blue;
+        EXPECT_TRUE(blueShows) << "the rows drawn are the ones in view";
+    }
 }
 
 TEST_F(ConsoleDrawing, AnItemMovedAfterADrawIsDrawnWhereItNowStandsInEveryConsoleHoldingIt) {

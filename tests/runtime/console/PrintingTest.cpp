@@ -96,7 +96,44 @@ TEST_F(Printing, TheStoredTextCollectsEveryPrintWithItsAddedNewlines) {
     console->addString(str(u"one"));
     console->addString(str(u"two\b"));
     console->addString(str(u"three\t"));
-    EXPECT_EQ(console->textString()->utf16(), u"one\ntwo\bthree\t");
+    const auto text = console->textString();
+    EXPECT_EQ(text->utf16(), u"one\ntwo\bthree\t");
+    console->addString(str(u"four"));
+    EXPECT_EQ(console->textString(), text) << "later prints append to the same text";
+    EXPECT_EQ(text->utf16(), u"one\ntwo\bthree\tfour\n");
+    console->setTextString(nullptr);
+    console->addString(str(u"five"));
+    EXPECT_EQ(console->textString()->utf16(), u"five\n");
+}
+
+TEST_F(Printing, ItemsAreTheSameObjectsEveryTimeTheyAreAskedFor) {
+    console->addString(str(u"one"));
+    const auto first = console->items();
+    console->addString(str(u"two"));
+    const auto& items = console->items();
+    ASSERT_EQ(items.size(), 4u);
+    EXPECT_EQ(items[0], first[0]);
+    EXPECT_EQ(items[1], first[1]);
+    EXPECT_EQ(console->items()[3], items[3]);
+    // Equal attributes, but each item has a dictionary of its own.
+    EXPECT_NE(items[0]->attributes(), items[2]->attributes());
+    EXPECT_TRUE(items[0]->attributes()->isEqual(*items[2]->attributes()));
+}
+
+TEST_F(Printing, ARepeatedPieceIsMeasuredWithTheAttributesOfItsOwnPrint) {
+    const auto printWord = [&] {
+        console->addStringAt(str(u"word\b"), {0, 0});
+        return console->currentPoint().x;
+    };
+    const double small = printWord();
+    // Changed in the dictionary itself, as a program holding it can.
+    console->currentAttributes()->setObjectForKey(Font::fontWithNameSize(*str(u"Menlo"), 24),
+                                                  FontAttributeName());
+    const double large = printWord();
+    EXPECT_EQ(large, widthOf(u"word\b", console->currentAttributes()));
+    EXPECT_GT(large, small * 1.5);
+    EXPECT_EQ(console->items()[1]->attributes()->objectForKey(FontAttributeName()),
+              console->currentAttributes()->objectForKey(FontAttributeName()));
 }
 
 // The marker and tabs.
