@@ -21,11 +21,10 @@
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
-#include <fstream>
 #include <string>
 #include <vector>
 
-#include <unistd.h>
+#include <malloc.h>
 
 using platform::Color;
 using platform::Ref;
@@ -138,34 +137,32 @@ void redrawDrawingEveryItem(benchmark::State& state) {
 }
 BENCHMARK(redrawDrawingEveryItem)->Arg(1'000)->Arg(10'000)->Unit(benchmark::kMillisecond);
 
-// The memory the process holds, in bytes.
-double residentBytes() {
-    std::ifstream statm("/proc/self/statm");
-    double pages = 0;
-    double resident = 0;
-    statm >> pages >> resident;
-    return resident * static_cast<double>(sysconf(_SC_PAGESIZE));
+// The bytes the process has allocated and not freed. Counted by the allocator rather than read
+// from the resident size, which memory freed by earlier benchmarks and kept for reuse hides.
+double allocatedBytes() {
+    const struct mallinfo2 info = mallinfo2();
+    return static_cast<double>(info.uordblks + info.hblkhd);
 }
 
 // The memory that printing that many lines adds, per line, for the console and for the
 // toolkit's plain-text view.
 void printMemoryPerLine(std::int64_t lines) {
-    double before = residentBytes();
+    double before = allocatedBytes();
     {
         const auto console = CUI_PrintToWindowView::viewWithFrame({0, 0, areaWidth, 1});
         printLines(*console, lines);
         std::printf("console memory per line at %lld lines: %.0f bytes\n",
                     static_cast<long long>(lines),
-                    (residentBytes() - before) / static_cast<double>(lines));
+                    (allocatedBytes() - before) / static_cast<double>(lines));
     }
-    before = residentBytes();
+    before = allocatedBytes();
     platform::testing::PlainTextBaseline view(areaWidth, areaHeight);
     const auto& samples = sampleLines();
     for (std::int64_t i = 0; i < lines; ++i)
         view.appendLine(*samples[static_cast<std::size_t>(i) % samples.size()]);
     std::printf("plain-text view memory per line at %lld lines: %.0f bytes\n",
                 static_cast<long long>(lines),
-                (residentBytes() - before) / static_cast<double>(lines));
+                (allocatedBytes() - before) / static_cast<double>(lines));
 }
 
 } // namespace
