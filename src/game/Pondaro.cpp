@@ -653,24 +653,26 @@ int CheckGameOver() {
     PrintEmptyLine();
     const std::int16_t playerBooks = game.books.at<0>();
     const std::int16_t cpuBooks = game.books.at<1>();
+    PStr message{};
     if (playerBooks == cpuBooks) {
         PrintLine(Temp(PStrLiteral("It's a tie!")));
-        GameOverAlert(PStrToNSString(Temp(PStrLiteral("It's a tie!."))));
-        ScrollToEnd();
+        PStrCopy(message, PStrLiteral("It's a tie!."));
     } else if (playerBooks > cpuBooks) {
         PStr& won = Temp(game.playerName);
         PStrAppend(won, PStrLiteral(" has won."));
         PrintLine(won);
         PrintEmptyLine();
         PrintEmptyLine();
-        GameOverAlert(PStrToNSString(Temp(PStrLiteral("You Won!"))));
-        ScrollToEnd();
+        PStrCopy(message, PStrLiteral("You Won!"));
     } else {
         PrintLine(Temp(PStrLiteral("The CPU has won.")));
         PrintEmptyLine();
         PrintEmptyLine();
-        GameOverAlert(PStrToNSString(Temp(PStrLiteral("the CPU won!"))));
+        PStrCopy(message, PStrLiteral("the CPU won!"));
     }
+    // The result is in view while the alert asks; after "Play Again" the console is cleared.
+    ScrollToEnd();
+    GameOverAlert(PStrToNSString(Temp(message)));
     return 1;
 }
 

@@ -80,6 +80,32 @@ inline std::vector<std::string> ConsoleLines(bool withColours = false) {
     return lines;
 }
 
+// The lowest row of the console of window 1 that shows text: its text and the rectangle its
+// pieces take, in the console's coordinates.
+struct ConsoleRow {
+    std::string text;
+    platform::Rect rect;
+};
+inline ConsoleRow LastTextRow() {
+    ConsoleRow row;
+    double lowest = -1;
+    for (const auto& item : ConsoleForWindowTag(1)->items()) {
+        std::string text = item->string() ? item->string()->utf8() : "";
+        std::erase(text, '\b');
+        if (item->type() != CUI_PrintToWindowItem::TypeText || text.empty())
+            continue;
+        const platform::Rect rect(
+            item->pt(),
+            platform::AttributedString::create(item->string(), item->attributes())->size());
+        if (item->pt().y > lowest)
+            row = {text, rect};
+        else if (item->pt().y == lowest)
+            row = {row.text + text, row.rect.unionWith(rect)};
+        lowest = std::max(lowest, item->pt().y);
+    }
+    return row;
+}
+
 inline std::string Joined(const std::vector<std::string>& lines) {
     std::string text;
     for (const auto& line : lines)

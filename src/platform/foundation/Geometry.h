@@ -55,6 +55,16 @@ struct Rect {
     friend bool operator==(const Rect&, const Rect&) = default;
 };
 
+// Distances in from each edge of a rectangle as it stands on screen: the top is the edge a
+// flipped view counts from.
+struct EdgeInsets {
+    double top = 0;
+    double left = 0;
+    double bottom = 0;
+    double right = 0;
+    friend bool operator==(const EdgeInsets&, const EdgeInsets&) = default;
+};
+
 // The framework's "not found" location.
 inline constexpr std::int64_t NotFound = INT64_MAX;
 

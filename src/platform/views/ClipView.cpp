@@ -33,15 +33,35 @@ Rect ClipView::documentRect() const {
     return documentView_ ? documentView_->frame() : Rect{};
 }
 
+void ClipView::setContentInsets(EdgeInsets insets) {
+    contentInsets_ = insets;
+    constrainAndReflect();
+}
+
+Rect ClipView::scrollableRect() const {
+    if (!documentView_)
+        return {};
+    const Rect document = documentRect();
+    // The top of a flipped clip view is its minimum y, of an unflipped one its maximum.
+    const double belowMinY = isFlipped() ? contentInsets_.top : contentInsets_.bottom;
+    const double aboveMaxY = isFlipped() ? contentInsets_.bottom : contentInsets_.top;
+    return {document.minX() - contentInsets_.left, document.minY() - belowMinY,
+            document.width() + contentInsets_.left + contentInsets_.right,
+            document.height() + belowMinY + aboveMaxY};
+}
+
 Point ClipView::constrainScrollPoint(Point point) const {
     if (!documentView_)
         return {0, 0};
     const Rect document = documentRect();
+    const Rect scrollable = scrollableRect();
     const Size size = bounds().size;
-    // The far limit never passes the near one, so a small document stays at its origin.
-    const double maxX = std::max(document.minX(), document.maxX() - size.width);
-    const double maxY = std::max(document.minY(), document.maxY() - size.height);
-    return {std::clamp(point.x, document.minX(), maxX), std::clamp(point.y, document.minY(), maxY)};
+    // The limits never pass the document's origin corner, so a document that fits stays there.
+    const double minX = std::min(document.minX(), scrollable.minX());
+    const double minY = std::min(document.minY(), scrollable.minY());
+    const double maxX = std::max(document.minX(), scrollable.maxX() - size.width);
+    const double maxY = std::max(document.minY(), scrollable.maxY() - size.height);
+    return {std::clamp(point.x, minX, maxX), std::clamp(point.y, minY, maxY)};
 }
 
 void ClipView::scrollToPoint(Point point) {

@@ -23,8 +23,9 @@ public:
     void setDocumentView(const Ref<View>& view);
 
     // Scrolls so that the point of the document's superview coordinates stands at the corner.
-    // The point is held inside the document: a position beyond its end shows its end, and a
-    // document smaller than the clip view stays at (0, 0). The enclosing scroll view follows.
+    // The point is held inside the scrollable rectangle: a position beyond its end shows its
+    // end, and a document that fits stays at its origin corner. The enclosing scroll view
+    // follows.
     void scrollToPoint(Point point);
     // The point scrollToPoint would use for the one asked for.
     Point constrainScrollPoint(Point point) const;
@@ -32,6 +33,13 @@ public:
     Rect documentVisibleRect() const;
     // The document's frame, or an empty rectangle without a document.
     Rect documentRect() const;
+    // How far scrolling may go beyond each edge of the document, as it stands on screen: a
+    // bottom inset leaves that much blank room in view below the end of a document that is
+    // scrolled to its end. None unless set.
+    EdgeInsets contentInsets() const { return contentInsets_; }
+    void setContentInsets(EdgeInsets insets);
+    // The document's frame grown by the content insets: what scrolling can bring into view.
+    Rect scrollableRect() const;
 
     // Whether the clip view fills itself with the background colour under the document (yes
     // and white unless set); without, what lies behind the scroll view shows through.
@@ -51,6 +59,7 @@ private:
     Ref<ScrollView> enclosingScrollView() const;
 
     Ref<View> documentView_;
+    EdgeInsets contentInsets_;
     bool drawsBackground_ = true;
     Ref<Color> backgroundColor_;
 };

@@ -77,6 +77,15 @@ void ScrollView::setAutohidesScrollers(bool value) {
     tile();
 }
 
+EdgeInsets ScrollView::contentInsets() const {
+    return contentView_->contentInsets();
+}
+
+void ScrollView::setContentInsets(EdgeInsets insets) {
+    attachParts();
+    contentView_->setContentInsets(insets);
+}
+
 bool ScrollView::drawsBackground() const {
     return contentView_->drawsBackground();
 }
@@ -96,7 +105,7 @@ void ScrollView::setBackgroundColor(Ref<Color> color) {
 bool ScrollView::scrollerWanted() const {
     if (!hasVerticalScroller_)
         return false;
-    return !autohidesScrollers_ || contentView_->documentRect().height() > bounds().height();
+    return !autohidesScrollers_ || contentView_->scrollableRect().height() > bounds().height();
 }
 
 void ScrollView::tile() {
@@ -117,7 +126,7 @@ void ScrollView::reflectScrolledClipView(const Ref<ClipView>& clipView) {
     reflecting_ = true;
     if (verticalScroller_->isHidden() == scrollerWanted())
         tile();
-    const Rect document = contentView_->documentRect();
+    const Rect document = contentView_->scrollableRect();
     const Rect visible = contentView_->bounds();
     const double travel = std::max(0.0, document.height() - visible.height());
     const double fromTop = contentView_->isFlipped() ? visible.minY() - document.minY()
@@ -130,7 +139,7 @@ void ScrollView::reflectScrolledClipView(const Ref<ClipView>& clipView) {
 }
 
 void ScrollView::scrollerMovedTo(int position) {
-    const Rect document = contentView_->documentRect();
+    const Rect document = contentView_->scrollableRect();
     const Rect visible = contentView_->bounds();
     const double y = contentView_->isFlipped() ? document.minY() + position
                                                : document.maxY() - visible.height() - position;

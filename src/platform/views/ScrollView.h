@@ -23,7 +23,8 @@ enum class ScrollElasticity : std::int64_t { Automatic = 0, None = 1, Allowed = 
 // and a vertical scroller at its right edge. The scroller takes its width from the clip view
 // while it is shown; with autohidesScrollers it shows only while the document is taller than
 // the scroll view. This scroll view scrolls vertically: it has no horizontal scroller and never
-// bounces past the ends of its document, whatever its elasticity says. Its subviews are the
+// bounces past the ends of its document, whatever its elasticity says; it scrolls past them only
+// as far as its content insets allow. Its subviews are the
 // clip view and the scroller, in that order; a view cannot be a superview while it is being
 // made, so they join when the scroll view is first used or put in a window.
 //
@@ -63,6 +64,10 @@ public:
     void setHorizontalElasticity(ScrollElasticity elasticity) {
         horizontalElasticity_ = elasticity;
     }
+
+    // The clip view's: how far scrolling may go beyond the document's edges (see ClipView).
+    EdgeInsets contentInsets() const;
+    void setContentInsets(EdgeInsets insets);
 
     // Both are the clip view's: whether it fills the part the document leaves free with the
     // background colour (yes and white unless set).

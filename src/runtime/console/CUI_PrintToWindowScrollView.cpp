@@ -11,6 +11,9 @@ CUI_PrintToWindowScrollView::CUI_PrintToWindowScrollView(platform::Rect frame)
     setDrawsBackground(false);
     setBackgroundColor(platform::Color::windowBackgroundColor());
     setVerticalElasticity(platform::ScrollElasticity::None);
+    // Scrolling to the end asks for 20 points below the last line, so that the card prompt,
+    // which floats over the bottom of the window, leaves the newest line in sight.
+    setContentInsets({.top = 0, .left = 0, .bottom = 20.0, .right = 0});
     setAutoresizingMask(platform::AutoresizingMask::WidthSizable |
                         platform::AutoresizingMask::HeightSizable);
 }

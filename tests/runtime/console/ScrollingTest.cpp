@@ -30,27 +30,37 @@ protected:
     }
 };
 
-TEST_F(Scrolling, BringsTheEndOfATallConsoleIntoViewAndNoFurther) {
+TEST_F(Scrolling, GoesTwentyPointsPastTheEndOnceTheConsoleAndThatRoomOverflow) {
+    struct Case {
+        double height;
+        double origin;
+        bool scroller;
+    };
+    // In a visible height of 300: H - K + 20, never above the top.
+    for (const Case& c :
+         {Case{100, 0, false}, Case{280, 0, false}, Case{290, 10, true}, Case{500, 220, true}}) {
+        SCOPED_TRACE(c.height);
+        const auto console = consoleInWindowOfHeight(300);
+        console->setFrameSize({console->frame().width(), c.height});
+        ScrollConsoleToEnd(console);
+        EXPECT_EQ(clipOf(*console)->bounds().origin.y, c.origin);
+        const auto scroller = console->scrollView()->verticalScroller();
+        EXPECT_EQ(scroller->isHidden(), !c.scroller);
+        if (c.scroller) {
+            EXPECT_EQ(scroller->doubleValue(), 1.0) << "the scroller follows";
+        }
+    }
+}
+
+TEST_F(Scrolling, TheRoomBelowTheEndOutlastsGrowthAndResizingAndGoesWithClear) {
     const auto console = consoleInWindowOfHeight(300);
     console->setFrameSize({console->frame().width(), 500});
     ScrollConsoleToEnd(console);
-    // Asked for 500 - 300 + 20 = 220, held at the end of the document.
-    EXPECT_EQ(clipOf(*console)->bounds().origin.y, 200);
-    EXPECT_EQ(clipOf(*console)->documentVisibleRect().maxY(), 500);
-    const auto scroller = console->scrollView()->verticalScroller();
-    EXPECT_FALSE(scroller->isHidden());
-    EXPECT_EQ(scroller->doubleValue(), 1.0) << "the scroller follows";
-}
-
-TEST_F(Scrolling, AConsoleThatFitsStaysAtTheTop) {
-    for (const double height : {100.0, 290.0}) {
-        SCOPED_TRACE(height);
-        const auto console = consoleInWindowOfHeight(300);
-        console->setFrameSize({console->frame().width(), height});
-        ScrollConsoleToEnd(console);
-        EXPECT_EQ(clipOf(*console)->bounds().origin.y, 0);
-        EXPECT_TRUE(console->scrollView()->verticalScroller()->isHidden());
-    }
+    console->setFrameSize({console->frame().width(), 520});
+    WindowWithTag(1)->setContentSize({400, 320});
+    EXPECT_EQ(clipOf(*console)->bounds().origin.y, 220);
+    console->clear();
+    EXPECT_EQ(clipOf(*console)->bounds().origin.y, 0);
 }
 
 TEST_F(Scrolling, PrintingDoesNotScrollByItself) {
@@ -110,8 +120,9 @@ TEST_F(Scrolling, AfterHundredsOfColouredLinesTheWindowShowsTheLastOne) {
 
     ScrollConsoleToEnd(console);
     const platform::testing::WindowSnapshot after(*window);
-    EXPECT_TRUE(showsColorBetween(after, red, 0, 60)) << "the last line, near the bottom";
-    EXPECT_FALSE(showsColorBetween(after, red, 60, after.height()));
+    EXPECT_FALSE(showsColorBetween(after, red, 0, 20)) << "20 points of room below the last line";
+    EXPECT_TRUE(showsColorBetween(after, red, 20, 80)) << "the last line, near the bottom";
+    EXPECT_FALSE(showsColorBetween(after, red, 80, after.height()));
 }
 
 // Two million lines reach far past the tallest widget the toolkit can make (16,777,215 points):
