@@ -9,6 +9,7 @@
 
 #include "game/Pondaro.h"
 
+#include "platform/app/Application.h"
 #include "platform/app/Bundle.h"
 #include "platform/app/Screen.h"
 #include "platform/foundation/Number.h"
@@ -23,6 +24,8 @@
 #include "runtime/input/InputOperations.h"
 #include "runtime/shell/AlertOperations.h"
 #include "runtime/shell/CUI_AppDelegate.h"
+#include "runtime/shell/CUI_DialogEvent.h"
+#include "runtime/shell/EventCodes.h"
 #include "runtime/shell/Tags.h"
 #include "runtime/shell/WindowOperations.h"
 
@@ -294,6 +297,19 @@ void StartGame() {
     OpenGameWindow();
 }
 
+namespace {
+
+// The window's close button, or the desktop asking to close it, ends the game as "Quit Pondaro"
+// does. Should the quit be cancelled, the window stays open.
+void GameWindowEvent(std::int64_t, std::int64_t event, void*) {
+    if (event != WindowEvent::ShouldClose)
+        return;
+    platform::Application::shared()->terminate();
+    DialogEventSetBoolVal(false);
+}
+
+} // namespace
+
 void OpenGameWindow() {
     const double height =
         static_cast<double>(std::round(static_cast<float>(MainScreenHeight()))) - 110.0;
@@ -301,6 +317,7 @@ void OpenGameWindow() {
                platform::Rect(0, 0, 600.0, height));
     WindowCenter(kGameWindow);
     WindowSetBackgroundColor(kGameWindow, ColorBlack());
+    WindowCallbackSet(kGameWindow, GameWindowEvent, nullptr);
 }
 
 std::int16_t CardPromptY() {

@@ -40,21 +40,6 @@ Ref<Window> lock(Window* window) {
     return window ? std::static_pointer_cast<Window>(window->weak_from_this().lock()) : nullptr;
 }
 
-void setModality(WindowWidget* widget, Qt::WindowModality modality) {
-    if (!widget || widget->windowModality() == modality)
-        return;
-    // The toolkit applies a modality change only when the widget is shown again.
-    const bool visible = widget->isVisible();
-    const bool outer = widget->platformChange;
-    widget->platformChange = true;
-    if (visible)
-        widget->hide();
-    widget->setWindowModality(modality);
-    if (visible)
-        widget->show();
-    widget->platformChange = outer;
-}
-
 } // namespace
 
 Ref<Application> Application::shared() {
@@ -155,15 +140,11 @@ std::int64_t Application::runModalForWindow(const Ref<Window>& window) {
     if (!window)
         return ModalResponse::Abort;
     finishLaunching();
-    const QPointer<WindowWidget> widget = window->peer().widget;
-    const Qt::WindowModality oldModality = widget->windowModality();
-    setModality(widget, Qt::ApplicationModal);
     window->makeKeyAndOrderFront();
     modalWindows_.push_back(window);
-    detail::ModalRun run(widget);
+    detail::ModalRun run(window->peer().widget);
     const std::int64_t code = run.exec();
     modalWindows_.pop_back();
-    setModality(widget, oldModality);
     return code;
 }
 

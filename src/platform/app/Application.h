@@ -48,7 +48,8 @@ public:
     bool isLaunched() const { return launched_; }
 
     // Shows the window as key and processes events in the modal-panel mode until the run is
-    // stopped; returns the stop code.
+    // stopped; returns the stop code. The run blocks mouse clicks on the other windows but not
+    // their menu bars, and keys typed to them go to the field of the run that waits for text.
     std::int64_t runModalForWindow(const Ref<Window>& window);
     // Ends the innermost modal run once the event being handled returns. Nothing happens when
     // no modal run is active.

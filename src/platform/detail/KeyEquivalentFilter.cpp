@@ -23,18 +23,20 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
         if (event->type() != QEvent::KeyPress || !watched->isWidgetType())
             return false;
-        const auto& key = static_cast<const QKeyEvent&>(*event);
-        if (!(key.modifiers() & EquivalentModifiers) || isModifierKey(key.key()))
-            return false;
-        const auto menu = Application::shared()->mainMenu();
-        if (!menu)
-            return false;
         // A key no item takes goes on to the widgets as usual.
-        return menu->performKeyEquivalent(*translateKeyEvent(key, EventType::KeyDown, nullptr, {}));
+        return performMainMenuKeyEquivalent(static_cast<const QKeyEvent&>(*event));
     }
 };
 
 } // namespace
+
+bool performMainMenuKeyEquivalent(const QKeyEvent& key) {
+    if (!(key.modifiers() & EquivalentModifiers) || isModifierKey(key.key()))
+        return false;
+    const auto menu = Application::shared()->mainMenu();
+    return menu &&
+           menu->performKeyEquivalent(*translateKeyEvent(key, EventType::KeyDown, nullptr, {}));
+}
 
 void installKeyEquivalentFilter() {
     static KeyEquivalentFilter* filter = [] {

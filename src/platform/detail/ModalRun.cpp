@@ -1,6 +1,7 @@
 #include "platform/detail/ModalRun.h"
 
 #include "platform/app/RunLoop.h"
+#include "platform/detail/ModalInputFilter.h"
 
 namespace platform::detail {
 
@@ -11,6 +12,7 @@ std::uint64_t lastId = 0;
 } // namespace
 
 ModalRun::ModalRun(QWidget* widget) : widget_(widget), outer_(innermostRun), id_(++lastId) {
+    installModalInputFilter();
     innermostRun = this;
 }
 
@@ -20,7 +22,9 @@ ModalRun::~ModalRun() {
 
 std::int64_t ModalRun::exec() {
     RunLoop::ModeScope mode(RunLoopMode::ModalPanel);
-    if (startObserver)
+    // Keys typed ahead come first; they may end the run before it waits for anything.
+    deliverTypeAhead(*this);
+    if (startObserver && !stopped_)
         startObserver(*this);
     if (!stopped_)
         loop_.exec(QEventLoop::DialogExec);

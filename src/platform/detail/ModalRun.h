@@ -2,7 +2,8 @@
 
 // Internal to the platform: one nested run of the event loop that processes events in the
 // modal-panel mode until it is stopped. Window modal runs and alerts both use it, so that
-// stopping, the innermost run and the test scripting treat them alike.
+// stopping, the innermost run, the blocking of the other windows (see ModalInputFilter) and the
+// test scripting treat them alike.
 
 #include <QEventLoop>
 #include <QPointer>
@@ -33,7 +34,8 @@ public:
 
     // The innermost run, or none.
     static ModalRun* innermost();
-    // Called at the start of every run (used by the test scripting).
+    // Called at the start of every run that keys typed ahead did not already end (used by the
+    // test scripting).
     static void setStartObserver(std::function<void(ModalRun&)> observer);
 
 private:

@@ -2,10 +2,15 @@
 
 #include "platform/app/Application.h"
 #include "platform/detail/ModalRun.h"
+#include "platform/detail/ViewPeer.h"
+#include "platform/detail/WindowPeer.h"
 #include "platform/testing/ToolkitInput.h"
+#include "platform/views/View.h"
+#include "platform/windows/Window.h"
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QClipboard>
 #include <QKeyEvent>
 #include <QTimer>
 
@@ -42,18 +47,34 @@ void abortLater(std::uint64_t id, const char* why) {
     });
 }
 
-QWidget* keyTarget(ModalRun& run) {
-    QWidget* window = run.widget();
-    if (!window)
-        return nullptr;
-    QWidget* focus = QApplication::focusWidget();
-    if (focus && focus->window() == window)
-        return focus;
-    return window->focusWidget() ? window->focusWidget() : window;
-}
+// Where keys go: the run's focused widget, or the focused view of the window they are typed to.
+struct KeyTarget {
+    bool toOtherWindow = false;
+    std::weak_ptr<Window> window;
 
-void sendKey(ModalRun& run, int key, Qt::KeyboardModifiers modifiers, const QString& text) {
-    QPointer<QWidget> target = keyTarget(run);
+    QWidget* widget(ModalRun& run) const {
+        if (toOtherWindow) {
+            const auto other = window.lock();
+            if (!other)
+                return nullptr;
+            QWidget* widget = other->peer().widget;
+            if (widget->focusWidget())
+                return widget->focusWidget();
+            return other->contentView() ? other->contentView()->peer().widget.data() : widget;
+        }
+        QWidget* own = run.widget();
+        if (!own)
+            return nullptr;
+        QWidget* focus = QApplication::focusWidget();
+        if (focus && focus->window() == own)
+            return focus;
+        return own->focusWidget() ? own->focusWidget() : own;
+    }
+};
+
+void sendKey(ModalRun& run, const KeyTarget& to, int key, Qt::KeyboardModifiers modifiers,
+             const QString& text) {
+    QPointer<QWidget> target = to.widget(run);
     if (!target)
         return;
     QKeyEvent press(QEvent::KeyPress, key, modifiers, text);
@@ -64,7 +85,7 @@ void sendKey(ModalRun& run, int key, Qt::KeyboardModifiers modifiers, const QStr
     QApplication::sendEvent(target, &release);
 }
 
-void typeCharacter(ModalRun& run, char32_t character, bool control) {
+void typeCharacter(ModalRun& run, const KeyTarget& to, char32_t character, bool control) {
     int key = static_cast<int>(character);
     Qt::KeyboardModifiers modifiers = control ? Qt::ControlModifier : Qt::NoModifier;
     if (character >= U'a' && character <= U'z') {
@@ -76,10 +97,10 @@ void typeCharacter(ModalRun& run, char32_t character, bool control) {
     QString text = QString::fromUcs4(&character, 1);
     if (control && key >= Qt::Key_A && key <= Qt::Key_Z)
         text = QString(QChar(key - Qt::Key_A + 1));
-    sendKey(run, key, modifiers, text);
+    sendKey(run, to, key, modifiers, text);
 }
 
-void pressKey(ModalRun& run, Key key) {
+void pressKey(ModalRun& run, const KeyTarget& to, Key key) {
     struct Row {
         Key key;
         int toolkitKey;
@@ -94,7 +115,7 @@ void pressKey(ModalRun& run, Key key) {
     };
     const auto row = std::find_if(std::begin(rows), std::end(rows),
                                   [key](const Row& r) { return r.key == key; });
-    sendKey(run, row->toolkitKey, Qt::NoModifier, QString::fromLatin1(row->text));
+    sendKey(run, to, row->toolkitKey, Qt::NoModifier, QString::fromLatin1(row->text));
 }
 
 void click(ModalRun& run, int index) {
@@ -129,6 +150,11 @@ void playNext(std::shared_ptr<std::deque<Step>> steps, std::uint64_t id) {
             abortLater(id, "the modal run did not end after its scripted input");
             return;
         }
+        // A run started by a step (an about box chosen from the menu) goes first.
+        if (run != ModalRun::innermost()) {
+            QTimer::singleShot(1, qApp, [steps, id] { playNext(steps, id); });
+            return;
+        }
         const Step step = steps->front();
         steps->pop_front();
         step(*run);
@@ -142,6 +168,8 @@ struct ModalScript::State {
     std::deque<std::deque<Step>> runs;
     ModalScript* owner = nullptr;
     std::function<void(ModalScript&)> player;
+    // Where the key steps being scripted go.
+    KeyTarget keys;
 };
 
 namespace {
@@ -181,6 +209,7 @@ ModalScript::~ModalScript() {
 
 ModalScript& ModalScript::run() {
     state_->runs.emplace_back();
+    state_->keys = {};
     return *this;
 }
 
@@ -189,23 +218,50 @@ ModalScript& ModalScript::type(std::string_view utf8) {
         run();
     const QString text = QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
     for (const char32_t character : text.toUcs4())
-        state_->runs.back().push_back(
-            [character](ModalRun& r) { typeCharacter(r, character, false); });
+        state_->runs.back().push_back([character, to = state_->keys](ModalRun& r) {
+            typeCharacter(r, to, character, false);
+        });
     return *this;
 }
 
 ModalScript& ModalScript::press(Key key) {
     if (state_->runs.empty())
         run();
-    state_->runs.back().push_back([key](ModalRun& r) { pressKey(r, key); });
+    state_->runs.back().push_back([key, to = state_->keys](ModalRun& r) { pressKey(r, to, key); });
     return *this;
 }
 
 ModalScript& ModalScript::pressCharacter(char32_t character, bool control) {
     if (state_->runs.empty())
         run();
-    state_->runs.back().push_back(
-        [character, control](ModalRun& r) { typeCharacter(r, character, control); });
+    state_->runs.back().push_back([character, control, to = state_->keys](ModalRun& r) {
+        typeCharacter(r, to, character, control);
+    });
+    return *this;
+}
+
+ModalScript& ModalScript::paste(std::string_view utf8) {
+    if (state_->runs.empty())
+        run();
+    const QString text = QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
+    state_->runs.back().push_back([text, to = state_->keys](ModalRun& r) {
+        QGuiApplication::clipboard()->setText(text);
+        typeCharacter(r, to, U'v', true);
+    });
+    return *this;
+}
+
+ModalScript& ModalScript::toWindow(const Ref<Window>& window) {
+    if (state_->runs.empty())
+        run();
+    state_->keys = {true, window};
+    return *this;
+}
+
+ModalScript& ModalScript::perform(std::function<void()> action) {
+    if (state_->runs.empty())
+        run();
+    state_->runs.back().push_back([action = std::move(action)](ModalRun&) { action(); });
     return *this;
 }
 

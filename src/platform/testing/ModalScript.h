@@ -1,9 +1,15 @@
 #pragma once
 
+#include "platform/foundation/Object.h"
+
 #include <cstdint>
 #include <functional>
 #include <memory>
 #include <string_view>
+
+namespace platform {
+class Window;
+}
 
 namespace platform::testing {
 
@@ -32,6 +38,13 @@ public:
     ModalScript& pressCharacter(char32_t character, bool control = false);
     // Clicks the button with this index (0 first) in the run's window with the mouse.
     ModalScript& clickButton(int index);
+    // Puts the text on the clipboard and presses Control+V, as the user pastes.
+    ModalScript& paste(std::string_view utf8);
+    // The key steps that follow in this run go to the window's focused view instead of the
+    // run's window: keys typed to a window the run blocks, or queued for it before the run.
+    ModalScript& toWindow(const Ref<Window>& window);
+    // Does what the user does at this point of the run (a UserActions call, say).
+    ModalScript& perform(std::function<void()> action);
 
     // Scripts each run that starts with no steps queued for it: the player queues them, reading
     // the program's state at the moment the run starts (a scripted player answering prompts).

@@ -7,17 +7,43 @@
 #include "platform/views/View.h"
 #include "platform/windows/Window.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QContextMenuEvent>
 #include <QKeyEvent>
 #include <QMenu>
+#include <QMenuBar>
 #include <QMimeData>
 #include <QMouseEvent>
 #include <QPointer>
 #include <QUrl>
 
 namespace platform::testing {
+
+namespace {
+
+void sendMouse(QWidget& widget, QEvent::Type type, QPoint at, Qt::MouseButtons buttons) {
+    const Qt::MouseButton button = type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton;
+    QMouseEvent event(type, QPointF(at), QPointF(widget.mapToGlobal(at)), button, buttons,
+                      Qt::NoModifier);
+    QApplication::sendEvent(&widget, &event);
+}
+
+void moveAndClick(QWidget& widget, QPoint at) {
+    sendMouse(widget, QEvent::MouseMove, at, Qt::NoButton);
+    sendMouse(widget, QEvent::MouseButtonPress, at, Qt::LeftButton);
+    sendMouse(widget, QEvent::MouseButtonRelease, at, Qt::NoButton);
+}
+
+QAction* actionTitled(const QWidget& shown, const QString& title) {
+    for (QAction* action : shown.actions())
+        if (action->text().section(u'\t', 0, 0) == title)
+            return action;
+    return nullptr;
+}
+
+} // namespace
 
 void UserActions::clickCloseButton(const Ref<Window>& window) {
     QCloseEvent close;
@@ -82,6 +108,24 @@ void UserActions::pressKey(const Ref<Window>& window, Key key) {
         QKeyEvent release(QEvent::KeyRelease, row.toolkitKey, Qt::NoModifier, row.text);
         QApplication::sendEvent(target, &release);
     }
+}
+
+bool UserActions::chooseMenuItem(const Ref<Window>& window, const std::string& title,
+                                 const std::string& item) {
+    auto* bar = window->peer().widget->findChild<QMenuBar*>();
+    QAction* top = bar ? actionTitled(*bar, QString::fromStdString(title)) : nullptr;
+    if (!top)
+        return false;
+    moveAndClick(*bar, bar->actionGeometry(top).center());
+    auto* menu = top->menu<QMenu*>();
+    QAction* chosen =
+        menu && menu->isVisible() ? actionTitled(*menu, QString::fromStdString(item)) : nullptr;
+    if (!chosen)
+        return false;
+    const QRect place = menu->actionGeometry(chosen);
+    sendMouse(*menu, QEvent::MouseMove, place.topLeft() + QPoint(2, 2), Qt::NoButton);
+    moveAndClick(*menu, place.center());
+    return !menu->isVisible();
 }
 
 void UserActions::clickInView(const Ref<View>& view, Point point) {

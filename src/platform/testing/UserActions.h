@@ -29,6 +29,11 @@ public:
     enum class Key { Tab, Return, Space, Up, Down, Left, Right };
     // Pressing and releasing a key in the window's focused widget.
     static void pressKey(const Ref<Window>& window, Key key);
+    // Clicking the title in the window's menu bar, which opens its menu, then moving to the item
+    // and clicking it. False when the bar, the menu or the item is missing or the menu stayed
+    // open.
+    static bool chooseMenuItem(const Ref<Window>& window, const std::string& title,
+                               const std::string& item);
     // Pressing and releasing the left mouse button at a point of the view.
     static void clickInView(const Ref<View>& view, Point point);
     // Asking for the view's contextual menu with the right mouse button at a point of the view.

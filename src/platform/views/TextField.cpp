@@ -18,6 +18,7 @@
 #include <QFocusEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QRegularExpression>
 #include <QValidator>
 
 #include <algorithm>
@@ -69,6 +70,25 @@ Qt::Alignment toolkitAlignment(std::int64_t alignment) {
     return Qt::AlignLeft | Qt::AlignVCenter;
 }
 
+// A field holds one line: what an edit inserts (a paste) is cut at its first line break.
+void keepFirstInsertedLine(QString& input, int& position, const QString& before) {
+    const qsizetype shorter = std::min(input.size(), before.size());
+    qsizetype prefix = 0;
+    while (prefix < shorter && input[prefix] == before[prefix])
+        ++prefix;
+    qsizetype suffix = 0;
+    while (suffix < shorter - prefix &&
+           input[input.size() - 1 - suffix] == before[before.size() - 1 - suffix])
+        ++suffix;
+    const QString inserted = input.mid(prefix, input.size() - prefix - suffix);
+    const qsizetype lineBreak =
+        inserted.indexOf(QRegularExpression(QStringLiteral("[\\n\\r\\x{2028}\\x{2029}]")));
+    if (lineBreak < 0)
+        return;
+    input = input.left(prefix) + inserted.left(lineBreak) + input.right(suffix);
+    position = static_cast<int>(prefix + lineBreak);
+}
+
 class FieldEdit;
 
 } // namespace
@@ -97,8 +117,11 @@ public:
         : QValidator(parent), field_(field), editing_(editing) {}
 
     State validate(QString& input, int& position) const override {
+        if (editing_.programmatic)
+            return Acceptable;
+        keepFirstInsertedLine(input, position, editing_.committedText);
         // The toolkit also checks the text it already shows; that is no edit.
-        if (editing_.programmatic || input == editing_.committedText)
+        if (input == editing_.committedText)
             return Acceptable;
         const auto self = field_.as<TextField>();
         if (!editing_.inSession) {

@@ -19,7 +19,8 @@ enum class FocusRingType : std::int64_t { Default = 0, None = 1, Exterior = 2 };
 // font at 13 points and the control text colour. A label never takes the keyboard focus and
 // lets mouse presses through to the view or window behind it.
 //
-// The user's edits go through the formatter, when the field has one, before they are shown
+// A field holds one line: text the user pastes keeps its first line. The user's edits go
+// through the formatter, when the field has one, before they are shown
 // (see Formatter); setting the text from the program does not. The delegate hears of editing
 // and is asked about the editing commands of keys (see TextFieldDelegate).
 class TextField : public Control {

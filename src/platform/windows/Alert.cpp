@@ -72,7 +72,6 @@ std::int64_t Alert::runModal() {
         if (current)
             current->stop(response);
     });
-    dialog.setWindowModality(Qt::ApplicationModal);
     dialog.show();
     dialog.raise();
     dialog.activateWindow();

@@ -82,11 +82,19 @@ void QVFloatingWindow::fitTexts(platform::TextField& label, platform::TextField&
         label.setFrameSize({labelWidth + 5.0, label.frame().height()});
         followerX = 10.0 + labelWidth + 5.0;
     }
-    const double followerWidth = follower.attributedStringValue()->size().width + 5.0;
+    double followerWidth = follower.attributedStringValue()->size().width + 5.0;
+    const Rect window = frame();
+    double width = std::max(minimumWidth, followerX + followerWidth + 10.0);
+    // A long text does not take the window off its screen: the field scrolls it instead.
+    if (const auto screen = this->screen() ? this->screen() : platform::Screen::mainScreen()) {
+        const Rect visible = screen->visibleFrame();
+        const double room = std::min(visible.width(), visible.maxX() - window.minX());
+        if (width > room) {
+            width = std::max(minimumWidth, room);
+            followerWidth = std::max(0.0, width - followerX - 10.0);
+        }
+    }
     follower.setFrame(
         Rect(followerX, follower.frame().minY(), followerWidth, follower.frame().height()));
-    const Rect window = frame();
-    setFrameDisplay(Rect(window.origin, {std::max(minimumWidth, followerX + followerWidth + 10.0),
-                                         window.height()}),
-                    true);
+    setFrameDisplay(Rect(window.origin, {width, window.height()}), true);
 }

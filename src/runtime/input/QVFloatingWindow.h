@@ -48,8 +48,9 @@ protected:
     static platform::Ref<platform::TextField> makeLabel(platform::Rect frame);
     // The fitting rule: the label as wide as its text plus 5 (unchanged while it is empty), the
     // follower 10 points in or 5 after the label and as wide as its text plus 5, and the window
-    // 10 points wider than that but never narrower than minimumWidth. The window's left edge
-    // and height stay.
+    // 10 points wider than that but never narrower than minimumWidth, nor wider than the visible
+    // frame of its screen leaves right of its left edge (the follower is narrowed and scrolls its
+    // text). The window's left edge and height stay.
     void fitTexts(platform::TextField& label, platform::TextField& follower, double minimumWidth);
 
 private:

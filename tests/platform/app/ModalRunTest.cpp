@@ -2,7 +2,12 @@
 #include "platform/app/Event.h"
 #include "platform/foundation/String.h"
 #include "platform/testing/ModalScript.h"
+#include "platform/testing/UserActions.h"
+#include "platform/views/TextField.h"
 #include "platform/views/View.h"
+#include "platform/windows/Alert.h"
+#include "platform/windows/Menu.h"
+#include "platform/windows/MenuItem.h"
 #include "platform/windows/Window.h"
 #include "platform/windows/WindowDelegate.h"
 
@@ -14,6 +19,7 @@
 using namespace platform;
 using platform::testing::Key;
 using platform::testing::ModalScript;
+using platform::testing::UserActions;
 
 namespace {
 
@@ -148,3 +154,93 @@ TEST(Events, KeyEventsCarryTheFrameworksCodesAndCharacters) {
               (std::vector<std::uint16_t>{0, 6, 18, KeyCode::Tab, 12, KeyCode::Escape}));
     EXPECT_EQ(view->plain, "aZ1\tq\x1b");
 }
+
+namespace {
+
+// A window behind the modal runs: a view that counts the mouse presses it gets, and a menu bar
+// with the main menu's "Game" menu, whose "Deal" item counts the times it is chosen.
+class Behind : public Object {
+public:
+    Behind() {
+        window = std::make_shared<Window>(Rect(100, 100, 300, 200), WindowStyleMask::Titled);
+        view = std::make_shared<PressView>(Rect(0, 0, 300, 200));
+        window->contentView()->addSubview(view);
+        window->makeKeyAndOrderFront();
+    }
+    ~Behind() override { window->close(); }
+    void deal(const Ref<Object>&) { ++dealt; }
+
+    class PressView : public View {
+    public:
+        using View::View;
+        void mouseDown(const Ref<Event>&) override { ++presses; }
+        int presses = 0;
+    };
+    Ref<Window> window;
+    Ref<PressView> view;
+    int dealt = 0;
+};
+
+// A run of a window that waits for a line of text in its field, ended by the program.
+Ref<TextField> runForText(ModalScript& script) {
+    const auto window = std::make_shared<Window>(Rect(150, 150, 200, 40), WindowStyleMask::Titled);
+    const auto field = std::make_shared<TextField>(Rect(10, 10, 180, 20));
+    window->contentView()->addSubview(field);
+    window->makeFirstResponder(field);
+    script.perform([] { Application::shared()->stopModalWithCode(1); });
+    Application::shared()->runModalForWindow(window);
+    window->close();
+    return field;
+}
+
+class BlockedWindow : public ::testing::TestWithParam<bool> {};
+
+} // namespace
+
+// During a run waiting for text and during an alert: a click on the window behind is dropped,
+// its menu bar works, and keys typed to it reach the field waiting for text, at once or when
+// such a run comes.
+TEST_P(BlockedWindow, DropsClicksKeepsItsMenuBarAndPassesKeysToTheWaitingField) {
+    const auto app = Application::shared();
+    const auto previousMenu = app->mainMenu();
+    const auto behind = std::make_shared<Behind>();
+    const auto game = std::make_shared<Menu>(String::fromUtf8("Game"));
+    const auto deal = std::make_shared<MenuItem>(
+        String::fromUtf8("Deal"), Selector("deal:", &Behind::deal), String::create());
+    deal->setTarget(behind);
+    game->addItem(deal);
+    const auto holder =
+        std::make_shared<MenuItem>(String::fromUtf8("Game"), Selector(), String::create());
+    holder->setSubmenu(game);
+    const auto mainMenu = std::make_shared<Menu>(String::fromUtf8("Main"));
+    mainMenu->addItem(holder);
+    app->setMainMenu(mainMenu);
+
+    ModalScript script;
+    bool chosen = false;
+    script.run()
+        .perform([&] {
+            UserActions::clickInView(behind->view, {50, 50});
+        })
+        .perform([&] { chosen = UserActions::chooseMenuItem(behind->window, "Game", "Deal"); })
+        .toWindow(behind->window)
+        .type("ab");
+    Ref<TextField> field;
+    if (GetParam()) {
+        script.clickButton(0);
+        const auto alert = std::make_shared<Alert>();
+        alert->runModal();
+        script.run();
+        field = runForText(script);
+    } else {
+        field = runForText(script);
+    }
+    app->setMainMenu(previousMenu);
+    EXPECT_EQ(behind->view->presses, 0);
+    EXPECT_TRUE(chosen);
+    EXPECT_EQ(behind->dealt, 1);
+    EXPECT_EQ(field->stringValue()->utf8(), "ab");
+}
+
+INSTANTIATE_TEST_SUITE_P(Runs, BlockedWindow, ::testing::Bool(),
+                         [](const auto& param) { return param.param ? "Alert" : "TextRun"; });

@@ -31,6 +31,7 @@
 
 using namespace platform;
 using platform::testing::ModalScript;
+using platform::testing::UserActions;
 
 namespace {
 
@@ -113,41 +114,6 @@ QAction* actionWithText(const QWidget& shown, const QString& text) {
 QRect placeInWindow(const View& view, const Window& window) {
     QWidget* widget = view.peer().widget;
     return {widget->mapTo(window.peer().widget.data(), QPoint(0, 0)), widget->size()};
-}
-
-void sendMouse(QWidget& widget, QEvent::Type type, QPoint at, Qt::MouseButtons buttons) {
-    const Qt::MouseButton button = type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton;
-    QMouseEvent event(type, QPointF(at), QPointF(widget.mapToGlobal(at)), button, buttons,
-                      Qt::NoModifier);
-    QApplication::sendEvent(&widget, &event);
-}
-
-void click(QWidget& widget, QPoint at) {
-    sendMouse(widget, QEvent::MouseMove, at, Qt::NoButton);
-    sendMouse(widget, QEvent::MouseButtonPress, at, Qt::LeftButton);
-    sendMouse(widget, QEvent::MouseButtonRelease, at, Qt::NoButton);
-}
-
-// Clicks the title in the bar, which opens its menu, then moves to the item and clicks it, as
-// the user does. False when the menu did not open or has no such item.
-bool chooseWithMouse(QMenuBar& bar, const char* title, const char* itemTitle) {
-    QAction* top = actionWithText(bar, QString::fromUtf8(title));
-    if (!top)
-        return false;
-    click(bar, bar.actionGeometry(top).center());
-    auto* menu = top->menu<QMenu*>();
-    if (!menu || !menu->isVisible())
-        return false;
-    QAction* chosen = nullptr;
-    for (QAction* action : menu->actions())
-        if (action->text().section(u'\t', 0, 0) == QString::fromUtf8(itemTitle))
-            chosen = action;
-    if (!chosen)
-        return false;
-    const QRect place = menu->actionGeometry(chosen);
-    sendMouse(*menu, QEvent::MouseMove, place.topLeft() + QPoint(2, 2), Qt::NoButton);
-    click(*menu, place.center());
-    return !menu->isVisible();
 }
 
 TEST_F(MenuBar, ATitledWindowShowsTheMainMenusTitlesWithTheKeyEquivalentsBesideTheItems) {
@@ -261,7 +227,7 @@ TEST_F(MenuBar, QuitChosenWithTheMouseAsksTheDelegateToTerminate) {
     const auto window = std::make_shared<Window>(Content, WindowStyleMask::Titled);
     bool chosen = false;
     MainQueue::async(
-        [&] { chosen = chooseWithMouse(*menuBarOf(*window), "Pondaro", "Quit Pondaro"); });
+        [&] { chosen = UserActions::chooseMenuItem(window, "Pondaro", "Quit Pondaro"); });
     app->runModalForWindow(window);
     EXPECT_TRUE(chosen);
     EXPECT_EQ(delegate->asked, 1);
@@ -297,7 +263,7 @@ TEST_F(MenuBar, AboutChosenWithTheMouseShowsTheAboutBox) {
         MainQueue::async(watch);
     };
     MainQueue::async([&] {
-        chosen = chooseWithMouse(*menuBarOf(*window), "Pondaro", "About Pondaro");
+        chosen = UserActions::chooseMenuItem(window, "Pondaro", "About Pondaro");
         MainQueue::async(watch);
     });
     app->runModalForWindow(window);

@@ -289,3 +289,41 @@ TEST_F(LineInput, ControlFormatterAttachFindsTheControlByReferenceOrTag) {
     EXPECT_EQ(formatter->length(), 2u);
     window->close();
 }
+
+// Pastes into the field already holding "Zo|e" (the cursor after "Zo"): a paste of several
+// lines keeps its first line where it lands, and a paste too long for the screen scrolls in a
+// window that stays on it.
+TEST_F(LineInput, APasteKeepsItsFirstLineAndALongOneScrollsInsideTheScreen) {
+    struct Case {
+        std::string pasted;
+        std::string answer;
+    };
+    const std::string longText(5000, 'k');
+    for (const Case& c : {Case{"Ann\nBob", "ZoAnne"}, Case{"\r\nBob", "Zoe"},
+                          Case{"Ann\r\nBob\n", "ZoAnne"}, Case{longText, "Zo" + longText + "e"}}) {
+        SCOPED_TRACE(c.answer.substr(0, 12));
+        const auto front = frontWindow({40, 40, 600, 400});
+        double right = 0;
+        ModalScript script;
+        script.run()
+            .type("Zoe")
+            .press(Key::Left)
+            .paste(c.pasted)
+            .perform([&] { right = lastWindow()->frame().maxX(); })
+            .press(Key::Return);
+        EXPECT_EQ(answerText(input("Name: ", 20, 70)), c.answer);
+        EXPECT_LE(right, platform::Screen::mainScreen()->visibleFrame().maxX());
+        front->close();
+    }
+}
+
+// "a Return 3 Return" typed fast: the second answer is typed while no input window has the
+// keyboard, so the keys go to the game's window, and reach the next input all the same.
+TEST_F(LineInput, KeysTypedAheadToTheWindowBehindReachTheNextInputInOrder) {
+    const auto front = frontWindow({40, 40, 600, 400});
+    ModalScript script;
+    script.run().type("a").press(Key::Return);
+    script.run().toWindow(front).type("3").press(Key::Return);
+    EXPECT_EQ(answerText(input("What card? ", 20, 70)), "a");
+    EXPECT_EQ(answerText(input("What card? ", 20, 70)), "3");
+}
