@@ -1,6 +1,7 @@
 #!/bin/sh
-# Plays the real pondaro program under a virtual X server: types a name and a few answers with
-# xdotool as a user would, checks on a screenshot that the status display's green, yellow and
+# Plays the real pondaro program under a virtual X server: opens "About Pondaro" from the game
+# window's menu bar while the name prompt waits, types a name and a few answers with xdotool as
+# a user would, checks on a screenshot that the status display's green, yellow and
 # orange text is on screen, then quits through the "Quit the game?" alert and expects the
 # program to end with status 0.
 # Usage: play-under-xvfb.sh <pondaro binary>. Exits with 77 (skipped) when xvfb-run is missing.
@@ -81,6 +82,22 @@ pid=$!
 game=$(retry xdotool search --onlyvisible --name '^Pondaro$') || fail "no window titled Pondaro"
 game=$(echo "$game" | head -n 1)
 
+# Whether the window given is no longer on screen.
+gone() {
+    xdotool search --onlyvisible --pid "$pid" | grep -qx "$1" || echo yes
+}
+
+# While the name prompt waits, the menu bar works: its "Pondaro" title opens the menu, and
+# "About Pondaro", its first item, the about box; Return closes that again.
+prompt=$(retry next_window none) || fail "no name prompt"
+xdotool mousemove --window "$game" 30 10 click 1
+sleep 0.5
+xdotool mousemove --window "$game" 50 38 click 1
+about=$(retry next_window "$prompt") || fail "About Pondaro opened no about box"
+xdotool windowfocus --sync "$about"
+xdotool key Return
+retry gone "$about" >/dev/null || fail "the about box stayed open"
+
 answer Ann
 # After the name only the first status display is on screen: green for the points, yellow for
 # the name, orange for the CPU's count.
@@ -97,4 +114,4 @@ status=0
 wait "$pid" || status=$?
 pid=
 [ "$status" -eq 0 ] || fail "the program ended with status $status"
-echo "pondaro played, showed its status display and quit with status 0"
+echo "pondaro showed its about box from the menu, played, showed its status display and quit with status 0"
