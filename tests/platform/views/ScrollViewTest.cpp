@@ -150,24 +150,6 @@ TEST_P(ScrollViewOfDocument, APositionPastTheEndShowsTheEndAndTheScrollerFollows
     EXPECT_EQ(clip->bounds().origin, Point(0, 0));
 }
 
-TEST_P(ScrollViewOfDocument, ABottomInsetLetsScrollingGoThatFarPastTheEndOnScreen) {
-    const Scene scene = makeScene(GetParam());
-    scene.scrollView->setContentInsets({.top = 0, .left = 0, .bottom = 30, .right = 0});
-    const auto clip = scene.scrollView->contentView();
-    // The bottom on screen is the far end of a flipped document and the origin of an unflipped.
-    const double past = GetParam() ? DocumentHeight - VisibleHeight + 30 : -30;
-    clip->scrollToPoint({0, GetParam() ? DocumentHeight : -DocumentHeight});
-    EXPECT_EQ(clip->bounds().origin, Point(0, past));
-    EXPECT_DOUBLE_EQ(scene.scrollView->verticalScroller()->doubleValue(), 1.0);
-    const QScrollBar* bar = scrollBarOf(*scene.scrollView);
-    EXPECT_EQ(bar->maximum(), static_cast<int>(DocumentHeight + 30 - VisibleHeight));
-
-    // Moving the scroller to its end reaches the same place from the other end.
-    clip->scrollToPoint({0, GetParam() ? 0 : DocumentHeight});
-    scrollBarOf(*scene.scrollView)->setValue(bar->maximum());
-    EXPECT_EQ(clip->bounds().origin, Point(0, past));
-}
-
 TEST_P(ScrollViewOfDocument, TheWheelMovesTowardsTheTopWhenRolledAway) {
     const Scene scene = makeScene(GetParam());
     const auto clip = scene.scrollView->contentView();
