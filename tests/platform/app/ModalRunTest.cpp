@@ -157,86 +157,66 @@ TEST(Events, KeyEventsCarryTheFrameworksCodesAndCharacters) {
 
 namespace {
 
-// A window behind the modal runs: a view that counts the mouse presses it gets, and a menu bar
-// with the main menu's "Game" menu, whose "Deal" item counts the times it is chosen.
-class Behind : public Object {
+// A view that counts the mouse presses it gets, and the menu target of "Deal".
+class Behind : public View {
 public:
-    Behind() {
-        window = std::make_shared<Window>(Rect(100, 100, 300, 200), WindowStyleMask::Titled);
-        view = std::make_shared<PressView>(Rect(0, 0, 300, 200));
-        window->contentView()->addSubview(view);
-        window->makeKeyAndOrderFront();
-    }
-    ~Behind() override { window->close(); }
+    using View::View;
+    void mouseDown(const Ref<Event>&) override { ++presses; }
     void deal(const Ref<Object>&) { ++dealt; }
-
-    class PressView : public View {
-    public:
-        using View::View;
-        void mouseDown(const Ref<Event>&) override { ++presses; }
-        int presses = 0;
-    };
-    Ref<Window> window;
-    Ref<PressView> view;
+    int presses = 0;
     int dealt = 0;
 };
-
-// A run of a window that waits for a line of text in its field, ended by the program.
-Ref<TextField> runForText(ModalScript& script) {
-    const auto window = std::make_shared<Window>(Rect(150, 150, 200, 40), WindowStyleMask::Titled);
-    const auto field = std::make_shared<TextField>(Rect(10, 10, 180, 20));
-    window->contentView()->addSubview(field);
-    window->makeFirstResponder(field);
-    script.perform([] { Application::shared()->stopModalWithCode(1); });
-    Application::shared()->runModalForWindow(window);
-    window->close();
-    return field;
-}
 
 class BlockedWindow : public ::testing::TestWithParam<bool> {};
 
 } // namespace
 
-// During a run waiting for text and during an alert: a click on the window behind is dropped,
-// its menu bar works, and keys typed to it reach the field waiting for text, at once or when
-// such a run comes.
+// During a run waiting for text in a field, and during an alert before one: a click on the
+// window behind is dropped, its menu bar's "Game" > "Deal" works, and keys typed to it reach the
+// waiting field, at once or when its run comes.
 TEST_P(BlockedWindow, DropsClicksKeepsItsMenuBarAndPassesKeysToTheWaitingField) {
     const auto app = Application::shared();
     const auto previousMenu = app->mainMenu();
-    const auto behind = std::make_shared<Behind>();
+    const auto window = std::make_shared<Window>(Rect(100, 100, 300, 200), WindowStyleMask::Titled);
+    const auto behind = std::make_shared<Behind>(Rect(0, 0, 300, 200));
+    window->contentView()->addSubview(behind);
+    window->makeKeyAndOrderFront();
+    const auto item = [](const char* title, Selector action) {
+        return std::make_shared<MenuItem>(String::fromUtf8(title), std::move(action),
+                                          String::create());
+    };
     const auto game = std::make_shared<Menu>(String::fromUtf8("Game"));
-    const auto deal = std::make_shared<MenuItem>(
-        String::fromUtf8("Deal"), Selector("deal:", &Behind::deal), String::create());
-    deal->setTarget(behind);
-    game->addItem(deal);
-    const auto holder =
-        std::make_shared<MenuItem>(String::fromUtf8("Game"), Selector(), String::create());
-    holder->setSubmenu(game);
+    game->addItem(item("Deal", Selector("deal:", &Behind::deal)));
+    game->itemArray().front()->setTarget(behind);
     const auto mainMenu = std::make_shared<Menu>(String::fromUtf8("Main"));
-    mainMenu->addItem(holder);
+    mainMenu->addItem(item("Game", {}));
+    mainMenu->itemArray().front()->setSubmenu(game);
     app->setMainMenu(mainMenu);
 
+    const auto input = std::make_shared<Window>(Rect(150, 150, 200, 40), WindowStyleMask::Titled);
+    const auto field = std::make_shared<TextField>(Rect(10, 10, 180, 20));
+    input->contentView()->addSubview(field);
+    input->makeFirstResponder(field);
     ModalScript script;
     bool chosen = false;
     script.run()
         .perform([&] {
-            UserActions::clickInView(behind->view, {50, 50});
+            UserActions::clickInView(behind, {50, 50});
         })
-        .perform([&] { chosen = UserActions::chooseMenuItem(behind->window, "Game", "Deal"); })
-        .toWindow(behind->window)
+        .perform([&] { chosen = UserActions::chooseMenuItem(window, "Game", "Deal"); })
+        .toWindow(window)
         .type("ab");
-    Ref<TextField> field;
     if (GetParam()) {
         script.clickButton(0);
-        const auto alert = std::make_shared<Alert>();
-        alert->runModal();
+        std::make_shared<Alert>()->runModal();
         script.run();
-        field = runForText(script);
-    } else {
-        field = runForText(script);
     }
+    script.perform([] { Application::shared()->stopModalWithCode(1); });
+    app->runModalForWindow(input);
     app->setMainMenu(previousMenu);
-    EXPECT_EQ(behind->view->presses, 0);
+    input->close();
+    window->close();
+    EXPECT_EQ(behind->presses, 0);
     EXPECT_TRUE(chosen);
     EXPECT_EQ(behind->dealt, 1);
     EXPECT_EQ(field->stringValue()->utf8(), "ab");
