@@ -102,7 +102,8 @@ std::vector<Ref<Window>> Application::windows() const {
     std::vector<Ref<Window>> result = onScreen_;
     for (Window* window : windows_)
         if (const auto ref = lock(window);
-            ref && std::find(onScreen_.begin(), onScreen_.end(), ref) == onScreen_.end())
+            ref && !ref->closed_ &&
+            std::find(onScreen_.begin(), onScreen_.end(), ref) == onScreen_.end())
             result.push_back(ref);
     return result;
 }
@@ -202,8 +203,10 @@ void Application::setMainMenu(const Ref<Menu>& menu) {
 }
 
 void Application::mainMenuDidChange() {
-    for (const auto& window : windows())
-        window->mainMenuDidChange();
+    // Closed windows too: one may be shown again.
+    for (Window* window : windows_)
+        if (const auto ref = lock(window))
+            ref->mainMenuDidChange();
 }
 
 void Application::orderFrontStandardAboutPanel(const Ref<Object>&) {

@@ -34,7 +34,8 @@ public:
     std::shared_ptr<ApplicationDelegate> delegate() const { return delegate_; }
     void setDelegate(std::shared_ptr<ApplicationDelegate> delegate);
 
-    // Every window that exists, front to back; windows that are not on screen come last.
+    // Every window that exists and is not closed, front to back; windows that are not on screen
+    // come last.
     std::vector<Ref<Window>> windows() const;
     // The windows on screen, front to back.
     std::vector<Ref<Window>> orderedWindows() const;

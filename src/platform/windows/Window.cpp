@@ -225,6 +225,7 @@ void Window::orderFront(const Ref<Object>&) {
         peer_->widget->raise();
     });
     visible_ = true;
+    closed_ = false;
     Application::shared()->windowOrderedIn(self);
 }
 
@@ -250,6 +251,7 @@ void Window::makeKeyWindow() {
 void Window::close() {
     const auto self = std::static_pointer_cast<Window>(shared_from_this());
     notifyDelegate(&WindowDelegate::windowWillClose, "NSWindowWillCloseNotification");
+    closed_ = true;
     orderOut();
     Application::shared()->windowClosed(self);
 }

@@ -103,7 +103,8 @@ public:
     void makeKeyAndOrderFront(const Ref<Object>& sender = nullptr);
     void makeKeyWindow();
     // Closes the window at once: tells the delegate, orders it out and lets the application
-    // drop its hold on it.
+    // drop its hold on it. A closed window is no longer among the application's windows, even
+    // while something still holds it, until it is ordered front again.
     void close();
     // As the close button does: asks windowShouldClose first and closes only on yes.
     void performClose(const Ref<Object>& sender = nullptr);
@@ -200,6 +201,7 @@ private:
     bool hasShadow_ = true;
     bool releasedWhenClosed_ = true;
     bool visible_ = false;
+    bool closed_ = false;
     bool movableByWindowBackground_ = false;
     Ref<Color> backgroundColor_;
     Ref<Array> draggedTypes_;

@@ -25,6 +25,8 @@ Ref<Array> droppedPaths(const platform::DraggingInfo& drag) {
                       : nullptr;
 }
 
+// A file passes by its type when a type list is set; a file whose type does not conform still
+// passes by its extension when an extension list is set.
 bool passes(const String& path, const FileDropTarget& target) {
     if (target.fileTypes) {
         const auto workspace = platform::Workspace::sharedWorkspace();
@@ -33,13 +35,12 @@ bool passes(const String& path, const FileDropTarget& target) {
             if (const auto name = std::dynamic_pointer_cast<String>(wanted);
                 type && name && workspace->typeConformsToType(*type, *name))
                 return true;
-        return false;
     }
     if (target.fileExtensions) {
         const auto extension = path.pathExtension();
         return !extension->isEmpty() && target.fileExtensions->containsObject(extension);
     }
-    return target.passesWithoutLists;
+    return !target.fileTypes && target.passesWithoutLists;
 }
 
 Ref<Array> fileURLs(const Array& paths) {

@@ -22,7 +22,8 @@ struct FileDropTarget {
     // window tag's absolute value.
     std::int64_t tag;
     std::int64_t wndTag;
-    // MIME types a file must conform to, or else extensions (without the dot) it must have.
+    // MIME types a file passes by conforming to, and extensions (without the dot) it passes by
+    // having when its type does not conform.
     platform::Ref<platform::Array> fileTypes;
     platform::Ref<platform::Array> fileExtensions;
     // Whether files pass when neither list is set.

@@ -90,7 +90,7 @@ protected:
     bool dragDuring_ = false;
 };
 
-// Every file must pass the window's types (a type or one inheriting from it) or else its
+// Every file must pass the window's types (a type or one inheriting from it) or its
 // extensions; a window with neither refuses every file.
 TEST_F(FileDrops, TheWindowTakesFilesOnlyWhenEveryOnePassesItsTypesOrElseItsExtensions) {
     struct Case {
@@ -104,7 +104,9 @@ TEST_F(FileDrops, TheWindowTakesFilesOnlyWhenEveryOnePassesItsTypesOrElseItsExte
         {{"a.csv"}, strings({"text/plain"}), nullptr, true},
         {{"a.png"}, strings({"text/plain"}), nullptr, false},
         {{"a.txt", "b.png"}, strings({"text/plain"}), nullptr, false},
-        {{"a.png"}, strings({"text/plain"}), strings({"png"}), false},
+        // A file whose type does not conform still passes by its extension.
+        {{"a.png"}, strings({"text/plain"}), strings({"png"}), true},
+        {{"a.png"}, strings({"text/plain"}), strings({"txt"}), false},
         {{"a.png", "b.txt"}, nullptr, strings({"png", "txt"}), true},
         {{"a.PNG"}, nullptr, strings({"png"}), false},
         {{"README"}, nullptr, strings({"png"}), false},

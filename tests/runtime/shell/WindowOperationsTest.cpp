@@ -147,6 +147,22 @@ TEST_F(Windows, ResolvingTagZeroGivesTheCurrentWindowElseTheFrontOneAndWritesIts
     EXPECT_EQ(tag, -11);
 }
 
+// As the delegate holds the input window after its run: a closed window is off the screen, and
+// no lookup finds it until it is shown again.
+TEST_F(Windows, AClosedWindowIsFoundByNoLookupThoughSomethingHoldsIt) {
+    WindowOpen(14, nullptr, kParamNotGiven, {});
+    const auto held = WindowWithTag(14);
+    held->close();
+    EXPECT_FALSE(WindowWithTag(14));
+    EXPECT_FALSE(CurrentWindowObject());
+    EXPECT_FALSE(FrontWindow());
+    std::int64_t tag = 0;
+    EXPECT_FALSE(WindowResolve(tag));
+    held->makeKeyAndOrderFront();
+    EXPECT_EQ(FrontWindow(), held);
+    held->close();
+}
+
 TEST_F(Windows, TheCurrentContentViewFollowsTheCurrentTagAndOutlivesNothing) {
     WindowOpen(13, nullptr, kParamNotGiven, {});
     const auto window = WindowWithTag(13);
