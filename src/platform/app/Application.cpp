@@ -13,9 +13,11 @@
 #include "platform/windows/Window.h"
 #include "platform/windows/WindowDelegate.h"
 
+#include <QAbstractEventDispatcher>
 #include <QApplication>
 #include <QEventLoop>
 #include <QScreen>
+#include <QSessionManager>
 
 #include <algorithm>
 #include <climits>
@@ -81,9 +83,71 @@ Application::Application() {
                          String::fromUtf8("NSApplicationDidChangeScreenParametersNotification"),
                          shared_from_this()));
     };
-    QObject::connect(qApp, &QGuiApplication::screenAdded, screensChanged);
+    // A screen that changes its size, or the part of it left to windows, changes the screen
+    // parameters as much as one that comes or goes.
+    const auto watchScreen = [screensChanged](QScreen* screen) {
+        QObject::connect(screen, &QScreen::geometryChanged, screensChanged);
+        QObject::connect(screen, &QScreen::availableGeometryChanged, screensChanged);
+    };
+    for (QScreen* screen : QGuiApplication::screens())
+        watchScreen(screen);
+    QObject::connect(qApp, &QGuiApplication::screenAdded,
+                     [screensChanged, watchScreen](QScreen* s) {
+                         watchScreen(s);
+                         screensChanged();
+                     });
     QObject::connect(qApp, &QGuiApplication::screenRemoved, screensChanged);
     QObject::connect(qApp, &QGuiApplication::primaryScreenChanged, screensChanged);
+
+    auto* dispatcher = QAbstractEventDispatcher::instance(qApp->thread());
+    QObject::connect(dispatcher, &QAbstractEventDispatcher::awake,
+                     [this] { eventLoopPassBegan(); });
+    QObject::connect(dispatcher, &QAbstractEventDispatcher::aboutToBlock,
+                     [this] { eventLoopPassEnded(); });
+
+    // The session manager asks before the session ends, as the quit command does: the delegate
+    // may cancel the end where the session allows it. A late answer cannot be waited for here,
+    // so it does not cancel.
+    QObject::connect(qApp, &QGuiApplication::commitDataRequest, [this](QSessionManager& session) {
+        const auto self = std::static_pointer_cast<Application>(shared_from_this());
+        if (delegate_ && delegate_->applicationShouldTerminate(self) == TerminateReply::Cancel &&
+            session.allowsInteraction()) {
+            session.cancel();
+            session.release();
+        }
+    });
+    // Saving the session's state is the delegate's moment to write what it would restore; the
+    // session's id stands in for the coder.
+    QObject::connect(qApp, &QGuiApplication::saveStateRequest, [this](QSessionManager& session) {
+        tellDelegate(&ApplicationDelegate::applicationWillEncodeRestorableState,
+                     std::static_pointer_cast<Application>(shared_from_this()),
+                     String::create(session.sessionId().toStdU16String()));
+    });
+}
+
+void Application::eventLoopPassBegan() {
+    // Only while a run is active: programs process events nowhere else.
+    if (passActive_ || updating_ || !detail::ModalRun::innermost())
+        return;
+    passActive_ = true;
+    updating_ = true;
+    tellDelegate(&ApplicationDelegate::applicationWillUpdate,
+                 std::make_shared<Notification>(
+                     String::fromUtf8("NSApplicationWillUpdateNotification"), shared_from_this()));
+    updating_ = false;
+}
+
+void Application::eventLoopPassEnded() {
+    if (!passActive_ || updating_)
+        return;
+    passActive_ = false;
+    updating_ = true;
+    for (const auto& window : orderedWindows())
+        window->notifyDelegate(&WindowDelegate::windowDidUpdate, "NSWindowDidUpdateNotification");
+    tellDelegate(&ApplicationDelegate::applicationDidUpdate,
+                 std::make_shared<Notification>(
+                     String::fromUtf8("NSApplicationDidUpdateNotification"), shared_from_this()));
+    updating_ = false;
 }
 
 Application::~Application() = default;

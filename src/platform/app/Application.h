@@ -84,6 +84,11 @@ public:
     void setCurrentEvent(Ref<Event> event) { currentEvent_ = std::move(event); }
     // Shows the main menu anew in every menu bar, after it or one of its items changed.
     void mainMenuDidChange();
+    // A pass of the event loop begins or ends. While a run is active, the delegate hears that
+    // the application will update when a pass begins, and when it ends, each window on screen
+    // tells its delegate that it updated and then the application that it did update.
+    void eventLoopPassBegan();
+    void eventLoopPassEnded();
 
 private:
     Application();
@@ -103,6 +108,8 @@ private:
     Ref<Menu> mainMenu_;
     bool launched_ = false;
     int terminateReply_ = -1;
+    bool passActive_ = false;
+    bool updating_ = false;
 };
 
 } // namespace platform

@@ -1,5 +1,6 @@
 #include "platform/detail/ModalRun.h"
 
+#include "platform/app/Application.h"
 #include "platform/app/RunLoop.h"
 #include "platform/detail/ModalInputFilter.h"
 
@@ -28,6 +29,8 @@ std::int64_t ModalRun::exec() {
         startObserver(*this);
     if (!stopped_)
         loop_.exec(QEventLoop::DialogExec);
+    // The pass that stopped the run ends with it.
+    Application::shared()->eventLoopPassEnded();
     return code_;
 }
 

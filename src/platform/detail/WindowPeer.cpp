@@ -5,6 +5,7 @@
 
 #include <QCloseEvent>
 #include <QPainter>
+#include <QWindow>
 
 namespace platform {
 
@@ -71,6 +72,18 @@ void WindowWidget::changeEvent(QEvent* event) {
     if (event->type() == QEvent::WindowStateChange)
         tellStateChange(receiver(), static_cast<QWindowStateChangeEvent*>(event)->oldState(),
                         windowState());
+}
+
+void WindowWidget::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    // The toolkit's window, which knows the screen, exists once the widget is first shown.
+    if (screenWatched_ || !windowHandle())
+        return;
+    screenWatched_ = true;
+    connect(windowHandle(), &QWindow::screenChanged, this, [this] {
+        receiver().notifyDelegate(&WindowDelegate::windowDidChangeScreen,
+                                  "NSWindowDidChangeScreenNotification");
+    });
 }
 
 void WindowWidget::paintEvent(QPaintEvent* event) {

@@ -24,6 +24,10 @@ protected:
     void moveEvent(QMoveEvent* event) override;
     void changeEvent(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+
+private:
+    bool screenWatched_ = false;
 };
 
 struct WindowPeer {

@@ -1,6 +1,8 @@
 #pragma once
 
-// The numbers of the events the runtime hands to program callbacks, grouped by source.
+// The numbers of the events the runtime hands to program callbacks, grouped by source. An event
+// marked "not delivered" has no counterpart on this desktop: the platform never sends it, so a
+// program hears it only when something calls the delegate method itself.
 
 #include <cstdint>
 
@@ -26,13 +28,18 @@ inline constexpr std::int64_t WillBecomeActive = 6;
 inline constexpr std::int64_t DidBecomeActive = 7;
 inline constexpr std::int64_t WillResignActive = 8;
 inline constexpr std::int64_t DidResignActive = 9;
+// Not delivered: no hiding of the whole application
 inline constexpr std::int64_t WillHide = 10;
+// Not delivered: no hiding of the whole application
 inline constexpr std::int64_t DidHide = 11;
+// Not delivered: no hiding of the whole application
 inline constexpr std::int64_t WillUnhide = 12;
+// Not delivered: no hiding of the whole application
 inline constexpr std::int64_t DidUnhide = 13;
 inline constexpr std::int64_t WillUpdate = 14;
 inline constexpr std::int64_t DidUpdate = 15;
 inline constexpr std::int64_t ShouldHandleReopen = 16;
+// Not delivered: no dock
 inline constexpr std::int64_t DockMenu = 17;
 inline constexpr std::int64_t DidChangeScreenParameters = 19;
 inline constexpr std::int64_t OpenFileWithoutUI = 20;
@@ -41,13 +48,20 @@ inline constexpr std::int64_t OpenUntitledFile = 22;
 inline constexpr std::int64_t ShouldOpenUntitledFile = 23;
 inline constexpr std::int64_t PrintFile = 24;
 inline constexpr std::int64_t PrintFiles = 25;
+// Not delivered: no remote notifications
 inline constexpr std::int64_t DidRegisterForRemoteNotifications = 26;
+// Not delivered: no remote notifications
 inline constexpr std::int64_t DidFailToRegisterForRemoteNotifications = 27;
+// Not delivered: no remote notifications
 inline constexpr std::int64_t DidReceiveRemoteNotification = 28;
+// Not delivered: the program takes no session to restore
 inline constexpr std::int64_t DidDecodeRestorableState = 29;
 inline constexpr std::int64_t WillEncodeRestorableState = 30;
+// Not delivered: no continuity
 inline constexpr std::int64_t WillContinueUserActivity = 31;
+// Not delivered: no continuity
 inline constexpr std::int64_t DidFailToContinueUserActivity = 33;
+// Not delivered: no continuity
 inline constexpr std::int64_t DidUpdateUserActivity = 34;
 inline constexpr std::int64_t DidChangeOcclusionState = 35;
 inline constexpr std::int64_t OpenFiles = 36;
@@ -92,6 +106,7 @@ inline constexpr std::int64_t DidDeminiaturize = 10009;
 inline constexpr std::int64_t WillUseStandardFrame = 10010;
 inline constexpr std::int64_t ShouldZoom = 10011;
 inline constexpr std::int64_t WillUseFullScreenContentSize = 10012;
+// Not delivered: no presentation options
 inline constexpr std::int64_t WillUseFullScreenPresentationOptions = 10013;
 inline constexpr std::int64_t WillEnterFullScreen = 10014;
 inline constexpr std::int64_t DidEnterFullScreen = 10015;
@@ -109,6 +124,7 @@ inline constexpr std::int64_t DidResignKey = 10034;
 inline constexpr std::int64_t DidBecomeMain = 10035;
 inline constexpr std::int64_t DidResignMain = 10036;
 inline constexpr std::int64_t DidUpdate = 10037;
+// Not delivered: no document-path menu
 inline constexpr std::int64_t ShouldPopUpDocumentPathMenu = 10038;
 inline constexpr std::int64_t CanBecomeKey = 10039;
 inline constexpr std::int64_t DraggingEntered = 10040;

@@ -1,11 +1,16 @@
 #include "platform/app/Application.h"
 #include "platform/app/ApplicationDelegate.h"
+#include "platform/detail/WindowPeer.h"
 #include "platform/foundation/Notification.h"
 #include "platform/foundation/String.h"
 #include "platform/windows/Window.h"
 #include "platform/windows/WindowDelegate.h"
 
+#include <QGuiApplication>
+#include <QScreen>
+#include <QSessionManager>
 #include <QTimer>
+#include <QWindow>
 
 #include <gtest/gtest.h>
 
@@ -143,4 +148,56 @@ TEST(Windows, AttachedPropertiesAreReplacedRemovedAndAbsentWhenNeverSet) {
     EXPECT_EQ(window->attachedProperty("tag"), nullptr);
     EXPECT_NE(window->attachedProperty("other"), nullptr);
     EXPECT_EQ(window->className(), "Window");
+}
+
+// What the desktop tells the application: the screens, the session, and the passes of the event
+// loop while a run is active. The session manager and the window system's notices are sent as
+// the toolkit sends them when they happen.
+TEST(DesktopNotices, ReachTheDelegates) {
+    struct Recorder : ApplicationDelegate, WindowDelegate {
+        void applicationWillUpdate(const Ref<Notification>&) override { log("will update"); }
+        void applicationDidUpdate(const Ref<Notification>&) override { log("did update"); }
+        void windowDidUpdate(const Ref<Notification>&) override { log("window updated"); }
+        void windowDidChangeScreen(const Ref<Notification>&) override { log("window screen"); }
+        void applicationDidChangeScreenParameters(const Ref<Notification>&) override {
+            log("screens");
+        }
+        TerminateReply applicationShouldTerminate(const Ref<Application>&) override {
+            log("should terminate");
+            return TerminateReply::Cancel;
+        }
+        void applicationWillEncodeRestorableState(const Ref<Application>&,
+                                                  const Ref<Object>&) override {
+            log("encode");
+        }
+        void log(const char* what) {
+            if (events.empty() || events.back() != what)
+                events.push_back(what);
+        }
+        std::vector<std::string> events;
+    };
+    const auto recorder = std::make_shared<Recorder>();
+    DelegateScope scope(recorder);
+    const auto window = std::make_shared<Window>(Rect(0, 0, 100, 100), WindowStyleMask::Titled);
+    window->setDelegate(recorder);
+    window->orderFront();
+    QScreen* screen = QGuiApplication::primaryScreen();
+    emit window->peer().widget->windowHandle()->screenChanged(screen);
+    emit screen->geometryChanged(screen->geometry());
+    emit screen->availableGeometryChanged(screen->availableGeometry());
+    auto* session = qApp->findChild<QSessionManager*>();
+    ASSERT_NE(session, nullptr);
+    emit qApp->commitDataRequest(*session);
+    emit qApp->saveStateRequest(*session);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(recorder->events,
+              (std::vector<std::string>{"window screen", "screens", "should terminate", "encode"}));
+
+    recorder->events.clear();
+    QTimer::singleShot(20, [] { Application::shared()->stopModal(); });
+    Application::shared()->runModalForWindow(window);
+    window->close();
+    ASSERT_GE(recorder->events.size(), 3u);
+    EXPECT_EQ(std::vector<std::string>(recorder->events.end() - 3, recorder->events.end()),
+              (std::vector<std::string>{"will update", "window updated", "did update"}));
 }
