@@ -15,7 +15,6 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
-#include <atomic>
 #include <cmath>
 #include <cstdarg>
 #include <cstdint>
@@ -23,7 +22,6 @@
 #include <limits>
 #include <mutex>
 #include <string>
-#include <thread>
 #include <utility>
 #include <vector>
 
@@ -59,36 +57,23 @@ extern "C" int fsync(int fd) {
     return real(fd);
 }
 
-template <class Open>
-int openWithPipe(const char* name, const char* path, int flags, va_list arguments) {
+extern "C" int open(const char* path, int flags, ...) {
+    va_list arguments;
+    va_start(arguments, flags);
     const mode_t mode = flags & (O_CREAT | O_TMPFILE) ? va_arg(arguments, mode_t) : 0;
+    va_end(arguments);
     {
         const std::lock_guard lock(platform::pipeAtOpenLock);
-        auto& [at, pipe] = platform::pipeAtOpen;
-        if (!at.empty() && at == path) {
+        if (auto& [at, pipe] = platform::pipeAtOpen; !at.empty() && at == path) {
             rename(pipe.c_str(), at.c_str());
             at.clear();
         }
     }
-    static const auto real = reinterpret_cast<Open>(dlsym(RTLD_NEXT, name));
+    static const auto real =
+        reinterpret_cast<int (*)(const char*, int, ...)>(dlsym(RTLD_NEXT, "open"));
     return real(path, flags, mode);
 }
-
-extern "C" int open(const char* path, int flags, ...) {
-    va_list arguments;
-    va_start(arguments, flags);
-    const int fd = openWithPipe<int (*)(const char*, int, ...)>("open", path, flags, arguments);
-    va_end(arguments);
-    return fd;
-}
-
-extern "C" int open64(const char* path, int flags, ...) {
-    va_list arguments;
-    va_start(arguments, flags);
-    const int fd = openWithPipe<int (*)(const char*, int, ...)>("open64", path, flags, arguments);
-    va_end(arguments);
-    return fd;
-}
+extern "C" int open64(const char* path, int flags, ...) __attribute__((alias("open")));
 
 namespace platform {
 namespace {
@@ -325,6 +310,7 @@ TEST(Archiver, TheFolderIsSyncedOnceTheArchiveIsInPlace) {
     EXPECT_EQ(syncedFolders, (std::vector<std::vector<std::string>>{{"a.archive"}}));
 }
 
+// Waiting for the pipe would wait for ever: no one writes into it.
 TEST(Archiver, APipeInTheFilesPlaceWhenItIsOpenedIsNotWaitedFor) {
     QTemporaryDir folder;
     ASSERT_TRUE(folder.isValid());
@@ -332,29 +318,11 @@ TEST(Archiver, APipeInTheFilesPlaceWhenItIsOpenedIsNotWaitedFor) {
     const std::string pipe = folder.filePath("pipe").toStdString();
     ASSERT_TRUE(Archiver::archiveRootObjectToFile(str("file"), *String::fromUtf8(path)));
     ASSERT_EQ(mkfifo(pipe.c_str(), 0600), 0);
-    ASSERT_EQ(link(pipe.c_str(), (pipe + "2").c_str()), 0);
-    {
-        const std::lock_guard lock(pipeAtOpenLock);
-        pipeAtOpen = {path, pipe};
-    }
-    // A reader that waits for a writer gets one, and with it an archive of its own.
-    std::atomic<bool> done = false;
-    std::thread writer([&] {
-        const auto inPipe = Archiver::archivedDataWithRootObject(str("pipe"));
-        int fd = -1;
-        while (!done && fd < 0)
-            fd = ::open((pipe + "2").c_str(), O_WRONLY | O_NONBLOCK);
-        if (fd >= 0) {
-            [[maybe_unused]] const auto written =
-                write(fd, inPipe->bytes().data(), inPipe->length());
-            close(fd);
-        }
-    });
-    const auto back = Archiver::unarchiveObjectWithFile(*String::fromUtf8(path));
-    done = true;
-    writer.join();
-    EXPECT_EQ(back, nullptr);
-    const std::lock_guard lock(pipeAtOpenLock);
+    std::unique_lock lock(pipeAtOpenLock);
+    pipeAtOpen = {path, pipe};
+    lock.unlock();
+    EXPECT_EQ(Archiver::unarchiveObjectWithFile(*String::fromUtf8(path)), nullptr);
+    lock.lock();
     EXPECT_TRUE(pipeAtOpen.first.empty());
 }
 
