@@ -25,12 +25,12 @@ using namespace game_testing;
 
 namespace {
 
-// Arranges a fresh deal from a spec such as "you 3 8; cpu 3 5; pile 9 1; marks 9; last 7;
+// Arranges a fresh deal from a description such as "you 3 8; cpu 3 5; pile 9 1; marks 9; last 7;
 // books 6 6; left 34": the hands by rank, one card of the pile's only rank, the ranks the player
 // asked for, the rank asked last, the books laid down and the pile's count.
-void Arrange(const std::string& spec) {
+void Arrange(const std::string& deal) {
     GameState& g = Game();
-    std::istringstream parts(spec);
+    std::istringstream parts(deal);
     for (std::string part; std::getline(parts, part, ';');) {
         std::istringstream words(part);
         std::string key;

@@ -61,7 +61,8 @@ TEST_F(RuntimeAlertTest, ANonFatalReportOffersStopContinueCrashAndContinueChange
     RuntimeAlert(String::fromUtf8("Careful"), String::fromUtf8("It may go on"), 0);
 
     ASSERT_TRUE(shown);
-    EXPECT_EQ(shown->description(), "alert warning [Careful] [It may go on] <Stop> <Continue> <Crash>");
+    EXPECT_EQ(shown->description(),
+              "alert warning [Careful] [It may go on] <Stop> <Continue> <Crash>");
     EXPECT_EQ(gQVStk(), 1);
     EXPECT_EQ(text(kept), "kept");
     EXPECT_EQ(text(pstrResult()), "result");
