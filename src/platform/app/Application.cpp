@@ -3,6 +3,7 @@
 #include "platform/app/ApplicationDelegate.h"
 #include "platform/app/Bundle.h"
 #include "platform/app/RunLoop.h"
+#include "platform/detail/AccessibleTextView.h"
 #include "platform/detail/KeyEquivalentFilter.h"
 #include "platform/detail/ModalRun.h"
 #include "platform/detail/WindowPeer.h"
@@ -53,6 +54,7 @@ Ref<Application> Application::shared() {
             programPath[length] = '\0';
         new QApplication(toolkitArgc, toolkitArgv);
         QApplication::setQuitOnLastWindowClosed(false);
+        detail::installAccessibility();
         return new Ref<Application>(new Application);
     }();
     return *instance;

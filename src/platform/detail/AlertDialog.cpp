@@ -1,4 +1,5 @@
 #include "platform/detail/AlertDialog.h"
+#include "platform/detail/StringConversion.h"
 
 #include "platform/foundation/String.h"
 #include "platform/windows/Alert.h"
@@ -22,10 +23,6 @@ namespace {
 
 constexpr int IconSize = 64;
 constexpr int TextWidth = 320;
-
-QString toQString(const Ref<String>& string) {
-    return string ? QString::fromStdU16String(string->utf16()) : QString();
-}
 
 QStyle::StandardPixmap iconFor(AlertStyle style) {
     switch (style) {
@@ -82,6 +79,9 @@ AlertDialog::AlertDialog(const Alert& alert, QWidget* parent,
     message->setFont(bold);
     texts->addWidget(message);
     const QString informativeText = toQString(alert.informativeText());
+    // A screen reader announces a dialog by its name and description as it opens.
+    setAccessibleName(message->text());
+    setAccessibleDescription(informativeText);
     if (!informativeText.isEmpty()) {
         auto* informative = textLabel(informativeText, this);
         informative->setObjectName(QStringLiteral("alertInformative"));

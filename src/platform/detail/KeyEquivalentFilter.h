@@ -1,7 +1,8 @@
 #pragma once
 
 // Internal to the platform: the watch over every key press of the application that gives the
-// main menu's key equivalents their turn before any window sees the key.
+// main menu's key equivalents their turn before any window sees the key, and opens the menu bar
+// for F10.
 
 class QKeyEvent;
 

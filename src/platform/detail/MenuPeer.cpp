@@ -1,4 +1,5 @@
 #include "platform/detail/MenuPeer.h"
+#include "platform/detail/StringConversion.h"
 
 #include "platform/app/Event.h"
 #include "platform/app/MainQueue.h"
@@ -22,13 +23,9 @@ namespace platform::detail {
 
 namespace {
 
-QString toolkitText(const Ref<String>& text) {
-    return text ? QString::fromStdU16String(text->utf16()) : QString();
-}
-
 // Menus take '&' for the mark of a mnemonic; our titles show it as it is.
 QString titleText(const Ref<String>& title) {
-    return toolkitText(title).replace(u'&', QStringLiteral("&&"));
+    return toQString(title).replace(u'&', QStringLiteral("&&"));
 }
 
 // The item's key equivalent as the toolkit writes shortcuts ("Ctrl+Q"); empty for none.

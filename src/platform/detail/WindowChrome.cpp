@@ -1,4 +1,5 @@
 #include "platform/detail/WindowChrome.h"
+#include "platform/detail/StringConversion.h"
 
 #include "platform/detail/ImagePeer.h"
 #include "platform/detail/MenuPeer.h"
@@ -21,10 +22,6 @@
 namespace platform::detail {
 
 namespace {
-
-QString toQString(const Ref<String>& string) {
-    return string ? QString::fromStdU16String(string->utf16()) : QString();
-}
 
 int rounded(double value) {
     return static_cast<int>(std::lround(std::max(0.0, value)));

@@ -47,12 +47,15 @@ void abortLater(std::uint64_t id, const char* why) {
     });
 }
 
-// Where keys go: the run's focused widget, or the focused view of the window they are typed to.
+// Where keys go: an open menu, which holds the keyboard while it shows, else the run's focused
+// widget, or the focused view of the window they are typed to.
 struct KeyTarget {
     bool toOtherWindow = false;
     std::weak_ptr<Window> window;
 
     QWidget* widget(ModalRun& run) const {
+        if (QWidget* popup = QApplication::activePopupWidget())
+            return popup;
         if (toOtherWindow) {
             const auto other = window.lock();
             if (!other)
@@ -112,6 +115,7 @@ void pressKey(ModalRun& run, const KeyTarget& to, Key key) {
         {Key::Delete, Qt::Key_Delete, "\x7f"}, {Key::Up, Qt::Key_Up, ""},
         {Key::Down, Qt::Key_Down, ""},         {Key::Left, Qt::Key_Left, ""},
         {Key::Right, Qt::Key_Right, ""},       {Key::Space, Qt::Key_Space, " "},
+        {Key::F10, Qt::Key_F10, ""},
     };
     const auto row = std::find_if(std::begin(rows), std::end(rows),
                                   [key](const Row& r) { return r.key == key; });

@@ -13,7 +13,7 @@ class Window;
 
 namespace platform::testing {
 
-enum class Key { Return, Escape, Tab, Backspace, Delete, Up, Down, Left, Right, Space };
+enum class Key { Return, Escape, Tab, Backspace, Delete, Up, Down, Left, Right, Space, F10 };
 
 // Drives the coming modal runs with real toolkit input, the way a user at the keyboard would.
 // Each run() starts the steps for the next modal run; the steps are played one at a time once

@@ -6,6 +6,7 @@
 #include "platform/testing/ToolkitInput.h"
 #include "platform/windows/Window.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QCheckBox>
 #include <QLabel>
@@ -19,9 +20,16 @@ namespace platform::testing {
 
 namespace {
 
+// What a screen reader says for the widget: its accessible name. The alert's texts and buttons
+// are read this way, so that every alert a test sees is one a screen-reader user can hear.
+std::string spoken(QObject* widget) {
+    QAccessibleInterface* accessible =
+        widget ? QAccessible::queryAccessibleInterface(widget) : nullptr;
+    return accessible ? accessible->text(QAccessible::Name).toStdString() : std::string();
+}
+
 std::string labelText(const QWidget& dialog, const char* name) {
-    const auto* label = dialog.findChild<QLabel*>(QString::fromLatin1(name));
-    return label ? label->text().toStdString() : std::string();
+    return spoken(dialog.findChild<QLabel*>(QString::fromLatin1(name)));
 }
 
 std::optional<AlertStyle> styleOfIcon(const QWidget& dialog) {
@@ -74,7 +82,7 @@ std::optional<ShownAlert> describe(const detail::AlertDialog* dialog) {
                b->property("platformButtonIndex").toInt();
     });
     for (const auto* button : buttons)
-        alert.buttonTitles.push_back(button->text().toStdString());
+        alert.buttonTitles.push_back(spoken(const_cast<QPushButton*>(button)));
     alert.showsSuppressionButton = dialog->findChild<QCheckBox*>() != nullptr;
     return alert;
 }

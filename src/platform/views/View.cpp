@@ -2,8 +2,10 @@
 
 #include "platform/app/Application.h"
 #include "platform/app/Event.h"
+#include "platform/detail/AccessibleTextView.h"
 #include "platform/detail/GraphicsContext.h"
 #include "platform/detail/ScreenGeometry.h"
+#include "platform/detail/StringConversion.h"
 #include "platform/detail/ViewPeer.h"
 #include "platform/foundation/Array.h"
 #include "platform/foundation/String.h"
@@ -421,6 +423,18 @@ void View::keyUp(const Ref<Event>& event) {
 }
 void View::flagsChanged(const Ref<Event>& event) {
     event->performToolkitDefault();
+}
+
+void View::setAccessibilityLabel(const Ref<String>& label) {
+    peer_->widget->setAccessibleName(detail::toQString(label));
+}
+
+void View::accessibilityPostTextInserted(Range range) {
+    detail::postTextInserted(*this, range);
+}
+
+void View::accessibilityPostTextRemoved(Range range) {
+    detail::postTextRemoved(*this, range);
 }
 
 } // namespace platform

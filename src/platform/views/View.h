@@ -133,6 +133,14 @@ public:
     // The menu to show for the event; the base answers menu(). No menu shows for none.
     virtual Ref<Menu> menuForEvent(const Ref<Event>& event);
 
+    // The name assistive technologies give the view, where its own text does not name it.
+    void setAccessibilityLabel(const Ref<String>& label);
+    // Tell assistive technologies of a view that takes AccessibleText on that text came into or
+    // is about to leave the range, so that a screen reader can read what was printed. Nothing
+    // is done while no assistive technology listens.
+    void accessibilityPostTextInserted(Range range);
+    void accessibilityPostTextRemoved(Range range);
+
     ViewPeer& peer() const { return *peer_; }
 
 protected:

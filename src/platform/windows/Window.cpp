@@ -4,6 +4,7 @@
 #include "platform/app/Event.h"
 #include "platform/app/Screen.h"
 #include "platform/detail/ScreenGeometry.h"
+#include "platform/detail/StringConversion.h"
 #include "platform/detail/ViewPeer.h"
 #include "platform/detail/WindowChrome.h"
 #include "platform/detail/WindowDrag.h"
@@ -165,6 +166,10 @@ void Window::setStyleMask(std::uint64_t styleMask) {
 void Window::setTitle(Ref<String> title) {
     title_ = title ? std::move(title) : String::create();
     peer_->widget->setWindowTitle(QString::fromStdU16String(title_->utf16()));
+}
+
+void Window::setAccessibilityLabel(const Ref<String>& label) {
+    peer_->widget->setAccessibleName(detail::toQString(label));
 }
 
 void Window::setLevel(std::int64_t level) {

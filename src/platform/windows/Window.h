@@ -75,6 +75,8 @@ public:
     void setStyleMask(std::uint64_t styleMask);
     Ref<String> title() const { return title_; }
     void setTitle(Ref<String> title);
+    // The name assistive technologies give the window, for a window without a title.
+    void setAccessibilityLabel(const Ref<String>& label);
     std::int64_t level() const { return level_; }
     void setLevel(std::int64_t level);
     bool isOpaque() const { return opaque_; }

@@ -413,6 +413,10 @@ Point CUI_PrintToWindowView::addString(const Ref<String>& string) {
         pendingTextFrom_ = first;
 
     const std::uint32_t set = currentAttributeSet();
+    if (runs_.empty() || runs_.back().attributeSet != set)
+        runs_.push_back({first, set});
+    accessibilityPostTextInserted(
+        {static_cast<std::int64_t>(first), static_cast<std::int64_t>(text_.size() - first)});
     const double height = attributeSets_[set].lineHeight;
     std::size_t start = first;
     for (std::size_t end = first;; ++end) {
@@ -496,9 +500,11 @@ void CUI_PrintToWindowView::resetAttributes() {
 }
 
 void CUI_PrintToWindowView::clear() {
+    accessibilityPostTextRemoved({0, accessibilityInsertionPointIndex()});
     forgetItems();
     index_->clear();
     text_ = {};
+    runs_ = {};
     attributeSets_.clear();
     currentAttributeSet_ = objectSlot;
     widthCache_.clear();
@@ -702,4 +708,29 @@ Ref<Array> CUI_PrintToWindowView::itemArray() const {
         list->addObject(std::move(record));
     }
     return list;
+}
+
+Ref<String> CUI_PrintToWindowView::accessibilityValue() const {
+    return textString();
+}
+
+std::int64_t CUI_PrintToWindowView::accessibilityInsertionPointIndex() const {
+    const auto& text = textString();
+    return text ? text->length() : 0;
+}
+
+Ref<Color> CUI_PrintToWindowView::accessibilityForegroundColorAtIndex(std::int64_t index,
+                                                                      platform::Range& run) const {
+    const auto after =
+        std::upper_bound(runs_.begin(), runs_.end(), index, [](std::int64_t at, const Run& r) {
+            return at < static_cast<std::int64_t>(r.start);
+        });
+    if (index < 0 || index >= static_cast<std::int64_t>(text_.size()) || after == runs_.begin())
+        return nullptr;
+    const auto end = after == runs_.end() ? text_.size() : after->start;
+    const Run& found = *std::prev(after);
+    run = {static_cast<std::int64_t>(found.start), static_cast<std::int64_t>(end - found.start)};
+    return std::dynamic_pointer_cast<Color>(
+        attributeSets_[found.attributeSet].attributes->objectForKey(
+            platform::ForegroundColorAttributeName()));
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/foundation/Geometry.h"
+#include "platform/views/AccessibleText.h"
 #include "platform/views/View.h"
 
 #include <cstdint>
@@ -25,7 +26,9 @@ class CUI_PrintToWindowScrollView;
 // items placed in the view's flipped coordinates (origin top left, y down). Each print is cut
 // at its newlines into pieces, each piece becomes a text item at the pen, and the pen moves on.
 // Text is never wrapped or laid out again. The view grows downwards as content is added.
-class CUI_PrintToWindowView : public platform::View {
+// Screen readers read the console as a document: its textString, the caret at the pen's place
+// in it, each print announced as it comes, and the colour of each run.
+class CUI_PrintToWindowView : public platform::View, public platform::AccessibleText {
 public:
     using ItemList = std::vector<platform::Ref<CUI_PrintToWindowItem>>;
 
@@ -131,6 +134,11 @@ public:
     bool isFlipped() const override { return flipView_; }
     void drawRect(platform::Rect dirtyRect) override;
 
+    platform::Ref<platform::String> accessibilityValue() const override;
+    std::int64_t accessibilityInsertionPointIndex() const override;
+    platform::Ref<platform::Color>
+    accessibilityForegroundColorAtIndex(std::int64_t index, platform::Range& run) const override;
+
     // The content as a new list of new dictionaries, one per item, with the keys "type", "pt",
     // "pt1", "pt2", "rect", "lineWidth", "lineCapStyle", "lineDashPhase", "strokeFlag" and
     // "fillFlag" in this order, then those of "text", "attributes", "lineDashPattern",
@@ -196,6 +204,12 @@ private:
     // The text printed since the last clear; text items are ranges of it.
     std::u16string text_;
     std::vector<AttributeSet> attributeSets_;
+    // Where in text_ each run of prints with the same attribute set begins, for screen readers.
+    struct Run {
+        std::uint64_t start = 0;
+        std::uint32_t attributeSet = 0;
+    };
+    std::vector<Run> runs_;
     std::uint32_t currentAttributeSet_ = objectSlot;
     // Widths of pieces measured lately, by attribute set (the first two characters) and text.
     std::unordered_map<std::u16string, double> widthCache_;

@@ -36,6 +36,8 @@ Ref<QVInkeyWindow> QVInkeyWindow::initWithPromptXY(const Ref<String>& prompt, st
     window->promptLabel_ = makeLabel(Rect(8, 10, 4, 16));
     if (prompt)
         window->promptLabel_->setStringValue(prompt);
+    // The window itself takes the key, so a screen reader names it by the question.
+    window->setAccessibilityLabel(prompt);
     window->contentView()->addSubview(window->promptLabel_);
 
     window->cursorLabel_ = makeLabel(Rect(49, 10, 12, 16));

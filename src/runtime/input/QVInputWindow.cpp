@@ -32,6 +32,8 @@ Ref<QVInputWindow> QVInputWindow::initWithPromptXY(const Ref<platform::String>& 
     window->field_->setStringValue(platform::String::create());
     window->field_->setTextColor(platform::Color::textColor());
     window->field_->setDelegate(window);
+    // A screen reader names the field by the question, as it would a labelled field.
+    window->field_->setAccessibilityLabel(prompt);
     window->contentView()->addSubview(window->field_);
 
     window->setXPos(x);

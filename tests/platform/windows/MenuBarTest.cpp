@@ -30,6 +30,7 @@
 #include <vector>
 
 using namespace platform;
+using platform::testing::Key;
 using platform::testing::ModalScript;
 using platform::testing::UserActions;
 
@@ -230,6 +231,17 @@ TEST_F(MenuBar, QuitChosenWithTheMouseAsksTheDelegateToTerminate) {
         [&] { chosen = UserActions::chooseMenuItem(window, "Pondaro", "Quit Pondaro"); });
     app->runModalForWindow(window);
     EXPECT_TRUE(chosen);
+    EXPECT_EQ(delegate->asked, 1);
+    window->close();
+}
+
+TEST_F(MenuBar, F10OpensTheBarSoThatQuitCanBeChosenWithTheKeyboard) {
+    const auto delegate = std::make_shared<CancellingDelegate>();
+    app->setDelegate(delegate);
+    const auto window = std::make_shared<Window>(Content, WindowStyleMask::Titled);
+    ModalScript script;
+    script.run().press(Key::F10).press(Key::Up).press(Key::Return);
+    app->runModalForWindow(window);
     EXPECT_EQ(delegate->asked, 1);
     window->close();
 }

@@ -1,0 +1,75 @@
+#!/bin/sh
+# Reads the real pondaro program over the desktop's accessibility bus (AT-SPI), as a screen
+# reader does, under a virtual X server with a private D-Bus session: the name prompt's field
+# has the keyboard and the question as its name, the console's text holds the status display
+# once a name is typed, and the "Quit the game?" alert offers its buttons by name.
+# Usage: read-under-screen-reader.sh <pondaro binary>. Exits with 77 (skipped) when xvfb-run is
+# missing.
+set -eu
+
+here=$(cd "$(dirname "$0")" && pwd)
+if [ "${1:-}" != --inside ]; then
+    if ! command -v xvfb-run >/dev/null 2>&1; then
+        echo "xvfb-run is not installed: skipped"
+        exit 77
+    fi
+    for tool in dbus-run-session xdotool /usr/bin/python3; do
+        command -v "$tool" >/dev/null 2>&1 || { echo "$tool is not installed" >&2; exit 1; }
+    done
+    exec timeout 150 dbus-run-session -- xvfb-run -a -s "-screen 0 1280x1024x24" "$0" --inside "$1"
+fi
+
+binary=$2
+work=$(mktemp -d)
+pid=
+trap 'if [ -n "$pid" ]; then kill "$pid" 2>/dev/null || true; fi; rm -rf "$work"' EXIT
+
+fail() {
+    echo "FAIL: $*" >&2
+    echo "--- the program's output:" >&2
+    cat "$work/log" >&2 || true
+    exit 1
+}
+
+# Asks the accessibility bus until the answer holds the text given, 0.25 s apart for at most
+# 20 s, and prints the last answer.
+read_until() {
+    what=$1
+    expected=$2
+    tries=0
+    while :; do
+        out=$(/usr/bin/python3 "$here/screen-reader.py" "$what" 2>/dev/null || true)
+        case $out in *"$expected"*) printf '%s\n' "$out"; return 0 ;; esac
+        tries=$((tries + 1))
+        [ "$tries" -lt 80 ] || { printf '%s\n' "$out"; return 1; }
+        sleep 0.25
+    done
+}
+
+# A screen reader turns the desktop's accessibility on; programs then put their objects on the
+# accessibility bus.
+busctl --user set-property org.a11y.Bus /org/a11y/bus org.a11y.Status IsEnabled b true \
+    2>/dev/null || dbus-send --session --dest=org.a11y.Bus --print-reply /org/a11y/bus \
+    org.freedesktop.DBus.Properties.Set string:org.a11y.Status string:IsEnabled \
+    variant:boolean:true >/dev/null
+
+QT_QPA_PLATFORM=xcb "$binary" >"$work/log" 2>&1 &
+pid=$!
+
+focus=$(read_until focus "What's your name?") || fail "the name prompt is not what has the keyboard: $focus"
+echo "at the name prompt: $focus"
+xdotool type --delay 20 Ann
+xdotool key Return
+console=$(read_until console "Points >> ") || fail "the console's text has no status display: $console"
+echo "the console reads:"
+printf '%s\n' "$console" | sed 's/^/    /'
+read_until focus "What card do you want?" >/dev/null || fail "the card prompt is not what has the keyboard"
+xdotool type --delay 20 x
+xdotool key Return
+buttons=$(read_until buttons "Resume game") || fail "the quit alert's buttons are not readable: $buttons"
+echo "the alert offers: $buttons"
+xdotool key Return
+status=0
+wait "$pid" || status=$?
+pid=
+[ "$status" -eq 0 ] || fail "the program ended with status $status"
