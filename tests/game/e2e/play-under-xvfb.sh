@@ -19,16 +19,7 @@ if [ "${1:-}" != --inside ]; then
 fi
 
 binary=$2
-work=$(mktemp -d)
-pid=
-trap 'if [ -n "$pid" ]; then kill "$pid" 2>/dev/null || true; fi; rm -rf "$work"' EXIT
-
-fail() {
-    echo "FAIL: $*" >&2
-    echo "--- the program's output:" >&2
-    cat "$work/log" >&2 || true
-    exit 1
-}
+. "$(dirname "$0")/common.sh"
 
 # Runs a command until it succeeds with some output, 0.2 s apart for at most 20 s, and prints
 # that output.

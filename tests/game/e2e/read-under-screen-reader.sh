@@ -20,16 +20,7 @@ if [ "${1:-}" != --inside ]; then
 fi
 
 binary=$2
-work=$(mktemp -d)
-pid=
-trap 'if [ -n "$pid" ]; then kill "$pid" 2>/dev/null || true; fi; rm -rf "$work"' EXIT
-
-fail() {
-    echo "FAIL: $*" >&2
-    echo "--- the program's output:" >&2
-    cat "$work/log" >&2 || true
-    exit 1
-}
+. "$(dirname "$0")/common.sh"
 
 # Asks the accessibility bus until the answer holds the text given, for at most 20 s, and
 # prints the last answer.
