@@ -1,20 +1,16 @@
-// Alerts named by id: defining, key equivalents, showing and answering by real clicks and keys,
-// the registry, dismissing, sheets, button strings and alerts made from errors.
+// Alerts named by id: defining, key equivalents, showing and answering, the registry,
+// dismissing, sheets, button strings, alerts made from errors, and the queued error notice.
 
 #include "ShellTesting.h"
 
 #include "runtime/shell/AlertOperations.h"
 #include "runtime/shell/CUI_AlertDelegate.h"
 #include "runtime/shell/CUI_DialogEvent.h"
-#include "runtime/shell/Tags.h"
+#include "runtime/shell/ErrorNotice.h"
 
-#include "platform/foundation/Array.h"
 #include "platform/foundation/Dictionary.h"
 #include "platform/foundation/Error.h"
 #include "platform/foundation/Number.h"
-#include "platform/foundation/String.h"
-#include "platform/testing/ModalScript.h"
-#include "platform/testing/ShownAlert.h"
 #include "platform/windows/Alert.h"
 
 #include <functional>
@@ -24,27 +20,22 @@
 
 using namespace shelltest;
 using platform::Ref;
-using platform::String;
 using platform::testing::Key;
 using platform::testing::ModalScript;
-using platform::testing::ShownAlert;
 
 namespace {
 
 constexpr std::int64_t omitted = kParamNotGiven;
 
-Ref<String> text(const char* utf8) {
-    return String::fromUtf8(utf8);
+// The alert's button titles, then each button's key equivalent: "A=\r B=".
+std::string buttonsOf(std::int64_t id) {
+    std::string line;
+    for (const auto& button : AlertFind(id)->buttons())
+        line += (line.empty() ? "" : " ") + button->title()->utf8() + "=" +
+                button->keyEquivalent()->utf8();
+    return line;
 }
 
-std::vector<std::string> titlesOf(const platform::Alert& alert) {
-    std::vector<std::string> titles;
-    for (const auto& button : alert.buttons())
-        titles.push_back(button->title()->utf8());
-    return titles;
-}
-
-using Titles = std::vector<std::string>;
 // (response, tag) of each ending the dialog callback heard.
 using Endings = std::vector<std::pair<std::int64_t, std::int64_t>>;
 
@@ -67,36 +58,39 @@ protected:
         return result;
     }
 
-    // Scripts the next modal run: remembers the alert it shows, then plays the steps.
-    void answerNextAlert(ModalScript& script, std::function<void(ModalScript&)> steps) {
+    // Shows the alert with the id, remembering how it looked, and answers it with the steps.
+    std::int64_t show(std::int64_t id, std::function<void(ModalScript&)> steps,
+                      std::int64_t style = omitted, const char* message = nullptr,
+                      const char* informative = nullptr, const char* buttons = nullptr) {
+        ModalScript script;
         script.everyRun([this, steps](ModalScript& run) {
             const auto alert = platform::testing::shownAlert();
             shown = alert ? alert->description() : "no alert";
             steps(run);
         });
+        return AlertRun(id, style, text(message), text(informative), text(buttons), omitted);
     }
 
     std::string shown;
 };
+
+void click(int button, ModalScript& run) {
+    run.run().clickButton(button);
+}
+const auto first = [](ModalScript& run) { click(0, run); };
+const auto second = [](ModalScript& run) { click(1, run); };
 
 std::int64_t defineGameOver() {
     return AlertRun(-2, omitted, text("You Won!"), text("Game Over"), text("Quit;Play Again"),
                     omitted);
 }
 
-// Defining and showing.
-
-TEST_F(Alerts, ANegativeIdDefinesWithoutShowingAndAPositiveOneShows) {
+TEST_F(Alerts, ANegativeIdDefinesWithoutShowingAndAPositiveOneShowsAndEnds) {
     EXPECT_EQ(defineGameOver(), 0);
     EXPECT_FALSE(platform::testing::shownAlert());
-    const auto alert = AlertFind(2);
-    ASSERT_TRUE(alert);
-    EXPECT_EQ(titlesOf(*alert), (Titles{"Quit", "Play Again"}));
+    EXPECT_EQ(buttonsOf(2), "Quit=\r Play Again=");
     EXPECT_TRUE(endings().empty());
-
-    ModalScript script;
-    answerNextAlert(script, [](ModalScript& run) { run.clickButton(1); });
-    EXPECT_EQ(AlertRun(2, omitted, nullptr, nullptr, nullptr, omitted), 1001);
+    EXPECT_EQ(show(2, second), 1001);
     EXPECT_EQ(shown, "alert warning [You Won!] [Game Over] <Quit> <Play Again>");
     EXPECT_EQ(endings(), (Endings{{1001, 2}}));
     EXPECT_FALSE(AlertFind(2)) << "an alert that ended leaves the registry";
@@ -104,55 +98,41 @@ TEST_F(Alerts, ANegativeIdDefinesWithoutShowingAndAPositiveOneShows) {
 
 TEST_F(Alerts, AKeyEquivalentAnswersItsButtonAndOnesOutsideTheButtonsChangeNothing) {
     defineGameOver();
-    const auto alert = AlertFind(2);
     AlertButtonKeySet(2, 1, text("\x1b"));
-    ModalScript script;
-    script.run().press(Key::Escape);
-    EXPECT_EQ(AlertRun(2, omitted, nullptr, nullptr, nullptr, omitted), 1001);
+    EXPECT_EQ(show(2, [](ModalScript& run) { run.run().press(Key::Escape); }), 1001);
 
     defineGameOver();
-    AlertButtonKeySet(2, 2, text("\x1b"));
-    AlertButtonKeySet(2, -1, text("\x1b"));
-    AlertButtonKeySet(-2, 1, text("\x1b"));
-    AlertButtonKeySet(3, 0, text("\x1b"));
-    EXPECT_EQ(AlertFind(2)->buttons()[0]->keyEquivalent()->utf8(), "\r");
-    EXPECT_EQ(AlertFind(2)->buttons()[1]->keyEquivalent()->utf8(), "");
+    const std::pair<std::int64_t, std::int64_t> outside[] = {{2, 2}, {2, -1}, {-2, 1}, {3, 0}};
+    for (const auto& [id, index] : outside)
+        AlertButtonKeySet(id, index, text("\x1b"));
+    EXPECT_EQ(buttonsOf(2), "Quit=\r Play Again=");
 }
 
-TEST_F(Alerts, ASecondShowBuildsANewAlertFromItsOwnArguments) {
-    ModalScript script;
-    script.run().clickButton(0);
-    AlertRun(2, omitted, text("First"), nullptr, text("A"), omitted);
-    answerNextAlert(script, [](ModalScript& run) { run.clickButton(2); });
-    EXPECT_EQ(AlertRun(2, 1, text("Second"), text("More"), text("X;Y;Z"), omitted), 1002);
+TEST_F(Alerts, ShowingBuildsFromTheArgumentsOrUpdatesADefinedAlertsTextsAndStyleOnly) {
+    show(2, first, omitted, "First", nullptr, "A");
+    EXPECT_EQ(show(
+                  2, [](ModalScript& run) { click(2, run); }, 1, "Second", "More", "X;Y;Z"),
+              1002);
     EXPECT_EQ(shown, "alert informational [Second] [More] <X> <Y> <Z>");
-}
 
-TEST_F(Alerts, ShowingADefinedAlertUpdatesItsTextsAndStyleButNotItsButtons) {
     AlertRun(-4, omitted, text("One"), text("Details"), text("A;B"), omitted);
-    ModalScript script;
-    answerNextAlert(script, [](ModalScript& run) { run.clickButton(0); });
-    AlertRun(4, 2, text("Two"), nullptr, text("X;Y;Z"), omitted);
+    show(4, first, 2, "Two", nullptr, "X;Y;Z");
     // An absent text keeps the one defined.
     EXPECT_EQ(shown, "alert critical [Two] [Details] <A> <B>");
 }
 
-TEST_F(Alerts, ANegativeIdDismissesADefinedAlert) {
+TEST_F(Alerts, ANegativeIdDismissesADefinedAlertAlsoWhileItIsUp) {
     AlertRun(-5, omitted, text("Bye"), nullptr, text("OK"), omitted);
     AlertRun(-6, omitted, text("Stays"), nullptr, nullptr, omitted);
     EXPECT_EQ(AlertRun(-5, omitted, nullptr, nullptr, nullptr, omitted), 0);
     EXPECT_FALSE(AlertFind(5));
     EXPECT_TRUE(AlertFind(6));
     EXPECT_EQ(endings(), (Endings{{0, 5}}));
-}
 
-TEST_F(Alerts, AnAlertDismissedWhileItIsUpEndsOnce) {
+    heard().clear();
     defineGameOver();
     platform::MainQueue::async([] { AlertRun(-2, omitted, nullptr, nullptr, nullptr, omitted); });
-    ModalScript script;
-    script.run();
-    EXPECT_EQ(AlertRun(2, omitted, nullptr, nullptr, nullptr, omitted),
-              platform::ModalResponse::Abort);
+    EXPECT_EQ(show(2, [](ModalScript& run) { run.run(); }), platform::ModalResponse::Abort);
     EXPECT_EQ(endings(), (Endings{{0, 2}}));
     EXPECT_FALSE(AlertFind(2));
 }
@@ -162,55 +142,41 @@ TEST_F(Alerts, TheSuppressionCheckBoxStateIsKeptWhenAnAlertEnds) {
     const auto alert = AlertFind(2);
     alert->setShowsSuppressionButton(true);
     alert->suppressionButton()->setState(1);
-    ModalScript script;
-    script.run().clickButton(0);
-    AlertRun(2, omitted, nullptr, nullptr, nullptr, omitted);
+    show(2, first);
     EXPECT_EQ(sharedAlertDelegate()->lastSuppressionButtonState(), 1);
     AlertRun(-3, omitted, text("Other"), nullptr, nullptr, omitted);
     AlertRun(-3, omitted, nullptr, nullptr, nullptr, omitted);
     EXPECT_EQ(sharedAlertDelegate()->lastSuppressionButtonState(), 0);
 }
 
-// Ids.
-
-TEST_F(Alerts, IdsThatNameNoAlertDoNothing) {
+TEST_F(Alerts, IdsBeyondTheThresholdNameNoAlert) {
     for (const std::int64_t id : {std::int64_t{0}, std::int64_t{1000001}, std::int64_t{-1000001},
                                   std::numeric_limits<std::int64_t>::min()}) {
         SCOPED_TRACE(id);
         EXPECT_EQ(AlertRun(id, omitted, text("Nobody"), nullptr, nullptr, omitted), 0);
         EXPECT_TRUE(alertRegistry().empty());
     }
-    EXPECT_FALSE(AlertFind(0));
-    EXPECT_FALSE(AlertFind(1000001));
+    AlertRun(-1000000, omitted, text("Last"), nullptr, nullptr, omitted);
+    EXPECT_TRUE(AlertFind(1000000));
 }
-
-// Buttons.
 
 TEST_F(Alerts, ButtonArgumentsGiveTheirButtons) {
-    struct Case {
-        const char* name;
-        Ref<platform::Object> buttons;
-        Titles titles;
-    };
-    const Case cases[] = {
-        {"two semicolons in a row", text("A;;B"), {"A", "", "B"}},
-        {"a trailing semicolon", text("A;B;"), {"A", "B", ""}},
-        {"a single title", text("Go"), {"Go"}},
-        {"an empty string", text(""), {}},
-        {"an array", platform::Array::arrayWithObjects({text("P"), text("Q")}), {"P", "Q"}},
-        {"neither string nor array", platform::Number::numberWithInteger(3), {}},
-        {"none", nullptr, {}},
+    const std::pair<Ref<platform::Object>, const char*> cases[] = {
+        {text("A;;B"), "A=\r = B="},
+        {text("A;B;"), "A=\r B= ="},
+        {text("Go"), "Go=\r"},
+        {text(""), ""},
+        {platform::Array::arrayWithObjects({text("P"), text("Q")}), "P=\r Q="},
+        {platform::Number::numberWithInteger(3), ""},
+        {nullptr, ""},
     };
     std::int64_t id = 10;
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
-        AlertRun(-id, omitted, text("Buttons"), nullptr, c.buttons, omitted);
-        EXPECT_EQ(titlesOf(*AlertFind(id)), c.titles);
-        ++id;
+    for (const auto& [buttons, expected] : cases) {
+        SCOPED_TRACE(expected);
+        AlertRun(-id, omitted, text("Buttons"), nullptr, buttons, omitted);
+        EXPECT_EQ(buttonsOf(id++), expected);
     }
 }
-
-// Errors.
 
 TEST_F(Alerts, AnErrorObjectMakesThePlatformsErrorAlertAndTheOtherArgumentsAreUnused) {
     const auto info = platform::Dictionary::dictionary();
@@ -219,85 +185,14 @@ TEST_F(Alerts, AnErrorObjectMakesThePlatformsErrorAlertAndTheOtherArgumentsAreUn
                           platform::LocalizedRecoverySuggestionErrorKey());
     const auto error = platform::Error::errorWithDomainCodeUserInfo(text("Disk"), 28, info);
     ModalScript script;
-    answerNextAlert(script, [](ModalScript& run) { run.clickButton(0); });
+    script.everyRun([this](ModalScript& run) {
+        shown = platform::testing::shownAlert()->description();
+        run.run().clickButton(0);
+    });
     EXPECT_EQ(AlertRun(11, 2, error, text("unused"), text("X;Y"), omitted), 1000);
     EXPECT_EQ(shown, "alert warning [The disk is full.] [Free some space.] <OK>");
     EXPECT_EQ(endings(), (Endings{{1000, 11}}));
 }
-
-// Sheets.
-
-class AlertSheets : public Alerts {
-protected:
-    void SetUp() override {
-        Alerts::SetUp();
-        WindowOpen(1, text("Game"), kParamNotGiven, {});
-        window = WindowWithTag(1);
-    }
-
-    // Runs the event loop until the dialog callback has heard an ending.
-    static void runUntilEnded() {
-        const auto loop = std::make_shared<platform::Window>(platform::Rect{50, 50, 100, 50},
-                                                             platform::WindowStyleMask::Titled);
-        std::function<void()> check = [&] {
-            if (!endings().empty()) {
-                platform::Application::shared()->stopModal();
-                return;
-            }
-            platform::MainQueue::async(check);
-        };
-        platform::MainQueue::async(check);
-        ModalScript script;
-        script.run();
-        platform::Application::shared()->runModalForWindow(loop);
-        loop->close();
-    }
-
-    Ref<platform::Window> window;
-};
-
-TEST_F(AlertSheets, ASheetReturnsAtOnceAndItsAnswerReachesOnlyTheDialogCallback) {
-    EXPECT_EQ(AlertRun(3, omitted, text("Sheet?"), nullptr, text("Yes;No"), 1), 0);
-    const auto sheet = platform::testing::shownSheet(*window);
-    ASSERT_TRUE(sheet);
-    EXPECT_EQ(sheet->messageText, "Sheet?");
-    EXPECT_TRUE(AlertFind(3)) << "defined until the sheet ends";
-    EXPECT_TRUE(endings().empty());
-
-    ASSERT_TRUE(platform::testing::clickSheetButton(*window, 1));
-    runUntilEnded();
-    EXPECT_EQ(endings(), (Endings{{1001, 3}}));
-    EXPECT_FALSE(AlertFind(3));
-    EXPECT_FALSE(platform::testing::shownSheet(*window));
-}
-
-TEST_F(AlertSheets, GoesOnTheCurrentOutputWindow) {
-    WindowOpen(2, text("Second"), kParamNotGiven, {});
-    AlertRun(3, omitted, text("Where?"), nullptr, nullptr, 1);
-    EXPECT_TRUE(platform::testing::shownSheet(*WindowWithTag(2)));
-    EXPECT_FALSE(platform::testing::shownSheet(*window));
-    AlertRun(-3, omitted, nullptr, nullptr, nullptr, omitted);
-}
-
-TEST_F(AlertSheets, DismissingASheetTakesItDownAndItNeverCompletes) {
-    AlertRun(3, omitted, text("Sheet?"), nullptr, text("Yes;No"), 1);
-    EXPECT_EQ(AlertRun(-3, omitted, nullptr, nullptr, nullptr, omitted), 0);
-    EXPECT_FALSE(platform::testing::shownSheet(*window));
-    EXPECT_EQ(endings(), (Endings{{0, 3}}));
-    EXPECT_FALSE(AlertFind(3));
-}
-
-TEST_F(AlertSheets, WithoutAnyWindowASheetRunsModally) {
-    window->close();
-    // A closed window counts among the application's windows while anything holds it.
-    window.reset();
-    ASSERT_FALSE(FrontWindow()) << "a window of another test is still open";
-    ModalScript script;
-    script.run().clickButton(1);
-    EXPECT_EQ(AlertRun(3, omitted, text("Sheet?"), nullptr, text("Yes;No"), 1), 1001);
-}
-
-// Help.
 
 TEST_F(Alerts, HelpIsAskedOfTheDialogCallbackWhichAnswersThroughTheRecord) {
     AlertRun(-13, omitted, text("Help?"), nullptr, nullptr, omitted);
@@ -309,6 +204,76 @@ TEST_F(Alerts, HelpIsAskedOfTheDialogCallbackWhichAnswersThroughTheRecord) {
     EXPECT_EQ(heard().back().event, AlertEvent::HelpRequested);
     EXPECT_EQ(heard().back().tag, 13);
     EXPECT_EQ(heard().back().wndTag, 13);
+}
+
+// Sheets: on the current output window, at once, answered only through the dialog callback.
+TEST_F(Alerts, ASheetReturnsAtOnceAndItsAnswerReachesOnlyTheDialogCallback) {
+    const auto window = openWindow(1);
+    openWindow(2);
+    CurrentOutputWindowTagSet(1);
+    EXPECT_EQ(AlertRun(3, omitted, text("Sheet?"), nullptr, text("Yes;No"), 1), 0);
+    EXPECT_FALSE(platform::testing::shownSheet(*WindowWithTag(2)));
+    const auto sheet = platform::testing::shownSheet(*window);
+    ASSERT_TRUE(sheet);
+    EXPECT_EQ(sheet->messageText, "Sheet?");
+    EXPECT_TRUE(AlertFind(3)) << "defined until the sheet ends";
+    EXPECT_TRUE(endings().empty());
+
+    ASSERT_TRUE(platform::testing::clickSheetButton(*window, 1));
+    const auto loop = std::make_shared<platform::Window>(platform::Rect{50, 50, 100, 50},
+                                                         platform::WindowStyleMask::Titled);
+    std::function<void()> check = [&] {
+        if (!endings().empty())
+            return platform::Application::shared()->stopModal();
+        platform::MainQueue::async(check);
+    };
+    platform::MainQueue::async(check);
+    ModalScript script;
+    script.run();
+    platform::Application::shared()->runModalForWindow(loop);
+    loop->close();
+    EXPECT_EQ(endings(), (Endings{{1001, 3}}));
+    EXPECT_FALSE(AlertFind(3));
+    EXPECT_FALSE(platform::testing::shownSheet(*window));
+
+    CurrentOutputWindowTagSet(1);
+    AlertRun(3, omitted, text("Again?"), nullptr, nullptr, 1);
+    EXPECT_EQ(AlertRun(-3, omitted, nullptr, nullptr, nullptr, omitted), 0);
+    EXPECT_FALSE(platform::testing::shownSheet(*window)) << "dismissed, it never completes";
+    EXPECT_EQ(endings(), (Endings{{1001, 3}, {0, 3}}));
+}
+
+TEST_F(Alerts, WithoutAnyWindowASheetRunsModally) {
+    ASSERT_FALSE(FrontWindow()) << "a window of another test is still open";
+    ModalScript script;
+    script.run().clickButton(1);
+    EXPECT_EQ(AlertRun(3, omitted, text("Sheet?"), nullptr, text("Yes;No"), 1), 1001);
+}
+
+void post(const char* message, const char* details) {
+    ErrorNotice(text(message), text(details), platform::AlertStyle::Warning);
+}
+
+TEST_F(Alerts, ErrorNoticesAreShownLaterOneAfterAnotherInTheOrderPosted) {
+    post("Tag error.", "Can't find view 7 in window 3.");
+    post("Error.", "Can't find any windows.");
+    EXPECT_FALSE(platform::testing::shownAlert());
+    EXPECT_EQ(answerNotices(2),
+              "alert warning [Tag error.] [Can't find view 7 in window 3.] <OK> <Quit>\n"
+              "alert warning [Error.] [Can't find any windows.] <OK> <Quit>\n");
+}
+
+TEST_F(Alerts, QuitInAnErrorNoticeEndsTheProcessWithStatusZero) {
+    EXPECT_EXIT(
+        {
+            post("Error.", "Can't find any windows.");
+            ModalScript script;
+            script.run();
+            script.run().clickButton(1);
+            runUntilAlertsAnswered();
+            std::exit(3);
+        },
+        ::testing::ExitedWithCode(0), "");
 }
 
 } // namespace

@@ -7,20 +7,27 @@
 #include "runtime/shell/CUI_ControlTarget.h"
 #include "runtime/shell/CUI_WindowDelegate.h"
 #include "runtime/shell/Callbacks.h"
+#include "runtime/shell/Tags.h"
 #include "runtime/shell/WindowOperations.h"
 
 #include "platform/app/Application.h"
 #include "platform/app/MainQueue.h"
 #include "platform/foundation/Array.h"
+#include "platform/testing/ModalScript.h"
 #include "platform/testing/ShownAlert.h"
 #include "platform/windows/Window.h"
+
+#include "TestText.h"
 
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <string>
 #include <vector>
 
 namespace shelltest {
+
+using testsupport::text;
 
 // Which receiver heard an event, with what.
 enum class Receiver { Dialog, Window, AllWindows, Control, AllControls, Delegate, AppFunction };
@@ -43,6 +50,32 @@ inline std::vector<Heard>& heard() {
 inline std::function<void()>& whileHeard() {
     static std::function<void()> action;
     return action;
+}
+
+// The events heard, in order.
+inline std::vector<std::int64_t> heardEvents() {
+    std::vector<std::int64_t> events;
+    for (const auto& call : heard())
+        events.push_back(call.event);
+    return events;
+}
+
+// What was heard, one call a line: "<receiver> <event> <tag>/<window tag>".
+inline std::string heardText() {
+    static const char* const receivers[] = {"dialog",       "window",   "all windows", "control",
+                                            "all controls", "delegate", "app"};
+    std::string text;
+    for (const auto& call : heard())
+        text += std::string(receivers[static_cast<int>(call.receiver)]) + " " +
+                std::to_string(call.event) + " " + std::to_string(call.tag) + "/" +
+                std::to_string(call.wndTag) + "\n";
+    return text;
+}
+
+// Opens, or reopens, the window with the tag (hidden when the tag is negative) and answers it.
+inline platform::Ref<platform::Window> openWindow(std::int64_t tag, platform::Rect content = {}) {
+    WindowOpen(tag, nullptr, kParamNotGiven, content);
+    return WindowWithTag(tag);
 }
 
 inline void record(Heard call) {
@@ -96,6 +129,19 @@ inline std::vector<platform::testing::ShownAlert> runUntilAlertsAnswered() {
     platform::MainQueue::async(check);
     platform::Application::shared()->runModalForWindow(window);
     window->close();
+    return seen;
+}
+
+// Lets the queued notices show, answering each of the `count` expected with its first button;
+// answers what they showed, one a line.
+inline std::string answerNotices(int count) {
+    platform::testing::ModalScript script;
+    script.run();
+    for (int i = 0; i < count; ++i)
+        script.run().clickButton(0);
+    std::string seen;
+    for (const auto& alert : runUntilAlertsAnswered())
+        seen += alert.description() + "\n";
     return seen;
 }
 

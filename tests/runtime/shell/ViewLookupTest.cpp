@@ -3,11 +3,8 @@
 
 #include "ShellTesting.h"
 
-#include "runtime/shell/Tags.h"
 #include "runtime/shell/ViewLookup.h"
 
-#include "platform/foundation/String.h"
-#include "platform/testing/ModalScript.h"
 #include "platform/views/Control.h"
 #include "platform/views/TextField.h"
 #include "platform/views/View.h"
@@ -21,33 +18,35 @@
 
 using namespace shelltest;
 using platform::Ref;
-using platform::String;
 using platform::View;
-using platform::testing::ModalScript;
 
 namespace {
 
 Ref<View> plainView(const char* identifier) {
     auto view = std::make_shared<View>(platform::Rect{0, 0, 50, 20});
-    if (identifier)
-        view->setIdentifier(String::fromUtf8(identifier));
+    view->setIdentifier(text(identifier));
     return view;
 }
 
 Ref<platform::TextField> field(std::int64_t tag, const char* identifier = nullptr) {
     auto control = std::make_shared<platform::TextField>(platform::Rect{0, 0, 80, 22});
     control->setTag(tag);
-    if (identifier)
-        control->setIdentifier(String::fromUtf8(identifier));
+    control->setIdentifier(text(identifier));
     return control;
+}
+
+Ref<platform::ToolbarItem> toolbarItem(std::int64_t tag, Ref<View> view = nullptr) {
+    auto item = std::make_shared<platform::ToolbarItem>(text("item"));
+    item->setTag(tag);
+    item->setView(std::move(view));
+    return item;
 }
 
 class ViewLookup : public ShellTest {
 protected:
     void SetUp() override {
         ShellTest::SetUp();
-        WindowOpen(3, String::fromUtf8("Lookup"), kParamNotGiven, {});
-        window = WindowWithTag(3);
+        window = openWindow(3);
         content = window->contentView();
     }
     void TearDown() override {
@@ -58,16 +57,10 @@ protected:
     }
 
     Ref<platform::Toolbar> registerToolbar(const char* identifier) {
-        auto toolbar = std::make_shared<platform::Toolbar>(String::fromUtf8(identifier));
+        auto toolbar = std::make_shared<platform::Toolbar>(text(identifier));
         ToolbarRegistry()->addObject(toolbar);
         registered.push_back(toolbar);
         return toolbar;
-    }
-    static Ref<platform::ToolbarItem> toolbarItem(std::int64_t tag, Ref<View> view) {
-        auto item = std::make_shared<platform::ToolbarItem>(String::fromUtf8("item"));
-        item->setTag(tag);
-        item->setView(std::move(view));
-        return item;
     }
     Ref<View> addAccessory(const Ref<View>& view) {
         auto controller = std::make_shared<platform::TitlebarAccessoryViewController>();
@@ -81,14 +74,20 @@ protected:
     std::vector<Ref<platform::Toolbar>> registered;
 };
 
-// Reading the tag.
-
-TEST_F(ViewLookup, PlainViewsAreTaggedByTheirIdentifierAndOthersByTheirOwnTag) {
+// Plain views are tagged by their identifier, others by their own tag; the search goes depth
+// first in subview order, below the view it starts from, and tags name views up to the threshold.
+TEST_F(ViewLookup, ReadsTagsByTheViewsKindAndSearchesDepthFirst) {
     const auto plain = plainView("12");
     const auto effect = std::make_shared<platform::VisualEffectView>();
-    effect->setIdentifier(String::fromUtf8("13"));
+    effect->setIdentifier(text("13"));
     const auto control = field(14, "99");
-    for (const auto& view : {plain, Ref<View>(effect), Ref<View>(control)})
+    const auto deep = field(4);
+    plain->addSubview(plainView(nullptr));
+    plain->subviews()[0]->addSubview(deep);
+    const auto top = field(1000000);
+    for (const auto& view :
+         {Ref<View>(plain), Ref<View>(effect), Ref<View>(control), Ref<View>(field(4)),
+          Ref<View>(field(0)), Ref<View>(field(1000001)), Ref<View>(top)})
         content->addSubview(view);
 
     EXPECT_EQ(ViewWithTag(12), plain);
@@ -96,43 +95,21 @@ TEST_F(ViewLookup, PlainViewsAreTaggedByTheirIdentifierAndOthersByTheirOwnTag) {
     EXPECT_EQ(ViewWithTag(14), control);
     EXPECT_FALSE(ViewWithTag(99)) << "a control's identifier is not its tag";
     EXPECT_EQ(ViewTag(*plain), 12);
-    EXPECT_EQ(ViewTag(*control), 14);
-}
-
-TEST_F(ViewLookup, SearchesDepthFirstInSubviewOrder) {
-    const auto outer = plainView("1");
-    const auto deep = field(4);
-    const auto inner = plainView(nullptr);
-    inner->addSubview(deep);
-    outer->addSubview(inner);
-    const auto later = field(4);
-    content->addSubview(outer);
-    content->addSubview(later);
-
     EXPECT_EQ(SubviewWithTag(content, 4), deep);
-    EXPECT_EQ(SubviewWithTag(outer, 1), nullptr) << "the container itself is not compared";
+    EXPECT_EQ(SubviewWithTag(plain, 12), nullptr) << "the container itself is not compared";
     EXPECT_EQ(SubviewWithTag(nullptr, 4), nullptr);
-}
-
-// The search of the current window.
-
-TEST_F(ViewLookup, TheContentViewTagAndTagsUpToTheThresholdNameViewsAndAViewItself) {
-    const auto top = field(1000000);
-    content->addSubview(field(0));
-    content->addSubview(field(1000001));
-    content->addSubview(top);
     EXPECT_EQ(ViewWithTag(kContentViewTag), content);
     EXPECT_EQ(ViewWithTag(1000000), top);
     EXPECT_FALSE(ViewWithTag(0));
     EXPECT_FALSE(ViewWithTag(1000001));
     const auto elsewhere = field(5);
     EXPECT_EQ(ViewWithTag(elsewhere), elsewhere) << "not in any window, and still answered";
-    EXPECT_FALSE(ViewWithTag(Ref<platform::Object>(String::fromUtf8("5"))));
+    EXPECT_FALSE(ViewWithTag(Ref<platform::Object>(text("5"))));
 }
 
 TEST_F(ViewLookup, SearchesTheCurrentOutputWindowAndElseTheFrontWindow) {
     content->addSubview(field(6));
-    WindowOpen(4, String::fromUtf8("Other"), kParamNotGiven, {});
+    openWindow(4);
     EXPECT_FALSE(ViewWithTag(6)) << "window 4 is now the current window";
     CurrentOutputWindowTagSet(3);
     EXPECT_TRUE(ViewWithTag(6));
@@ -160,115 +137,72 @@ TEST_F(ViewLookup, FindsTitlebarAccessoriesByIdentifierAndTheViewsInsideThemAfte
     EXPECT_FALSE(TitlebarViewWithTag(20)) << "a window without title bar has no accessories";
 }
 
-// Toolbars.
-
-TEST_F(ViewLookup, FindsToolbarItemsByToolbarTagOrReferenceAndItemTagOrReference) {
+TEST_F(ViewLookup, FindsToolbarItemsAndTheirViewsOnlyInRegisteredToolbars) {
     const auto toolbar = registerToolbar("8");
-    const auto item = toolbarItem(2, nullptr);
-    toolbar->insertItemAtIndex(toolbarItem(1, nullptr), 0);
+    const auto item = toolbarItem(2);
+    toolbar->insertItemAtIndex(toolbarItem(1), 0);
     toolbar->insertItemAtIndex(item, 1);
-    const auto loose = toolbarItem(2, nullptr);
-
+    const auto loose = toolbarItem(2);
     EXPECT_EQ(ToolbarItemWithTag(8, 2), item);
     EXPECT_EQ(ToolbarItemWithTag(toolbar, 2), item);
     EXPECT_EQ(ToolbarItemWithTag(0, loose), loose) << "an item reference needs no toolbar";
     EXPECT_FALSE(ToolbarItemWithTag(0, 2));
     EXPECT_FALSE(ToolbarItemWithTag(9, 2));
     EXPECT_FALSE(ToolbarItemWithTag(8, 3));
-    const auto unregistered = std::make_shared<platform::Toolbar>(String::fromUtf8("10"));
-    unregistered->insertItemAtIndex(toolbarItem(2, nullptr), 0);
-    EXPECT_FALSE(ToolbarItemWithTag(10, 2)) << "only registered toolbars have tags";
-}
 
-TEST_F(ViewLookup, FindsTheViewOfAnItemOfTheWindowsOwnToolbarOnlyWhenItIsRegistered) {
-    const auto unregistered = std::make_shared<platform::Toolbar>(String::fromUtf8("8"));
+    const auto unregistered = std::make_shared<platform::Toolbar>(text("10"));
     unregistered->insertItemAtIndex(toolbarItem(40, field(0)), 0);
+    EXPECT_FALSE(ToolbarItemWithTag(10, 40)) << "only registered toolbars have tags";
     window->setToolbar(unregistered);
     EXPECT_FALSE(ViewWithTag(40));
-
-    const auto other = registerToolbar("8");
-    other->insertItemAtIndex(toolbarItem(40, field(0)), 0);
     const auto own = registerToolbar("8");
     const auto itemView = field(0);
     own->insertItemAtIndex(toolbarItem(40, itemView), 0);
     window->setToolbar(own);
-    EXPECT_EQ(ViewWithTag(40), itemView);
+    EXPECT_EQ(ViewWithTag(40), itemView) << "the window's own toolbar, not the first with its tag";
 }
 
-// The typed lookup and its notices.
-
-class TypedLookup : public ViewLookup {
-protected:
-    // Lets the queued notices show, answering each with "OK".
-    static std::vector<platform::testing::ShownAlert> notices(int expected) {
-        ModalScript script;
-        script.run();
-        for (int i = 0; i < expected; ++i)
-            script.run().clickButton(0);
-        return runUntilAlertsAnswered();
-    }
-};
-
-TEST_F(TypedLookup, AnswersAViewOfTheClassOrASubclassAndPostsNothing) {
+TEST_F(ViewLookup, TheTypedLookupAnswersAViewOrReferenceOfTheClassAndPostsNothing) {
     const auto control = field(7);
     content->addSubview(control);
     EXPECT_EQ(ViewWithTagOfClass<platform::Control>(7), control);
     EXPECT_EQ(ViewWithTagOfClass<platform::TextField>(7), control);
     EXPECT_EQ(ViewWithTagOfClass<View>(kContentViewTag), content);
-    EXPECT_TRUE(notices(0).empty());
+    const auto loose = field(0);
+    EXPECT_EQ(ViewWithTagOfClass<platform::Control>(loose), loose);
+    addAccessory(plainView("1"));
+    EXPECT_FALSE(ViewWithTag(77));
+    EXPECT_FALSE(SubviewWithTag(content, 77));
+    EXPECT_FALSE(TitlebarViewWithTag(77));
+    EXPECT_FALSE(ToolbarItemWithTag(77, 77));
+    EXPECT_EQ(answerNotices(0), "") << "only the typed lookup's failures post notices";
 }
 
-TEST_F(TypedLookup, AnswersAReferenceOfTheClassWithoutLookingAtAnyWindow) {
-    window->close();
-    const auto control = field(0);
-    EXPECT_EQ(ViewWithTagOfClass<platform::Control>(control), control);
-    EXPECT_TRUE(notices(0).empty());
-}
-
-TEST_F(TypedLookup, NoticesTellEachFailureInItsOwnWords) {
-    const auto plain = plainView("7");
-    content->addSubview(plain);
+TEST_F(ViewLookup, TheTypedLookupsNoticesTellEachFailureInItsOwnWords) {
+    content->addSubview(plainView("7"));
     const auto stray = plainView(nullptr);
-
     EXPECT_FALSE(ViewWithTagOfClass<platform::Control>(8));
     EXPECT_FALSE(ViewWithTagOfClass<platform::Control>(7));
     EXPECT_FALSE(ViewWithTagOfClass<platform::Control>(stray));
     EXPECT_FALSE(ViewWithTagOfClass<platform::Control>(2000000));
     EXPECT_FALSE(platform::testing::shownAlert()) << "notices show later, from the event loop";
+    EXPECT_EQ(answerNotices(4),
+              "alert warning [Tag error.] [Can't find view 8 in window 3.] <OK> <Quit>\n"
+              "alert warning [Class error.] [View 7 (View), in window 3, cannot respond to "
+              "Control messages.] <OK> <Quit>\n"
+              "alert warning [Class error.] [View " +
+                  stray->description()->utf8() +
+                  " cannot respond to Control messages.] <OK> <Quit>\n"
+                  "alert warning [Tag error.] [Can't find view 2000000 in window 3.] <OK> "
+                  "<Quit>\n");
 
-    std::string seen;
-    for (const auto& notice : notices(4))
-        seen += notice.description() + "\n";
-    EXPECT_EQ(seen, "alert warning [Tag error.] [Can't find view 8 in window 3.] <OK> <Quit>\n"
-                    "alert warning [Class error.] [View 7 (View), in window 3, cannot respond to "
-                    "Control messages.] <OK> <Quit>\n"
-                    "alert warning [Class error.] [View " +
-                        stray->description()->utf8() +
-                        " cannot respond to Control messages.] <OK> <Quit>\n"
-                        "alert warning [Tag error.] [Can't find view 2000000 in window 3.] <OK> "
-                        "<Quit>\n");
-}
-
-TEST_F(TypedLookup, WithNoWindowAtAllSaysSo) {
     window->close();
     // A closed window counts among the application's windows while anything holds it.
     window.reset();
     content.reset();
     ASSERT_FALSE(FrontWindow()) << "a window of another test is still open";
     EXPECT_FALSE(ViewWithTagOfClass<platform::Control>(5));
-    const auto seen = notices(1);
-    ASSERT_EQ(seen.size(), 1u);
-    EXPECT_EQ(seen[0].description(),
-              "alert warning [Error.] [Can't find any windows.] <OK> <Quit>");
-}
-
-TEST_F(TypedLookup, TheUntypedLookupsPostNothing) {
-    addAccessory(plainView("1"));
-    EXPECT_FALSE(ViewWithTag(77));
-    EXPECT_FALSE(SubviewWithTag(content, 77));
-    EXPECT_FALSE(TitlebarViewWithTag(77));
-    EXPECT_FALSE(ToolbarItemWithTag(77, 77));
-    EXPECT_TRUE(notices(0).empty());
+    EXPECT_EQ(answerNotices(1), "alert warning [Error.] [Can't find any windows.] <OK> <Quit>\n");
 }
 
 } // namespace
