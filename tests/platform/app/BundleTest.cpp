@@ -2,6 +2,8 @@
 
 #include "platform/foundation/String.h"
 
+#include "TestText.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QTranslator>
@@ -14,22 +16,16 @@
 namespace platform {
 namespace {
 
-Ref<String> str(const char* text) {
-    return text ? String::fromUtf8(text) : nullptr;
-}
-
-std::string text(const Ref<Object>& object) {
-    const auto string = object ? object->as<String>() : nullptr;
-    return string ? string->utf8() : "<none>";
-}
+using testsupport::text;
+using testsupport::utf8;
 
 TEST(BundleInfo, NameIsTheOneTheExecutableEmbeds) {
-    EXPECT_EQ(text(Bundle::main()->objectForInfoDictionaryKey(str("CFBundleName"))),
+    EXPECT_EQ(utf8(Bundle::main()->objectForInfoDictionaryKey(text("CFBundleName"))),
               "Platform Tests");
 }
 
 TEST(BundleInfo, KeyWithoutValueGivesNone) {
-    EXPECT_EQ(Bundle::main()->objectForInfoDictionaryKey(str("NoSuchKey")), nullptr);
+    EXPECT_EQ(Bundle::main()->objectForInfoDictionaryKey(text("NoSuchKey")), nullptr);
     EXPECT_EQ(Bundle::main()->objectForInfoDictionaryKey(nullptr), nullptr);
 }
 
@@ -66,9 +62,9 @@ TEST_P(LocalizedString, AnswersTheTranslationElseTheValueElseTheKey) {
     QCoreApplication::installTranslator(&translator);
     const LocalizedCase& c = GetParam();
     const auto result =
-        Bundle::main()->localizedStringForKeyValueTable(str(c.key), str(c.value), str(c.table));
+        Bundle::main()->localizedStringForKeyValueTable(text(c.key), text(c.value), text(c.table));
     QCoreApplication::removeTranslator(&translator);
-    EXPECT_EQ(text(result), c.expected);
+    EXPECT_EQ(utf8(result), c.expected);
 }
 
 INSTANTIATE_TEST_SUITE_P(

@@ -69,31 +69,25 @@ struct Fixture {
     Ref<DropView> view;
 };
 
-TEST(Drops, ARegisteredViewHearsTheWholeDropWithTheFilesAndWhere) {
+// A registered view hears the whole drop with the files and where, or its leaving; one that
+// refuses hears only the entry, and an unregistered one nothing.
+TEST(Drops, AViewHearsTheDropsStepsWhenRegisteredForTheType) {
     Fixture f;
+    EXPECT_FALSE(UserActions::dragFiles(f.view, {"/tmp/a.txt"}, UserActions::DragEnd::Drop));
+    EXPECT_TRUE(f.view->heard.empty());
     f.view->registerForDraggedTypes(filenamesType());
     EXPECT_TRUE(
         UserActions::dragFiles(f.view, {"/tmp/a.txt", "/tmp/b.txt"}, UserActions::DragEnd::Drop));
     EXPECT_EQ(f.view->heard, (std::vector<std::string>{"entered", "perform", "conclude", "ended"}));
     EXPECT_EQ(f.view->files, 2u);
     EXPECT_EQ(f.view->location, (Point{50, 50}));
-}
-
-TEST(Drops, ARefusingViewHearsOnlyTheEntryAndAnUnregisteredOneNothing) {
-    Fixture f;
-    EXPECT_FALSE(UserActions::dragFiles(f.view, {"/tmp/a.txt"}, UserActions::DragEnd::Drop));
-    EXPECT_TRUE(f.view->heard.empty());
-    f.view->registerForDraggedTypes(filenamesType());
+    f.view->heard.clear();
+    EXPECT_TRUE(UserActions::dragFiles(f.view, {"/tmp/a.txt"}, UserActions::DragEnd::LeaveAgain));
+    EXPECT_EQ(f.view->heard, (std::vector<std::string>{"entered", "exited", "ended"}));
+    f.view->heard.clear();
     f.view->answer = DragOperation::None;
     EXPECT_FALSE(UserActions::dragFiles(f.view, {"/tmp/a.txt"}, UserActions::DragEnd::Drop));
     EXPECT_EQ(f.view->heard, std::vector<std::string>{"entered"});
-}
-
-TEST(Drops, LeavingTellsTheViewItLeftAndEnded) {
-    Fixture f;
-    f.view->registerForDraggedTypes(filenamesType());
-    EXPECT_TRUE(UserActions::dragFiles(f.view, {"/tmp/a.txt"}, UserActions::DragEnd::LeaveAgain));
-    EXPECT_EQ(f.view->heard, (std::vector<std::string>{"entered", "exited", "ended"}));
 }
 
 struct TypeCase {
@@ -148,19 +142,14 @@ TEST(TrackingAreas, AViewAsksForMouseMovesOnlyWhileAnAreaWantsThem) {
 // Notes the window notices it hears.
 class NoticeDelegate : public WindowDelegate {
 public:
-    void windowWillMiniaturize(const Ref<Notification>&) override { heard.push_back("will min"); }
-    void windowDidMiniaturize(const Ref<Notification>&) override { heard.push_back("did min"); }
-    void windowDidDeminiaturize(const Ref<Notification>&) override { heard.push_back("did demin"); }
-    void windowWillEnterFullScreen(const Ref<Notification>&) override {
-        heard.push_back("will enter");
-    }
-    void windowDidEnterFullScreen(const Ref<Notification>&) override {
-        heard.push_back("did enter");
-    }
-    void windowWillExitFullScreen(const Ref<Notification>&) override {
-        heard.push_back("will exit");
-    }
-    void windowDidExitFullScreen(const Ref<Notification>&) override { heard.push_back("did exit"); }
+    using N = const Ref<Notification>&;
+    void windowWillMiniaturize(N) override { heard.push_back("will min"); }
+    void windowDidMiniaturize(N) override { heard.push_back("did min"); }
+    void windowDidDeminiaturize(N) override { heard.push_back("did demin"); }
+    void windowWillEnterFullScreen(N) override { heard.push_back("will enter"); }
+    void windowDidEnterFullScreen(N) override { heard.push_back("did enter"); }
+    void windowWillExitFullScreen(N) override { heard.push_back("will exit"); }
+    void windowDidExitFullScreen(N) override { heard.push_back("did exit"); }
     std::vector<std::string> heard;
 };
 

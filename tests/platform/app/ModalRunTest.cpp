@@ -1,6 +1,8 @@
+// Modal runs of a window: the keys the user types reach its views, what ends a run and with
+// which code, and what happens to the windows a run blocks.
+
 #include "platform/app/Application.h"
 #include "platform/app/Event.h"
-#include "platform/foundation/String.h"
 #include "platform/testing/ModalScript.h"
 #include "platform/testing/UserActions.h"
 #include "platform/views/TextField.h"
@@ -9,7 +11,8 @@
 #include "platform/windows/Menu.h"
 #include "platform/windows/MenuItem.h"
 #include "platform/windows/Window.h"
-#include "platform/windows/WindowDelegate.h"
+
+#include "TestText.h"
 
 #include <gtest/gtest.h>
 
@@ -20,91 +23,74 @@ using namespace platform;
 using platform::testing::Key;
 using platform::testing::ModalScript;
 using platform::testing::UserActions;
+using testsupport::text;
 
 namespace {
 
-// A view that takes the keyboard and ends the modal run on Return and Escape, as an input
-// window does.
+// A view that takes the keyboard, notes the keys' codes and plain characters, and ends the
+// modal run on Return and Escape, as an input window does.
 class KeyView : public View {
 public:
     using View::View;
     bool acceptsFirstResponder() const override { return true; }
     void keyDown(const Ref<Event>& event) override {
+        const auto w = window();
+        keyAndShown =
+            w && w->isKeyWindow() && w->isVisible() && Application::shared()->modalWindow() == w;
+        codes.push_back(event->keyCode());
         if (event->keyCode() == KeyCode::Return)
             Application::shared()->stopModalWithCode(42);
         else if (event->keyCode() == KeyCode::Escape)
             Application::shared()->abortModal();
         else
-            typed += event->characters()->utf8();
+            typed += event->charactersIgnoringModifiers()->utf8();
     }
     std::string typed;
+    std::vector<std::uint16_t> codes;
+    bool keyAndShown = false;
 };
 
-Ref<Window> windowWithKeyView(Ref<KeyView>& view) {
-    const auto window = std::make_shared<Window>(Rect(100, 100, 300, 200), WindowStyleMask::Titled);
-    view = std::make_shared<KeyView>(Rect(0, 0, 300, 200));
-    window->contentView()->addSubview(view);
-    window->makeFirstResponder(view);
-    return window;
-}
+struct KeyWindow {
+    KeyWindow() {
+        window->contentView()->addSubview(view);
+        window->makeFirstResponder(view);
+    }
+    ~KeyWindow() { window->close(); }
+    const Ref<Window> window =
+        std::make_shared<Window>(Rect(100, 100, 300, 200), WindowStyleMask::Titled);
+    const Ref<KeyView> view = std::make_shared<KeyView>(Rect(0, 0, 300, 200));
+};
 
 } // namespace
 
-TEST(ModalRun, KeysTypedByTheUserReachTheViewAndReturnStopsWithACode) {
-    Ref<KeyView> view;
-    const auto window = windowWithKeyView(view);
+// The window is shown and key during its run; Return stops the run with the view's code.
+TEST(ModalRun, KeysTypedByTheUserReachTheFocusedViewWithTheFrameworksCodes) {
+    KeyWindow k;
     ModalScript script;
-    script.run().type("Hi!").press(Key::Return);
-
-    EXPECT_EQ(Application::shared()->runModalForWindow(window), 42);
-    EXPECT_EQ(view->typed, "Hi!");
+    script.run().type("aZ1").press(Key::Tab).pressCharacter(U'q', true).press(Key::Return);
+    EXPECT_EQ(Application::shared()->runModalForWindow(k.window), 42);
+    EXPECT_EQ(k.view->typed, "aZ1\tq");
+    EXPECT_EQ(k.view->codes,
+              (std::vector<std::uint16_t>{0, 6, 18, KeyCode::Tab, 12, KeyCode::Return}));
+    EXPECT_TRUE(k.view->keyAndShown);
     EXPECT_EQ(script.pendingRuns(), 0);
     EXPECT_EQ(Application::shared()->modalWindow(), nullptr);
 }
 
-TEST(ModalRun, EscapeAbortsTheRun) {
-    Ref<KeyView> view;
-    const auto window = windowWithKeyView(view);
-    ModalScript script;
-    script.run().type("q").press(Key::Escape);
-    EXPECT_EQ(Application::shared()->runModalForWindow(window), ModalResponse::Abort);
-    EXPECT_EQ(view->typed, "q");
-}
-
-TEST(ModalRun, TheWindowIsShownAndKeyDuringTheRun) {
-    Ref<KeyView> view;
-    const auto window = windowWithKeyView(view);
-    struct Observer : KeyView {
-        using KeyView::KeyView;
-        void keyDown(const Ref<Event>& event) override {
-            const auto w = window();
-            sawKeyAndVisible = w && w->isKeyWindow() && w->isVisible() &&
-                               Application::shared()->modalWindow() == w;
-            KeyView::keyDown(event);
-        }
-        bool sawKeyAndVisible = false;
-    };
-    const auto observer = std::make_shared<Observer>(Rect(0, 0, 10, 10));
-    window->contentView()->addSubview(observer);
-    window->makeFirstResponder(observer);
-    ModalScript script;
-    script.run().press(Key::Return);
-    Application::shared()->runModalForWindow(window);
-    EXPECT_TRUE(observer->sawKeyAndVisible);
-}
-
-TEST(ModalRun, StoppingWithNoRunDoesNothing) {
+// Escape aborts; a stop or abort with no run going does not end a later run at once.
+TEST(ModalRun, EscapeAbortsAndStoppingWithNoRunDoesNothing) {
+    KeyWindow k;
     Application::shared()->stopModalWithCode(7);
     Application::shared()->abortModal();
-    Ref<KeyView> view;
-    const auto window = windowWithKeyView(view);
     ModalScript script;
+    script.run().type("q").press(Key::Escape);
     script.run().press(Key::Return);
-    // An earlier stop with no run must not end a later run at once.
-    EXPECT_EQ(Application::shared()->runModalForWindow(window), 42);
+    EXPECT_EQ(Application::shared()->runModalForWindow(k.window), ModalResponse::Abort);
+    EXPECT_EQ(Application::shared()->runModalForWindow(k.window), 42);
+    EXPECT_EQ(k.view->typed, "q");
 }
 
-TEST(Events, UnhandledEventsTravelUpToTheWindowWithWindowCoordinates) {
+TEST(ModalRun, KeysNoViewTakesTravelUpToTheWindow) {
     struct RecordingWindow : Window {
         using Window::Window;
         void keyDown(const Ref<Event>& event) override {
@@ -123,36 +109,11 @@ TEST(Events, UnhandledEventsTravelUpToTheWindowWithWindowCoordinates) {
     const auto view = std::make_shared<PassingView>(Rect(50, 25, 20, 20));
     window->contentView()->addSubview(view);
     window->makeFirstResponder(view);
-
     ModalScript script;
     script.run().type("ab").press(Key::Return);
     EXPECT_EQ(Application::shared()->runModalForWindow(window), 1);
     EXPECT_EQ(window->keys, "ab\r");
-}
-
-TEST(Events, KeyEventsCarryTheFrameworksCodesAndCharacters) {
-    struct Recorder : View {
-        using View::View;
-        bool acceptsFirstResponder() const override { return true; }
-        void keyDown(const Ref<Event>& event) override {
-            codes.push_back(event->keyCode());
-            plain += event->charactersIgnoringModifiers()->utf8();
-            if (event->keyCode() == KeyCode::Escape)
-                Application::shared()->abortModal();
-        }
-        std::vector<std::uint16_t> codes;
-        std::string plain;
-    };
-    const auto window = std::make_shared<Window>(Rect(0, 0, 100, 100), WindowStyleMask::Titled);
-    const auto view = std::make_shared<Recorder>(Rect(0, 0, 100, 100));
-    window->contentView()->addSubview(view);
-    window->makeFirstResponder(view);
-    ModalScript script;
-    script.run().type("aZ1").press(Key::Tab).pressCharacter(U'q', true).press(Key::Escape);
-    Application::shared()->runModalForWindow(window);
-    EXPECT_EQ(view->codes,
-              (std::vector<std::uint16_t>{0, 6, 18, KeyCode::Tab, 12, KeyCode::Escape}));
-    EXPECT_EQ(view->plain, "aZ1\tq\x1b");
+    window->close();
 }
 
 namespace {
@@ -181,15 +142,12 @@ TEST_P(BlockedWindow, DropsClicksKeepsItsMenuBarAndPassesKeysToTheWaitingField) 
     const auto behind = std::make_shared<Behind>(Rect(0, 0, 300, 200));
     window->contentView()->addSubview(behind);
     window->makeKeyAndOrderFront();
-    const auto item = [](const char* title, Selector action) {
-        return std::make_shared<MenuItem>(String::fromUtf8(title), std::move(action),
-                                          String::create());
-    };
-    const auto game = std::make_shared<Menu>(String::fromUtf8("Game"));
-    game->addItem(item("Deal", Selector("deal:", &Behind::deal)));
+    const auto game = std::make_shared<Menu>(text("Game"));
+    game->addItem(
+        std::make_shared<MenuItem>(text("Deal"), Selector("deal:", &Behind::deal), text("")));
     game->itemArray().front()->setTarget(behind);
-    const auto mainMenu = std::make_shared<Menu>(String::fromUtf8("Main"));
-    mainMenu->addItem(item("Game", {}));
+    const auto mainMenu = std::make_shared<Menu>(text("Main"));
+    mainMenu->addItem(std::make_shared<MenuItem>(text("Game"), Selector(), text("")));
     mainMenu->itemArray().front()->setSubmenu(game);
     app->setMainMenu(mainMenu);
 

@@ -1,20 +1,26 @@
+// Alerts: what they show, the answer each button and key gives, what cannot end them, sheets over
+// a window, alerts made from errors, and the help button.
+
 #include "platform/windows/Alert.h"
 #include "platform/app/Application.h"
 #include "platform/detail/ModalRun.h"
 #include "platform/detail/WindowPeer.h"
-#include "platform/foundation/String.h"
+#include "platform/foundation/Array.h"
+#include "platform/foundation/Dictionary.h"
+#include "platform/foundation/Error.h"
+#include "platform/foundation/Notification.h"
 #include "platform/testing/ModalScript.h"
+#include "platform/testing/ShownAlert.h"
 #include "platform/testing/ToolkitInput.h"
+#include "platform/windows/AlertDelegate.h"
 #include "platform/windows/Window.h"
+#include "platform/windows/WindowDelegate.h"
+
+#include "TestText.h"
 
 #include <QAbstractButton>
 #include <QApplication>
-#include <QCheckBox>
 #include <QDialog>
-#include <QEventLoop>
-#include <QLabel>
-#include <QMouseEvent>
-#include <QStyle>
 #include <QTimer>
 #include <gtest/gtest.h>
 
@@ -27,15 +33,10 @@
 using namespace platform;
 using platform::testing::Key;
 using platform::testing::ModalScript;
-
-using platform::testing::clickWidget;
 using platform::testing::processEventsUntil;
+using testsupport::text;
 
 namespace {
-
-Ref<String> text(const char* utf8) {
-    return String::fromUtf8(utf8);
-}
 
 Ref<Alert> alertWithButtons(std::initializer_list<const char*> titles) {
     auto alert = std::make_shared<Alert>();
@@ -44,6 +45,20 @@ Ref<Alert> alertWithButtons(std::initializer_list<const char*> titles) {
     for (const char* title : titles)
         alert->addButtonWithTitle(text(title));
     return alert;
+}
+
+// Runs the alert, playing the steps once it shows: answers its response and how it looked.
+std::pair<std::int64_t, std::string> runAlert(const Ref<Alert>& alert,
+                                              const std::function<void(ModalScript&)>& steps) {
+    std::string shown = "no alert";
+    ModalScript script;
+    script.everyRun([&](ModalScript& run) {
+        if (const auto seen = platform::testing::shownAlert())
+            shown = seen->description();
+        steps(run.run());
+    });
+    const std::int64_t response = alert->runModal();
+    return {response, shown};
 }
 
 // Looks at the alert's dialog once its modal run has started, before any scripted input.
@@ -56,7 +71,7 @@ void inspectDuringRun(std::function<void(QDialog&)> inspect) {
     });
 }
 
-// The alert's buttons in the order they were added.
+// The alert's push buttons in the order they were added.
 std::vector<QAbstractButton*> buttonsOf(QWidget& dialog) {
     std::vector<QAbstractButton*> buttons;
     for (auto* button : dialog.findChildren<QAbstractButton*>())
@@ -69,129 +84,70 @@ std::vector<QAbstractButton*> buttonsOf(QWidget& dialog) {
     return buttons;
 }
 
-QString labelText(QWidget& dialog, const char* name) {
-    auto* label = dialog.findChild<QLabel*>(QString::fromLatin1(name));
-    return label ? label->text() : QStringLiteral("<none>");
-}
+const auto clickFirst = [](ModalScript& run) { run.clickButton(0); };
 
 } // namespace
 
-TEST(Alert, EachButtonAnswersItsOwnResponseInTheOrderAdded) {
+TEST(Alert, EachButtonAnswersItsOwnResponseAndTheFirstStandsRightmost) {
+    for (const int click : {0, 1, 2}) {
+        bool firstIsRightmost = false;
+        inspectDuringRun([&](QDialog& dialog) {
+            const auto buttons = buttonsOf(dialog);
+            firstIsRightmost =
+                buttons[0]->x() > buttons[1]->x() && buttons[1]->x() > buttons[2]->x();
+        });
+        const auto [response, shown] =
+            runAlert(alertWithButtons({"Stop", "Continue", "Crash"}),
+                     [click](ModalScript& run) { run.clickButton(click); });
+        EXPECT_EQ(response, 1000 + click);
+        EXPECT_EQ(shown, "alert warning [Message] [Details] <Stop> <Continue> <Crash>");
+        EXPECT_TRUE(firstIsRightmost);
+    }
+}
+
+// Without buttons an alert offers "OK"; each style shows its own icon.
+TEST(Alert, ShowsItsStylesIconAndOKWhenItHasNoButtons) {
+    const std::pair<AlertStyle, const char*> cases[] = {
+        {AlertStyle::Warning, "alert warning [] [] <OK>"},
+        {AlertStyle::Informational, "alert informational [] [] <OK>"},
+        {AlertStyle::Critical, "alert critical [] [] <OK>"},
+    };
+    for (const auto& [style, expected] : cases) {
+        const auto alert = std::make_shared<Alert>();
+        alert->setAlertStyle(style);
+        const auto [response, shown] =
+            runAlert(alert, [](ModalScript& run) { run.press(Key::Return); });
+        EXPECT_EQ(response, AlertFirstButtonReturn);
+        EXPECT_EQ(shown, expected);
+    }
+}
+
+// Return answers the first button whatever has the focus; Escape and other characters answer a
+// button only when it has them as key equivalent. Were a key to end the alert wrongly, the click
+// after it would be left over and the response wrong.
+TEST(Alert, KeysAnswerTheButtonsTheyAreKeyEquivalentsOf) {
     struct Case {
-        int click;
+        const char* key;
+        std::function<void(ModalScript&)> steps;
         std::int64_t response;
     };
-    for (const Case c : {Case{0, 1000}, Case{1, 1001}, Case{2, 1002}}) {
-        const auto alert = alertWithButtons({"Stop", "Continue", "Crash"});
-        ModalScript script;
-        script.run().clickButton(c.click);
-        EXPECT_EQ(alert->runModal(), c.response) << "button " << c.click;
-    }
-}
-
-TEST(Alert, ShowsItsTextsAndButtonsWithTheFirstRightmost) {
-    const auto alert = alertWithButtons({"Quit", "Crash"});
-    std::vector<std::string> titles;
-    bool firstIsRightmost = false;
-    bool shown = false;
-    QString message, informative;
-    inspectDuringRun([&](QDialog& dialog) {
-        shown = dialog.isVisible();
-        message = labelText(dialog, "alertMessage");
-        informative = labelText(dialog, "alertInformative");
-        const auto buttons = buttonsOf(dialog);
-        for (auto* button : buttons)
-            titles.push_back(button->text().toStdString());
-        firstIsRightmost = buttons.size() == 2 && buttons[0]->x() > buttons[1]->x();
-    });
-    ModalScript script;
-    script.run().clickButton(0);
-    alert->runModal();
-    EXPECT_TRUE(shown);
-    EXPECT_EQ(message, "Message");
-    EXPECT_EQ(informative, "Details");
-    EXPECT_EQ(titles, (std::vector<std::string>{"Quit", "Crash"}));
-    EXPECT_TRUE(firstIsRightmost);
-}
-
-TEST(Alert, WithoutButtonsItOffersOK) {
-    auto alert = std::make_shared<Alert>();
-    std::vector<std::string> titles;
-    inspectDuringRun([&](QDialog& dialog) {
-        for (auto* button : buttonsOf(dialog))
-            titles.push_back(button->text().toStdString());
-    });
-    ModalScript script;
-    script.run().press(Key::Return);
-    EXPECT_EQ(alert->runModal(), AlertFirstButtonReturn);
-    EXPECT_EQ(titles, (std::vector<std::string>{"OK"}));
-}
-
-TEST(Alert, EachStyleShowsItsOwnIcon) {
-    const std::pair<AlertStyle, QStyle::StandardPixmap> cases[] = {
-        {AlertStyle::Warning, QStyle::SP_MessageBoxWarning},
-        {AlertStyle::Informational, QStyle::SP_MessageBoxInformation},
-        {AlertStyle::Critical, QStyle::SP_MessageBoxCritical},
+    const Case cases[] = {
+        {nullptr, [](ModalScript& run) { run.press(Key::Return); }, AlertFirstButtonReturn},
+        {nullptr, [](ModalScript& run) { run.press(Key::Escape).clickButton(2); },
+         AlertThirdButtonReturn},
+        {"\x1b", [](ModalScript& run) { run.press(Key::Escape); }, AlertSecondButtonReturn},
+        {"d", [](ModalScript& run) { run.type("x").type("d"); }, AlertSecondButtonReturn},
     };
-    std::vector<QImage> shown;
-    for (const auto& [style, pixmap] : cases) {
-        const auto alert = alertWithButtons({"OK"});
-        alert->setAlertStyle(style);
-        QImage icon, expected;
-        inspectDuringRun([&, pixmap = pixmap](QDialog& dialog) {
-            auto* label = dialog.findChild<QLabel*>(QStringLiteral("alertIcon"));
-            ASSERT_NE(label, nullptr);
-            icon = label->pixmap().toImage();
-            expected =
-                dialog.style()->standardIcon(pixmap).pixmap(label->pixmap().size()).toImage();
-        });
-        ModalScript script;
-        script.run().clickButton(0);
-        alert->runModal();
-        EXPECT_FALSE(icon.isNull());
-        EXPECT_EQ(icon, expected) << "style " << static_cast<int>(style);
-        shown.push_back(icon);
-    }
-    EXPECT_NE(shown[0], shown[1]);
-    EXPECT_NE(shown[1], shown[2]);
-    EXPECT_NE(shown[0], shown[2]);
-}
-
-TEST(Alert, ReturnAnswersTheFirstButtonWhateverHasFocus) {
-    const auto alert = alertWithButtons({"Yes", "No"});
-    inspectDuringRun([](QDialog& dialog) { buttonsOf(dialog)[1]->setFocus(); });
-    ModalScript script;
-    script.run().press(Key::Return);
-    EXPECT_EQ(alert->runModal(), AlertFirstButtonReturn);
-}
-
-TEST(Alert, EscapeChoosesNoButtonUnlessOneHasItAsKeyEquivalent) {
-    {
-        const auto alert = alertWithButtons({"Yes", "No"});
-        ModalScript script;
-        // Were Escape to end the alert, the click would be left over and the response wrong.
-        script.run().press(Key::Escape).clickButton(1);
-        EXPECT_EQ(alert->runModal(), AlertSecondButtonReturn);
-    }
-    {
-        const auto alert = alertWithButtons({"Save", "Cancel", "Discard"});
-        alert->buttons()[1]->setKeyEquivalent(text("\x1b"));
-        ModalScript script;
-        script.run().press(Key::Escape);
-        EXPECT_EQ(alert->runModal(), AlertSecondButtonReturn);
+    for (const Case& c : cases) {
+        const auto alert = alertWithButtons({"Save", "Don't Save", "Cancel"});
+        if (c.key)
+            alert->buttons()[1]->setKeyEquivalent(text(c.key));
+        inspectDuringRun([](QDialog& dialog) { buttonsOf(dialog)[1]->setFocus(); });
+        EXPECT_EQ(runAlert(alert, c.steps).first, c.response) << (c.key ? c.key : "no key");
     }
 }
 
-TEST(Alert, ACharacterKeyEquivalentAnswersItsButton) {
-    const auto alert = alertWithButtons({"Save", "Don't Save"});
-    alert->buttons()[1]->setKeyEquivalent(text("d"));
-    ModalScript script;
-    script.run().type("x").type("d");
-    EXPECT_EQ(alert->runModal(), AlertSecondButtonReturn);
-}
-
-TEST(Alert, AWindowManagerCloseDoesNotEndIt) {
-    const auto alert = alertWithButtons({"Quit", "Crash"});
+TEST(Alert, NeitherTheWindowManagerNorAnyCloseButtonEndsItButStoppingTheRunDoes) {
     bool stillShown = false;
     bool hasCloseButton = true;
     inspectDuringRun([&](QDialog& dialog) {
@@ -199,67 +155,143 @@ TEST(Alert, AWindowManagerCloseDoesNotEndIt) {
         dialog.close();
         stillShown = dialog.isVisible();
     });
-    ModalScript script;
-    script.run().clickButton(1);
-    EXPECT_EQ(alert->runModal(), AlertSecondButtonReturn);
+    const auto alert = alertWithButtons({"Quit", "Crash"});
+    EXPECT_EQ(runAlert(alert, [](ModalScript& run) { run.clickButton(1); }).first,
+              AlertSecondButtonReturn);
     EXPECT_TRUE(stillShown);
     EXPECT_FALSE(hasCloseButton);
-}
 
-TEST(Alert, StoppingTheModalRunEndsItWithTheCode) {
-    const auto alert = alertWithButtons({"OK"});
     QTimer::singleShot(0, qApp, [] { Application::shared()->stopModalWithCode(77); });
     EXPECT_EQ(alert->runModal(), 77);
+    QTimer::singleShot(0, qApp, [alert] { alert->closeWindow(); });
+    EXPECT_EQ(alert->runModal(), ModalResponse::Abort);
 }
 
+// The check box counts after the buttons for clicks.
 TEST(Alert, TheSuppressionCheckBoxKeepsTheStateTheUserLeft) {
     const auto alert = alertWithButtons({"OK", "Cancel"});
-    bool shownWithout = true;
-    inspectDuringRun(
-        [&](QDialog& dialog) { shownWithout = dialog.findChild<QCheckBox*>() != nullptr; });
-    {
-        ModalScript script;
-        script.run().clickButton(0);
-        alert->runModal();
-    }
-    EXPECT_FALSE(shownWithout);
-
+    EXPECT_EQ(runAlert(alert, clickFirst).second,
+              "alert warning [Message] [Details] <OK> <Cancel>");
     alert->setShowsSuppressionButton(true);
-    {
-        // The check box counts after the buttons.
-        ModalScript script;
-        script.run().clickButton(2).clickButton(1);
-        EXPECT_EQ(alert->runModal(), AlertSecondButtonReturn);
-    }
+    const auto [response, shown] =
+        runAlert(alert, [](ModalScript& run) { run.clickButton(2).clickButton(1); });
+    EXPECT_EQ(response, AlertSecondButtonReturn);
+    EXPECT_EQ(shown, "alert warning [Message] [Details] <OK> <Cancel> (suppression button)");
     EXPECT_EQ(alert->suppressionButton()->state(), 1);
-    {
-        ModalScript script;
-        script.run().clickButton(2).clickButton(0);
-        alert->runModal();
-    }
+    runAlert(alert, [](ModalScript& run) { run.clickButton(2).clickButton(0); });
     EXPECT_EQ(alert->suppressionButton()->state(), 0);
 }
 
-TEST(Alert, ASheetBlocksOnlyItsWindowAndCompletesFromTheEventLoop) {
-    const auto window = std::make_shared<Window>(Rect(100, 100, 400, 300), WindowStyleMask::Titled);
-    window->makeKeyAndOrderFront();
+// The help button counts after the buttons; it asks the delegate and leaves the alert up.
+TEST(Alert, TheHelpButtonAsksTheDelegateAndLeavesTheAlertUp) {
+    struct Helper : AlertDelegate {
+        bool alertShowHelp(const Ref<Alert>& alert) override {
+            asked = alert;
+            return true;
+        }
+        Ref<Alert> asked;
+    };
+    const auto helper = std::make_shared<Helper>();
+    const auto alert = alertWithButtons({"OK", "Cancel"});
+    alert->setShowsHelp(true);
+    alert->setDelegate(helper);
+    EXPECT_EQ(runAlert(alert, [](ModalScript& run) { run.clickButton(2).clickButton(1); }).first,
+              AlertSecondButtonReturn);
+    EXPECT_EQ(helper->asked, alert);
+}
+
+TEST(Alert, AnErrorsAlertShowsItsDescriptionSuggestionAndRecoveryOptions) {
+    const auto error = [](std::vector<std::pair<Ref<String>, Ref<Object>>> details) {
+        auto userInfo = Dictionary::dictionary();
+        for (const auto& [key, value] : details)
+            userInfo->setObjectForKey(value, key);
+        return Error::errorWithDomainCodeUserInfo(text("PondaroDomain"), 42, userInfo);
+    };
+    const auto options = Array::arrayWithObjects({text("Retry"), text("Give Up")});
+    const std::pair<Ref<Error>, const char*> cases[] = {
+        {error({{LocalizedDescriptionKey(), text("The deck is empty.")},
+                {LocalizedRecoverySuggestionErrorKey(), text("Deal again.")}}),
+         "alert warning [The deck is empty.] [Deal again.] <OK>"},
+        {error({{LocalizedFailureReasonErrorKey(), text("No disk.")}}),
+         "alert warning [The operation couldn’t be completed. No disk.] [] <OK>"},
+        {error({{LocalizedRecoveryOptionsErrorKey(), options}}),
+         "alert warning [The operation couldn’t be completed. (PondaroDomain error 42.)] [] "
+         "<Retry> <Give Up>"},
+    };
+    for (const auto& [cause, expected] : cases)
+        EXPECT_EQ(runAlert(Alert::alertWithError(cause), clickFirst).second, expected);
+    EXPECT_EQ(cases[0].first->description()->utf8(),
+              "Error Domain=PondaroDomain Code=42 \"The deck is empty.\"");
+}
+
+namespace {
+
+class SheetLog : public WindowDelegate {
+public:
+    void windowWillBeginSheet(const Ref<Notification>&) override { events.push_back("begin"); }
+    void windowDidEndSheet(const Ref<Notification>&) override { events.push_back("end"); }
+    std::vector<std::string> events;
+};
+
+// Lets the event loop run the work queued so far.
+void processPendingEvents() {
+    bool done = false;
+    QTimer::singleShot(0, qApp, [&done] { done = true; });
+    processEventsUntil([&done] { return done; });
+}
+
+class AlertSheet : public ::testing::Test {
+protected:
+    AlertSheet() { window->makeKeyAndOrderFront(); }
+    ~AlertSheet() override { window->close(); }
+    const Ref<Window> window =
+        std::make_shared<Window>(Rect(100, 100, 400, 300), WindowStyleMask::Titled);
+};
+
+} // namespace
+
+// A sheet blocks only its window; the handler runs from the event loop after the click.
+TEST_F(AlertSheet, CompletesLaterFromTheLoopWithTheClickedButtonsResponse) {
+    const auto log = std::make_shared<SheetLog>();
+    window->setDelegate(log);
     std::optional<std::int64_t> response;
     {
-        const auto alert = alertWithButtons({"Play Again", "Quit"});
+        const auto alert = alertWithButtons({"Quit", "Play Again"});
         alert->beginSheetModalForWindowCompletionHandler(
             window, [&response](std::int64_t value) { response = value; });
+        EXPECT_EQ(alert->sheetParent(), window);
     }
-    QDialog* sheet = nullptr;
-    for (auto* widget : QApplication::topLevelWidgets())
-        if (auto* dialog = qobject_cast<QDialog*>(widget); dialog && dialog->isVisible())
-            sheet = dialog;
-    ASSERT_NE(sheet, nullptr);
-    EXPECT_EQ(sheet->windowModality(), Qt::WindowModal);
-    EXPECT_EQ(sheet->parentWidget(), window->peer().widget.data());
+    const auto shown = platform::testing::shownSheet(*window);
+    ASSERT_TRUE(shown);
+    EXPECT_EQ(shown->description(), "alert warning [Message] [Details] <Quit> <Play Again>");
+    auto* dialog = window->peer().widget->findChild<QDialog*>();
+    ASSERT_NE(dialog, nullptr);
+    EXPECT_EQ(dialog->windowModality(), Qt::WindowModal);
+    EXPECT_EQ(log->events, std::vector<std::string>{"begin"});
 
-    clickWidget(*buttonsOf(*sheet)[1]);
-    EXPECT_FALSE(response.has_value()) << "the handler ran inside the click";
+    ASSERT_TRUE(platform::testing::clickSheetButton(*window, 1));
+    EXPECT_FALSE(response) << "the handler ran inside the click";
     processEventsUntil([&] { return response.has_value(); });
     EXPECT_EQ(response, AlertSecondButtonReturn);
-    window->close();
+    EXPECT_FALSE(platform::testing::shownSheet(*window));
+    EXPECT_EQ(log->events, (std::vector<std::string>{"begin", "end"}));
+}
+
+// Also when the click was already made; the alert can go up again afterwards.
+TEST_F(AlertSheet, ClosingTheAlertsWindowTakesTheSheetAwayWithoutAnAnswer) {
+    const auto alert = std::make_shared<Alert>();
+    bool answered = false;
+    for (const bool clicked : {false, true}) {
+        alert->beginSheetModalForWindowCompletionHandler(
+            window, [&answered](std::int64_t) { answered = true; });
+        ASSERT_TRUE(platform::testing::shownSheet(*window));
+        if (clicked) {
+            ASSERT_TRUE(platform::testing::clickSheetButton(*window, 0));
+        }
+        alert->closeWindow();
+        EXPECT_FALSE(platform::testing::shownSheet(*window));
+        EXPECT_FALSE(alert->sheetParent());
+        processPendingEvents();
+        EXPECT_FALSE(answered);
+    }
 }
