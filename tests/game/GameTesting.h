@@ -48,12 +48,18 @@ inline std::string ColourName(const CUI_PrintToWindowItem& item) {
     return "other";
 }
 
-// The console's rows top to bottom, without the markers that kept lines open. With colours,
-// each run of text in a new colour starts with the colour's name in braces; empty pieces carry
-// no colour, since none can be seen.
-inline std::vector<std::string> ConsoleLines(bool withColours = false) {
+// A row of the console of window 1: its text, without the markers that kept lines open, and the
+// rectangle its text takes in the console's coordinates. With colours, each run of text in a new
+// colour starts with the colour's name in braces; empty pieces carry no colour, since none can be
+// seen.
+struct ConsoleRow {
+    std::string text;
+    platform::Rect rect;
+};
+
+inline std::vector<ConsoleRow> ConsoleRows(bool withColours) {
     struct Row {
-        std::string text;
+        ConsoleRow row;
         std::string colour;
     };
     std::map<double, Row> rows;
@@ -63,47 +69,40 @@ inline std::vector<std::string> ConsoleLines(bool withColours = false) {
         std::string text = item->string()->utf8();
         std::erase(text, '\b');
         Row& row = rows[item->pt().y];
-        if (withColours && !text.empty()) {
-            const std::string colour = ColourName(*item);
-            if (colour != row.colour)
-                row.text += "{" + colour + "}";
-            row.colour = colour;
-        }
-        row.text += text;
+        if (text.empty())
+            continue;
+        if (withColours && ColourName(*item) != row.colour)
+            row.row.text += "{" + ColourName(*item) + "}";
+        row.colour = ColourName(*item);
+        const platform::Rect rect(
+            item->pt(),
+            platform::AttributedString::create(item->string(), item->attributes())->size());
+        row.row.rect = row.row.text.empty() ? rect : row.row.rect.unionWith(rect);
+        row.row.text += text;
     }
-    std::vector<std::string> lines;
+    std::vector<ConsoleRow> result;
     for (const auto& [y, row] : rows)
+        result.push_back(row.row);
+    return result;
+}
+
+// The console's rows top to bottom. A print that ends its line leaves an empty piece where the
+// pen waits on the next row; that row is not counted.
+inline std::vector<std::string> ConsoleLines(bool withColours = false) {
+    std::vector<std::string> lines;
+    for (const auto& row : ConsoleRows(withColours))
         lines.push_back(row.text);
-    // A print that ends its line leaves an empty piece where the pen waits on the next row.
     if (!lines.empty() && lines.back().empty())
         lines.pop_back();
     return lines;
 }
 
-// The lowest row of the console of window 1 that shows text: its text and the rectangle its
-// pieces take, in the console's coordinates.
-struct ConsoleRow {
-    std::string text;
-    platform::Rect rect;
-};
+// The lowest row that shows text.
 inline ConsoleRow LastTextRow() {
-    ConsoleRow row;
-    double lowest = -1;
-    for (const auto& item : ConsoleForWindowTag(1)->items()) {
-        std::string text = item->string() ? item->string()->utf8() : "";
-        std::erase(text, '\b');
-        if (item->type() != CUI_PrintToWindowItem::TypeText || text.empty())
-            continue;
-        const platform::Rect rect(
-            item->pt(),
-            platform::AttributedString::create(item->string(), item->attributes())->size());
-        if (item->pt().y > lowest)
-            row = {text, rect};
-        else if (item->pt().y == lowest)
-            row = {row.text + text, row.rect.unionWith(rect)};
-        lowest = std::max(lowest, item->pt().y);
-    }
-    return row;
+    const auto rows = ConsoleRows(false);
+    const auto last = std::find_if(rows.rbegin(), rows.rend(),
+                                   [](const ConsoleRow& row) { return !row.text.empty(); });
+    return last == rows.rend() ? ConsoleRow{} : *last;
 }
 
 inline std::string Joined(const std::vector<std::string>& lines) {

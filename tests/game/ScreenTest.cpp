@@ -5,6 +5,7 @@
 #include "game/Pondaro.h"
 
 #include "GameTesting.h"
+#include "ScriptedPlayer.h"
 #include "platform/app/Application.h"
 #include "platform/testing/ModalScript.h"
 #include "platform/testing/ShownAlert.h"
@@ -28,14 +29,11 @@ using namespace game_testing;
 
 namespace {
 
-constexpr const char* kTyped[] = {"",  "A", "2", "3",  "4", "5", "6",
-                                  "7", "8", "9", "10", "J", "Q", "K"};
-
 // A rank the player holds, or does not hold, as typed at the card prompt.
 std::string Rank(bool held) {
     for (int rank = 1; rank <= 13; ++rank)
         if ((Game().playerHand.at(rank, 0) > 0) == held)
-            return kTyped[rank];
+            return ScriptedPlayer::kTypedRanks[rank];
     return "A";
 }
 

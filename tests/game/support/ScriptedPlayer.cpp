@@ -5,6 +5,7 @@
 #include "platform/testing/ModalScript.h"
 #include "platform/testing/ShownAlert.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
@@ -17,9 +18,7 @@ using platform::testing::ModalScript;
 
 namespace {
 
-// Ranks as the player types them, by rank.
-constexpr const char* kTyped[] = {"",  "A", "2", "3",  "4", "5", "6",
-                                  "7", "8", "9", "10", "J", "Q", "K"};
+constexpr const auto& kTyped = ScriptedPlayer::kTypedRanks;
 
 struct Run {
     ScriptedPlayer::Plan plan;
@@ -167,28 +166,22 @@ std::string ScriptedPlayer::brokenInvariant() {
     int pile = 0;
     int booked = 0;
     for (int rank = 1; rank <= 13; ++rank) {
-        const int inPile = game.pile.at(rank, 0);
-        const int player = game.playerHand.at(rank, 0);
-        const int cpu = game.cpuHand.at(rank, 0);
-        const std::string counts = "rank " + std::to_string(rank) + " has " +
-                                   std::to_string(inPile) + " in the pile, " +
-                                   std::to_string(player) + " with the player and " +
-                                   std::to_string(cpu) + " with the CPU";
-        if (inPile < 0 || player < 0 || cpu < 0 || player >= 4 || cpu >= 4)
-            return counts;
-        const int cards = inPile + player + cpu;
-        if (cards != 4 && cards != 0)
-            return counts;
+        const int counts[] = {game.pile.at(rank, 0), game.playerHand.at(rank, 0),
+                              game.cpuHand.at(rank, 0)};
+        const int cards = counts[0] + counts[1] + counts[2];
+        if (*std::min_element(counts, counts + 3) < 0 || counts[1] >= 4 || counts[2] >= 4 ||
+            (cards != 4 && cards != 0))
+            return "rank " + std::to_string(rank) + " has " + std::to_string(counts[0]) +
+                   " in the pile, " + std::to_string(counts[1]) + " with the player and " +
+                   std::to_string(counts[2]) + " with the CPU";
         booked += cards == 0;
-        pile += inPile;
+        pile += counts[0];
     }
-    if (pile != game.pileCount)
-        return "the pile holds " + std::to_string(pile) + " cards but counts " +
-               std::to_string(game.pileCount);
     const int books = game.books.at<0>() + game.books.at<1>();
-    if (booked != books)
-        return std::to_string(booked) + " ranks are laid down but " + std::to_string(books) +
-               " books counted";
+    if (pile != game.pileCount || booked != books)
+        return "the pile holds " + std::to_string(pile) + " cards and counts " +
+               std::to_string(game.pileCount) + "; " + std::to_string(booked) +
+               " ranks are laid down and " + std::to_string(books) + " books counted";
     return {};
 }
 

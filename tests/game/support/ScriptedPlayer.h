@@ -45,4 +45,8 @@ public:
 
     // The process's resident memory in kB, from /proc/self/status.
     static long residentKb();
+
+    // Each rank as the player types it, by rank.
+    static constexpr const char* kTypedRanks[] = {"",  "A", "2", "3",  "4", "5", "6",
+                                                  "7", "8", "9", "10", "J", "Q", "K"};
 };
