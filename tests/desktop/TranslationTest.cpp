@@ -20,64 +20,17 @@
 #include <vector>
 
 using platform::String;
-using platform::testing::ModalScript;
 
 namespace {
 
-// Gives the processes that death tests start the environment of a user whose locale is `lang`:
-// LANG set, the variables that would override it unset. This process keeps what it started with.
-class UserLocale {
-public:
-    explicit UserLocale(const char* lang) {
-        for (const char* name : {"LANG", "LC_ALL", "LC_MESSAGES", "LANGUAGE"}) {
-            const char* value = std::getenv(name);
-            saved_.emplace_back(name, value ? std::optional<std::string>(value) : std::nullopt);
-            unsetenv(name);
-        }
-        setenv("LANG", lang, 1);
-    }
-    ~UserLocale() {
-        for (const auto& [name, value] : saved_) {
-            if (value)
-                setenv(name, value->c_str(), 1);
-            else
-                unsetenv(name);
-        }
-    }
-    UserLocale(const UserLocale&) = delete;
-    UserLocale& operator=(const UserLocale&) = delete;
-
-private:
-    std::vector<std::pair<const char*, std::optional<std::string>>> saved_;
-};
-
-void loadTranslations() {
+// Loads the translations, and has the script answer the coming report with the button.
+void answerReportWith(platform::testing::ModalScript& script, int button) {
     platform::Bundle::loadTranslations(String::fromUtf8(PONDARO_TRANSLATIONS_DIR));
-}
-
-// An array-bounds report answered with its first button: it writes its message to the standard
-// error stream, shows the fatal alert, and "Quit" ends the process with status 0.
-void boundsErrorAnsweredQuit() {
-    loadTranslations();
-    ModalScript script;
-    script.run().clickButton(0);
+    script.run().clickButton(button);
     coretesting::reportAlertWhenShown();
-    ArrayBoundsError(14, 81, 13, String::fromUtf8("Pondaro"));
 }
 
-// A non-fatal report answered "Continue", which returns to the caller.
-void warningAnsweredContinue() {
-    loadTranslations();
-    ModalScript script;
-    script.run().clickButton(1);
-    coretesting::reportAlertWhenShown();
-    RuntimeAlert(String::fromUtf8("Careful"), String::create(), 0);
-    std::fprintf(stderr, "returned\n");
-    std::fflush(stderr);
-    std::_Exit(0);
-}
-
-std::string regexQuoted(const std::string& text) {
+std::string regexQuoted(std::string_view text) {
     std::string quoted;
     for (const char c : text) {
         if (std::string_view("\\^$.|?*+()[]{}").find(c) != std::string_view::npos)
@@ -88,55 +41,77 @@ std::string regexQuoted(const std::string& text) {
 }
 
 struct LocaleCase {
-    const char* name;
     const char* lang;
-    // What the report writes to the standard error stream, then how its alert shows.
+    // What an array-bounds report writes to the standard error stream, then how its alert
+    // shows; how a warning shows.
     const char* boundsReport;
     const char* boundsAlert;
     const char* warningAlert;
-    friend void PrintTo(const LocaleCase& c, std::ostream* os) { *os << c.name; }
 };
 
-LocaleCase german(const char* name, const char* lang) {
-    return {name, lang,
-            "Array bounds error:\nIn Zeile 81 von Pondaro\nDer Index 14 liegt außerhalb des "
-            "DIM-Bereichs 0 bis 13. [Type ctrl-C if process hangs]",
-            "alert critical [Fehler: Feldgrenze überschritten] "
-            "[In Zeile 81 von Pondaro\nDer Index 14 liegt außerhalb des DIM-Bereichs 0 bis 13] "
-            "<Beenden> <Abstürzen>",
-            "alert warning [Careful] [] <Anhalten> <Fortfahren> <Abstürzen>"};
-}
-
+constexpr const char* kGermanBounds =
+    "Array bounds error:\nIn Zeile 81 von Pondaro\nDer Index 14 liegt außerhalb des "
+    "DIM-Bereichs 0 bis 13. [Type ctrl-C if process hangs]";
+constexpr const char* kGermanBoundsAlert =
+    "alert critical [Fehler: Feldgrenze überschritten] [In Zeile 81 von Pondaro\nDer Index 14 "
+    "liegt außerhalb des DIM-Bereichs 0 bis 13] <Beenden> <Abstürzen>";
+constexpr const char* kGermanWarning =
+    "alert warning [Careful] [] <Anhalten> <Fortfahren> <Abstürzen>";
 // With no translation for the locale every text is its English key.
-LocaleCase english(const char* name, const char* lang) {
-    return {name, lang,
-            "Array bounds error:\nAt line 81 of Pondaro\nIndex 14 is outside the DIM range 0 to "
-            "13. [Type ctrl-C if process hangs]",
-            "alert critical [Array bounds error] "
-            "[At line 81 of Pondaro\nIndex 14 is outside the DIM range 0 to 13] <Quit> <Crash>",
-            "alert warning [Careful] [] <Stop> <Continue> <Crash>"};
+constexpr const char* kEnglishBounds =
+    "Array bounds error:\nAt line 81 of Pondaro\nIndex 14 is outside the DIM range 0 to 13. "
+    "[Type ctrl-C if process hangs]";
+constexpr const char* kEnglishBoundsAlert =
+    "alert critical [Array bounds error] [At line 81 of Pondaro\nIndex 14 is outside the DIM "
+    "range 0 to 13] <Quit> <Crash>";
+constexpr const char* kEnglishWarning = "alert warning [Careful] [] <Stop> <Continue> <Crash>";
+
+const LocaleCase kLocales[] = {
+    {"de_DE.UTF-8", kGermanBounds, kGermanBoundsAlert, kGermanWarning},
+    {"de_AT.UTF-8", kGermanBounds, kGermanBoundsAlert, kGermanWarning},
+    {"fr_FR.UTF-8", kEnglishBounds, kEnglishBoundsAlert, kEnglishWarning},
+    {"C", kEnglishBounds, kEnglishBoundsAlert, kEnglishWarning},
+};
+
+// "Quit" in the bounds report ends the process with status 0; "Continue" in the warning returns
+// to the caller.
+TEST(RuntimeTextsUnderLocaleDeathTest, ReportsAreWrittenAndShownInTheLocalesLanguage) {
+    // The processes the death tests start get a user's environment: LANG set, the variables
+    // that would override it unset. This process keeps what it started with.
+    std::vector<std::pair<const char*, std::optional<std::string>>> saved;
+    for (const char* name : {"LANG", "LC_ALL", "LC_MESSAGES", "LANGUAGE"}) {
+        const char* value = std::getenv(name);
+        saved.emplace_back(name, value ? std::optional<std::string>(value) : std::nullopt);
+        unsetenv(name);
+    }
+    for (const LocaleCase& c : kLocales) {
+        SCOPED_TRACE(c.lang);
+        setenv("LANG", c.lang, 1);
+        EXPECT_EXIT(
+            {
+                platform::testing::ModalScript script;
+                answerReportWith(script, 0);
+                ArrayBoundsError(14, 81, 13, String::fromUtf8("Pondaro"));
+            },
+            testing::ExitedWithCode(0),
+            regexQuoted(c.boundsReport) + ".*" + regexQuoted(c.boundsAlert));
+        EXPECT_EXIT(
+            {
+                platform::testing::ModalScript script;
+                answerReportWith(script, 1);
+                RuntimeAlert(String::fromUtf8("Careful"), String::create(), 0);
+                std::fprintf(stderr, "returned\n");
+                std::fflush(stderr);
+                std::_Exit(0);
+            },
+            testing::ExitedWithCode(0), regexQuoted(c.warningAlert) + "\nreturned");
+    }
+    for (const auto& [name, value] : saved) {
+        if (value)
+            setenv(name, value->c_str(), 1);
+        else
+            unsetenv(name);
+    }
 }
-
-class RuntimeTextsUnderLocaleDeathTest : public testing::TestWithParam<LocaleCase> {};
-
-TEST_P(RuntimeTextsUnderLocaleDeathTest, ABoundsReportIsWrittenAndShownInTheLocalesLanguage) {
-    const LocaleCase& c = GetParam();
-    const UserLocale locale(c.lang);
-    EXPECT_EXIT(boundsErrorAnsweredQuit(), testing::ExitedWithCode(0),
-                regexQuoted(c.boundsReport) + ".*" + regexQuoted(c.boundsAlert));
-}
-
-TEST_P(RuntimeTextsUnderLocaleDeathTest, AWarningsButtonsAreInTheLocalesLanguage) {
-    const LocaleCase& c = GetParam();
-    const UserLocale locale(c.lang);
-    EXPECT_EXIT(warningAnsweredContinue(), testing::ExitedWithCode(0),
-                regexQuoted(c.warningAlert) + "\nreturned");
-}
-
-INSTANTIATE_TEST_SUITE_P(Locales, RuntimeTextsUnderLocaleDeathTest,
-                         testing::Values(german("German", "de_DE.UTF-8"),
-                                         german("AustrianGerman", "de_AT.UTF-8"),
-                                         english("French", "fr_FR.UTF-8"), english("Plain", "C")),
-                         [](const auto& caseInfo) { return std::string(caseInfo.param.name); });
 
 } // namespace
