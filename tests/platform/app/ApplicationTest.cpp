@@ -150,22 +150,20 @@ TEST(Windows, AttachedPropertiesAreReplacedRemovedAndAbsentWhenNeverSet) {
 // the toolkit sends them when they happen.
 TEST(DesktopNotices, ReachTheDelegates) {
     struct Recorder : ApplicationDelegate, WindowDelegate {
-        void applicationWillUpdate(const Ref<Notification>&) override { log("will update"); }
-        void applicationDidUpdate(const Ref<Notification>&) override { log("did update"); }
-        void windowDidUpdate(const Ref<Notification>&) override { log("window updated"); }
-        void windowDidChangeScreen(const Ref<Notification>&) override { log("window screen"); }
-        void applicationDidChangeScreenParameters(const Ref<Notification>&) override {
-            log("screens");
-        }
+        using N = const Ref<Notification>&;
+        void applicationWillUpdate(N) override { events.push_back("will update"); }
+        void applicationDidUpdate(N) override { events.push_back("did update"); }
+        void windowDidUpdate(N) override { events.push_back("window updated"); }
+        void windowDidChangeScreen(N) override { events.push_back("window screen"); }
+        void applicationDidChangeScreenParameters(N) override { events.push_back("screens"); }
         TerminateReply applicationShouldTerminate(const Ref<Application>&) override {
-            log("should terminate");
+            events.push_back("should terminate");
             return TerminateReply::Cancel;
         }
         void applicationWillEncodeRestorableState(const Ref<Application>&,
                                                   const Ref<Object>&) override {
-            log("encode");
+            events.push_back("encode");
         }
-        void log(const char* what) { events.push_back(what); }
         std::vector<std::string> events;
     };
     const auto recorder = std::make_shared<Recorder>();

@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <optional>
+#include <utility>
 #include <string>
 #include <vector>
 
@@ -23,45 +24,32 @@ void stopModalRunSoon() {
                              RunLoopMode::ModalPanel);
 }
 
-struct ModesCase {
-    const char* name;
-    std::vector<RunLoopMode> modes;
-    int firings;
-    friend void PrintTo(const ModesCase& c, std::ostream* os) { *os << c.name; }
-};
-
-class TimerInModalRun : public testing::TestWithParam<ModesCase> {};
-
-TEST_P(TimerInModalRun, FiresOnlyWhenAddedForTheModalPanelMode) {
-    int firings = 0;
-    std::optional<RunLoopMode> modeSeen;
-    const auto timer = Timer::timerWithTimeIntervalRepeatsBlock(0, false, [&](const Ref<Timer>&) {
-        ++firings;
-        modeSeen = RunLoop::currentMode();
-    });
-    for (const RunLoopMode mode : GetParam().modes)
-        RunLoop::addTimerForMode(timer, mode);
-    stopModalRunSoon();
-
-    runLoop(RunLoopMode::ModalPanel);
-
-    EXPECT_EQ(firings, GetParam().firings);
-    if (firings > 0) {
-        EXPECT_EQ(modeSeen, RunLoopMode::ModalPanel);
+// A one-shot timer is spent once it fired, and waits for its mode until then.
+TEST(TimerModes, ATimerFiresInAModalRunOnlyWhenAddedForTheModalPanelMode) {
+    const std::pair<std::vector<RunLoopMode>, int> cases[] = {
+        {{RunLoopMode::Default}, 0},
+        {{RunLoopMode::ModalPanel}, 1},
+        {{RunLoopMode::Default, RunLoopMode::ModalPanel}, 1},
+        {{RunLoopMode::ModalPanel, RunLoopMode::ModalPanel}, 1},
+    };
+    for (const auto& [modes, expected] : cases) {
+        int firings = 0;
+        std::optional<RunLoopMode> modeSeen;
+        const auto timer =
+            Timer::timerWithTimeIntervalRepeatsBlock(0, false, [&](const Ref<Timer>&) {
+                ++firings;
+                modeSeen = RunLoop::currentMode();
+            });
+        for (const RunLoopMode mode : modes)
+            RunLoop::addTimerForMode(timer, mode);
+        stopModalRunSoon();
+        runLoop(RunLoopMode::ModalPanel);
+        EXPECT_EQ(firings, expected) << modes.size() << " modes";
+        EXPECT_EQ(modeSeen, firings ? std::optional(RunLoopMode::ModalPanel) : std::nullopt);
+        EXPECT_EQ(timer->isValid(), firings == 0);
+        timer->invalidate();
     }
-    // A one-shot timer is spent once it fired, and waits for its mode until then.
-    EXPECT_EQ(timer->isValid(), firings == 0);
-    timer->invalidate();
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Modes, TimerInModalRun,
-    testing::Values(ModesCase{"DefaultOnly", {RunLoopMode::Default}, 0},
-                    ModesCase{"ModalPanelOnly", {RunLoopMode::ModalPanel}, 1},
-                    ModesCase{"Both", {RunLoopMode::Default, RunLoopMode::ModalPanel}, 1},
-                    ModesCase{
-                        "ModalPanelTwice", {RunLoopMode::ModalPanel, RunLoopMode::ModalPanel}, 1}),
-    [](const auto& caseInfo) { return std::string(caseInfo.param.name); });
 
 TEST(TimerModes, TimerHeldBackInAModalRunFiresWhenALoopEntersItsMode) {
     int firings = 0;
@@ -174,26 +162,19 @@ TEST(ScheduledTimer, LoopKeepsATimerNobodyElseHoldsUntilItIsSpent) {
     EXPECT_TRUE(weakTimer.expired());
 }
 
-class TimerFire : public testing::TestWithParam<bool> {};
-
-TEST_P(TimerFire, CallsTheBlockNowAndSpendsOnlyAOneShotTimer) {
-    const bool repeats = GetParam();
-    std::vector<Timer*> calls;
-    const auto timer = Timer::timerWithTimeIntervalRepeatsBlock(
-        10, repeats, [&](const Ref<Timer>& self) { calls.push_back(self.get()); });
-
-    timer->fire();
-    EXPECT_EQ(calls, std::vector<Timer*>{timer.get()});
-    EXPECT_EQ(timer->isValid(), repeats);
-
-    timer->invalidate();
-    timer->fire();
-    EXPECT_EQ(calls.size(), 1u);
+TEST(TimerFire, CallsTheBlockNowAndSpendsOnlyAOneShotTimer) {
+    for (const bool repeats : {false, true}) {
+        std::vector<Timer*> calls;
+        const auto timer = Timer::timerWithTimeIntervalRepeatsBlock(
+            10, repeats, [&](const Ref<Timer>& self) { calls.push_back(self.get()); });
+        timer->fire();
+        EXPECT_EQ(calls, std::vector<Timer*>{timer.get()});
+        EXPECT_EQ(timer->isValid(), repeats);
+        timer->invalidate();
+        timer->fire();
+        EXPECT_EQ(calls.size(), 1u);
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(Repeats, TimerFire, testing::Bool(), [](const auto& caseInfo) {
-    return caseInfo.param ? "Repeating" : "OneShot";
-});
 
 } // namespace
 } // namespace platform

@@ -86,45 +86,34 @@ TEST(WindowGeometry, SubviewFramesFollowTheSuperviewsFlippedness) {
     EXPECT_EQ(inFlipped->convertPointFromView({10, 60}, flipped.get()), Point(0, 0));
 }
 
-struct AutoresizeCase {
-    const char* name;
-    std::uint64_t mask;
-    Rect expected;
-    friend std::ostream& operator<<(std::ostream& out, const AutoresizeCase& c) {
-        return out << c.name;
+// A subview shares the superview's growth among its flexible parts.
+TEST(WindowGeometry, AutoresizingSharesTheGrowthAmongTheFlexibleParts) {
+    using namespace AutoresizingMask;
+    const std::pair<std::uint64_t, Rect> cases[] = {
+        {NotSizable, {20, 10, 100, 50}},
+        {WidthSizable, {20, 10, 160, 50}},
+        {HeightSizable, {20, 10, 100, 110}},
+        {WidthSizable | HeightSizable, {20, 10, 160, 110}},
+        {MinXMargin, {80, 10, 100, 50}},
+        {MinYMargin, {20, 70, 100, 50}},
+        {MinXMargin | MaxXMargin, {50, 10, 100, 50}},
+        {MinXMargin | WidthSizable | MaxXMargin, {40, 10, 120, 50}},
+        {MaxYMargin, {20, 10, 100, 50}},
+    };
+    for (const auto& [mask, expected] : cases) {
+        const auto parent = std::make_shared<View>(Rect(0, 0, 200, 100));
+        const auto child = std::make_shared<View>(Rect(20, 10, 100, 50));
+        child->setAutoresizingMask(mask);
+        parent->addSubview(child);
+        parent->setFrameSize({260, 160});
+        EXPECT_EQ(child->frame(), expected) << "mask " << mask;
     }
-};
-
-class Autoresizing : public ::testing::TestWithParam<AutoresizeCase> {};
-
-TEST_P(Autoresizing, SharesTheSuperviewsGrowthAmongTheFlexibleParts) {
-    const auto parent = std::make_shared<View>(Rect(0, 0, 200, 100));
-    const auto child = std::make_shared<View>(Rect(20, 10, 100, 50));
-    child->setAutoresizingMask(GetParam().mask);
-    parent->addSubview(child);
-    parent->setFrameSize({260, 160});
-    EXPECT_EQ(child->frame(), GetParam().expected);
 }
-
-using namespace AutoresizingMask;
-INSTANTIATE_TEST_SUITE_P(
-    Masks, Autoresizing,
-    ::testing::Values(
-        AutoresizeCase{"NotSizable", NotSizable, {20, 10, 100, 50}},
-        AutoresizeCase{"Width", WidthSizable, {20, 10, 160, 50}},
-        AutoresizeCase{"Height", HeightSizable, {20, 10, 100, 110}},
-        AutoresizeCase{"WidthAndHeight", WidthSizable | HeightSizable, {20, 10, 160, 110}},
-        AutoresizeCase{"LeftMargin", MinXMargin, {80, 10, 100, 50}},
-        AutoresizeCase{"BottomMargin", MinYMargin, {20, 70, 100, 50}},
-        AutoresizeCase{"BothXMargins", MinXMargin | MaxXMargin, {50, 10, 100, 50}},
-        AutoresizeCase{"AllOfX", MinXMargin | WidthSizable | MaxXMargin, {40, 10, 120, 50}},
-        AutoresizeCase{"TopMarginOnly", MaxYMargin, {20, 10, 100, 50}}),
-    [](const auto& testCase) { return std::string(testCase.param.name); });
 
 TEST(WindowGeometry, ContentViewFollowsTheWindowAndItsSubviewsAutoresize) {
     const auto window = titledWindow({0, 0, 400, 300});
     const auto fill = std::make_shared<View>(Rect(0, 0, 400, 300));
-    fill->setAutoresizingMask(WidthSizable | HeightSizable);
+    fill->setAutoresizingMask(AutoresizingMask::WidthSizable | AutoresizingMask::HeightSizable);
     window->contentView()->addSubview(fill);
 
     window->setContentSize({500, 350});
