@@ -85,6 +85,7 @@ TEST(Windows, KeyAndOrderFollowTheWindowsAndTheDelegateHearsOfIt) {
         void windowDidBecomeKey(const Ref<Notification>& n) override { log(n, "key"); }
         void windowDidResignKey(const Ref<Notification>& n) override { log(n, "resign"); }
         void windowWillClose(const Ref<Notification>& n) override { log(n, "close"); }
+        void windowDidResignMain(const Ref<Notification>& n) override { log(n, "resign main"); }
         bool windowShouldClose(const Ref<Window>&) override { return allowClose; }
         void log(const Ref<Notification>& n, const char* what) {
             const auto window = std::static_pointer_cast<Window>(n->object());
@@ -117,8 +118,23 @@ TEST(Windows, KeyAndOrderFollowTheWindowsAndTheDelegateHearsOfIt) {
     a->close();
     EXPECT_EQ(Application::shared()->keyWindow(), nullptr);
     EXPECT_EQ(delegate->events,
-              (std::vector<std::string>{"A key", "A resign", "B key", "B close", "B resign",
-                                        "A key", "A close", "A resign"}));
+              (std::vector<std::string>{"A key", "A resign", "B key", "A resign main", "B close",
+                                        "B resign", "A key", "B resign main", "A close", "A resign",
+                                        "A resign main"}));
+}
+
+// Even when it is not the frontmost.
+TEST(Windows, ClosingAWindowThatIsNotKeyKeepsTheKeyWindow) {
+    std::vector<Ref<Window>> windows;
+    for (int i = 0; i < 3; ++i)
+        windows.push_back(std::make_shared<Window>(Rect(0, 0, 100, 100), WindowStyleMask::Titled));
+    windows[0]->makeKeyAndOrderFront();
+    windows[1]->orderFront();
+    windows[2]->orderFront();
+    windows[2]->close();
+    EXPECT_EQ(Application::shared()->keyWindow(), windows[0]);
+    windows[1]->close();
+    windows[0]->close();
 }
 
 TEST(Windows, AShownWindowLivesUntilItIsClosed) {

@@ -77,7 +77,8 @@ TEST(ModalRun, KeysTypedByTheUserReachTheFocusedViewWithTheFrameworksCodes) {
     EXPECT_EQ(Application::shared()->modalWindow(), nullptr);
 }
 
-// Escape aborts; a stop or abort with no run going does not end a later run at once.
+// Escape aborts; a stop or abort with no run going does not end a later run at once; there is
+// no run without a window.
 TEST(ModalRun, EscapeAbortsAndStoppingWithNoRunDoesNothing) {
     KeyWindow k;
     Application::shared()->stopModalWithCode(7);
@@ -88,6 +89,7 @@ TEST(ModalRun, EscapeAbortsAndStoppingWithNoRunDoesNothing) {
     EXPECT_EQ(Application::shared()->runModalForWindow(k.window), ModalResponse::Abort);
     EXPECT_EQ(Application::shared()->runModalForWindow(k.window), 42);
     EXPECT_EQ(k.view->typed, "q");
+    EXPECT_EQ(Application::shared()->runModalForWindow(nullptr), ModalResponse::Abort);
 }
 
 TEST(ModalRun, KeysNoViewTakesTravelUpToTheWindow) {

@@ -7,8 +7,8 @@
 #include <gtest/gtest.h>
 
 #include <optional>
-#include <utility>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace platform {
@@ -49,6 +49,18 @@ TEST(TimerModes, ATimerFiresInAModalRunOnlyWhenAddedForTheModalPanelMode) {
         EXPECT_EQ(timer->isValid(), firings == 0);
         timer->invalidate();
     }
+}
+
+TEST(TimerModes, ATimerAddedBeforeAnyLoopFiresOnceALoopOfItsModeRuns) {
+    int firings = 0;
+    RunLoop::addTimerForMode(Timer::timerWithTimeIntervalRepeatsBlock(0, false,
+                                                                      [&](const Ref<Timer>&) {
+                                                                          ++firings;
+                                                                          stopLoop();
+                                                                      }),
+                             RunLoopMode::Default);
+    runLoop(RunLoopMode::Default);
+    EXPECT_EQ(firings, 1);
 }
 
 TEST(TimerModes, TimerHeldBackInAModalRunFiresWhenALoopEntersItsMode) {

@@ -38,6 +38,7 @@ Ref<TaggedView> viewIn(std::int64_t windowTag, std::int64_t tag) {
 // A tag written as text is read as its leading integer, as plain views' identifiers are.
 TEST_F(Records, AnIntegerIsReadFromTheStartOfAText) {
     EXPECT_EQ(IntegerValue(text("  -1437226411x")), -1437226411);
+    EXPECT_EQ(IntegerValue(text("+90")), 90);
     EXPECT_EQ(IntegerValue(text("abc")), 0);
 }
 
