@@ -105,6 +105,7 @@ TEST(Windows, KeyAndOrderFollowTheWindowsAndTheDelegateHearsOfIt) {
 
     a->makeKeyAndOrderFront();
     b->makeKeyAndOrderFront();
+    b->makeKeyAndOrderFront();
     EXPECT_EQ(Application::shared()->keyWindow(), b);
     EXPECT_EQ(Application::shared()->orderedWindows().at(0), b);
     EXPECT_EQ(Application::shared()->orderedWindows().at(1), a);
@@ -123,12 +124,19 @@ TEST(Windows, KeyAndOrderFollowTheWindowsAndTheDelegateHearsOfIt) {
                                         "A resign main"}));
 }
 
-// Even when it is not the frontmost.
-TEST(Windows, ClosingAWindowThatIsNotKeyKeepsTheKeyWindow) {
+// Neither closing a window that is not key, even when it is not the frontmost, nor the window
+// system activating a window that cannot be key, changes the key window.
+TEST(Windows, OnlyAWindowThatCanBeKeyTakesTheRole) {
     std::vector<Ref<Window>> windows;
     for (int i = 0; i < 3; ++i)
         windows.push_back(std::make_shared<Window>(Rect(0, 0, 100, 100), WindowStyleMask::Titled));
     windows[0]->makeKeyAndOrderFront();
+    const auto panel = std::make_shared<Window>(Rect(0, 0, 50, 50), WindowStyleMask::Borderless);
+    panel->orderFront();
+    panel->peer().widget->activateWindow();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(Application::shared()->keyWindow(), windows[0]);
+    panel->close();
     windows[1]->orderFront();
     windows[2]->orderFront();
     windows[2]->close();

@@ -129,6 +129,7 @@ TEST(TrackingAreas, AViewAsksForMouseMovesOnlyWhileAnAreaWantsThem) {
 class NoticeDelegate : public WindowDelegate {
 public:
     using N = const Ref<Notification>&;
+    void windowWillMove(N) override { heard.push_back("will move"); }
     void windowWillMiniaturize(N) override { heard.push_back("will min"); }
     void windowDidMiniaturize(N) override { heard.push_back("did min"); }
     void windowDidDeminiaturize(N) override { heard.push_back("did demin"); }
@@ -143,6 +144,8 @@ TEST(WindowState, MinimizingAndFullScreenFromTheWindowManagerReachTheDelegate) {
     Fixture f;
     const auto delegate = std::make_shared<NoticeDelegate>();
     f.window->setDelegate(delegate);
+    // A move by a single point counts.
+    UserActions::moveFrameTo(f.window, {f.window->frame().minX() + 1, f.window->frame().minY()});
     UserActions::minimize(f.window);
     EXPECT_TRUE(f.window->isMiniaturized());
     UserActions::restore(f.window);
@@ -150,8 +153,8 @@ TEST(WindowState, MinimizingAndFullScreenFromTheWindowManagerReachTheDelegate) {
     EXPECT_TRUE(f.window->isFullScreen());
     f.window->toggleFullScreen();
     EXPECT_EQ(delegate->heard,
-              (std::vector<std::string>{"will min", "did min", "did demin", "will enter",
-                                        "did enter", "will exit", "did exit"}));
+              (std::vector<std::string>{"will move", "will min", "did min", "did demin",
+                                        "will enter", "did enter", "will exit", "did exit"}));
 }
 
 } // namespace

@@ -51,7 +51,9 @@ TEST(TimerModes, ATimerFiresInAModalRunOnlyWhenAddedForTheModalPanelMode) {
     }
 }
 
-TEST(TimerModes, ATimerAddedBeforeAnyLoopFiresOnceALoopOfItsModeRuns) {
+// The default-mode timer's time comes during the modal run; it fires once a default-mode loop
+// starts inside that run.
+TEST(TimerModes, TimerHeldBackInAModalRunFiresWhenANestedLoopOfItsModeStarts) {
     int firings = 0;
     RunLoop::addTimerForMode(Timer::timerWithTimeIntervalRepeatsBlock(0, false,
                                                                       [&](const Ref<Timer>&) {
@@ -59,7 +61,14 @@ TEST(TimerModes, ATimerAddedBeforeAnyLoopFiresOnceALoopOfItsModeRuns) {
                                                                           stopLoop();
                                                                       }),
                              RunLoopMode::Default);
-    runLoop(RunLoopMode::Default);
+    RunLoop::addTimerForMode(Timer::timerWithTimeIntervalRepeatsBlock(0.05, false,
+                                                                      [](const Ref<Timer>&) {
+                                                                          runLoop(
+                                                                              RunLoopMode::Default);
+                                                                          stopLoop();
+                                                                      }),
+                             RunLoopMode::ModalPanel);
+    runLoop(RunLoopMode::ModalPanel);
     EXPECT_EQ(firings, 1);
 }
 
