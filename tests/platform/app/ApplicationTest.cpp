@@ -3,6 +3,7 @@
 #include "platform/detail/WindowPeer.h"
 #include "platform/foundation/Notification.h"
 #include "platform/foundation/String.h"
+#include "platform/testing/UserActions.h"
 #include "platform/windows/Window.h"
 #include "platform/windows/WindowDelegate.h"
 
@@ -19,6 +20,7 @@
 #include <vector>
 
 using namespace platform;
+using platform::testing::UserActions;
 
 namespace {
 
@@ -51,6 +53,33 @@ public:
 
 private:
     std::shared_ptr<ApplicationDelegate> previous_;
+};
+
+// Notes the notices it hears, by name.
+struct NoticeRecorder : ApplicationDelegate, WindowDelegate {
+    using N = const Ref<Notification>&;
+    void applicationWillUpdate(N) override { events.push_back("will update"); }
+    void applicationDidUpdate(N) override { events.push_back("did update"); }
+    void applicationDidChangeScreenParameters(N) override { events.push_back("screens"); }
+    void windowDidUpdate(N) override { events.push_back("window updated"); }
+    void windowDidChangeScreen(N) override { events.push_back("window screen"); }
+    void windowWillMove(N) override { events.push_back("will move"); }
+    void windowWillMiniaturize(N) override { events.push_back("will min"); }
+    void windowDidMiniaturize(N) override { events.push_back("did min"); }
+    void windowDidDeminiaturize(N) override { events.push_back("did demin"); }
+    void windowWillEnterFullScreen(N) override { events.push_back("will enter"); }
+    void windowDidEnterFullScreen(N) override { events.push_back("did enter"); }
+    void windowWillExitFullScreen(N) override { events.push_back("will exit"); }
+    void windowDidExitFullScreen(N) override { events.push_back("did exit"); }
+    TerminateReply applicationShouldTerminate(const Ref<Application>&) override {
+        events.push_back("should terminate");
+        return TerminateReply::Cancel;
+    }
+    void applicationWillEncodeRestorableState(const Ref<Application>&,
+                                              const Ref<Object>&) override {
+        events.push_back("encode");
+    }
+    std::vector<std::string> events;
 };
 
 } // namespace
@@ -173,28 +202,14 @@ TEST(Windows, AttachedPropertiesAreReplacedRemovedAndAbsentWhenNeverSet) {
 // loop while a run is active. The session manager and the window system's notices are sent as
 // the toolkit sends them when they happen.
 TEST(DesktopNotices, ReachTheDelegates) {
-    struct Recorder : ApplicationDelegate, WindowDelegate {
-        using N = const Ref<Notification>&;
-        void applicationWillUpdate(N) override { events.push_back("will update"); }
-        void applicationDidUpdate(N) override { events.push_back("did update"); }
-        void windowDidUpdate(N) override { events.push_back("window updated"); }
-        void windowDidChangeScreen(N) override { events.push_back("window screen"); }
-        void applicationDidChangeScreenParameters(N) override { events.push_back("screens"); }
-        TerminateReply applicationShouldTerminate(const Ref<Application>&) override {
-            events.push_back("should terminate");
-            return TerminateReply::Cancel;
-        }
-        void applicationWillEncodeRestorableState(const Ref<Application>&,
-                                                  const Ref<Object>&) override {
-            events.push_back("encode");
-        }
-        std::vector<std::string> events;
-    };
-    const auto recorder = std::make_shared<Recorder>();
+    const auto recorder = std::make_shared<NoticeRecorder>();
     DelegateScope scope(recorder);
     const auto window = std::make_shared<Window>(Rect(0, 0, 100, 100), WindowStyleMask::Titled);
     window->setDelegate(recorder);
     window->orderFront();
+    // The window manager places the window first.
+    QCoreApplication::processEvents();
+    recorder->events.clear();
     QScreen* screen = QGuiApplication::primaryScreen();
     emit window->peer().widget->windowHandle()->screenChanged(screen);
     emit screen->geometryChanged(screen->geometry());
@@ -214,4 +229,23 @@ TEST(DesktopNotices, ReachTheDelegates) {
     ASSERT_GE(recorder->events.size(), 3u);
     EXPECT_EQ(std::vector<std::string>(recorder->events.end() - 3, recorder->events.end()),
               (std::vector<std::string>{"will update", "window updated", "did update"}));
+}
+
+// A move by a single point counts.
+TEST(DesktopNotices, MovingMinimizingAndFullScreenFromTheWindowManagerReachTheDelegate) {
+    const auto window = std::make_shared<Window>(Rect{50, 50, 200, 200}, WindowStyleMask::Titled);
+    window->orderFront();
+    const auto recorder = std::make_shared<NoticeRecorder>();
+    window->setDelegate(recorder);
+    UserActions::moveFrameTo(window, {window->frame().minX() + 1, window->frame().minY()});
+    UserActions::minimize(window);
+    EXPECT_TRUE(window->isMiniaturized());
+    UserActions::restore(window);
+    UserActions::toggleFullScreen(window);
+    EXPECT_TRUE(window->isFullScreen());
+    window->toggleFullScreen();
+    window->close();
+    EXPECT_EQ(recorder->events,
+              (std::vector<std::string>{"will move", "will min", "did min", "did demin",
+                                        "will enter", "did enter", "will exit", "did exit"}));
 }

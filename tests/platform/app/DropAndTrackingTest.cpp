@@ -1,5 +1,5 @@
-// Dragging destinations, tracking areas, file types and the window-state notices, driven by the
-// toolkit events the desktop sends.
+// Dragging destinations, tracking areas and file types, driven by the toolkit events the desktop
+// sends.
 
 #include "platform/app/Application.h"
 #include "platform/app/DraggingInfo.h"
@@ -7,13 +7,11 @@
 #include "platform/app/Workspace.h"
 #include "platform/detail/ViewPeer.h"
 #include "platform/foundation/Array.h"
-#include "platform/foundation/Notification.h"
 #include "platform/foundation/String.h"
 #include "platform/testing/UserActions.h"
 #include "platform/views/TrackingArea.h"
 #include "platform/views/View.h"
 #include "platform/windows/Window.h"
-#include "platform/windows/WindowDelegate.h"
 
 #include <gtest/gtest.h>
 
@@ -123,38 +121,6 @@ TEST(TrackingAreas, AViewAsksForMouseMovesOnlyWhileAnAreaWantsThem) {
     EXPECT_EQ(f.view->trackingAreas().size(), 2u);
     f.view->removeTrackingArea(moves);
     EXPECT_FALSE(widget->hasMouseTracking());
-}
-
-// Notes the window notices it hears.
-class NoticeDelegate : public WindowDelegate {
-public:
-    using N = const Ref<Notification>&;
-    void windowWillMove(N) override { heard.push_back("will move"); }
-    void windowWillMiniaturize(N) override { heard.push_back("will min"); }
-    void windowDidMiniaturize(N) override { heard.push_back("did min"); }
-    void windowDidDeminiaturize(N) override { heard.push_back("did demin"); }
-    void windowWillEnterFullScreen(N) override { heard.push_back("will enter"); }
-    void windowDidEnterFullScreen(N) override { heard.push_back("did enter"); }
-    void windowWillExitFullScreen(N) override { heard.push_back("will exit"); }
-    void windowDidExitFullScreen(N) override { heard.push_back("did exit"); }
-    std::vector<std::string> heard;
-};
-
-TEST(WindowState, MinimizingAndFullScreenFromTheWindowManagerReachTheDelegate) {
-    Fixture f;
-    const auto delegate = std::make_shared<NoticeDelegate>();
-    f.window->setDelegate(delegate);
-    // A move by a single point counts.
-    UserActions::moveFrameTo(f.window, {f.window->frame().minX() + 1, f.window->frame().minY()});
-    UserActions::minimize(f.window);
-    EXPECT_TRUE(f.window->isMiniaturized());
-    UserActions::restore(f.window);
-    UserActions::toggleFullScreen(f.window);
-    EXPECT_TRUE(f.window->isFullScreen());
-    f.window->toggleFullScreen();
-    EXPECT_EQ(delegate->heard,
-              (std::vector<std::string>{"will move", "will min", "did min", "did demin",
-                                        "will enter", "did enter", "will exit", "did exit"}));
 }
 
 } // namespace
