@@ -31,6 +31,7 @@
 #include <vector>
 
 using namespace platform;
+using platform::testing::Key;
 using platform::testing::ModalScript;
 using platform::testing::UserActions;
 using testsupport::text;
@@ -198,7 +199,8 @@ TEST_F(MenuBar, TakesItsPlaceAboveTheContentOfTitledWindowsOnly) {
     EXPECT_EQ(window->contentView()->frame().size, Size(500, 350));
 }
 
-// Quit chosen with the mouse and Ctrl+Q with the bar shown each ask the delegate once.
+// Quit chosen with the mouse, with Ctrl+Q with the bar shown, and from the keyboard through F10
+// each ask the delegate once.
 TEST_F(MenuBar, QuitFromTheMenuOrItsKeyAsksTheDelegateToTerminate) {
     const auto delegate = std::make_shared<CancellingDelegate>();
     app->setDelegate(delegate);
@@ -212,6 +214,9 @@ TEST_F(MenuBar, QuitFromTheMenuOrItsKeyAsksTheDelegateToTerminate) {
     script.run().pressCharacter(U'q', true);
     app->runModalForWindow(window);
     EXPECT_EQ(delegate->asked, 2);
+    script.run().press(Key::F10).press(Key::Up).press(Key::Return);
+    app->runModalForWindow(window);
+    EXPECT_EQ(delegate->asked, 3);
 }
 
 // The about box comes up in a run of its own, from the window's run.
