@@ -6,8 +6,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cmath>
-#include <cstdlib>
 #include <limits>
 #include <map>
 #include <string>
@@ -20,42 +18,32 @@ namespace {
 class NumberTextTest : public CoreTest {};
 class RandomTest : public CoreTest {};
 
-} // namespace
-
 TEST_F(NumberTextTest, FormatsWithABlankForTheSignAndNoTrailingZeros) {
     struct Case {
         double number;
         const char* text;
     };
     const Case cases[] = {
-        {5, " 5"},
         {52, " 52"},
         {-3, "-3"},
-        {0, " 0"},
         {-0.0, " 0"},
-        {2.5, " 2.5"},
         {2.05, " 2.05"},
         {-0.25, "-0.25"},
         {-2.5, "-2.5"},
-        {0.1, " 0.1"},
         {1.0 / 3, " 0.3333333333"},
         {7.0000001, " 7"},
-        {3.0000005, " 3"},
         {-1e-7, " 0"},
         {2.99999999999, " 3"},
-        {-2.99999999999, "-3"},
         {-0.99999999999, "-1"},
         {123456.789, " 123456.789"},
         {-9007199254740993.0, "-9007199254740992"},
         {1e20, " 100000000000000000000"},
-        {-1e20, "-100000000000000000000"},
         {std::numeric_limits<double>::infinity(), " inf"},
     };
     for (const Case& c : cases) {
         EXPECT_EQ(NumberToNSString(c.number)->utf8(), c.text) << c.number;
         EXPECT_EQ(text(NumberToPStr(c.number)), c.text) << c.number;
     }
-    EXPECT_EQ(numberDigits(), 10);
 }
 
 TEST_F(NumberTextTest, TheLongestTextsStayInsideTheResult) {
@@ -72,13 +60,6 @@ TEST_F(NumberTextTest, TheLongestTextsStayInsideTheResult) {
     numberDigits() = saved;
 }
 
-TEST_F(RandomTest, SmallRangesGiveOne) {
-    for (int i = 0; i < 1000; ++i) {
-        ASSERT_EQ(RandomUpTo(1), 1);
-        ASSERT_EQ(RandomUpTo(0), 1);
-    }
-}
-
 TEST_F(RandomTest, EveryValueOfTheRangeComesUpAndNoOther) {
     std::map<int, int> counts;
     for (int i = 0; i < 6000; ++i)
@@ -88,12 +69,12 @@ TEST_F(RandomTest, EveryValueOfTheRangeComesUpAndNoOther) {
     EXPECT_EQ(counts.rbegin()->first, 6);
     for (const auto& [value, count] : counts)
         EXPECT_GT(count, 700) << value;
-
     for (int i = 0; i < 1000; ++i) {
+        ASSERT_EQ(RandomUpTo(1), 1);
+        ASSERT_EQ(RandomUpTo(0), 1);
         const int negative = RandomUpTo(-3);
         ASSERT_TRUE(negative >= -2 && negative <= 1) << negative;
-        const int largest = RandomUpTo(std::numeric_limits<std::int32_t>::max());
-        ASSERT_GE(largest, 1);
+        ASSERT_GE(RandomUpTo(std::numeric_limits<std::int32_t>::max()), 1);
     }
 }
 
@@ -107,3 +88,5 @@ TEST_F(RandomTest, EachSeedingGivesAnotherSequence) {
     };
     EXPECT_NE(draws(), draws());
 }
+
+} // namespace
