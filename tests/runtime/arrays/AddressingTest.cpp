@@ -10,116 +10,112 @@
 namespace {
 
 using namespace arraystesting;
+using Indices = std::vector<std::int64_t>;
 
 Ref<MDAObj> emptyArray(std::int64_t dims) {
     return MDAObj::create(Array::array(), dims);
 }
 
-TEST(Growth, StoringPastTheEndGrowsEveryLevel) {
+// One change to an array: set, insert, add (append), remove or drop the nulls ('n'), with the
+// shape the array has after it.
+struct Step {
+    char op;
+    Indices at;
+    const char* value;
+    const char* shape;
+};
+
+void play(MDAObj& mda, std::initializer_list<Step> steps) {
+    for (const Step& s : steps) {
+        const Ref<Object> value = s.value ? str(s.value) : nullptr;
+        if (s.op == 's')
+            mda.setObjectvArgs(value, s.at);
+        else if (s.op == 'i')
+            mda.insertObjectvArgs(value, s.at);
+        else if (s.op == 'a')
+            mda.addObjectvArgs(value, s.at);
+        else if (s.op == 'r')
+            mda.removevArgs(s.at[0], std::span(s.at).subspan(1));
+        else
+            mda.removeNulls();
+        EXPECT_EQ(shape(mda.array()), s.shape) << s.op << " " << (s.value ? s.value : "");
+    }
+}
+
+// Stores grow every level as far as they need, nulls filling the gaps; appending uses the row
+// and ignores the last index; removing takes the slot out and moves later entries back.
+TEST(Changes, InTwoDimensions) {
     auto mda = emptyArray(2);
-    const auto o = str("o");
-    mda->setObject(o, 3, 5);
-    EXPECT_EQ(shape(mda->array()), "(() () () (<null> <null> <null> <null> <null> o))");
-    EXPECT_EQ(mda->object(3, 5), o);
-    EXPECT_EQ(mda->object(3, 2), nullptr);
-    EXPECT_EQ(mda->object(7, 0), nullptr);
-    EXPECT_EQ(mda->object(3, 6), nullptr);
-    EXPECT_EQ(mda->object(1, 0), nullptr);
-    const std::vector<std::int64_t> three{3};
-    EXPECT_EQ(mda->countv(three), 6);
+    play(*mda, {
+                   {'s', {3, 5}, "o", "(() () () (<null> <null> <null> <null> <null> o))"},
+                   {'r', {3, 5}, nullptr, "(() () () (<null> <null> <null> <null> <null>))"},
+                   {'s', {3, 2}, "p", "(() () () (<null> <null> p <null> <null>))"},
+                   {'r', {3, 0}, nullptr, "(() () () (<null> p <null> <null>))"},
+                   {'r', {3, 4}, nullptr, "(() () () (<null> p <null> <null>))"},
+                   {'n', {}, nullptr, "(() () () (p))"},
+                   {'i', {3, 0}, "w", "(() () () (w p))"},
+                   {'i', {3, 2}, "z", "(() () () (w p z))"},
+                   {'i', {3, 9}, nullptr, "(() () () (w p z))"},
+                   {'a', {1, 9}, "a", "(() (a) () (w p z))"},
+                   {'a', {1, 0}, "b", "(() (a b) () (w p z))"},
+                   {'a', {1, 0}, nullptr, "(() (a b) () (w p z))"},
+                   {'s', {1, 1}, nullptr, "(() (a <null>) () (w p z))"},
+               });
 }
 
-TEST(Growth, ObjectvGivesTheNullOfAnEmptySlot) {
-    auto mda = emptyArray(2);
-    mda->setObject(str("o"), 1, 2);
-    const std::vector<std::int64_t> emptySlot{1, 0}, pastTheEnd{1, 3}, stored{1, 2};
-    EXPECT_EQ(mda->objectv(emptySlot), null());
-    EXPECT_EQ(mda->objectv(pastTheEnd), nullptr);
-    EXPECT_EQ(shape(mda->objectv(stored)), "o");
-    const std::vector<std::int64_t> rest{2};
-    EXPECT_EQ(shape(mda->objectvArgs(1, rest)), "o");
-}
-
-TEST(Growth, ThreeDimensionsGrowUpperLevelsWithRows) {
-    auto mda = emptyArray(3);
-    mda->setObject(num(9), 1, 2, 0);
-    EXPECT_EQ(shape(mda->array()), "(() (() () (9)))");
-    EXPECT_EQ(shape(mda->object(1, 2, 0)), "9");
-    const std::vector<std::int64_t> rowOf9{1, 2}, missing{0, 5};
-    EXPECT_EQ(mda->countv(rowOf9), 1);
-    EXPECT_EQ(mda->countv(missing), 0);
-}
-
-TEST(StoreAndInsert, AtTheSameIndexOfAnEmptyRow) {
-    auto inserted = emptyArray(1);
-    inserted->insertObject(str("o"), 2);
-    EXPECT_EQ(shape(inserted->array()), "(<null> <null> o)");
-
-    auto stored = emptyArray(1);
-    stored->setObject(str("o"), 2);
-    EXPECT_EQ(shape(stored->array()), "(<null> <null> o)");
-    stored->setObject(str("p"), 2);
-    EXPECT_EQ(shape(stored->array()), "(<null> <null> p)");
-    stored->setObject(nullptr, 0);
-    stored->setObject(nullptr, 2);
-    EXPECT_EQ(shape(stored->array()), "(<null> <null> <null>)");
-}
-
-TEST(StoreAndInsert, InsertingMovesLaterEntriesOn) {
-    auto mda = MDAObj::create(Array::arrayWithObjects({row({str("a"), str("b")})}), 2);
-    mda->insertObject(str("x"), 0, 1);
-    mda->insertObject(str("z"), 0, 3);
-    mda->insertObject(str("w"), 0, 0);
-    mda->insertObject(nullptr, 0, 9);
-    EXPECT_EQ(shape(mda->array()), "((w a x b z))");
-}
-
-TEST(Appending, UsesTheRowAndIgnoresTheLastIndex) {
-    auto mda = emptyArray(2);
-    mda->addObject(str("a"), 1, 9);
-    mda->addObject(str("b"), 1, 0);
-    mda->addObject(nullptr, 1, 0);
-    EXPECT_EQ(shape(mda->array()), "(() (a b))");
-
+TEST(Changes, InOneAndThreeDimensions) {
     auto flat = emptyArray(1);
-    flat->addObject(str("a"), 5);
-    flat->addObject(str("b"), 0);
-    EXPECT_EQ(shape(flat->array()), "(a b)");
-}
-
-TEST(Removing, TakesTheSlotOutAndMovesLaterEntriesBack) {
-    auto mda = emptyArray(2);
-    mda->setObject(str("o"), 3, 5);
-    mda->remove(3, 5);
-    EXPECT_EQ(shape(mda->array()), "(() () () (<null> <null> <null> <null> <null>))");
-    mda->setObject(str("p"), 3, 2);
-    mda->remove(3, 0);
-    EXPECT_EQ(shape(mda->object(3, 1)), "p");
-    // Past the end of a row, of the rows, and with a negative index: nothing.
-    mda->remove(3, 4);
-    mda->remove(9, 0);
-    mda->remove(3, -1);
-    EXPECT_EQ(shape(mda->array()), "(() () () (<null> p <null> <null>))");
-
-    auto flat = MDAObj::create(row({str("a"), str("b"), str("c")}), 1);
-    flat->remove(1);
-    flat->remove(2);
-    EXPECT_EQ(shape(flat->array()), "(a c)");
+    play(*flat, {
+                    {'i', {2}, "o", "(<null> <null> o)"},
+                    {'s', {2}, "p", "(<null> <null> p)"},
+                    {'s', {0}, "q", "(q <null> p)"},
+                    {'a', {5}, "a", "(q <null> p a)"},
+                    {'r', {1}, nullptr, "(q p a)"},
+                    {'r', {3}, nullptr, "(q p a)"},
+                });
     flat->removeAll();
     EXPECT_EQ(shape(flat->array()), "()");
+
+    auto deep = emptyArray(3);
+    play(*deep, {{'s', {1, 2, 0}, "9", "(() (() () (9)))"}});
+    auto nulls = MDAObj::create(
+        row({null(), row({null(), row({str("a"), null(), str("b")}), null()}), str("c")}), 3);
+    play(*nulls, {{'n', {}, nullptr, "(((a b)) c)"}});
+    // A null where a row should be becomes a row when stored through.
+    play(*MDAObj::create(row({null()}), 2), {{'s', {0, 1}, "a", "((<null> a))"}});
 }
 
-TEST(RemovingNulls, EmptiesRowsAtEveryLevelButKeepsThem) {
-    auto mda = emptyArray(2);
-    mda->setObject(str("o"), 3, 5);
-    mda->remove(3, 5);
-    mda->removeNulls();
-    EXPECT_EQ(shape(mda->array()), "(() () () ())");
-
-    auto deep = MDAObj::create(
-        row({null(), row({null(), row({str("a"), null(), str("b")}), null()}), str("c")}), 3);
-    deep->removeNulls();
-    EXPECT_EQ(shape(deep->array()), "(((a b)) c)");
+// Reading gives none outside the rows, the row at the index equal to the count included;
+// objectv alone gives the null of an empty slot.
+TEST(Reading, FindsOnlyWhatIsStored) {
+    auto mda = MDAObj::create(row({row({str("a"), null()}), row({}), str("not a row")}), 2);
+    struct Case {
+        Indices at;
+        const char* object;
+        const char* objectv;
+    };
+    const Case cases[] = {
+        {{0, 0}, "a", "a"},
+        {{0, 1}, "<none>", "<null>"},
+        {{0, 2}, "<none>", "<none>"},
+        {{1, 0}, "<none>", "<none>"},
+        {{2, 0}, "<none>", "<none>"},
+        {{3, 0}, "<none>", "<none>"},
+        {{-1, 0}, "<none>", "<none>"},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(shape(mda->objectvArgs(c.at[0], std::span(c.at).subspan(1))), c.object)
+            << c.at[0] << "," << c.at[1];
+        EXPECT_EQ(shape(mda->objectv(c.at)), c.objectv) << c.at[0] << "," << c.at[1];
+    }
+    struct Count {
+        Indices at;
+        std::int64_t count;
+    };
+    for (const Count& c :
+         {Count{{0}, 2}, Count{{1}, 0}, Count{{2}, 0}, Count{{3}, 0}, Count{{-1}, 0}})
+        EXPECT_EQ(mda->countv(c.at), c.count) << c.at[0];
+    EXPECT_EQ(MDAObj::create(row({str("a"), null(), str("b")}), 1)->countv({}), 3);
 }
 
 // Indices that address nothing: the operation reads none, changes nothing and counts 0.
@@ -131,7 +127,7 @@ TEST(AddressingNothing, LeavesTheArrayAsItWas) {
     constexpr std::int64_t last = std::numeric_limits<std::int64_t>::max();
     struct Case {
         const char* what;
-        std::vector<std::int64_t> indices;
+        Indices indices;
         bool appendLands;
     };
     const Case cases[] = {
@@ -152,12 +148,9 @@ TEST(AddressingNothing, LeavesTheArrayAsItWas) {
             if (!c.appendLands)
                 mda->addObjectvArgs(str("x"), c.indices);
             mda->removevArgs(c.indices[0], std::span(c.indices).subspan(1));
-            EXPECT_EQ(mda->objectvArgs(c.indices[0], std::span(c.indices).subspan(1)), nullptr);
         }
         EXPECT_EQ(shape(mda->array()), before);
     }
-    const std::vector<std::int64_t> elementRow{1};
-    EXPECT_EQ(mda->countv(elementRow), 0);
 }
 
 TEST(AddressingNothing, NoRootOrNoDimensions) {
@@ -174,29 +167,16 @@ TEST(AddressingNothing, NoRootOrNoDimensions) {
     EXPECT_EQ(noRoot.description()->utf8(), "\r");
     EXPECT_EQ(noRoot.text()->utf8(), "");
 
+    // Every index but the last is checked before anything grows.
+    auto deep = emptyArray(3);
+    deep->addObject(str("x"), 0, std::numeric_limits<std::int64_t>::max(), 0);
+    EXPECT_EQ(shape(deep->array()), "()");
+
     auto noDims = emptyArray(0);
     noDims->setObject(str("x"), 0);
     noDims->insertObject(str("x"), 0);
     noDims->addObject(str("x"), 0);
-    EXPECT_EQ(noDims->object(0), nullptr);
     EXPECT_EQ(shape(noDims->array()), "()");
-}
-
-TEST(AddressingNothing, AStoreReplacesANullRowWithARow) {
-    auto mda = MDAObj::create(row({null()}), 2);
-    mda->setObject(str("a"), 0, 1);
-    EXPECT_EQ(shape(mda->array()), "((<null> a))");
-}
-
-TEST(Counting, CountsTheRowTheIndicesLeadTo) {
-    auto mda = MDAObj::create(row({row({str("a"), str("b")}), row({})}), 2);
-    const std::vector<std::int64_t> first{0}, second{1}, missing{5}, negative{-1};
-    EXPECT_EQ(mda->countv(first), 2);
-    EXPECT_EQ(mda->countv(second), 0);
-    EXPECT_EQ(mda->countv(missing), 0);
-    EXPECT_EQ(mda->countv(negative), 0);
-    auto flat = MDAObj::create(row({str("a"), null(), str("b")}), 1);
-    EXPECT_EQ(flat->countv({}), 3);
 }
 
 } // namespace
