@@ -1,17 +1,26 @@
 #pragma once
 
-// What the console tests share: a fresh console and the metrics of its default font, taken
-// from the platform rather than written in.
+// What the console tests share: a fresh console, the metrics of its default font taken from the
+// platform rather than written in, and a fixture for the tests that use real windows, which
+// starts with no window and no current output window and closes every window it opened.
 
+#include "runtime/console/CUI_PrintToWindowItem.h"
+#include "runtime/console/CUI_PrintToWindowView.h"
+#include "runtime/shell/CUI_AppDelegate.h"
+#include "runtime/shell/WindowOperations.h"
+
+#include "platform/app/Application.h"
 #include "platform/drawing/AttributedString.h"
 #include "platform/drawing/Font.h"
 #include "platform/drawing/LayoutManager.h"
 #include "platform/foundation/Dictionary.h"
 #include "platform/foundation/String.h"
-#include "runtime/console/CUI_PrintToWindowItem.h"
-#include "runtime/console/CUI_PrintToWindowView.h"
+#include "platform/windows/Window.h"
+
+#include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 namespace console_testing {
 
@@ -19,8 +28,12 @@ inline platform::Ref<platform::String> str(const std::u16string& text) {
     return platform::String::create(text);
 }
 
-inline platform::Ref<platform::Font> defaultFont() {
-    return platform::Font::fontWithNameSize(*platform::String::fromUtf8("Menlo"), 12);
+inline platform::Ref<platform::String> utf8(const char* text) {
+    return platform::String::fromUtf8(text);
+}
+
+inline platform::Ref<platform::Font> menlo(double size = 12) {
+    return platform::Font::fontWithNameSize(*utf8("Menlo"), size);
 }
 
 inline double lineHeightOf(const platform::Ref<platform::Font>& font) {
@@ -42,5 +55,28 @@ constexpr double viewWidth = 400;
 inline platform::Ref<CUI_PrintToWindowView> makeConsole() {
     return CUI_PrintToWindowView::viewWithFrame({0, 0, viewWidth, 1});
 }
+
+// The texts of the console's items, in order.
+inline std::vector<std::u16string> texts(const CUI_PrintToWindowView& console) {
+    std::vector<std::u16string> result;
+    for (const auto& item : console.items())
+        result.push_back(item->string()->utf16());
+    return result;
+}
+
+class ConsoleWindowTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        AppEnsureDelegate();
+        closeAllWindows();
+    }
+    void TearDown() override { closeAllWindows(); }
+
+    static void closeAllWindows() {
+        for (const auto& window : platform::Application::shared()->windows())
+            window->close();
+        CurrentOutputWindowTagSet(0);
+    }
+};
 
 } // namespace console_testing

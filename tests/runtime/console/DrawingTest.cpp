@@ -22,9 +22,10 @@ constexpr Pixel white{255, 255, 255, 255};
 constexpr Pixel red{255, 0, 0, 255};
 constexpr Pixel green{0, 255, 0, 255};
 constexpr Pixel blue{0, 0, 255, 255};
+constexpr Pixel black{0, 0, 0, 255};
 
 constexpr double windowWidth = 400;
-constexpr double windowHeight = 300;
+constexpr double windowHeight = 400;
 
 // A console filling a white window, drawing in a large font so that glyph interiors are easy
 // to hit.
@@ -34,7 +35,7 @@ protected:
         window->setBackgroundColor(Color::whiteColor());
         window->contentView()->addSubview(console);
         console->setFontSize(24);
-        L = lineHeightOf(Font::fontWithNameSize(*String::fromUtf8("Menlo"), 24));
+        L = lineHeightOf(menlo(24));
         cell = widthOf(u"0", console->currentAttributes());
         window->orderFront();
     }
@@ -65,107 +66,92 @@ const std::u16string blocks = u"\u2588\u2588";
 
 } // namespace
 
-TEST_F(ConsoleDrawing, TwoPrintsOnOneLineEachKeepTheirColour) {
+// One scene of text, shapes and lines, and the colour expected at points of it.
+TEST_F(ConsoleDrawing, TextShapesAndLinesShowInTheirColoursAndStyles) {
+    // Two prints on one line, each in its own colour.
     console->setForegroundColor(Color::redColor());
     console->addString(str(blocks + u"\b"));
     console->setForegroundColor(Color::blueColor());
     console->addString(str(blocks));
-    const WindowSnapshot snapshot(*window);
-    const double middle = L / 2;
-    EXPECT_EQ(at(snapshot, {3 + cell * 0.5, middle}), red);
-    EXPECT_EQ(at(snapshot, {3 + cell * 1.5, middle}), red);
-    EXPECT_EQ(at(snapshot, {3 + cell * 2.5, middle}), blue);
-    EXPECT_EQ(at(snapshot, {3 + cell * 3.5, middle}), blue);
-    EXPECT_EQ(at(snapshot, {3 + cell * 4.5, middle}), white);
-    EXPECT_EQ(at(snapshot, {3 + cell * 0.5, L * 1.5}), white);
-}
-
-TEST_F(ConsoleDrawing, ABackgroundColourFillsBehindTheGlyphsAndTheTab) {
+    // A background colour behind the glyphs and the tab.
     console->setBackgroundColor(Color::greenColor());
-    console->addString(str(u"\t\u2588\b"));
-    const WindowSnapshot snapshot(*window);
-    EXPECT_EQ(at(snapshot, {3 + 14, L / 2}), green);
-    EXPECT_EQ(at(snapshot, {3 + 28 + cell / 2, L / 2}), Pixel({0, 0, 0, 255}));
-    EXPECT_EQ(at(snapshot, {3 + 28 + cell + 2, L / 2}), white);
-}
-
-TEST_F(ConsoleDrawing, AFilledRectangleAddedLaterCoversEarlierText) {
+    console->setForegroundColor(Color::blackColor());
+    console->addString(str(u"\t\u2588"));
+    console->resetAttributes();
+    console->setFontSize(24);
+    // A filled rectangle added later covers earlier text.
     console->setForegroundColor(Color::redColor());
     console->addString(str(blocks + blocks));
     console->setCurrentLineWidth(-1);
-    console->addRectWithRectStrokeColorFillColor({0, 0, 3 + 2 * cell, L}, nullptr,
+    console->addRectWithRectStrokeColorFillColor({0, 2 * L, 3 + 2 * cell, L}, nullptr,
                                                  Color::greenColor());
-    const WindowSnapshot snapshot(*window);
-    EXPECT_EQ(at(snapshot, {3 + cell * 0.5, L / 2}), green);
-    EXPECT_EQ(at(snapshot, {3 + cell * 3.5, L / 2}), red);
-}
-
-TEST_F(ConsoleDrawing, ANegativeLineWidthFillsWithoutAnOutline) {
-    console->setCurrentLineWidth(-1);
-    console->addRectWithRectStrokeColorFillColor({20, 20, 100, 60}, Color::redColor(),
+    // A negative line width fills without an outline; an oval's outline follows its curve.
+    console->addRectWithRectStrokeColorFillColor({20, 100, 100, 60}, Color::redColor(),
                                                  Color::blueColor());
     console->setCurrentLineWidth(6);
-    console->addOvalWithRectStrokeColorFillColor({200, 20, 100, 60}, Color::redColor(),
+    console->addOvalWithRectStrokeColorFillColor({200, 100, 100, 60}, Color::redColor(),
                                                  Color::blueColor());
-    const WindowSnapshot snapshot(*window);
-    EXPECT_EQ(at(snapshot, {20.5, 50}), blue); // the rectangle's edge: no outline
-    EXPECT_EQ(at(snapshot, {70, 20.5}), blue);
-    EXPECT_EQ(at(snapshot, {19.5, 50}), white);
-    EXPECT_EQ(at(snapshot, {200.5, 50}), red); // the oval's edge carries its outline
-    EXPECT_EQ(at(snapshot, {250, 50}), blue);
-    EXPECT_EQ(at(snapshot, {205, 22}), white); // outside the oval, inside its rectangle
-}
-
-TEST_F(ConsoleDrawing, AShapeWithoutAFillIsOnlyOutlined) {
-    console->setCurrentLineWidth(4);
-    console->addRectWithRectStrokeColorFillColor({20, 20, 100, 60}, Color::redColor(), nullptr);
-    const WindowSnapshot snapshot(*window);
-    EXPECT_EQ(at(snapshot, {20.5, 50}), red);
-    EXPECT_EQ(at(snapshot, {70, 50}), white);
-}
-
-TEST_F(ConsoleDrawing, AShapeWithoutAStrokeColourIsStrokedInTheColourCurrentThen) {
-    console->setCurrentLineWidth(6);
-    console->addRectWithRectStrokeColorFillColor({20, 20, 100, 60}, nullptr, Color::greenColor());
-    const WindowSnapshot snapshot(*window);
-    EXPECT_EQ(at(snapshot, {18, 50}), green); // the outline, outside the filled area
-}
-
-TEST_F(ConsoleDrawing, ALineWithANegativeWidthIsNotDrawn) {
+    // A shape without a fill is only outlined; one without a stroke colour is stroked in the
+    // colour current then.
+    console->addRectWithRectStrokeColorFillColor({20, 180, 100, 40}, Color::redColor(), nullptr);
+    console->addRectWithRectStrokeColorFillColor({200, 180, 100, 40}, nullptr, Color::greenColor());
+    // A line with a negative width is not drawn; dashes leave gaps; a cap style other than 0
+    // extends the line's ends.
     console->setCurrentStrokeColor(Color::redColor());
     console->setCurrentLineWidth(-1);
-    console->addLinesFromCurrentLocation(pointList({{10, 50}, {300, 50}}), false);
+    console->addLinesFromCurrentLocation(pointList({{10, 240}, {300, 240}}), false);
     console->setCurrentLineWidth(4);
-    console->addLinesFromCurrentLocation(pointList({{10, 100}, {300, 100}}), false);
-    const WindowSnapshot snapshot(*window);
-    EXPECT_EQ(console->items().size(), 4u); // the undrawn line stays in the list
-    EXPECT_EQ(at(snapshot, {150, 50}), white);
-    EXPECT_EQ(at(snapshot, {150, 100}), red);
-}
-
-TEST_F(ConsoleDrawing, DashedLinesLeaveGaps) {
+    console->addLinesFromCurrentLocation(pointList({{10, 250}, {300, 250}}), false);
     console->setCurrentStrokeColor(Color::blueColor());
-    console->setCurrentLineWidth(4);
     console->setCurrentLineDashPattern(
         Array::arrayWithObjects({Number::numberWithDouble(10), Number::numberWithDouble(10)}));
-    console->addLinesFromCurrentLocation(pointList({{0, 100}, {200, 100}}), false);
-    const WindowSnapshot snapshot(*window);
-    EXPECT_EQ(at(snapshot, {5, 100}), blue);
-    EXPECT_EQ(at(snapshot, {15, 100}), white);
-    EXPECT_EQ(at(snapshot, {25, 100}), blue);
-}
-
-TEST_F(ConsoleDrawing, ACapStyleOtherThanZeroExtendsTheLineEnds) {
+    console->addLinesFromCurrentLocation(pointList({{0, 270}, {200, 270}}), false);
+    console->setCurrentLineDashPattern(nullptr);
     console->setCurrentStrokeColor(Color::redColor());
     console->setCurrentLineWidth(10);
-    console->addLinesFromCurrentLocation(pointList({{50, 100}, {100, 100}}), false);
+    console->addLinesFromCurrentLocation(pointList({{50, 300}, {100, 300}}), false);
     console->setCurrentLineCapStyle(2); // square
-    console->addLinesFromCurrentLocation(pointList({{50, 200}, {100, 200}}), false);
+    console->addLinesFromCurrentLocation(pointList({{50, 330}, {100, 330}}), false);
+
     const WindowSnapshot snapshot(*window);
-    EXPECT_EQ(at(snapshot, {98, 100}), red);
-    EXPECT_EQ(at(snapshot, {103, 100}), white);
-    EXPECT_EQ(at(snapshot, {103, 200}), red);
-    EXPECT_EQ(at(snapshot, {47, 200}), red);
+    struct Probe {
+        Point at;
+        Pixel colour;
+    };
+    const double m = L / 2;
+    const Probe probes[] = {
+        {{3 + cell * 0.5, m}, red},
+        {{3 + cell * 1.5, m}, red},
+        {{3 + cell * 2.5, m}, blue},
+        {{3 + cell * 3.5, m}, blue},
+        {{3 + cell * 4.5, m}, white},
+        {{3 + 14, L + m}, green},
+        {{3 + 28 + cell / 2, L + m}, black},
+        {{3 + 28 + cell + 2, L + m}, white},
+        {{3 + cell * 0.5, 2 * L + m}, green},
+        {{3 + cell * 3.5, 2 * L + m}, red},
+        {{20.5, 130}, blue},
+        {{70, 100.5}, blue},
+        {{19.5, 130}, white},
+        {{200.5, 130}, red},
+        {{250, 130}, blue},
+        {{205, 102}, white},
+        {{20.5, 200}, red},
+        {{70, 200}, white},
+        {{198, 200}, green},
+        {{150, 240}, white},
+        {{150, 250}, red},
+        {{5, 270}, blue},
+        {{15, 270}, white},
+        {{25, 270}, blue},
+        {{98, 300}, red},
+        {{103, 300}, white},
+        {{103, 330}, red},
+        {{47, 330}, red},
+    };
+    for (const Probe& p : probes)
+        EXPECT_EQ(at(snapshot, p.at), p.colour) << p.at;
+    EXPECT_EQ(console->items().size(), 22u) << "the undrawn line stays in the list";
 }
 
 namespace {
@@ -193,7 +179,7 @@ TEST_F(ConsoleDrawing, LeavingOutItemsOutsideTheRedrawnAreaChangesNoPixel) {
         console->setSkipsItemsOutsideDirtyRect(true);
         console->setCurrentPoint({3, origin});
         console->setFontSize(12);
-        const double lineHeight = lineHeightOf(defaultFont());
+        const double lineHeight = lineHeightOf(menlo());
         const Ref<Color> colours[] = {Color::redColor(), Color::blueColor(), Color::greenColor(),
                                       Color::textColor()};
         for (int i = 0; i < 3000; ++i) {
@@ -242,17 +228,22 @@ TEST_F(ConsoleDrawing, LeavingOutItemsOutsideTheRedrawnAreaChangesNoPixel) {
     }
 }
 
+// Drawing keeps an index of where the items lie: an item moved after a draw, by its point or
+// its rectangle, must be drawn where it now stands, in every console holding it.
 TEST_F(ConsoleDrawing, AnItemMovedAfterADrawIsDrawnWhereItNowStandsInEveryConsoleHoldingIt) {
     console->setForegroundColor(Color::redColor());
     console->addString(str(blocks));
+    console->addRectWithRectStrokeColorFillColor({0, 0, 10, 10}, nullptr, Color::blueColor());
     for (int i = 0; i < 200; ++i)
         console->addString(str(u"."));
     const auto other = makeConsole();
     other->setItems(console->items());
-    // Show the rows from 1000 down, far below the first item.
+    // Show the rows from 1000 down, far below the first items.
     console->setFrameOrigin({0, windowHeight + 1000 - console->frame().height()});
     { const WindowSnapshot before(*window); }
     console->items()[0]->setPt({100, 1100});
+    console->items()[2]->setRect({300, 1100, 20, 20});
     const WindowSnapshot snapshot(*window);
     EXPECT_EQ(at(snapshot, {100 + cell / 2, 100 + L / 2}), red);
+    EXPECT_EQ(at(snapshot, {310, 110}), blue);
 }
