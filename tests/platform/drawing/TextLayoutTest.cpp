@@ -1,23 +1,16 @@
 #include "platform/drawing/AttributedString.h"
-#include "platform/drawing/Color.h"
 #include "platform/drawing/Font.h"
 #include "platform/drawing/LayoutManager.h"
 #include "platform/drawing/ParagraphStyle.h"
 #include "platform/foundation/Dictionary.h"
 #include "platform/foundation/String.h"
-#include "platform/testing/WindowSnapshot.h"
-#include "platform/views/View.h"
-#include "platform/windows/Window.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <functional>
 #include <vector>
 
 using namespace platform;
-using platform::testing::Pixel;
-using platform::testing::WindowSnapshot;
 
 namespace {
 
@@ -54,9 +47,6 @@ TEST(Fonts, TheFixedPitchFamilyIsAnsweredByTheSystemMonospacedFamily) {
     ASSERT_TRUE(again);
     EXPECT_EQ(again->familyName()->utf8(), "DejaVu Sans Mono");
     EXPECT_EQ(again->pointSize(), 20);
-}
-
-TEST(Fonts, AnUnknownFamilyGivesNoFont) {
     EXPECT_FALSE(Font::fontWithNameSize(*String::fromUtf8("No Such Family Anywhere"), 12));
 }
 
@@ -108,55 +98,4 @@ TEST(TextMeasuring, HeightIsOneLineHeightPerLine) {
     const double lineHeight = LayoutManager().defaultLineHeightForFont(*font);
     const AttributedString text(String::fromUtf8("a\r\nb"), attributesWith(font));
     EXPECT_DOUBLE_EQ(text.size().height, 3 * lineHeight);
-}
-
-namespace {
-
-class TextView : public View {
-public:
-    TextView(Rect frame, Ref<AttributedString> text, Point at, bool flipped)
-        : View(frame), text_(std::move(text)), at_(at), flipped_(flipped) {}
-    bool isFlipped() const override { return flipped_; }
-    void drawRect(Rect) override { text_->drawAtPoint(at_); }
-
-private:
-    Ref<AttributedString> text_;
-    Point at_;
-    bool flipped_;
-};
-
-constexpr Pixel white{255, 255, 255, 255};
-constexpr Pixel red{255, 0, 0, 255};
-constexpr Pixel blue{0, 0, 255, 255};
-
-} // namespace
-
-// Draws a full block in blue on red; checks where the block and its background land.
-TEST(TextDrawing, GlyphsAndBackgroundStandBelowThePointInFlippedViewsAndAboveItOtherwise) {
-    const auto font = menlo(24);
-    const double lineHeight = LayoutManager().defaultLineHeightForFont(*font);
-    for (const bool flipped : {true, false}) {
-        SCOPED_TRACE(flipped ? "flipped" : "unflipped");
-        auto attributes = attributesWith(font);
-        attributes->setObjectForKey(Color::blueColor(), ForegroundColorAttributeName());
-        attributes->setObjectForKey(Color::redColor(), BackgroundColorAttributeName());
-        const auto text = AttributedString::create(String::fromUtf8("\u2588\t\u2588"), attributes);
-        const double width = text->size().width;
-        const auto window = std::make_shared<Window>(Rect(0, 0, 200, 200), WindowStyleMask::Titled);
-        window->setBackgroundColor(Color::whiteColor());
-        window->contentView()->addSubview(
-            std::make_shared<TextView>(Rect(0, 0, 200, 200), text, Point{50, 100}, flipped));
-        window->orderFront();
-        const WindowSnapshot snapshot(*window);
-        // Content coordinates have y up: a flipped view puts the line below y = 100.
-        const double middle = flipped ? 100 - lineHeight / 2 : 100 + lineHeight / 2;
-        const double cell = widthOf("0", attributesWith(font));
-        EXPECT_EQ(snapshot.pixelAt({50 + cell / 2, middle}), blue);
-        EXPECT_EQ(snapshot.pixelAt({50 + cell + 5, middle}), red); // the tab's gap
-        EXPECT_EQ(snapshot.pixelAt({50 + 28 + cell / 2, middle}), blue);
-        EXPECT_EQ(snapshot.pixelAt({50 + width + 2, middle}), white);
-        EXPECT_EQ(snapshot.pixelAt({48, middle}), white);
-        EXPECT_EQ(snapshot.pixelAt({60, flipped ? 103.0 : 97.0}), white);
-        window->close();
-    }
 }

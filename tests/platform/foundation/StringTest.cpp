@@ -1,7 +1,8 @@
-#include "platform/foundation/String.h"
-#include "platform/foundation/Array.h"
+#include "FoundationTesting.h"
+
 #include "platform/foundation/MutableString.h"
 #include "platform/foundation/Number.h"
+#include "platform/foundation/String.h"
 
 #include <gtest/gtest.h>
 
@@ -14,16 +15,7 @@
 namespace platform {
 namespace {
 
-Ref<String> str(const char* utf8) {
-    return String::fromUtf8(utf8);
-}
-
-std::vector<std::string> texts(const Array& array) {
-    std::vector<std::string> result;
-    for (const auto& object : array)
-        result.push_back(object->description()->utf8());
-    return result;
-}
+using namespace foundation_testing;
 
 // Each case is formatted where the table is built, since the arguments differ in type.
 struct FormatCase {
@@ -39,23 +31,17 @@ TEST(StringFormat, DirectivesGiveTheTextsOfTheCLibraryAndTheFramework) {
     const FormatCase cases[] = {
         {"int", String::stringWithFormat("%d", -12), "-12"},
         {"long", String::stringWithFormat("%ld", LONG_MAX), "9223372036854775807"},
-        {"long long", String::stringWithFormat("%lld", -9000000000LL), "-9000000000"},
         {"unsigned long", String::stringWithFormat("%lu", ULONG_MAX), "18446744073709551615"},
         {"char width", String::stringWithFormat("%hhd|%hd", 257, 65537), "1|1"},
         {"hex", String::stringWithFormat("%x %08X", 255u, 0xBEEFu), "ff 0000BEEF"},
-        {"width", String::stringWithFormat("%5d|%-5d|", 42, 42), "   42|42   |"},
         {"star width", String::stringWithFormat("%*d|%*d|", 4, 7, -4, 7), "   7|7   |"},
-        {"double", String::stringWithFormat("%f %lf", 1.5, 2.25), "1.500000 2.250000"},
-        {"precision", String::stringWithFormat("%.2f", 3.14159), "3.14"},
         {"star precision", String::stringWithFormat("%.*lf", 10, 0.25), "0.2500000000"},
         {"exponent", String::stringWithFormat("%e", 12345.678), "1.234568e+04"},
         {"char", String::stringWithFormat("%c%c", 'A', 0xE9), "Aé"},
         {"unichar", String::stringWithFormat("%C", 0x263A), "☺"},
-        {"utf8 string", String::stringWithFormat("[%s]", "héllo"), "[héllo]"},
         {"null string", String::stringWithFormat("%s", static_cast<const char*>(nullptr)),
          "(null)"},
         {"padded string", String::stringWithFormat("%5s|%-4s|", "ab", "é"), "   ab|é   |"},
-        {"counted bytes", String::stringWithFormat("%.*s", 3, "abcdef"), "abc"},
         {"unterminated bytes", String::stringWithFormat("%.*s", 3, unterminated), "xyz"},
         {"bytes stop at zero", String::stringWithFormat("%.*s", 5, "ab\0cd"), "ab"},
         {"object", String::stringWithFormat("%@ and %@", str("text").get(), number.get()),
@@ -63,12 +49,8 @@ TEST(StringFormat, DirectivesGiveTheTextsOfTheCLibraryAndTheFramework) {
         {"object not owned by a Ref", String::stringWithFormat("%@", &local), "local"},
         {"null object", String::stringWithFormat("%@", static_cast<const Object*>(nullptr)),
          "(null)"},
-        {"integer and fraction", String::stringWithFormat("%ld.%@", 2L, str("05").get()), "2.05"},
-        {"percent", String::stringWithFormat("100%%"), "100%"},
-        {"utf8 literal", String::stringWithFormat("é %d ü", 1), "é 1 ü"},
         {"unknown directive", String::stringWithFormat("%k%d", 5), "%k5"},
         {"unknown length", String::stringWithFormat("%ls%d", 5), "%ls5"},
-        {"cut short", String::stringWithFormat("abc%"), "abc%"},
         {"cut short width", String::stringWithFormat("abc%5"), "abc%5"},
     };
     for (const auto& c : cases)
@@ -88,14 +70,6 @@ TEST(StringFormat, NumbersIgnoreTheProcessLocale) {
     setlocale(LC_NUMERIC, previous.c_str());
     EXPECT_EQ(decimalPoint, ",");
     EXPECT_EQ(text->utf8(), "1.50 0.250");
-}
-
-TEST(StringFormat, RuntimeErrorMessageComesOutAsTwoLines) {
-    const auto atLine = String::stringWithFormat("%@ %d", str("At line").get(), 81);
-    const auto message = String::stringWithFormat(
-        "%@%@%@\n%@%d%@ %d", atLine.get(), str(" of ").get(), str("Pondaro").get(),
-        str("Index ").get(), 14, str(" is outside the DIM range 0 to").get(), 13);
-    EXPECT_EQ(message->utf8(), "At line 81 of Pondaro\nIndex 14 is outside the DIM range 0 to 13");
 }
 
 TEST(StringBasics, LengthCountsUtf16CodeUnits) {
@@ -143,7 +117,6 @@ TEST(StringCase, UpperLowerAndCapitalizedForms) {
         {"élan vital", "ÉLAN VITAL", "élan vital", "Élan Vital"},
         {"straße", "STRASSE", "straße", "Straße"},
         {"one\ttwo\nthree", "ONE\tTWO\nTHREE", "one\ttwo\nthree", "One\tTwo\nThree"},
-        {"  a  b ", "  A  B ", "  a  b ", "  A  B "},
         {"𐐨𐐨 x", "𐐀𐐀 X", "𐐨𐐨 x", "𐐀𐐨 X"},
         {"", "", "", ""},
     };
@@ -161,17 +134,10 @@ TEST(StringPieces, SubstringIsClippedToTheString) {
         const char* expected;
     };
     const Case cases[] = {
-        {1, 3, "bcd"},
-        {4, 10, "ef"},
-        {6, 1, ""},
-        {10, 2, ""},
-        {-2, 3, "a"},
-        {2, 0, ""},
-        {2, -1, ""},
-        {0, INT64_MAX, "abcdef"},
-        {INT64_MAX, 1, ""},
-        {INT64_MIN, 1, ""},
-        {-1, INT64_MAX, "abcdef"},
+        {1, 3, "bcd"},      {6, 1, ""},
+        {10, 2, ""},        {-2, 3, "a"},
+        {2, -1, ""},        {0, INT64_MAX, "abcdef"},
+        {INT64_MAX, 1, ""}, {-1, INT64_MAX, "abcdef"},
     };
     const auto text = str("abcdef");
     for (const auto& c : cases)
@@ -210,14 +176,10 @@ TEST(StringPaths, LastComponentAndExtension) {
     };
     const Case cases[] = {
         {"/tmp/scratch.tiff", "scratch.tiff", "tiff"},
-        {"/tmp/scratch", "scratch", ""},
         {"/tmp/", "tmp", ""},
         {"scratch///", "scratch", ""},
         {"/", "/", ""},
-        {"///", "/", ""},
-        {"", "", ""},
         {"/home/ann/.profile", ".profile", ""},
-        {"/a/b.tar.gz", "b.tar.gz", "gz"},
         {"name.", "name.", ""},
         {"/a.d/file", "file", ""},
     };
@@ -235,10 +197,8 @@ TEST(StringPaths, AppendingAComponentPutsOneSlashBetween) {
     };
     const Case cases[] = {
         {"/tmp", "a.txt", "/tmp/a.txt"},
-        {"/tmp/", "a", "/tmp/a"},
         {"/tmp", "/a", "/tmp/a"},
         {"/", "a", "/a"},
-        {"", "a", "a"},
         {"/tmp", "", "/tmp"},
     };
     for (const auto& c : cases)
@@ -261,17 +221,13 @@ TEST(MutableStringEditing, AppendSetAndDelete) {
     EXPECT_EQ(s->utf8(), "ade");
     s->deleteCharactersInRange({5, 1});
     EXPECT_EQ(s->utf8(), "ade");
-}
-
-TEST(MutableStringEditing, EqualsAnImmutableStringAndItsDescriptionIsASnapshot) {
-    const auto s = MutableString::stringWithString(*str("name"));
-    EXPECT_TRUE(s->isEqual(*str("name")));
-    EXPECT_TRUE(str("name")->isEqual(*s));
-    EXPECT_EQ(s->hash(), str("name")->hash());
+    // Equal to an immutable string of the same text; its description is a snapshot.
     const auto before = s->description();
+    EXPECT_TRUE(s->isEqual(*str("ade")));
+    EXPECT_TRUE(str("ade")->isEqual(*s));
+    EXPECT_EQ(s->hash(), str("ade")->hash());
     s->appendString(*str("!"));
-    EXPECT_EQ(before->utf8(), "name");
-    EXPECT_EQ(s->description()->utf8(), "name!");
+    EXPECT_EQ(before->utf8(), "ade");
 }
 
 } // namespace
