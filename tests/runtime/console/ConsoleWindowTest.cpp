@@ -7,11 +7,7 @@
 #include "runtime/console/ConsoleOperations.h"
 #include "runtime/console/NamedColors.h"
 
-#include "platform/drawing/AttributedString.h"
 #include "platform/drawing/Color.h"
-#include "platform/drawing/Font.h"
-#include "platform/drawing/ParagraphStyle.h"
-#include "platform/foundation/Dictionary.h"
 #include "platform/foundation/MutableString.h"
 #include "platform/foundation/Number.h"
 #include "platform/views/ClipView.h"
@@ -134,41 +130,20 @@ TEST_F(ConsolePrinting, ThePenPositionIsWhereTheNextPrintStartsAndClearEmptiesTh
     EXPECT_TRUE(console->items().empty());
 }
 
-// Attributes.
-
-class TextAttributes : public ConsoleWindowTest {
-protected:
-    void SetUp() override {
-        ConsoleWindowTest::SetUp();
-        console = ConsoleViewOfWindow(GetPrintWindow());
-    }
-    Ref<platform::Object> attribute(const Ref<platform::String>& key) const {
-        return console->currentAttributes()->objectForKey(key);
-    }
-    double fontSize() const {
-        return attribute(platform::FontAttributeName())->as<platform::Font>()->pointSize();
-    }
-    double tabInterval() const {
-        return attribute(platform::ParagraphStyleAttributeName())
-            ->as<platform::ParagraphStyle>()
-            ->defaultTabInterval();
-    }
-
-    Ref<CUI_PrintToWindowView> console;
-};
-
-TEST_F(TextAttributes, WhatIsNotGivenKeepsItsValue) {
+// What is not given keeps its value: a size of 0 or less is no size, but alignment 0 is given.
+TEST_F(ConsolePrinting, SetTextSetsWhatIsGivenAndKeepsTheRest) {
+    const auto console = ConsoleViewOfWindow(GetPrintWindow());
     ConsoleSetText(nullptr, 20, nullptr, ColorYellow(), 2, 40);
-    ConsoleSetText(nullptr, 0, ColorRed(), nullptr);
-    EXPECT_EQ(fontSize(), 20);
-    EXPECT_TRUE(platform::isEqual(attribute(platform::ForegroundColorAttributeName()), ColorRed()));
-    EXPECT_TRUE(
-        platform::isEqual(attribute(platform::BackgroundColorAttributeName()), ColorYellow()));
     EXPECT_EQ(console->currentAlignment(), 2);
-    EXPECT_EQ(tabInterval(), 40.0);
+    ConsoleSetText(nullptr, 0, ColorRed(), nullptr);
     ConsoleSetText(nullptr, -1, nullptr, nullptr, 0);
-    EXPECT_EQ(fontSize(), 20) << "a size of 0 or less is no size";
-    EXPECT_EQ(console->currentAlignment(), 0) << "alignment 0 is given, not omitted";
+    EXPECT_EQ(console->currentAlignment(), 0);
+    const auto expected = makeConsole();
+    expected->setFontSize(20);
+    expected->setForegroundColor(ColorRed());
+    expected->setBackgroundColor(ColorYellow());
+    expected->setTabInterval(40);
+    EXPECT_TRUE(console->currentAttributes()->isEqual(*expected->currentAttributes()));
 }
 
 } // namespace

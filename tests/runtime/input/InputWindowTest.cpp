@@ -123,48 +123,31 @@ TEST_F(LineInput, TheWindowFitsTheLabelAndTheFieldToTheirTexts) {
     EXPECT_GT(textWidth("A much longer name than fits"), 85) << "the long text must widen";
 }
 
-TEST_F(LineInput, ThePositionIsMeasuredFromTheFrontWindowsContent) {
-    const auto game = frontWindow(Rect(100, 120, 500, 300));
-    struct Case {
-        std::int64_t x;
-        std::int64_t y;
-        Point origin;
-    };
-    const Case cases[] = {
-        {300, 70, {400, 350}},
-        // Omitted: 20 points in, centred vertically.
-        {NG, NG, {120, 120 + (300 - 36) / 2.0}},
-    };
-    for (const Case& c : cases) {
-        ModalScript script;
-        script.run().type("a much longer text than fits").press(Key::Return);
-        input("Where? ", c.x, c.y);
-        EXPECT_EQ(lastWindow()->frame().origin, c.origin) << c.x << ", " << c.y;
-    }
-    game->close();
-}
-
-TEST_F(LineInput, WithoutAWindowThePositionIsMeasuredOnTheScreen) {
-    ASSERT_TRUE(platform::Application::shared()->orderedWindows().empty());
-    const auto screen = platform::Screen::mainScreen();
-    ASSERT_TRUE(screen);
-    const double top = screen->frame().height();
+// x and y are measured from the top left of the front window's content, else of the screen;
+// omitted, the input stands 20 points in and is centred vertically, or is centred on the
+// screen.
+TEST_F(LineInput, ThePositionIsMeasuredFromTheFrontWindowsContentElseTheScreen) {
+    const double top = platform::Screen::mainScreen()->frame().height();
     const Point centred = centredOrigin();
     struct Case {
+        bool front;
         std::int64_t x;
         std::int64_t y;
         Point origin;
     };
     const Case cases[] = {
-        {300, 70, {300, top - 70}},
-        {NG, 70, {centred.x, top - 70}},
-        {50, NG, {50, centred.y}},
+        {true, 300, 70, {400, 350}},       {true, NG, NG, {120, 120 + (300 - 36) / 2.0}},
+        {false, 300, 70, {300, top - 70}}, {false, NG, 70, {centred.x, top - 70}},
+        {false, 50, NG, {50, centred.y}},
     };
     for (const Case& c : cases) {
+        const auto game = c.front ? frontWindow(Rect(100, 120, 500, 300)) : nullptr;
         ModalScript script;
-        script.run().press(Key::Return);
+        script.run().type("a much longer text than fits").press(Key::Return);
         input(nullptr, c.x, c.y);
         EXPECT_EQ(lastWindow()->frame().origin, c.origin) << c.x << ", " << c.y;
+        if (game)
+            game->close();
     }
 }
 
@@ -273,15 +256,4 @@ TEST_F(LineInput, APasteKeepsItsFirstLineAndALongOneScrollsInsideTheScreen) {
         EXPECT_LE(right, platform::Screen::mainScreen()->visibleFrame().maxX());
         front->close();
     }
-}
-
-// "a Return 3 Return" typed fast: the second answer is typed while no input window has the
-// keyboard, so the keys go to the game's window, and reach the next input all the same.
-TEST_F(LineInput, KeysTypedAheadToTheWindowBehindReachTheNextInputInOrder) {
-    const auto front = frontWindow({40, 40, 600, 400});
-    ModalScript script;
-    script.run().type("a").press(Key::Return);
-    script.run().toWindow(front).type("3").press(Key::Return);
-    EXPECT_EQ(answerText(input("What card? ", 20, 70)), "a");
-    EXPECT_EQ(answerText(input("What card? ", 20, 70)), "3");
 }
