@@ -98,9 +98,11 @@ Ref<Object> unarchive(std::vector<std::uint8_t> root) {
     return Archiver::unarchiveObjectWithData(*archiveOf(std::move(root)));
 }
 
-TEST(Archiver, EveryKindComesBackEqualAndOfItsKind) {
+// Every kind comes back equal, of its kind and, for dictionaries, in its order.
+TEST(Archiver, EveryKindComesBackAsItWas) {
     auto dictionary = Dictionary::dictionary();
-    dictionary->setObjectForKey(str("v"), str("k"));
+    for (const char* key : {"z", "a", "m"})
+        dictionary->setObjectForKey(str("v"), str(key));
     dictionary->setObjectForKey(Number::numberWithInteger(2), Number::numberWithInteger(1));
     const std::u16string loneSurrogate{u'a', 0xD800, u'b'};
     const std::vector<Ref<Object>> objects = {
@@ -128,30 +130,16 @@ TEST(Archiver, EveryKindComesBackEqualAndOfItsKind) {
         const auto back = roundTrip(object);
         ASSERT_NE(back, nullptr);
         EXPECT_TRUE(back->isEqual(*object));
-        EXPECT_EQ(back->className(),
-                  object->className() == "MutableString" ? "String" : object->className());
+        // Archived again it gives the same bytes: kinds, code units and order all came back.
+        EXPECT_TRUE(Archiver::archivedDataWithRootObject(back)->isEqual(
+            *Archiver::archivedDataWithRootObject(object)));
         if (const auto number = object->as<Number>()) {
             EXPECT_EQ(back->as<Number>()->kind(), number->kind());
-        }
-        if (const auto value = object->as<Value>()) {
-            EXPECT_EQ(back->as<Value>()->kind(), value->kind());
-        }
-        if (const auto string = object->as<String>()) {
-            EXPECT_EQ(back->as<String>()->utf16(), string->utf16());
         }
     }
     const auto nan = roundTrip(Number::numberWithDouble(std::nan("")));
     ASSERT_NE(nan, nullptr);
     EXPECT_TRUE(std::isnan(nan->as<Number>()->doubleValue()));
-}
-
-TEST(Archiver, DictionariesKeepTheirOrder) {
-    auto dictionary = Dictionary::dictionary();
-    for (const char* key : {"z", "a", "m"})
-        dictionary->setObjectForKey(Null::null(), str(key));
-    const auto back = roundTrip(dictionary)->as<Dictionary>();
-    ASSERT_NE(back, nullptr);
-    EXPECT_EQ(back->allKeys()->description()->utf8(), dictionary->allKeys()->description()->utf8());
 }
 
 TEST(Archiver, ObjectsItCannotHoldMakeTheWholeArchiveFail) {

@@ -184,10 +184,12 @@ TEST(ArraySorting, IsStableAndSurvivesAnInconsistentComparator) {
 
 TEST(ArrayDescription, PropertyListStyleWithNestedIndentation) {
     EXPECT_EQ(text(Array::array()), "()");
+    EXPECT_EQ(text(Dictionary::dictionary()), "{\n}");
     EXPECT_EQ(text(Array::arrayWithObjects({str("a"), str("b")})), "(\n    a,\n    b\n)");
 
     const auto inner = Dictionary::dictionary();
     inner->setObjectForKey(str("v"), str("k"));
+    inner->setObjectForKey(Array::arrayWithObjects({str("a b")}), str("l"));
     const auto nested = Array::arrayWithObjects(
         {integer(1), Array::arrayWithObjects({str("two words"), Array::array()}), inner,
          Null::null(), str(""), str("say \"hi\"\n"), str("/tmp/a-b_c.txt")});
@@ -199,6 +201,9 @@ TEST(ArrayDescription, PropertyListStyleWithNestedIndentation) {
                             "    ),\n"
                             "    {\n"
                             "        k = v;\n"
+                            "        l = (\n"
+                            "            \"a b\"\n"
+                            "        );\n"
                             "    },\n"
                             "    <null>,\n"
                             "    \"\",\n"
@@ -289,19 +294,6 @@ TEST(CollectionHashes, FollowTheContent) {
     b->setObjectForKey(Array::arrayWithObjects({str("v")}), Array::arrayWithObjects({str("k")}));
     EXPECT_EQ(Array::arrayWithObjects({a, real(2.0)})->hash(),
               Array::arrayWithObjects({b, integer(2)})->hash());
-}
-
-TEST(DictionaryDescription, PropertyListStyle) {
-    EXPECT_EQ(text(Dictionary::dictionary()), "{\n}");
-    const auto dictionary = Dictionary::dictionary();
-    dictionary->setObjectForKey(integer(7), str("Tag"));
-    dictionary->setObjectForKey(Array::arrayWithObjects({str("a b")}), str("Items"));
-    EXPECT_EQ(text(dictionary), "{\n"
-                                "    Tag = 7;\n"
-                                "    Items = (\n"
-                                "        \"a b\"\n"
-                                "    );\n"
-                                "}");
 }
 
 // --- Data ---

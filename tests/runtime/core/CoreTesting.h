@@ -1,19 +1,15 @@
 #pragma once
 
-// Shared by the runtime core's tests: readable strings, a clean temporary string stack, and the
-// runtime's alerts described as they show, for death tests, whose only output is the ended
-// process's standard error stream.
+// Shared by the runtime core's tests: readable strings and a clean temporary string stack.
 
 #include "runtime/core/PStr.h"
 #include "runtime/core/RuntimeInit.h"
 #include "runtime/core/TempPStrStack.h"
 
-#include "platform/app/MainQueue.h"
-#include "platform/testing/ShownAlert.h"
+#include "AlertReport.h"
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <string>
 
 namespace coretesting {
@@ -34,14 +30,5 @@ protected:
         gQVStk() = 0;
     }
 };
-
-// Writes the next modal run's alert to the standard error stream once it shows.
-inline void reportAlertWhenShown() {
-    platform::MainQueue::async([] {
-        const auto alert = platform::testing::shownAlert();
-        std::fprintf(stderr, "%s\n", alert ? alert->description().c_str() : "no alert");
-        std::fflush(stderr);
-    });
-}
 
 } // namespace coretesting

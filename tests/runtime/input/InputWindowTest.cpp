@@ -23,7 +23,6 @@
 #include <algorithm>
 #include <optional>
 #include <string>
-#include <tuple>
 
 using namespace inputtest;
 using platform::Point;
@@ -163,7 +162,8 @@ TEST_F(LineInput, TheFormatFiltersWhatIsTyped) {
     const Case cases[] = {
         // The arguments reach the formatter, whose own tests cover its rules: pass omitted lets
         // only the characters through, here in upper case; then a case-sensitive refusal of a,
-        // b and c; at most three characters; a negative length sets no limit.
+        // b and c; at most three characters; a negative length sets no limit; omitted options
+        // convert nothing and limit nothing.
         {"abc", NG, NG, 3, "adcb", "ACB"},
         {"abc", 0, NG, 1, "aAbBcCd", "ABCd"},
         {"0123456789", NG, 3, NG, "1234", "123"},
@@ -193,18 +193,6 @@ TEST_F(LineInput, AFormatLastsUntilItIsReplacedOrCleared) {
     EXPECT_EQ(run(nullptr, "e5"), "e5");
     EXPECT_EQ(currentInputFormat(), nullptr);
     EXPECT_EQ(run(String::create(), "f6"), "f6");
-}
-
-TEST_F(LineInput, InputFormatDefineReadsOmittedArguments) {
-    InputFormatDefine(String::fromUtf8("xy"), NG, NG, NG);
-    auto format = currentInputFormat();
-    ASSERT_TRUE(format);
-    EXPECT_EQ(std::tuple(format->pass(), format->maxLength(), format->caseOption()),
-              std::tuple(true, 0, 0));
-    InputFormatDefine(String::fromUtf8("xy"), 0, -4, 2);
-    format = currentInputFormat();
-    EXPECT_EQ(std::tuple(format->pass(), format->maxLength(), format->caseOption()),
-              std::tuple(false, -4, 2));
 }
 
 TEST_F(LineInput, ControlFormatterAttachFindsTheControlByReferenceOrTag) {
