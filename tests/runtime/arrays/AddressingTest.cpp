@@ -77,7 +77,8 @@ TEST(Changes, InOneAndThreeDimensions) {
     EXPECT_EQ(shape(flat->array()), "()");
 
     auto deep = emptyArray(3);
-    play(*deep, {{'s', {1, 2, 0}, "9", "(() (() () (9)))"}});
+    play(*deep,
+         {{'s', {1, 2, 0}, "9", "(() (() () (9)))"}, {'a', {1, 2, 7}, "z", "(() (() () (9 z)))"}});
     auto nulls = MDAObj::create(
         row({null(), row({null(), row({str("a"), null(), str("b")}), null()}), str("c")}), 3);
     play(*nulls, {{'n', {}, nullptr, "(((a b)) c)"}});

@@ -1,6 +1,7 @@
 #include "CoreTesting.h"
 
 #include "platform/foundation/String.h"
+#include "runtime/core/CaseTables.h"
 
 #include <gtest/gtest.h>
 
@@ -100,6 +101,8 @@ TEST_F(PStrTest, EqualGivesTheSignOfTheOrderAZeroByteCountingAsOne) {
 
 TEST_F(PStrTest, UpperFillAndCStringKeepToTheirBytes) {
     EXPECT_EQ(text(PStrUpper(temp("q Ace\x8e\xff z"))), "Q ACE\x8e\xff Z");
+    EXPECT_EQ(lowerTable()['Q'], 'q');
+    EXPECT_EQ(lowerTable()[0xC9], 0xC9);
     EXPECT_EQ(gQVStk(), 0);
     struct Case {
         std::int16_t count;
