@@ -128,23 +128,16 @@ TEST(ControlFormatterFilter, ResettingTheFilterReplacesEverything) {
 
 namespace {
 
-struct CallbackSeen {
-    std::int64_t tag = 0;
-    std::string proposed;
-    std::string original;
-    Range originalSelection;
-    void* userData = nullptr;
-};
-
-CallbackSeen& seen() {
-    static CallbackSeen record;
-    return record;
-}
+// What the callback was given last: the tag, the proposed and the original text, where the
+// original selection was, and whether the user data came through.
+std::string seen;
+int userData = 0;
 
 bool upperOnlyCallback(std::int64_t tag, Ref<String>* partial, Range* selection,
                        const Ref<String>& original, Range originalSelection, Ref<String>*,
-                       void* userData) {
-    seen() = {tag, (*partial)->utf8(), original->utf8(), originalSelection, userData};
+                       void* data) {
+    seen = std::to_string(tag) + " " + (*partial)->utf8() + " " + original->utf8() + " " +
+           std::to_string(originalSelection.location) + (data == &userData ? " data" : "");
     if ((*partial)->isEqual(*(*partial)->uppercaseString()))
         return true;
     *partial = (*partial)->uppercaseString();
@@ -157,7 +150,6 @@ bool upperOnlyCallback(std::int64_t tag, Ref<String>* partial, Range* selection,
 TEST(ControlFormatterCallback, DecidesAloneWithTheControlsTag) {
     const auto field = std::make_shared<platform::TextField>();
     field->setTag(42);
-    int userData = 0;
     const auto formatter =
         CUI_ControlFormatter::initWithControlCallbackUserData(field, upperOnlyCallback, &userData);
     // The callback form has no filter of its own: no set, no length.
@@ -166,11 +158,7 @@ TEST(ControlFormatterCallback, DecidesAloneWithTheControlsTag) {
     EXPECT_FALSE(judged.accepted);
     EXPECT_EQ(judged.shown, "AB");
     EXPECT_EQ(judged.selection, (Range{0, 0}));
-    EXPECT_EQ(seen().tag, 42);
-    EXPECT_EQ(seen().proposed, "Ab");
-    EXPECT_EQ(seen().original, "A");
-    EXPECT_EQ(seen().originalSelection, (Range{1, 0}));
-    EXPECT_EQ(seen().userData, &userData);
+    EXPECT_EQ(seen, "42 Ab A 1 data");
     EXPECT_TRUE(judge(*formatter, "A", "AB").accepted);
 }
 
