@@ -1,7 +1,7 @@
 // The console as a screen reader reads it: a document holding textString, the caret where the
 // next print goes, each print announced as it comes, and the colour of each run.
 
-#include "ConsoleWindowTesting.h"
+#include "ConsoleTesting.h"
 
 #include "runtime/console/ConsoleOperations.h"
 #include "runtime/console/NamedColors.h"
