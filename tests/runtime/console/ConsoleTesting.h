@@ -4,6 +4,7 @@
 // platform rather than written in, and a fixture for the tests that use real windows, which
 // starts with no window and no current output window and closes every window it opened.
 
+#include "TestText.h"
 #include "runtime/console/CUI_PrintToWindowItem.h"
 #include "runtime/console/CUI_PrintToWindowView.h"
 #include "runtime/shell/CUI_AppDelegate.h"
@@ -28,12 +29,10 @@ inline platform::Ref<platform::String> str(const std::u16string& text) {
     return platform::String::create(text);
 }
 
-inline platform::Ref<platform::String> utf8(const char* text) {
-    return platform::String::fromUtf8(text);
-}
+using testsupport::text;
 
 inline platform::Ref<platform::Font> menlo(double size = 12) {
-    return platform::Font::fontWithNameSize(*utf8("Menlo"), size);
+    return platform::Font::fontWithNameSize(*text("Menlo"), size);
 }
 
 inline double lineHeightOf(const platform::Ref<platform::Font>& font) {

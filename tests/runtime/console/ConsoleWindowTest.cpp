@@ -26,7 +26,7 @@ std::u16string printed(const CUI_PrintToWindowView& console) {
 using PrintWindow = ConsoleWindowTest;
 
 TEST_F(PrintWindow, TheFirstPrintWithNoWindowOpensTheDefaultPrintWindow) {
-    ConsolePrint({utf8("Hello")});
+    ConsolePrint({text("Hello")});
     const auto window = WindowWithTag(999999);
     ASSERT_TRUE(window);
     EXPECT_EQ(window->title()->utf16(), u"\u2022 Print to Window \u2022");
@@ -38,12 +38,12 @@ TEST_F(PrintWindow, TheFirstPrintWithNoWindowOpensTheDefaultPrintWindow) {
 }
 
 TEST_F(PrintWindow, PrintsGoToTheWindowLastOpenedElseToTheFrontWindow) {
-    WindowOpen(1, utf8("Pondaro"), kParamNotGiven, {});
-    ConsolePrint({utf8("one")});
-    WindowOpen(2, utf8("Second"), kParamNotGiven, {});
-    ConsolePrint({utf8("two")});
+    WindowOpen(1, text("Pondaro"), kParamNotGiven, {});
+    ConsolePrint({text("one")});
+    WindowOpen(2, text("Second"), kParamNotGiven, {});
+    ConsolePrint({text("two")});
     CurrentOutputWindowTagSet(0);
-    ConsolePrint({utf8("front")});
+    ConsolePrint({text("front")});
     EXPECT_EQ(printed(*ConsoleForWindowTag(1)), u"one\n");
     EXPECT_EQ(printed(*ConsoleForWindowTag(2)), u"two\nfront\n");
     EXPECT_FALSE(WindowWithTag(999999));
@@ -52,7 +52,7 @@ TEST_F(PrintWindow, PrintsGoToTheWindowLastOpenedElseToTheFrontWindow) {
 TEST_F(PrintWindow, AskingForTheConsoleOfAMissingWindowOpensNothing) {
     EXPECT_FALSE(ConsoleForWindowTag(0));
     EXPECT_FALSE(ConsoleForWindowTag(42));
-    WindowOpen(42, utf8("Closed"), kParamNotGiven, {});
+    WindowOpen(42, text("Closed"), kParamNotGiven, {});
     WindowWithTag(42)->close();
     EXPECT_FALSE(ConsoleForWindowTag(42));
     EXPECT_TRUE(platform::Application::shared()->windows().empty());
@@ -63,7 +63,7 @@ TEST_F(PrintWindow, AskingForTheConsoleOfAMissingWindowOpensNothing) {
 using WindowConsole = ConsoleWindowTest;
 
 TEST_F(WindowConsole, AWindowHasOneConsoleFillingItsContentBelowItsOtherViews) {
-    WindowOpen(1, utf8("Pondaro"), kParamNotGiven, {0, 0, 600, 300});
+    WindowOpen(1, text("Pondaro"), kParamNotGiven, {0, 0, 600, 300});
     const auto window = WindowWithTag(1);
     const auto control = std::make_shared<platform::View>(platform::Rect{10, 10, 50, 20});
     window->contentView()->addSubview(control);
@@ -85,9 +85,9 @@ TEST_F(WindowConsole, AWindowHasOneConsoleFillingItsContentBelowItsOtherViews) {
 }
 
 TEST_F(WindowConsole, FollowsTheWindowWhenItIsResized) {
-    WindowOpen(1, utf8("Pondaro"), kParamNotGiven, {0, 0, 400, 300});
+    WindowOpen(1, text("Pondaro"), kParamNotGiven, {0, 0, 400, 300});
     const auto console = ConsoleForWindowTag(1);
-    ConsolePrint({utf8("kept")});
+    ConsolePrint({text("kept")});
     const platform::Point itemPoint = console->items()[0]->pt();
     WindowOpen(1, nullptr, kParamNotGiven, {0, 0, 700, 500});
     const auto scrollView = console->scrollView();
@@ -107,11 +107,11 @@ TEST_F(ConsolePrinting, JoinsItsValuesIntoOneLine) {
         std::u16string text;
     };
     const Case cases[] = {
-        {"strings without separators", {utf8("Score:"), utf8(" 3")}, u"Score: 3\n"},
-        {"a negative integer", {utf8("x"), platform::Number::numberWithInteger(-12)}, u"x-12\n"},
+        {"strings without separators", {text("Score:"), text(" 3")}, u"Score: 3\n"},
+        {"a negative integer", {text("x"), platform::Number::numberWithInteger(-12)}, u"x-12\n"},
         {"a double", {platform::Number::numberWithDouble(2.5)}, u"2.5\n"},
         {"no values", {}, u"\n"},
-        {"values up to the first absent one", {utf8("a"), nullptr, utf8("b")}, u"a\n"},
+        {"values up to the first absent one", {text("a"), nullptr, text("b")}, u"a\n"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -123,7 +123,7 @@ TEST_F(ConsolePrinting, JoinsItsValuesIntoOneLine) {
 
 TEST_F(ConsolePrinting, ThePenPositionIsWhereTheNextPrintStartsAndClearEmptiesTheConsole) {
     ConsoleSetPenPosition(30, 50);
-    ConsolePrint({utf8("here")});
+    ConsolePrint({text("here")});
     const auto console = ConsoleForWindowTag(0);
     EXPECT_EQ(console->items().at(0)->pt(), (platform::Point{30, 50}));
     ConsoleClear();

@@ -156,9 +156,9 @@ TEST(GraphicItems, ExportGivesOneRecordPerItem) {
     ASSERT_EQ(list->count(), 4u);
     for (std::size_t i = 0; i < 4; ++i)
         EXPECT_EQ(described(list->objectAtIndex(i)), records[i]);
-    const auto text = list->objectAtIndex(0)->as<Dictionary>();
-    EXPECT_EQ(text->objectForKey(utf8("text")), console->items()[0]->string());
-    EXPECT_EQ(text->objectForKey(utf8("attributes")), console->items()[0]->attributes());
+    const auto first = list->objectAtIndex(0)->as<Dictionary>();
+    EXPECT_EQ(first->objectForKey(text("text")), console->items()[0]->string());
+    EXPECT_EQ(first->objectForKey(text("attributes")), console->items()[0]->attributes());
 }
 
 } // namespace

@@ -225,17 +225,17 @@ TEST_F(Printing, AttributeChangesApplyToLaterPrintsOnly) {
 // not the line style, which is no attribute.
 TEST_F(Printing, AttributesMergeAndResetRestoresTheDefaults) {
     console->setFontSize(20);
-    console->setFontName(utf8("DejaVu Serif"));
+    console->setFontName(text("DejaVu Serif"));
     const auto font = attribute(FontAttributeName())->as<Font>();
     EXPECT_EQ(font->pointSize(), 20);
     EXPECT_EQ(font->familyName()->utf8(), "DejaVu Serif");
-    console->setFontName(utf8("No Such Family Anywhere"));
+    console->setFontName(text("No Such Family Anywhere"));
     EXPECT_TRUE(isEqual(attribute(FontAttributeName()), font));
 
-    const auto extraKey = utf8("Underline");
+    const auto extraKey = text("Underline");
     auto merged = Dictionary::dictionary();
     merged->setObjectForKey(Color::greenColor(), ForegroundColorAttributeName());
-    merged->setObjectForKey(utf8("single"), extraKey);
+    merged->setObjectForKey(text("single"), extraKey);
     console->setAttributes(merged);
     EXPECT_EQ(console->currentAttributes()->count(), 5u);
     console->addString(str(u"x"));

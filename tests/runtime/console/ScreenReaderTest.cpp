@@ -16,9 +16,9 @@ using ConsoleScreenReader = ConsoleWindowTest;
 
 TEST_F(ConsoleScreenReader, ReadsTheTextCaretLinesColoursAndEachPrint) {
     ScreenReader reader;
-    ConsolePrint({utf8("Your Cards")});
+    ConsolePrint({text("Your Cards")});
     ConsoleSetText(nullptr, 0, ColorRed(), nullptr);
-    ConsolePrint({utf8("Bad card!")});
+    ConsolePrint({text("Bad card!")});
     const auto& console = *ConsoleForWindowTag(CurrentOutputWindowTag());
 
     EXPECT_EQ(ScreenReader::role(console), "document");
@@ -32,7 +32,7 @@ TEST_F(ConsoleScreenReader, ReadsTheTextCaretLinesColoursAndEachPrint) {
 
     ConsoleClear();
     EXPECT_EQ(ScreenReader::text(console), u"");
-    ConsolePrint({utf8("Again")});
+    ConsolePrint({text("Again")});
     EXPECT_EQ(ScreenReader::text(console), u"Again\n");
     EXPECT_EQ(reader.changes(),
               (std::vector<std::u16string>{u"+0 Your Cards\n", u"+11 Bad card!\n",

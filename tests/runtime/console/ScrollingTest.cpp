@@ -22,7 +22,7 @@ class Scrolling : public ConsoleWindowTest {
 protected:
     // A console in a window whose visible area is the given height.
     Ref<CUI_PrintToWindowView> consoleInWindowOfHeight(double height) {
-        WindowOpen(1, utf8("Pondaro"), kParamNotGiven, {0, 0, 400, height});
+        WindowOpen(1, text("Pondaro"), kParamNotGiven, {0, 0, 400, height});
         return ConsoleForWindowTag(1);
     }
     static Ref<platform::ClipView> clipOf(const CUI_PrintToWindowView& console) {
@@ -75,7 +75,7 @@ TEST_F(Scrolling, PrintingFollowsTheVisibleWidthButDoesNotScroll) {
     const auto scrollView = console->scrollView();
     const auto printUntilTheScrollerShows = [&] {
         for (int line = 0; line < 40; ++line)
-            ConsolePrint({utf8("line")});
+            ConsolePrint({text("line")});
         ASSERT_FALSE(scrollView->verticalScroller()->isHidden());
     };
     printUntilTheScrollerShows();
@@ -105,12 +105,12 @@ TEST_F(Scrolling, AConsoleOfTwoMillionLinesShowsEveryPartOfItWhereItBelongs) {
     const auto console = consoleInWindowOfHeight(300);
     const auto window = WindowWithTag(1);
     const Ref<platform::String> lines[] = {
-        utf8("The quick brown fox jumps over the lazy dog, twice."),
-        utf8("Pack my box with five dozen liquor jugs."),
-        utf8("Sphinx of black quartz, judge my vow.")};
+        text("The quick brown fox jumps over the lazy dog, twice."),
+        text("Pack my box with five dozen liquor jugs."),
+        text("Sphinx of black quartz, judge my vow.")};
     const auto printMarked = [&](const Ref<platform::Color>& background) {
         console->setBackgroundColor(background);
-        console->addString(utf8("MARKED"));
+        console->addString(text("MARKED"));
         console->setBackgroundColor(ColorWhite());
     };
     constexpr int count = 2'000'000;
