@@ -1,6 +1,7 @@
 #include "platform/detail/AlertDialog.h"
 #include "platform/detail/StringConversion.h"
 
+#include "platform/detail/QtStrings.h"
 #include "platform/foundation/String.h"
 #include "platform/windows/Alert.h"
 #include "platform/windows/AlertDelegate.h"

@@ -4,6 +4,7 @@
 #include "platform/app/Event.h"
 #include "platform/app/MainQueue.h"
 #include "platform/detail/EventTranslation.h"
+#include "platform/detail/QtStrings.h"
 #include "platform/detail/WindowPeer.h"
 #include "platform/foundation/String.h"
 #include "platform/views/View.h"

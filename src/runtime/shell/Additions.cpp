@@ -4,6 +4,7 @@
 #include "platform/foundation/Dictionary.h"
 #include "platform/foundation/Number.h"
 #include "platform/foundation/Value.h"
+#include "platform/services/SavePanel.h"
 #include "platform/views/View.h"
 #include "platform/windows/Alert.h"
 #include "platform/windows/Menu.h"
@@ -122,6 +123,19 @@ bool sheet(const platform::Alert& alert) {
 }
 void setSheet(platform::Alert& alert, bool value) {
     setAttachedBool(alert, "sheetNumber", value);
+}
+
+std::int64_t tag(const platform::SavePanel& panel) {
+    return attachedInteger(panel, "tagNumber");
+}
+void setTag(platform::SavePanel& panel, std::int64_t value) {
+    setAttachedInteger(panel, "tagNumber", value);
+}
+bool sheet(const platform::SavePanel& panel) {
+    return attachedBool(panel, "sheetNumber");
+}
+void setSheet(platform::SavePanel& panel, bool value) {
+    setAttachedBool(panel, "sheetNumber", value);
 }
 
 std::int64_t tag(const platform::Menu& menu) {

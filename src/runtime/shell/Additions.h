@@ -18,6 +18,7 @@ class Array;
 class Dictionary;
 class Menu;
 class MenuItem;
+class SavePanel;
 class View;
 class Window;
 } // namespace platform
@@ -47,12 +48,16 @@ void setCuiWindowCallback(platform::Window& window, WindowCallback callback);
 void* cuiWindowUserData(const platform::Window& window);
 void setCuiWindowUserData(platform::Window& window, void* userData);
 
-// Alerts (and, when they come, open and save panels).
+// Alerts, and open and save panels.
 std::int64_t tag(const platform::Alert& alert);
 void setTag(platform::Alert& alert, std::int64_t value);
 // Whether the alert is shown as a sheet.
 bool sheet(const platform::Alert& alert);
 void setSheet(platform::Alert& alert, bool value);
+std::int64_t tag(const platform::SavePanel& panel);
+void setTag(platform::SavePanel& panel, std::int64_t value);
+bool sheet(const platform::SavePanel& panel);
+void setSheet(platform::SavePanel& panel, bool value);
 
 // Menus.
 std::int64_t tag(const platform::Menu& menu);

@@ -91,6 +91,25 @@ inline constexpr std::int64_t DidChangeEffectiveAppearance = 2025;
 inline constexpr std::int64_t MenuForEvent = 2026;
 } // namespace ViewEvent
 
+// What a file manager asks through CUI_FileManagerDelegate, for each item of an operation.
+namespace FileManagerEvent {
+inline constexpr std::int64_t ShouldMove = 2400;
+inline constexpr std::int64_t ShouldProceedAfterMoveError = 2401;
+inline constexpr std::int64_t ShouldCopy = 2402;
+inline constexpr std::int64_t ShouldProceedAfterCopyError = 2403;
+inline constexpr std::int64_t ShouldRemove = 2404;
+} // namespace FileManagerEvent
+
+// What open and save panels tell and ask through CUI_OpenSavePanelDelegate.
+namespace PanelEvent {
+inline constexpr std::int64_t UserEnteredFilename = 2901;
+inline constexpr std::int64_t SelectionDidChange = 2902;
+inline constexpr std::int64_t DidChangeToDirectory = 2903;
+inline constexpr std::int64_t WillExpand = 2904;
+inline constexpr std::int64_t ShouldEnableURL = 2905;
+inline constexpr std::int64_t ValidateURL = 2906;
+} // namespace PanelEvent
+
 // Window and panel events.
 namespace WindowEvent {
 inline constexpr std::int64_t WillPositionSheet = 10000;
