@@ -26,6 +26,11 @@ Ref<String> LocalizedRecoveryOptionsErrorKey() {
     return key;
 }
 
+Ref<String> POSIXErrorDomain() {
+    static const auto domain = String::fromUtf8("NSPOSIXErrorDomain");
+    return domain;
+}
+
 Error::Error(Ref<String> domain, std::int64_t code, Ref<Dictionary> userInfo)
     : domain_(domain ? std::move(domain) : String::create()), code_(code),
       userInfo_(userInfo ? std::move(userInfo) : Dictionary::dictionary()) {}

@@ -15,6 +15,8 @@ Ref<String> LocalizedDescriptionKey();
 Ref<String> LocalizedFailureReasonErrorKey();
 Ref<String> LocalizedRecoverySuggestionErrorKey();
 Ref<String> LocalizedRecoveryOptionsErrorKey();
+// The domain of errors whose code is the system's error number (errno).
+Ref<String> POSIXErrorDomain();
 
 // A failure as a value: a domain naming who reports it, a code within that domain, and a
 // dictionary of details (userInfo) from which the texts shown to the user come.

@@ -8,14 +8,17 @@
 #include <fstream>
 #include <string>
 
+#include <unistd.h>
+
 namespace servicestest {
 
-// A directory of its own under the system's temporary directory, removed with the object.
+// A directory of its own (under the system's temporary directory unless told), removed with the
+// object.
 class ScratchDirectory {
 public:
-    ScratchDirectory() {
-        path_ = std::filesystem::temp_directory_path() /
-                ("pondaro-" + std::to_string(::getpid()) + "-" + std::to_string(++made()));
+    explicit ScratchDirectory(
+        const std::filesystem::path& under = std::filesystem::temp_directory_path()) {
+        path_ = under / ("pondaro-" + std::to_string(::getpid()) + "-" + std::to_string(++made()));
         std::filesystem::remove_all(path_);
         std::filesystem::create_directories(path_);
     }
