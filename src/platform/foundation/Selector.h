@@ -3,6 +3,7 @@
 #include "platform/foundation/Object.h"
 
 #include <functional>
+#include <memory>
 #include <string>
 #include <utility>
 
@@ -16,30 +17,37 @@ public:
     Selector() = default;
     template <class T>
     Selector(std::string name, void (T::*method)(const Ref<Object>&))
-        : name_(std::move(name)), responds_([](const Object& target) {
-              return dynamic_cast<const T*>(&target) != nullptr;
-          }),
-          send_([method](Object& target, const Ref<Object>& sender) {
-              (dynamic_cast<T&>(target).*method)(sender);
-          }) {}
+        : data_(std::make_shared<const Data>(
+              Data{std::move(name),
+                   [](const Object& target) { return dynamic_cast<const T*>(&target) != nullptr; },
+                   [method](Object& target, const Ref<Object>& sender) {
+                       (dynamic_cast<T&>(target).*method)(sender);
+                   }})) {}
 
-    const std::string& name() const { return name_; }
-    bool isNull() const { return name_.empty(); }
-    bool respondsOn(const Object& target) const { return responds_ && responds_(target); }
+    const std::string& name() const {
+        static const std::string none;
+        return data_ ? data_->name : none;
+    }
+    bool isNull() const { return name().empty(); }
+    bool respondsOn(const Object& target) const { return data_ && data_->responds(target); }
     // Sends the message to the target; answers whether the target responded to it.
     bool performOn(Object& target, const Ref<Object>& sender) const {
         if (!respondsOn(target))
             return false;
-        send_(target, sender);
+        data_->send(target, sender);
         return true;
     }
 
-    friend bool operator==(const Selector& a, const Selector& b) { return a.name_ == b.name_; }
+    friend bool operator==(const Selector& a, const Selector& b) { return a.name() == b.name(); }
 
 private:
-    std::string name_;
-    std::function<bool(const Object&)> responds_;
-    std::function<void(Object&, const Ref<Object>&)> send_;
+    // Shared by the copies, which undo registrations and menu items make in numbers.
+    struct Data {
+        std::string name;
+        std::function<bool(const Object&)> responds;
+        std::function<void(Object&, const Ref<Object>&)> send;
+    };
+    std::shared_ptr<const Data> data_;
 };
 
 } // namespace platform
