@@ -1,0 +1,15 @@
+#include "runtime/services/CUI_NotificationCenter.h"
+
+#include "platform/foundation/Notification.h"
+
+void CUI_NotificationCenter::didReceiveNotification(
+    const platform::Ref<platform::Object>& notification) {
+    if (callback_)
+        callback_(std::static_pointer_cast<platform::Notification>(notification));
+}
+
+const platform::Selector& CUI_NotificationCenter::receiveSelector() {
+    static const platform::Selector selector("didReceiveNotification:",
+                                             &CUI_NotificationCenter::didReceiveNotification);
+    return selector;
+}
