@@ -110,6 +110,11 @@ inline constexpr std::int64_t ShouldEnableURL = 2905;
 inline constexpr std::int64_t ValidateURL = 2906;
 } // namespace PanelEvent
 
+// A print operation ended (CUI_PrintOperationDelegate without a callback of its own).
+namespace PrintEvent {
+inline constexpr std::int64_t OperationDidRun = 5200;
+} // namespace PrintEvent
+
 // Window and panel events.
 namespace WindowEvent {
 inline constexpr std::int64_t WillPositionSheet = 10000;

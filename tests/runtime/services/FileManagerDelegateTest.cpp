@@ -17,7 +17,6 @@
 
 using namespace shelltest;
 using platform::Ref;
-namespace fs = std::filesystem;
 
 namespace {
 

@@ -10,6 +10,8 @@
 
 #include <unistd.h>
 
+namespace fs = std::filesystem;
+
 namespace servicestest {
 
 // A directory of its own (under the system's temporary directory unless told), removed with the
