@@ -1,0 +1,181 @@
+// A log of cards drawn: each click of Draw prints the card in the console window, Edit > Undo
+// (Control+Z) puts the last card back and Edit > Redo (Control+Shift+Z) draws it again. Save…
+// writes the log to a file chosen in a save panel; Print… prints the console to a PDF file
+// chosen the same way. Closing the buttons window ends the program.
+
+#include "runtime/console/CUI_PrintToWindowView.h"
+#include "runtime/console/ConsoleOperations.h"
+#include "runtime/core/RuntimeInit.h"
+#include "runtime/elements/ElementOperations.h"
+#include "runtime/services/CUI_OpenSavePanelDelegate.h"
+#include "runtime/services/CUI_PrintOperationDelegate.h"
+#include "runtime/services/CUI_UndoManagerTarget.h"
+#include "runtime/shell/Additions.h"
+#include "runtime/shell/CUI_AppDelegate.h"
+#include "runtime/shell/CUI_DialogEvent.h"
+#include "runtime/shell/Callbacks.h"
+#include "runtime/shell/EventCodes.h"
+#include "runtime/shell/WindowOperations.h"
+
+#include "platform/app/Application.h"
+#include "platform/foundation/Array.h"
+#include "platform/foundation/Number.h"
+#include "platform/foundation/String.h"
+#include "platform/foundation/URL.h"
+#include "platform/services/PrintInfo.h"
+#include "platform/services/PrintOperation.h"
+#include "platform/services/SavePanel.h"
+#include "platform/services/UndoManager.h"
+#include "platform/views/controls/Button.h"
+#include "platform/windows/Menu.h"
+#include "platform/windows/MenuItem.h"
+#include "platform/windows/Window.h"
+
+#include <cstdio>
+#include <fstream>
+#include <string>
+#include <vector>
+
+using platform::Ref;
+using platform::String;
+
+namespace {
+
+constexpr std::int64_t kConsoleWindow = 1;
+constexpr std::int64_t kButtonsWindow = 2;
+constexpr std::int64_t kDraw = 1;
+constexpr std::int64_t kSave = 2;
+constexpr std::int64_t kPrint = 3;
+constexpr std::int64_t kSavePanel = 10;
+constexpr std::int64_t kPrintPanel = 11;
+
+const char* const cards[] = {"ace",   "two",  "three", "four", "five",  "six", "seven",
+                             "eight", "nine", "ten",   "jack", "queen", "king"};
+
+struct Game {
+    std::int64_t drawn = 0;
+    std::vector<std::string> log;
+    Ref<platform::UndoManager> undo = std::make_shared<platform::UndoManager>();
+    Ref<CUI_UndoManagerTarget> target = std::make_shared<CUI_UndoManagerTarget>();
+    std::shared_ptr<CUI_OpenSavePanelDelegate> panels =
+        std::make_shared<CUI_OpenSavePanelDelegate>();
+    Ref<CUI_PrintOperationDelegate> printed = std::make_shared<CUI_PrintOperationDelegate>();
+};
+
+Game& game() {
+    static Game shared;
+    return shared;
+}
+
+// One line into the console window, the log and the standard output.
+void report(const std::string& line) {
+    std::printf("%s\n", line.c_str());
+    std::fflush(stdout);
+    game().log.push_back(line);
+    CurrentOutputWindowTagSet(kConsoleWindow);
+    ConsolePrint({String::fromUtf8(line)});
+}
+
+// Every change registers the count it replaces, so undoing it is one more change.
+void setDrawn(std::int64_t count) {
+    Game& g = game();
+    g.undo->registerUndoWithTargetSelectorObject(g.target, CUI_UndoManagerTarget::undoSelector(),
+                                                 platform::Number::numberWithInteger(g.drawn));
+    if (count > g.drawn)
+        report("You draw the " + std::string(cards[(count - 1) % 13]) + ".");
+    else
+        report("The " + std::string(cards[count % 13]) + " goes back.");
+    g.drawn = count;
+    g.undo->setActionName(String::fromUtf8("Draw"));
+}
+
+Ref<platform::URL> chooseFile(std::int64_t tag, const char* name, const char* type) {
+    const auto panel = platform::SavePanel::savePanel();
+    Additions::setTag(*panel, tag);
+    panel->setNameFieldStringValue(String::fromUtf8(name));
+    panel->setAllowedFileTypes(platform::Array::arrayWithObjects({String::fromUtf8(type)}));
+    panel->setDelegate(game().panels);
+    return panel->runModal() == platform::ModalResponse::OK ? panel->URL() : nullptr;
+}
+
+void button(std::int64_t tag, std::int64_t, void*) {
+    if (tag == kDraw) {
+        setDrawn(game().drawn + 1);
+    } else if (tag == kSave) {
+        if (const auto url = chooseFile(kSavePanel, "cards.txt", "txt")) {
+            std::ofstream file(url->path()->utf8());
+            for (const auto& line : game().log)
+                file << line << '\n';
+            report("Saved to " + url->path()->utf8() + ".");
+        }
+    } else if (tag == kPrint) {
+        if (const auto url = chooseFile(kPrintPanel, "cards.pdf", "pdf")) {
+            const auto info = std::make_shared<platform::PrintInfo>();
+            info->setJobSavingURL(url);
+            const auto operation = platform::PrintOperation::printOperationWithViewPrintInfo(
+                ConsoleViewOfWindow(WindowWithTag(kConsoleWindow)), info);
+            operation->runOperationModalForWindowCompletionHandler(
+                WindowWithTag(kButtonsWindow), [operation](bool success) {
+                    game().printed->printOperationDidRunSuccessContextInfo(operation, success,
+                                                                           nullptr);
+                });
+        }
+    }
+}
+
+// The panels' events and the end of printing reach the program here.
+void dialog(std::int64_t event, std::int64_t tag, std::int64_t, const Ref<platform::Object>&) {
+    if (event == PanelEvent::UserEnteredFilename)
+        std::printf("panel %lld: name %s\n", static_cast<long long>(tag),
+                    DialogEventStringObj()->utf8().c_str());
+    else if (event == PrintEvent::OperationDidRun)
+        report(DialogEventBoolVal() ? "Printed." : "Printing failed.");
+    std::fflush(stdout);
+}
+
+void windowEvent(std::int64_t wndTag, std::int64_t event, void*) {
+    if (wndTag == kButtonsWindow && event == WindowEvent::WillClose)
+        platform::Application::shared()->stopModal();
+}
+
+void addEditMenu() {
+    const auto main = platform::Application::shared()->mainMenu();
+    const auto edit = std::make_shared<platform::MenuItem>(String::fromUtf8("Edit"),
+                                                           platform::Selector(), String::create());
+    edit->setSubmenu(game().undo->editMenu());
+    main->addItem(edit);
+}
+
+void openButtons() {
+    WindowOpen(kButtonsWindow, String::fromUtf8("Cards"), kParamNotGiven, {420, 200, 300, 80});
+    const std::pair<std::int64_t, const char*> buttons[] = {
+        {kDraw, "Draw"}, {kSave, "Save\u2026"}, {kPrint, "Print\u2026"}};
+    double x = 10;
+    for (const auto& [tag, title] : buttons) {
+        const auto made =
+            ElementCreate(kButtonsWindow, tag, ElementKind::PushButton, {x, 25, 90, 30})
+                ->as<platform::Button>();
+        made->setTitle(String::fromUtf8(title));
+        Additions::setCuiControlCallback(*made, button);
+        x += 95;
+    }
+}
+
+} // namespace
+
+int main() {
+    AppEnsureDelegate();
+    RuntimeInit();
+    game().target->setCallback([](const Ref<platform::Object>& count) {
+        setDrawn(count->as<platform::Number>()->integerValue());
+    });
+    WindowOpen(kConsoleWindow, String::fromUtf8("Card log"), kParamNotGiven, {20, 200, 380, 300});
+    ConsoleViewOfWindow(WindowWithTag(kConsoleWindow));
+    openButtons();
+    addEditMenu();
+    DialogCallbackSet(dialog);
+    WindowCallbackSet(kButtonsWindow, windowEvent, nullptr);
+    report("Draw cards; Control+Z puts one back.");
+    platform::Application::shared()->runModalForWindow(WindowWithTag(kButtonsWindow));
+    return 0;
+}
