@@ -139,6 +139,8 @@ void windowEvent(std::int64_t wndTag, std::int64_t event, void*) {
 }
 
 void addEditMenu() {
+    // Launching builds the main menu the Edit menu joins.
+    platform::Application::shared()->finishLaunching();
     const auto main = platform::Application::shared()->mainMenu();
     const auto edit = std::make_shared<platform::MenuItem>(String::fromUtf8("Edit"),
                                                            platform::Selector(), String::create());

@@ -34,9 +34,11 @@ public:
     bool performOn(Object& target, const Ref<Object>& sender) const {
         if (!respondsOn(target))
             return false;
-        data_->send(target, sender);
+        send(target, sender);
         return true;
     }
+    // Sends the message to a target known to respond to it, without asking again.
+    void send(Object& target, const Ref<Object>& sender) const { data_->send(target, sender); }
 
     friend bool operator==(const Selector& a, const Selector& b) { return a.name() == b.name(); }
 

@@ -17,12 +17,10 @@ void NotificationCenter::addObserverSelectorNameObject(const Ref<Object>& observ
                                                        const Ref<Object>& object) {
     if (!observer || !selector.respondsOn(*observer))
         return;
-    addObserverForNameObjectUsingBlock(
-        observer, std::move(name), object,
-        [weak = WeakRef<Object>(observer),
-         selector = std::move(selector)](const Ref<Notification>& notification) {
-            if (const auto target = weak.lock())
-                selector.performOn(*target, notification);
+    // The observer's class does not change, so it responds at every notification.
+    add(observer, std::move(name), object,
+        [selector = std::move(selector)](Object& target, const Ref<Notification>& notification) {
+            selector.send(target, notification);
         });
 }
 
@@ -30,10 +28,20 @@ void NotificationCenter::addObserverForNameObjectUsingBlock(const Ref<Object>& o
                                                             Ref<String> name,
                                                             const Ref<Object>& object,
                                                             Block block) {
-    if (!observer || !block)
+    if (!block)
+        return;
+    add(observer, std::move(name), object,
+        [block = std::move(block)](Object&, const Ref<Notification>& notification) {
+            block(notification);
+        });
+}
+
+void NotificationCenter::add(const Ref<Object>& observer, Ref<String> name,
+                             const Ref<Object>& object, Delivery deliver) {
+    if (!observer)
         return;
     observations_.push_back(
-        {observer, observer.get(), std::move(name), object, object == nullptr, std::move(block)});
+        {observer, observer.get(), std::move(name), object, object == nullptr, std::move(deliver)});
 }
 
 void NotificationCenter::removeObserver(const Object& observer) {
@@ -63,17 +71,19 @@ void NotificationCenter::postNotification(const Ref<Notification>& notification)
     const std::size_t count = observations_.size();
     for (std::size_t i = 0; i < count; ++i) {
         const Observation& observation = observations_[i];
-        if (observation.observer.expired()) {
-            removed_ = true;
-            continue;
-        }
         if (observation.name && observation.name != name &&
             (!name || !observation.name->isEqual(*name)))
             continue;
         if (!observation.anyObject && observation.object.lock() != object)
             continue;
-        // A removal meanwhile only marks the observation, so the block stays while it runs.
-        observation.block(notification);
+        // Held while it hears the notification. A removal meanwhile only marks the observation,
+        // so its delivery stays while it runs.
+        const auto observer = observation.observer.lock();
+        if (!observer) {
+            removed_ = true;
+            continue;
+        }
+        observation.deliver(*observer, notification);
     }
     --posting_;
     forgetRemoved();

@@ -37,14 +37,17 @@ public:
                                     Ref<Object> userInfo = nullptr);
 
 private:
+    using Delivery = std::function<void(Object& observer, const Ref<Notification>&)>;
     struct Observation {
         WeakRef<Object> observer;
         const Object* identity;
         Ref<String> name;
         WeakRef<Object> object;
         bool anyObject;
-        Block block;
+        Delivery deliver;
     };
+    void add(const Ref<Object>& observer, Ref<String> name, const Ref<Object>& object,
+             Delivery deliver);
     void forgetRemoved();
 
     // A deque: registering while a notification is delivered moves no observation.
