@@ -110,6 +110,11 @@ inline constexpr std::int64_t ShouldEnableURL = 2905;
 inline constexpr std::int64_t ValidateURL = 2906;
 } // namespace PanelEvent
 
+// An error's presentation ended (CUI_ResponderTarget).
+namespace ErrorEvent {
+inline constexpr std::int64_t DidPresentError = 4900;
+} // namespace ErrorEvent
+
 // A print operation ended (CUI_PrintOperationDelegate without a callback of its own).
 namespace PrintEvent {
 inline constexpr std::int64_t OperationDidRun = 5200;
