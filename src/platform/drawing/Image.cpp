@@ -1,5 +1,6 @@
 #include "platform/drawing/Image.h"
 
+#include "platform/app/Bundle.h"
 #include "platform/detail/ImagePeer.h"
 #include "platform/foundation/String.h"
 
@@ -28,8 +29,20 @@ Ref<Image> Image::imageWithContentsOfFile(const Ref<String>& path) {
     return Ref<Image>(new Image(std::move(peer)));
 }
 
+Ref<Image> Image::imageNamed(const Ref<String>& name) {
+    if (!name || name->isEmpty())
+        return nullptr;
+    return imageWithContentsOfFile(
+        String::fromUtf8(Bundle::main()->resourcePath()->utf8() + "/" + name->utf8()));
+}
+
 Size Image::size() const {
     return {static_cast<double>(peer_->image.width()), static_cast<double>(peer_->image.height())};
+}
+
+void Image::setSize(Size size) {
+    peer_->image = peer_->image.scaled(static_cast<int>(std::lround(size.width)),
+                                       static_cast<int>(std::lround(size.height)));
 }
 
 } // namespace platform

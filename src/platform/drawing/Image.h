@@ -21,7 +21,13 @@ public:
     // when the file cannot be read.
     static Ref<Image> imageWithContentsOfFile(const Ref<String>& path);
 
+    // The image in the file of that name in the application's resource folder
+    // (Bundle::resourcePath), or none.
+    static Ref<Image> imageNamed(const Ref<String>& name);
+
     Size size() const;
+    // Scales the picture to the size.
+    void setSize(Size size);
 
     ImagePeer& peer() const { return *peer_; }
 
