@@ -100,6 +100,11 @@ inline constexpr std::int64_t ShouldProceedAfterCopyError = 2403;
 inline constexpr std::int64_t ShouldRemove = 2404;
 } // namespace FileManagerEvent
 
+// The colour panel's action reached CUI_ColorPanelTarget without a callback of its own.
+namespace ColorPanelEvent {
+inline constexpr std::int64_t Action = 2600;
+} // namespace ColorPanelEvent
+
 // What open and save panels tell and ask through CUI_OpenSavePanelDelegate.
 namespace PanelEvent {
 inline constexpr std::int64_t UserEnteredFilename = 2901;
@@ -109,6 +114,12 @@ inline constexpr std::int64_t WillExpand = 2904;
 inline constexpr std::int64_t ShouldEnableURL = 2905;
 inline constexpr std::int64_t ValidateURL = 2906;
 } // namespace PanelEvent
+
+// What a preview panel asks through CUI_QLPreviewPanelDelegate.
+namespace PreviewEvent {
+inline constexpr std::int64_t NumberOfItems = 4700;
+inline constexpr std::int64_t ItemAtIndex = 4701;
+} // namespace PreviewEvent
 
 // An error's presentation ended (CUI_ResponderTarget).
 namespace ErrorEvent {

@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <fstream>
 #include <string>
+#include <vector>
 
 #include <unistd.h>
 
@@ -44,5 +45,29 @@ private:
     }
     std::filesystem::path path_;
 };
+
+// A black bitmap one pixel high and `width` pixels wide, so that each frame tells itself by its
+// width.
+inline void writeBitmap(const fs::path& file, std::uint32_t width) {
+    const std::uint32_t row = (width * 3 + 3) & ~3u;
+    std::vector<unsigned char> bytes(54 + row, 0);
+    const auto put = [&](std::size_t at, std::uint32_t value, int size) {
+        for (int i = 0; i < size; ++i)
+            bytes[at + static_cast<std::size_t>(i)] = static_cast<unsigned char>(value >> (8 * i));
+    };
+    bytes[0] = 'B';
+    bytes[1] = 'M';
+    put(2, static_cast<std::uint32_t>(bytes.size()), 4);
+    put(10, 54, 4);
+    put(14, 40, 4);
+    put(18, width, 4);
+    put(22, 1, 4);
+    put(26, 1, 2);
+    put(28, 24, 2);
+    put(34, row, 4);
+    std::ofstream(file, std::ios::binary)
+        .write(reinterpret_cast<const char*>(bytes.data()),
+               static_cast<std::streamsize>(bytes.size()));
+}
 
 } // namespace servicestest

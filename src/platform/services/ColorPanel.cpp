@@ -1,0 +1,65 @@
+#include "platform/services/ColorPanel.h"
+
+#include "platform/app/Application.h"
+#include "platform/detail/ColorConversion.h"
+#include "platform/drawing/Color.h"
+
+#include <QColorDialog>
+
+namespace platform {
+
+struct ColorPanel::Dialog {
+    QColorDialog dialog;
+};
+
+ColorPanel::ColorPanel() : color_(Color::blackColor()) {
+    Application::shared();
+    dialog_ = std::make_unique<Dialog>();
+    QColorDialog& dialog = dialog_->dialog;
+    dialog.setOptions(QColorDialog::DontUseNativeDialog | QColorDialog::NoButtons |
+                      QColorDialog::ShowAlphaChannel);
+    dialog.setWindowTitle(QStringLiteral("Colors"));
+    dialog.setCurrentColor(detail::toQColor(*color_));
+    QObject::connect(&dialog, &QColorDialog::currentColorChanged, &dialog,
+                     [this](const QColor& picked) {
+                         if (programmatic_)
+                             return;
+                         color_ = Color::colorWithRed(picked.redF(), picked.greenF(),
+                                                      picked.blueF(), picked.alphaF());
+                         const auto keep = self();
+                         if (const auto receiver = target())
+                             action_.performOn(*receiver, keep);
+                     });
+}
+
+ColorPanel::~ColorPanel() = default;
+
+Ref<ColorPanel> ColorPanel::sharedColorPanel() {
+    static const auto panel = std::make_shared<ColorPanel>();
+    return panel;
+}
+
+void ColorPanel::setColor(Ref<Color> color) {
+    if (!color)
+        return;
+    color_ = std::move(color);
+    programmatic_ = true;
+    dialog_->dialog.setCurrentColor(detail::toQColor(*color_));
+    programmatic_ = false;
+}
+
+void ColorPanel::makeKeyAndOrderFront() {
+    dialog_->dialog.show();
+    dialog_->dialog.raise();
+    dialog_->dialog.activateWindow();
+}
+
+void ColorPanel::orderOut() {
+    dialog_->dialog.hide();
+}
+
+bool ColorPanel::isVisible() const {
+    return dialog_->dialog.isVisible();
+}
+
+} // namespace platform

@@ -1,0 +1,73 @@
+#include "runtime/services/CUI_QLPreviewPanelDelegate.h"
+
+#include "ServicesTesting.h"
+
+#include "runtime/shell/CUI_DialogEvent.h"
+#include "runtime/shell/EventCodes.h"
+
+#include "platform/foundation/String.h"
+#include "platform/foundation/URL.h"
+#include "platform/testing/ShownPreview.h"
+
+using namespace shelltest;
+using platform::Ref;
+using platform::testing::PreviewKey;
+
+namespace {
+
+std::vector<fs::path>& items() {
+    static std::vector<fs::path> files;
+    return files;
+}
+
+void previewItems(std::int64_t event, std::int64_t tag, std::int64_t wndTag,
+                  const Ref<platform::Object>& object) {
+    dialogCallback(event, tag, wndTag, object);
+    if (event == PreviewEvent::NumberOfItems)
+        DialogEventSetLongVal(static_cast<std::int64_t>(items().size()));
+    else
+        DialogEventSetUrlObj(platform::URL::fileURLWithPath(
+            *platform::String::fromUtf8(items()[static_cast<std::size_t>(tag)].string())));
+}
+
+TEST_F(ShellTest, ThePreviewShowsTheCallbacksItemsAndTheArrowKeysMoveAmongThem) {
+    servicestest::ScratchDirectory files;
+    servicestest::writeBitmap(files.path() / "card.bmp", 5);
+    items() = {files.path() / "card.bmp", files.write("rules.txt", "Pondaro rules"),
+               files.write("notes.txt", "Nine cards each")};
+    const auto panel = std::make_shared<platform::PreviewPanel>();
+    const auto source = std::make_shared<CUI_QLPreviewPanelDelegate>();
+    source->beginPreviewPanelControl(panel);
+    std::vector<std::string> shown;
+    const auto look = [&] {
+        const auto preview = platform::testing::shownPreview(*panel);
+        shown.push_back(!preview ? "closed"
+                                 : preview->title + " " + std::to_string(preview->pictureWidth) +
+                                       " " + preview->text);
+    };
+
+    panel->makeKeyAndOrderFront();
+    look();
+    DialogCallbackSet(previewItems);
+    panel->reloadData();
+    look();
+    for (const PreviewKey key : {PreviewKey::Right, PreviewKey::Down, PreviewKey::Right,
+                                 PreviewKey::Left, PreviewKey::Escape}) {
+        platform::testing::pressKeyInPreview(*panel, key);
+        look();
+    }
+    source->endPreviewPanelControl(panel);
+
+    EXPECT_EQ(shown, (std::vector<std::string>{"No items 0 ", "card.bmp (1 of 3) 5 ",
+                                               "rules.txt (2 of 3) 0 Pondaro rules",
+                                               "notes.txt (3 of 3) 0 Nine cards each",
+                                               "notes.txt (3 of 3) 0 Nine cards each",
+                                               "rules.txt (2 of 3) 0 Pondaro rules", "closed"}));
+    EXPECT_EQ(heard()[0].event, 4700);
+    EXPECT_EQ(heard()[0].object, panel);
+    EXPECT_EQ(heard()[1].event, 4701);
+    EXPECT_EQ(heard()[1].tag, 0);
+    EXPECT_EQ(panel->dataSource(), nullptr);
+}
+
+} // namespace
