@@ -4,10 +4,10 @@
 #include "platform/detail/FileDialog.h"
 #include "platform/detail/ModalRun.h"
 #include "platform/detail/QtStrings.h"
+#include "platform/detail/SheetPresentation.h"
 #include "platform/detail/WindowPeer.h"
 #include "platform/foundation/URL.h"
 #include "platform/windows/Window.h"
-#include "platform/windows/WindowDelegate.h"
 
 #include <QApplication>
 #include <QFileInfo>
@@ -96,20 +96,12 @@ void SavePanel::beginSheetModalForWindowCompletionHandler(
                 result == QDialog::Accepted ? ModalResponse::OK : ModalResponse::Cancel;
             if (sheet->dialog)
                 panel.takeChoice(*sheet->dialog, response);
-            if (const auto owner = sheet->parent.lock())
-                owner->notifyDelegate(&WindowDelegate::windowDidEndSheet,
-                                      "NSWindowDidEndSheetNotification");
+            detail::sheetEnded(sheet->parent.lock());
             if (sheet->handler)
                 sheet->handler(response);
         });
     });
-    if (window)
-        window->notifyDelegate(&WindowDelegate::windowWillBeginSheet,
-                               "NSWindowWillBeginSheetNotification");
-    sheet_->dialog->setWindowModality(parent ? Qt::WindowModal : Qt::ApplicationModal);
-    sheet_->dialog->show();
-    sheet_->dialog->raise();
-    sheet_->dialog->activateWindow();
+    detail::showSheet(*sheet_->dialog, window);
 }
 
 } // namespace platform

@@ -3,12 +3,12 @@
 #include "platform/app/Application.h"
 #include "platform/detail/AlertDialog.h"
 #include "platform/detail/ModalRun.h"
+#include "platform/detail/SheetPresentation.h"
 #include "platform/detail/WindowPeer.h"
 #include "platform/foundation/Array.h"
 #include "platform/foundation/Error.h"
 #include "platform/foundation/String.h"
 #include "platform/windows/Window.h"
-#include "platform/windows/WindowDelegate.h"
 
 #include <QApplication>
 #include <QPointer>
@@ -116,20 +116,12 @@ void Alert::beginSheetModalForWindowCompletionHandler(const Ref<Window>& window,
                 return;
             auto& alert = static_cast<Alert&>(*object);
             const auto sheet = std::move(alert.sheet_);
-            if (const auto owner = sheet->parent.lock())
-                owner->notifyDelegate(&WindowDelegate::windowDidEndSheet,
-                                      "NSWindowDidEndSheetNotification");
+            detail::sheetEnded(sheet->parent.lock());
             if (sheet->handler)
                 sheet->handler(response);
         });
     });
-    if (window)
-        window->notifyDelegate(&WindowDelegate::windowWillBeginSheet,
-                               "NSWindowWillBeginSheetNotification");
-    sheet_->dialog->setWindowModality(parent ? Qt::WindowModal : Qt::ApplicationModal);
-    sheet_->dialog->show();
-    sheet_->dialog->raise();
-    sheet_->dialog->activateWindow();
+    detail::showSheet(*sheet_->dialog, window);
 }
 
 } // namespace platform
@@ -148,9 +140,7 @@ void Alert::closeWindow() {
     // The sheet's hold on the alert goes with it; the caller's reference keeps it until then.
     const auto keep = self();
     const auto sheet = std::move(sheet_);
-    if (const auto parent = sheet->parent.lock())
-        parent->notifyDelegate(&WindowDelegate::windowDidEndSheet,
-                               "NSWindowDidEndSheetNotification");
+    detail::sheetEnded(sheet->parent.lock());
 }
 
 } // namespace platform
