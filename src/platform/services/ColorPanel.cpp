@@ -35,8 +35,10 @@ ColorPanel::ColorPanel() : color_(Color::blackColor()) {
 ColorPanel::~ColorPanel() = default;
 
 Ref<ColorPanel> ColorPanel::sharedColorPanel() {
-    static const auto panel = std::make_shared<ColorPanel>();
-    return panel;
+    // Never destroyed, as the application is not: its window must not be torn down by static
+    // destruction.
+    static const auto* panel = new Ref<ColorPanel>(std::make_shared<ColorPanel>());
+    return *panel;
 }
 
 void ColorPanel::setColor(Ref<Color> color) {

@@ -38,8 +38,10 @@ PreviewPanel::PreviewPanel() {
 PreviewPanel::~PreviewPanel() = default;
 
 Ref<PreviewPanel> PreviewPanel::sharedPreviewPanel() {
-    static const auto panel = std::make_shared<PreviewPanel>();
-    return panel;
+    // Never destroyed, as the application is not: its window must not be torn down by static
+    // destruction.
+    static const auto* panel = new Ref<PreviewPanel>(std::make_shared<PreviewPanel>());
+    return *panel;
 }
 
 void PreviewPanel::makeKeyAndOrderFront() {
