@@ -91,6 +91,11 @@ inline constexpr std::int64_t DidChangeEffectiveAppearance = 2025;
 inline constexpr std::int64_t MenuForEvent = 2026;
 } // namespace ViewEvent
 
+// The font manager's changeFont reached CUI_FontManagerDelegate.
+namespace FontEvent {
+inline constexpr std::int64_t Changed = 2200;
+} // namespace FontEvent
+
 // What a file manager asks through CUI_FileManagerDelegate, for each item of an operation.
 namespace FileManagerEvent {
 inline constexpr std::int64_t ShouldMove = 2400;

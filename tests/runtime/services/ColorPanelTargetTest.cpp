@@ -6,7 +6,7 @@
 
 #include "platform/drawing/Color.h"
 #include "platform/services/ColorPanel.h"
-#include "platform/testing/ShownColorPanel.h"
+#include "platform/testing/ServicePanelInput.h"
 
 using namespace shelltest;
 using platform::Ref;
