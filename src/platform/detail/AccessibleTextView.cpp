@@ -1,6 +1,6 @@
 #include "platform/detail/AccessibleTextView.h"
 
-#include "platform/detail/StringConversion.h"
+#include "platform/detail/QtStrings.h"
 #include "platform/detail/ViewPeer.h"
 #include "platform/detail/WindowPeer.h"
 #include "platform/drawing/Color.h"

@@ -1,5 +1,4 @@
 #include "platform/detail/AlertDialog.h"
-#include "platform/detail/StringConversion.h"
 
 #include "platform/detail/QtStrings.h"
 #include "platform/foundation/String.h"

@@ -1,5 +1,4 @@
 #include "platform/detail/MenuPeer.h"
-#include "platform/detail/StringConversion.h"
 
 #include "platform/app/Event.h"
 #include "platform/app/MainQueue.h"

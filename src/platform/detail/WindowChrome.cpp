@@ -1,5 +1,5 @@
 #include "platform/detail/WindowChrome.h"
-#include "platform/detail/StringConversion.h"
+#include "platform/detail/QtStrings.h"
 
 #include "platform/detail/ImagePeer.h"
 #include "platform/detail/MenuPeer.h"
