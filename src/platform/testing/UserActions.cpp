@@ -10,6 +10,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QColorDialog>
 #include <QContextMenuEvent>
 #include <QKeyEvent>
 #include <QMenu>
@@ -18,6 +19,7 @@
 #include <QMouseEvent>
 #include <QPointer>
 #include <QUrl>
+#include <QWheelEvent>
 
 namespace platform::testing {
 
@@ -131,7 +133,14 @@ bool UserActions::chooseMenuItem(const Ref<Window>& window, const std::string& t
 void UserActions::clickInView(const Ref<View>& view, Point point) {
     const Rect bounds = view->bounds();
     const double y = view->isFlipped() ? point.y - bounds.minY() : bounds.maxY() - point.y;
-    clickWidgetAt(*view->peer().widget, QPointF(point.x - bounds.minX(), y));
+    // The click goes where the window system would send it: to the innermost widget at the
+    // point, such as a segment of a segmented control.
+    QWidget* widget = view->peer().widget;
+    const QPointF at(point.x - bounds.minX(), y);
+    QWidget* inner = widget->childAt(at.toPoint());
+    if (!inner)
+        inner = widget;
+    clickWidgetAt(*inner, inner->mapFrom(widget, at));
 }
 
 void UserActions::rightClickInView(const Ref<View>& view, Point point) {
@@ -141,6 +150,25 @@ void UserActions::rightClickInView(const Ref<View>& view, Point point) {
     const QPoint local(static_cast<int>(point.x - bounds.minX()), static_cast<int>(y));
     QContextMenuEvent menu(QContextMenuEvent::Mouse, local, widget->mapToGlobal(local));
     QApplication::sendEvent(widget, &menu);
+}
+
+void UserActions::rollWheel(const Ref<View>& view, int notches) {
+    QWidget* widget = view->peer().widget;
+    const QPointF position(10, 10);
+    QWheelEvent wheel(position, widget->mapToGlobal(position), QPoint(), QPoint(0, 120 * notches),
+                      Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(widget, &wheel);
+}
+
+bool UserActions::pickColorInShownPanel(double red, double green, double blue) {
+    for (QWidget* widget : QApplication::topLevelWidgets())
+        if (auto* panel = qobject_cast<QColorDialog*>(widget); panel && panel->isVisible()) {
+            // What the panel does when the user picks a colour in its field or types its values.
+            panel->setCurrentColor(QColor::fromRgbF(
+                static_cast<float>(red), static_cast<float>(green), static_cast<float>(blue)));
+            return true;
+        }
+    return false;
 }
 
 bool UserActions::chooseInShownMenu(const std::vector<std::string>& titles) {

@@ -2,6 +2,7 @@
 #include "platform/detail/ViewPeer.h"
 #include "platform/drawing/Color.h"
 #include "platform/drawing/Graphics.h"
+#include "platform/testing/UserActions.h"
 #include "platform/testing/WindowSnapshot.h"
 #include "platform/views/ClipView.h"
 #include "platform/views/Scroller.h"
@@ -10,13 +11,13 @@
 
 #include <QApplication>
 #include <QScrollBar>
-#include <QWheelEvent>
 #include <gtest/gtest.h>
 
 #include <vector>
 
 using namespace platform;
 using platform::testing::Pixel;
+using platform::testing::UserActions;
 using platform::testing::WindowSnapshot;
 
 namespace {
@@ -76,17 +77,6 @@ QScrollBar* scrollBarOf(const ScrollView& scrollView) {
 
 bool isRed(const Pixel& pixel) {
     return pixel.red > 200 && pixel.blue < 50;
-}
-
-// Rolls the mouse wheel over the view by whole notches; positive rolls away from the user.
-// The toolkit hands a real wheel event on from a document that does not take it to the scroll
-// view; an event made here is not passed on, so it goes to the scroll view itself.
-void rollWheel(const View& view, int notches) {
-    QWidget* widget = view.peer().widget;
-    const QPointF position(10, 10);
-    QWheelEvent wheel(position, widget->mapToGlobal(position), QPoint(), QPoint(0, 120 * notches),
-                      Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
-    QApplication::sendEvent(widget, &wheel);
 }
 
 class ScrollViewOfDocument : public ::testing::TestWithParam<bool> {};
@@ -156,12 +146,12 @@ TEST_P(ScrollViewOfDocument, TheWheelMovesTowardsTheTopWhenRolledAway) {
     clip->scrollToPoint({0, 400});
     const double step = QApplication::wheelScrollLines() * scene.scrollView->verticalLineScroll();
 
-    rollWheel(*scene.scrollView, 1);
+    UserActions::rollWheel(scene.scrollView, 1);
     // Towards the top: smaller y in a flipped document, larger in an unflipped one.
     EXPECT_EQ(clip->bounds().origin.y, GetParam() ? 400 - step : 400 + step);
-    rollWheel(*scene.scrollView, -2);
+    UserActions::rollWheel(scene.scrollView, -2);
     EXPECT_EQ(clip->bounds().origin.y, GetParam() ? 400 + step : 400 - step);
-    rollWheel(*scene.scrollView, GetParam() ? -1000 : 1000);
+    UserActions::rollWheel(scene.scrollView, GetParam() ? -1000 : 1000);
     EXPECT_EQ(clip->bounds().origin.y, DocumentHeight - VisibleHeight) << "kept inside";
 }
 

@@ -1,11 +1,10 @@
 #include "platform/views/controls/Button.h"
 
-#include "platform/detail/ControlWidget.h"
+#include "platform/detail/ButtonWidget.h"
 #include "platform/detail/EventTranslation.h"
 #include "platform/foundation/String.h"
 
 #include <QCheckBox>
-#include <QKeyEvent>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QShortcut>
@@ -14,36 +13,9 @@ namespace platform {
 
 namespace {
 
-// Space and Return press a focused button at once, as the framework's buttons do, rather than
-// on the key's release.
-template <class Base>
-class ButtonWidget : public detail::ControlWidget<Base> {
-public:
-    using detail::ControlWidget<Base>::ControlWidget;
-
-protected:
-    void keyPressEvent(QKeyEvent* event) override {
-        this->forwardKey(*event, true, [this, event] {
-            const int key = event->key();
-            const bool presses =
-                key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter;
-            if (presses && !event->isAutoRepeat() && event->modifiers() == Qt::NoModifier)
-                this->click();
-            else if (!presses)
-                Base::keyPressEvent(event);
-        });
-    }
-};
-
 bool keepsState(ButtonType type) {
     return type == ButtonType::PushOnPushOff || type == ButtonType::Toggle ||
            type == ButtonType::OnOff || type == ButtonType::Switch || type == ButtonType::Radio;
-}
-
-QString buttonText(const Ref<String>& text) {
-    // Buttons take '&' for the mark of a mnemonic; our titles show it as it is.
-    return text ? QString::fromStdU16String(text->utf16()).replace(u'&', QStringLiteral("&&"))
-                : QString();
 }
 
 } // namespace
@@ -57,11 +29,11 @@ Button::Button(Rect frame, ButtonType type)
     : Control(frame, std::make_unique<ViewPeer>(nullptr)), toolkit_(std::make_unique<Toolkit>()),
       type_(type), title_(String::fromUtf8("Button")), keyEquivalent_(String::fromUtf8("")) {
     if (type == ButtonType::Switch)
-        toolkit_->widget = new ButtonWidget<QCheckBox>(*this);
+        toolkit_->widget = new detail::ButtonWidget<QCheckBox>(*this);
     else if (type == ButtonType::Radio)
-        toolkit_->widget = new ButtonWidget<QRadioButton>(*this);
+        toolkit_->widget = new detail::ButtonWidget<QRadioButton>(*this);
     else
-        toolkit_->widget = new ButtonWidget<QPushButton>(*this);
+        toolkit_->widget = new detail::ButtonWidget<QPushButton>(*this);
     QAbstractButton* widget = toolkit_->widget;
     widget->setCheckable(keepsState(type));
     peer().widget = widget;
@@ -95,7 +67,7 @@ void Button::setAlternateTitle(Ref<String> title) {
 void Button::showTitle() {
     const bool alternate = alternateTitle_ && alternateTitle_->length() > 0 &&
                            state_ != ControlStateValue::Off && keepsState(type_);
-    toolkit_->widget->setText(buttonText(alternate ? alternateTitle_ : title_));
+    toolkit_->widget->setText(detail::buttonText(alternate ? alternateTitle_ : title_));
 }
 
 void Button::setState(std::int64_t state) {
