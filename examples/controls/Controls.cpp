@@ -1,7 +1,6 @@
-// A window of controls created in code (a button, a check box, a slider and a stepper) and a
-// console window that prints every event the program hears: the controls' actions with their
-// values, and each element event with its code, view tag and window tag. The Quit button, or
-// closing the controls window, ends the program.
+// A window with one control of each kind, created in code, and a console window that prints every
+// event the program hears: the controls' actions with their values, and each element event with its
+// code, view tag and window tag. The Quit button, or closing the controls window, ends the program.
 
 #include "runtime/console/ConsoleOperations.h"
 #include "runtime/core/RuntimeInit.h"
@@ -13,13 +12,24 @@
 #include "runtime/shell/WindowOperations.h"
 
 #include "platform/app/Application.h"
+#include "platform/drawing/Color.h"
 #include "platform/foundation/String.h"
+#include "platform/views/controls/Box.h"
 #include "platform/views/controls/Button.h"
+#include "platform/views/controls/ColorWell.h"
+#include "platform/views/controls/ComboButton.h"
+#include "platform/views/controls/LevelIndicator.h"
+#include "platform/views/controls/PopUpButton.h"
+#include "platform/views/controls/ProgressIndicator.h"
+#include "platform/views/controls/SegmentedControl.h"
 #include "platform/views/controls/Slider.h"
+#include "platform/windows/Menu.h"
+#include "platform/windows/MenuItem.h"
 #include "platform/windows/Window.h"
 
 #include <cstdio>
 #include <string>
+#include <utility>
 
 using platform::Ref;
 using platform::String;
@@ -29,9 +39,35 @@ namespace {
 constexpr std::int64_t kConsoleWindow = 1;
 constexpr std::int64_t kControlsWindow = 2;
 constexpr std::int64_t kQuit = 1;
-constexpr std::int64_t kCheckBox = 2;
-constexpr std::int64_t kSlider = 3;
-constexpr std::int64_t kStepper = 4;
+
+// Every other kind of element, with the view tag that names it and where it stands.
+struct Placed {
+    std::int64_t kind;
+    platform::Rect frame;
+};
+const Placed kPlaced[] = {
+    {ElementKind::CheckBox, {20, 440, 120, 24}},
+    {ElementKind::RadioButton, {150, 440, 120, 24}},
+    {ElementKind::Switch, {290, 442, 40, 20}},
+    {ElementKind::Slider, {20, 400, 200, 24}},
+    {ElementKind::Stepper, {240, 398, 19, 27}},
+    {ElementKind::TextField, {20, 360, 150, 24}},
+    {ElementKind::SecureTextField, {190, 360, 150, 24}},
+    {ElementKind::SegmentedControl, {20, 320, 240, 26}},
+    {ElementKind::PopUpButton, {20, 280, 140, 28}},
+    {ElementKind::PullDownButton, {180, 280, 140, 28}},
+    {ElementKind::ComboButton, {340, 280, 120, 28}},
+    {ElementKind::LevelIndicator, {20, 246, 150, 20}},
+    {ElementKind::ProgressBar, {190, 246, 150, 20}},
+    {ElementKind::ProgressSpinner, {360, 240, 32, 32}},
+    {ElementKind::ColorWell, {20, 196, 60, 30}},
+    {ElementKind::DatePicker, {100, 198, 180, 26}},
+    {ElementKind::ImageView, {300, 170, 64, 64}},
+    {ElementKind::CalendarDatePicker, {20, 20, 260, 170}},
+    {ElementKind::Box, {300, 70, 170, 90}},
+    {ElementKind::VisualEffectView, {300, 20, 80, 40}},
+    {ElementKind::ScrollView, {390, 20, 80, 40}},
+};
 
 // One line into the console window and onto the standard output.
 void report(const std::string& line) {
@@ -48,8 +84,9 @@ void heard(std::int64_t event, std::int64_t tag, std::int64_t wndTag,
         return;
     std::string line = "event " + std::to_string(event) + " view " + std::to_string(tag) +
                        " window " + std::to_string(wndTag);
-    if (const auto control = object ? object->as<platform::Control>() : nullptr)
-        line += " value " + control->stringValue()->utf8();
+    const auto control = object ? object->as<platform::Control>() : nullptr;
+    if (const auto value = control ? control->objectValue() : nullptr)
+        line += " value " + value->description()->utf8();
     report(line);
 }
 
@@ -63,23 +100,57 @@ void windowEvent(std::int64_t wndTag, std::int64_t event, void*) {
         platform::Application::shared()->stopModal();
 }
 
+Ref<String> text(const char* utf8) {
+    return String::fromUtf8(utf8);
+}
+
+// Titles, items and values, so that each control shows what it is.
+void dressUp(const Ref<platform::View>& element) {
+    if (const auto box = element->as<platform::Button>())
+        box->setTitle(text(box->buttonType() == platform::ButtonType::Radio ? "Radio" : "Sound"));
+    if (const auto slider = element->as<platform::Slider>()) {
+        slider->setMaxValue(100);
+        slider->setNumberOfTickMarks(11);
+    }
+    if (const auto segments = element->as<platform::SegmentedControl>()) {
+        segments->setSegmentCount(3);
+        for (const auto& [index, label] : {std::pair{0, "Clubs"}, {1, "Hearts"}, {2, "Spades"}})
+            segments->setLabel(text(label), index);
+        segments->setSelectedSegment(0);
+    }
+    if (const auto popUp = element->as<platform::PopUpButton>())
+        for (const char* title : {"Ace", "King", "Queen", "Jack"})
+            popUp->addItemWithTitle(text(title));
+    if (const auto combo = element->as<platform::ComboButton>()) {
+        combo->setTitle(text("Deal"));
+        auto menu = std::make_shared<platform::Menu>(text("Deal"));
+        menu->addItem(std::make_shared<platform::MenuItem>(text("Deal again"), platform::Selector(),
+                                                           text("")));
+        combo->setItemMenu(menu);
+    }
+    if (const auto level = element->as<platform::LevelIndicator>()) {
+        level->setStyle(platform::LevelIndicatorStyle::Rating);
+        level->setEditable(true);
+        level->setDoubleValue(3);
+    }
+    if (const auto progress = element->as<platform::ProgressIndicator>())
+        progress->startAnimation();
+    if (const auto well = element->as<platform::ColorWell>())
+        well->setColor(platform::Color::orangeColor());
+    if (const auto box = element->as<platform::Box>())
+        box->setTitle(text("Box"));
+}
+
 void openControls() {
-    WindowOpen(kControlsWindow, String::fromUtf8("Controls"), kParamNotGiven, {420, 200, 300, 180});
+    WindowOpen(kControlsWindow, String::fromUtf8("Controls"), kParamNotGiven, {420, 120, 490, 480});
     const auto quitButton =
-        ElementCreate(kControlsWindow, kQuit, ElementKind::PushButton, {20, 20, 100, 30})
+        ElementCreate(kControlsWindow, kQuit, ElementKind::PushButton, {380, 430, 90, 30})
             ->as<platform::Button>();
     quitButton->setTitle(String::fromUtf8("Quit"));
     Additions::setCuiControlCallback(*quitButton, quit);
-    const auto box =
-        ElementCreate(kControlsWindow, kCheckBox, ElementKind::CheckBox, {20, 130, 200, 24})
-            ->as<platform::Button>();
-    box->setTitle(String::fromUtf8("Sound"));
-    const auto slider =
-        ElementCreate(kControlsWindow, kSlider, ElementKind::Slider, {20, 90, 200, 24})
-            ->as<platform::Slider>();
-    slider->setMaxValue(100);
-    slider->setNumberOfTickMarks(11);
-    ElementCreate(kControlsWindow, kStepper, ElementKind::Stepper, {240, 88, 19, 27});
+    std::int64_t tag = kQuit;
+    for (const Placed& placed : kPlaced)
+        dressUp(ElementCreate(kControlsWindow, ++tag, placed.kind, placed.frame));
 }
 
 } // namespace

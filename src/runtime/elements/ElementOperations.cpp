@@ -1,10 +1,23 @@
 #include "runtime/elements/ElementOperations.h"
 
+#include "runtime/elements/BoxSC.h"
 #include "runtime/elements/ButtonSC.h"
+#include "runtime/elements/ColorWellSC.h"
+#include "runtime/elements/ComboButtonSC.h"
+#include "runtime/elements/DatePickerSC.h"
+#include "runtime/elements/ImageViewSC.h"
+#include "runtime/elements/LevelIndicatorSC.h"
+#include "runtime/elements/PopUpButtonSC.h"
+#include "runtime/elements/ProgressIndicatorSC.h"
+#include "runtime/elements/ScrollViewSC.h"
+#include "runtime/elements/SecureTextFieldSC.h"
+#include "runtime/elements/SegmentedControlSC.h"
 #include "runtime/elements/SliderSC.h"
 #include "runtime/elements/StepperSC.h"
+#include "runtime/elements/SwitchSC.h"
 #include "runtime/elements/TextFieldSC.h"
 #include "runtime/elements/ViewSC.h"
+#include "runtime/elements/VisualEffectViewSC.h"
 #include "runtime/shell/Additions.h"
 #include "runtime/shell/CUI_ControlTarget.h"
 #include "runtime/shell/WindowOperations.h"
@@ -24,27 +37,38 @@ struct KindRow {
     Ref<platform::View> (*make)(platform::Rect frame);
 };
 
+// The member, made with the frame and the arguments that choose its kind.
+template <class Member, auto... kindArguments>
+Ref<platform::View> make(platform::Rect frame) {
+    return std::make_shared<Member>(frame, kindArguments...);
+}
+
 constexpr KindRow kKinds[] = {
-    {ElementKind::View,
-     [](platform::Rect f) -> Ref<platform::View> { return std::make_shared<ViewSC>(f); }},
-    {ElementKind::PushButton,
-     [](platform::Rect f) -> Ref<platform::View> {
-         return std::make_shared<ButtonSC>(f, platform::ButtonType::MomentaryPushIn);
-     }},
-    {ElementKind::CheckBox,
-     [](platform::Rect f) -> Ref<platform::View> {
-         return std::make_shared<ButtonSC>(f, platform::ButtonType::Switch);
-     }},
-    {ElementKind::RadioButton,
-     [](platform::Rect f) -> Ref<platform::View> {
-         return std::make_shared<ButtonSC>(f, platform::ButtonType::Radio);
-     }},
-    {ElementKind::Slider,
-     [](platform::Rect f) -> Ref<platform::View> { return std::make_shared<SliderSC>(f); }},
-    {ElementKind::Stepper,
-     [](platform::Rect f) -> Ref<platform::View> { return std::make_shared<StepperSC>(f); }},
-    {ElementKind::TextField,
-     [](platform::Rect f) -> Ref<platform::View> { return std::make_shared<TextFieldSC>(f); }},
+    {ElementKind::View, make<ViewSC>},
+    {ElementKind::PushButton, make<ButtonSC, platform::ButtonType::MomentaryPushIn>},
+    {ElementKind::CheckBox, make<ButtonSC, platform::ButtonType::Switch>},
+    {ElementKind::RadioButton, make<ButtonSC, platform::ButtonType::Radio>},
+    {ElementKind::Slider, make<SliderSC>},
+    {ElementKind::Stepper, make<StepperSC>},
+    {ElementKind::TextField, make<TextFieldSC>},
+    {ElementKind::Switch, make<SwitchSC>},
+    {ElementKind::SegmentedControl, make<SegmentedControlSC>},
+    {ElementKind::PopUpButton, make<PopUpButtonSC, false>},
+    {ElementKind::PullDownButton, make<PopUpButtonSC, true>},
+    {ElementKind::ComboButton, make<ComboButtonSC>},
+    {ElementKind::SecureTextField, make<SecureTextFieldSC>},
+    {ElementKind::LevelIndicator, make<LevelIndicatorSC>},
+    {ElementKind::ProgressBar, make<ProgressIndicatorSC, platform::ProgressIndicatorStyle::Bar>},
+    {ElementKind::ProgressSpinner,
+     make<ProgressIndicatorSC, platform::ProgressIndicatorStyle::Spinning>},
+    {ElementKind::Box, make<BoxSC>},
+    {ElementKind::ImageView, make<ImageViewSC>},
+    {ElementKind::ColorWell, make<ColorWellSC>},
+    {ElementKind::DatePicker, make<DatePickerSC, platform::DatePickerStyle::TextFieldAndStepper>},
+    {ElementKind::CalendarDatePicker,
+     make<DatePickerSC, platform::DatePickerStyle::ClockAndCalendar>},
+    {ElementKind::VisualEffectView, make<VisualEffectViewSC>},
+    {ElementKind::ScrollView, make<ScrollViewSC>},
 };
 
 } // namespace

@@ -4,7 +4,8 @@
 // interface file. An element created here is the same object a loaded window would hold: a
 // member of the wrapper family (ButtonSC, SliderSC, ...), found by ViewWithTag and heard
 // through the callbacks. Set its other properties through its platform class, for example
-// ElementCreate(...)->as<platform::Button>()->setTitle(...).
+// ElementCreate(...)->as<platform::Button>()->setTitle(...), and a scroll view's
+// scrollingDisabled through ScrollViewSC.
 
 #include "platform/foundation/Geometry.h"
 #include "platform/foundation/Object.h"
@@ -24,6 +25,22 @@ inline constexpr std::int64_t RadioButton = 4;
 inline constexpr std::int64_t Slider = 5;
 inline constexpr std::int64_t Stepper = 6;
 inline constexpr std::int64_t TextField = 7;
+inline constexpr std::int64_t Switch = 8;
+inline constexpr std::int64_t SegmentedControl = 9;
+inline constexpr std::int64_t PopUpButton = 10;
+inline constexpr std::int64_t PullDownButton = 11;
+inline constexpr std::int64_t ComboButton = 12;
+inline constexpr std::int64_t SecureTextField = 13;
+inline constexpr std::int64_t LevelIndicator = 14;
+inline constexpr std::int64_t ProgressBar = 15;
+inline constexpr std::int64_t ProgressSpinner = 16;
+inline constexpr std::int64_t Box = 17;
+inline constexpr std::int64_t ImageView = 18;
+inline constexpr std::int64_t ColorWell = 19;
+inline constexpr std::int64_t DatePicker = 20;
+inline constexpr std::int64_t CalendarDatePicker = 21;
+inline constexpr std::int64_t VisualEffectView = 22;
+inline constexpr std::int64_t ScrollView = 23;
 } // namespace ElementKind
 
 // Creates an element of the kind in the content view of the window with the tag, at the frame

@@ -2,12 +2,14 @@
 
 // The rows of the element wrappers (ElementSC.h): for each member, which platform methods it
 // takes over, the code each reports and how it prepares the record and hands the event on.
-// The members share two sets, the full set (ButtonSC and most controls) and the drawing set
-// (sliders, steppers); ViewSC has rows of its own.
+// The members share a few sets, the full set (ButtonSC and most controls), the drawing set
+// (sliders, steppers) and their variants; ViewSC has rows of its own.
 
 #include "runtime/shell/EventCodes.h"
 
+#include <array>
 #include <cstdint>
+#include <initializer_list>
 #include <optional>
 #include <span>
 
@@ -56,12 +58,61 @@ constexpr std::optional<ElementRow> ElementRowFor(std::span<const ElementRow> ro
     return std::nullopt;
 }
 
+// A member's rows made from another's: the rows for the same methods replaced, rows for other
+// methods added, and rows left out.
+template <std::size_t N>
+constexpr std::array<ElementRow, N>
+ElementRowsReplacing(const std::array<ElementRow, N>& rows,
+                     std::initializer_list<ElementRow> changed) {
+    std::array<ElementRow, N> out = rows;
+    for (const ElementRow& change : changed) {
+        bool found = false;
+        for (ElementRow& row : out)
+            if (row.method == change.method) {
+                row = change;
+                found = true;
+            }
+        if (!found)
+            throw "no row to replace";
+    }
+    return out;
+}
+
+template <std::size_t N>
+constexpr std::array<ElementRow, N + 1> ElementRowsAdding(const std::array<ElementRow, N>& rows,
+                                                          ElementRow added) {
+    std::array<ElementRow, N + 1> out{};
+    for (std::size_t i = 0; i < N; ++i)
+        out[i] = rows[i];
+    out[N] = added;
+    return out;
+}
+
+template <std::size_t Dropped, std::size_t N>
+constexpr std::array<ElementRow, N - Dropped>
+ElementRowsWithout(const std::array<ElementRow, N>& rows,
+                   const std::array<ElementMethod, Dropped>& methods) {
+    std::array<ElementRow, N - Dropped> out{};
+    std::size_t kept = 0;
+    for (const ElementRow& row : rows) {
+        bool dropped = false;
+        for (const ElementMethod method : methods)
+            dropped = dropped || row.method == method;
+        if (!dropped) {
+            if (kept == out.size())
+                throw "a method to leave out has no row";
+            out[kept++] = row;
+        }
+    }
+    return out;
+}
+
 namespace ElementSet {
 
 using M = ElementMethod;
 
 // ButtonSC's methods; its rows are the full set.
-inline constexpr ElementRow kFull[] = {
+inline constexpr auto kFull = std::to_array<ElementRow>({
     {M::DrawRect, ViewEvent::DrawRect, Prepare::No, PassOn::UnlessHandled},
     {M::AcceptsFirstResponder, ViewEvent::AcceptsFirstResponder, Prepare::No, PassOn::Never},
     {M::MouseDown, ViewEvent::MouseDown, Prepare::No, PassOn::UnlessHandled},
@@ -78,57 +129,51 @@ inline constexpr ElementRow kFull[] = {
     {M::FlagsChanged, ViewEvent::FlagsChanged, Prepare::No, PassOn::Never},
     {M::ResetCursorRects, ViewEvent::ResetCursorRects, Prepare::Nothing, PassOn::Never},
     {M::MenuForEvent, ViewEvent::MenuForEvent, Prepare::Nothing, PassOn::Never},
-};
+});
 
-// The full set with the first-responder question prepared YES: TextFieldSC.
-inline constexpr ElementRow kFullAcceptingFocus[] = {
-    kFull[0],
-    {M::AcceptsFirstResponder, ViewEvent::AcceptsFirstResponder, Prepare::Yes, PassOn::Never},
-    kFull[2],
-    kFull[3],
-    kFull[4],
-    kFull[5],
-    kFull[6],
-    kFull[7],
-    kFull[8],
-    kFull[9],
-    kFull[10],
-    kFull[11],
-    kFull[12],
-    kFull[13],
-    kFull[14],
-    kFull[15],
-};
+// The full set with the first-responder question prepared YES: the text fields and the date
+// picker.
+inline constexpr auto kFullAcceptingFocus = ElementRowsReplacing(
+    kFull,
+    {{M::AcceptsFirstResponder, ViewEvent::AcceptsFirstResponder, Prepare::Yes, PassOn::Never}});
 
-// Drawing, cursor rectangles and the menu: SliderSC, StepperSC.
-inline constexpr ElementRow kDrawing[] = {
+// The full set without the first-responder question, which stays the platform's: ColorWellSC.
+inline constexpr auto kFullWithoutFocusQuestion =
+    ElementRowsWithout(kFull, std::array{M::AcceptsFirstResponder});
+
+// Drawing, cursor rectangles and the menu: SliderSC, StepperSC, SegmentedControlSC,
+// ScrollViewSC.
+inline constexpr auto kDrawing = std::to_array<ElementRow>({
     {M::DrawRect, ViewEvent::DrawRect, Prepare::No, PassOn::UnlessHandled},
     {M::ResetCursorRects, ViewEvent::ResetCursorRects, Prepare::Nothing, PassOn::Never},
     {M::MenuForEvent, ViewEvent::MenuForEvent, Prepare::Nothing, PassOn::Never},
-};
+});
+
+// The drawing set without drawing: SwitchSC.
+inline constexpr auto kReduced = ElementRowsWithout(kDrawing, std::array{M::DrawRect});
 
 // ViewSC, the program's own view: its drawing can be suspended, the mouse-up and mouse-moved
 // events reach the platform unless handled, entering and leaving keep the handled mark as it
 // is, a drag is the platform's first, and changes of the desktop's look are reported.
-inline constexpr ElementRow kView[] = {
-    {M::DrawRect, ViewEvent::DrawRect, Prepare::No, PassOn::UnlessHandled, true},
-    kFull[1],
-    kFull[2],
-    {M::MouseUp, ViewEvent::MouseUp, Prepare::No, PassOn::UnlessHandled},
-    {M::MouseEntered, ViewEvent::MouseEntered, Prepare::Nothing, PassOn::Never},
-    {M::MouseExited, ViewEvent::MouseExited, Prepare::Nothing, PassOn::Never},
-    {M::MouseDragged, ViewEvent::MouseDragged, Prepare::No, PassOn::First},
-    {M::MouseMoved, ViewEvent::MouseMoved, Prepare::No, PassOn::UnlessHandled},
-    kFull[8],
-    kFull[9],
-    kFull[10],
-    kFull[11],
-    kFull[12],
-    kFull[13],
-    kFull[14],
+inline constexpr auto kView = ElementRowsAdding(
+    ElementRowsReplacing(
+        kFull,
+        {
+            {M::DrawRect, ViewEvent::DrawRect, Prepare::No, PassOn::UnlessHandled, true},
+            {M::MouseUp, ViewEvent::MouseUp, Prepare::No, PassOn::UnlessHandled},
+            {M::MouseEntered, ViewEvent::MouseEntered, Prepare::Nothing, PassOn::Never},
+            {M::MouseExited, ViewEvent::MouseExited, Prepare::Nothing, PassOn::Never},
+            {M::MouseDragged, ViewEvent::MouseDragged, Prepare::No, PassOn::First},
+            {M::MouseMoved, ViewEvent::MouseMoved, Prepare::No, PassOn::UnlessHandled},
+        }),
     {M::DidChangeEffectiveAppearance, ViewEvent::DidChangeEffectiveAppearance, Prepare::Nothing,
-     PassOn::Never},
-    kFull[15],
-};
+     PassOn::Never});
+
+// VisualEffectViewSC: the full set, its drawing suspended as ViewSC's is, and changes of the
+// desktop's look reported.
+inline constexpr auto kVisualEffect =
+    ElementRowsAdding(ElementRowsReplacing(kFull, {{M::DrawRect, ViewEvent::DrawRect, Prepare::No,
+                                                    PassOn::UnlessHandled, true}}),
+                      kView.back());
 
 } // namespace ElementSet

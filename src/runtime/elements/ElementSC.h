@@ -9,13 +9,16 @@
 // the event counts as handled when the record's boolVal is YES after the call.
 
 #include "runtime/elements/ElementRows.h"
+#include "runtime/shell/ViewTag.h"
 
 #include "platform/app/Event.h"
 #include "platform/foundation/Geometry.h"
 #include "platform/foundation/Object.h"
+#include "platform/views/Control.h"
 #include "platform/views/View.h"
 
 #include <cstdint>
+#include <type_traits>
 
 namespace platform {
 class Menu;
@@ -51,6 +54,14 @@ public:
         } else {
             Base::drawRect(dirtyRect);
         }
+    }
+    // A control's tag is its own. The platform gives other views none, so the members that are
+    // no controls answer the number in their identifier, by which programs name them.
+    std::int64_t tag() const override {
+        if constexpr (std::is_base_of_v<platform::Control, Base>)
+            return Base::tag();
+        else
+            return this->identifier() ? IntegerValue(this->identifier()) : Base::tag();
     }
     bool acceptsFirstResponder() const override {
         if constexpr (constexpr auto row = rowFor(ElementMethod::AcceptsFirstResponder);
