@@ -41,32 +41,6 @@ QString keyEquivalentText(const MenuItem& item) {
 
 enum class Delivery { AtOnce, AfterTheMenuCloses };
 
-// Tells the menu's delegate when the toolkit menu showing it opens and closes, and when another
-// item is highlighted (the toolkit repeats the highlight of the same item on each press).
-// The menu holds one action per item, in the items' order.
-void tellDelegate(const Ref<Menu>& menu, QMenu& shown) {
-    auto highlighted = std::make_shared<QPointer<QAction>>();
-    QObject::connect(&shown, &QMenu::hovered, &shown, [menu, highlighted, &shown](QAction* action) {
-        if (*highlighted == action)
-            return;
-        *highlighted = action;
-        const auto delegate = menu->delegate();
-        if (const auto item = menu->itemAtIndex(shown.actions().indexOf(action)); delegate && item)
-            delegate->menuWillHighlightItem(menu, item);
-    });
-    QObject::connect(&shown, &QMenu::aboutToShow, &shown, [menu, highlighted] {
-        *highlighted = nullptr;
-        if (const auto delegate = menu->delegate()) {
-            delegate->menuNeedsUpdate(menu);
-            delegate->menuWillOpen(menu);
-        }
-    });
-    QObject::connect(&shown, &QMenu::aboutToHide, &shown, [menu] {
-        if (const auto delegate = menu->delegate())
-            delegate->menuDidClose(menu);
-    });
-}
-
 void addItems(const Ref<Menu>& menu, QWidget& shown, Delivery delivery) {
     const bool inMenu = qobject_cast<QMenu*>(&shown) != nullptr;
     for (const auto& item : menu->itemArray()) {
@@ -76,7 +50,7 @@ void addItems(const Ref<Menu>& menu, QWidget& shown, Delivery delivery) {
             shown.addAction(separator);
         } else if (const auto submenu = item->submenu()) {
             auto* sub = new QMenu(titleText(submenu->title()), &shown);
-            tellDelegate(submenu, *sub);
+            tellMenuDelegate(submenu, *sub);
             addItems(submenu, *sub, delivery);
             sub->menuAction()->setText(titleText(item->title()));
             shown.addAction(sub->menuAction());
@@ -103,9 +77,35 @@ void addItems(const Ref<Menu>& menu, QWidget& shown, Delivery delivery) {
 
 } // namespace
 
+// Tells the menu's delegate when the toolkit menu showing it opens and closes, and when another
+// item is highlighted (the toolkit repeats the highlight of the same item on each press).
+// The menu holds one action per item, in the items' order.
+void tellMenuDelegate(const Ref<Menu>& menu, QMenu& shown) {
+    auto highlighted = std::make_shared<QPointer<QAction>>();
+    QObject::connect(&shown, &QMenu::hovered, &shown, [menu, highlighted, &shown](QAction* action) {
+        if (*highlighted == action)
+            return;
+        *highlighted = action;
+        const auto delegate = menu->delegate();
+        if (const auto item = menu->itemAtIndex(shown.actions().indexOf(action)); delegate && item)
+            delegate->menuWillHighlightItem(menu, item);
+    });
+    QObject::connect(&shown, &QMenu::aboutToShow, &shown, [menu, highlighted] {
+        *highlighted = nullptr;
+        if (const auto delegate = menu->delegate()) {
+            delegate->menuNeedsUpdate(menu);
+            delegate->menuWillOpen(menu);
+        }
+    });
+    QObject::connect(&shown, &QMenu::aboutToHide, &shown, [menu] {
+        if (const auto delegate = menu->delegate())
+            delegate->menuDidClose(menu);
+    });
+}
+
 QMenu* makeToolkitMenu(const Ref<Menu>& menu, QWidget* parent) {
     auto* shown = new QMenu(titleText(menu->title()), parent);
-    tellDelegate(menu, *shown);
+    tellMenuDelegate(menu, *shown);
     addItems(menu, *shown, Delivery::AtOnce);
     return shown;
 }

@@ -17,6 +17,10 @@ class View;
 
 namespace platform::detail {
 
+// Tells the menu's delegate when the toolkit menu showing it opens and closes, and when another
+// item is highlighted. The toolkit menu holds one action per item, in the items' order.
+void tellMenuDelegate(const Ref<Menu>& menu, QMenu& shown);
+
 // A toolkit menu with the menu's items: choosing one performs the item's action.
 QMenu* makeToolkitMenu(const Ref<Menu>& menu, QWidget* parent);
 

@@ -6,6 +6,7 @@
 #include "platform/detail/MenuPeer.h"
 
 #include <QContextMenuEvent>
+#include <QHelpEvent>
 #include <QPaintEvent>
 #include <QPoint>
 #include <QPointer>
@@ -35,6 +36,8 @@ namespace detail {
 
 // Runs the view's drawRect for a paint event of its widget, in the view's coordinates.
 void paintView(View& view, QWidget& widget, const QRect& dirty);
+// Shows the view's tool tip for the point of the help event; answers whether there was one.
+bool showToolTip(View& view, QWidget& widget, const QHelpEvent& event);
 
 template <class Base>
 class ViewWidget : public ForwardingWidget<Base, View> {
@@ -49,6 +52,13 @@ protected:
     void contextMenuEvent(QContextMenuEvent* event) override {
         if (!showContextMenu(this->receiver(), *this, *event))
             Base::contextMenuEvent(event);
+    }
+    bool event(QEvent* event) override {
+        if (event->type() == QEvent::ToolTip) {
+            showToolTip(this->receiver(), *this, static_cast<QHelpEvent&>(*event));
+            return true;
+        }
+        return Base::event(event);
     }
     void changeEvent(QEvent* event) override {
         Base::changeEvent(event);

@@ -12,12 +12,14 @@
 #include <QCloseEvent>
 #include <QColorDialog>
 #include <QContextMenuEvent>
+#include <QHelpEvent>
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMimeData>
 #include <QMouseEvent>
 #include <QPointer>
+#include <QToolTip>
 #include <QUrl>
 #include <QWheelEvent>
 
@@ -150,6 +152,18 @@ void UserActions::rightClickInView(const Ref<View>& view, Point point) {
     const QPoint local(static_cast<int>(point.x - bounds.minX()), static_cast<int>(y));
     QContextMenuEvent menu(QContextMenuEvent::Mouse, local, widget->mapToGlobal(local));
     QApplication::sendEvent(widget, &menu);
+}
+
+std::string UserActions::toolTipAt(const Ref<View>& view, Point point) {
+    QWidget* widget = view->peer().widget;
+    const Rect bounds = view->bounds();
+    const double y = view->isFlipped() ? point.y - bounds.minY() : bounds.maxY() - point.y;
+    const QPoint local(static_cast<int>(point.x - bounds.minX()), static_cast<int>(y));
+    QHelpEvent rest(QEvent::ToolTip, local, widget->mapToGlobal(local));
+    QApplication::sendEvent(widget, &rest);
+    const std::string text = QToolTip::isVisible() ? QToolTip::text().toStdString() : "";
+    QToolTip::hideText();
+    return text;
 }
 
 void UserActions::rollWheel(const Ref<View>& view, int notches) {

@@ -36,6 +36,9 @@ public:
                                const std::string& item);
     // Pressing and releasing the left mouse button at a point of the view.
     static void clickInView(const Ref<View>& view, Point point);
+    // Resting the pointer at a point of the view until its tool tip shows. Answers the tip's
+    // text, empty when none showed, and hides the tip again.
+    static std::string toolTipAt(const Ref<View>& view, Point point);
     // Rolling the mouse wheel over the view by whole notches; positive rolls away from the user.
     // The toolkit hands a real wheel event on from a view that does not take it to the views
     // round it; an event made here is not passed on, so it goes to this view itself.

@@ -9,6 +9,7 @@
 #include "platform/detail/ViewPeer.h"
 #include "platform/foundation/Array.h"
 #include "platform/foundation/String.h"
+#include "platform/views/ToolTipOwner.h"
 #include "platform/views/TrackingArea.h"
 #include "platform/windows/Menu.h"
 #include "platform/windows/Window.h"
@@ -16,6 +17,7 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QRegion>
+#include <QToolTip>
 
 #include <algorithm>
 
@@ -50,6 +52,21 @@ void paintView(View& view, QWidget& widget, const QRect& dirty) {
     }
     GraphicsContext context(painter, flipped);
     view.drawRect(dirtyRect);
+}
+
+bool showToolTip(View& view, QWidget& widget, const QHelpEvent& event) {
+    const ViewPeer& peer = view.peer();
+    const Rect bounds = view.bounds();
+    const double x = event.pos().x() + bounds.minX() + peer.shownOffset.x();
+    const double down = event.pos().y() + peer.shownOffset.y();
+    const double y = view.isFlipped() ? bounds.minY() + down : bounds.maxY() - down;
+    const auto text = view.toolTipAtPoint({x, y});
+    if (!text || text->length() == 0) {
+        QToolTip::hideText();
+        return false;
+    }
+    QToolTip::showText(event.globalPos(), QString::fromStdU16String(text->utf16()), &widget);
+    return true;
 }
 
 } // namespace detail
@@ -435,6 +452,27 @@ void View::accessibilityPostTextInserted(Range range) {
 
 void View::accessibilityPostTextRemoved(Range range) {
     detail::postTextRemoved(*this, range);
+}
+
+std::int64_t View::addToolTipRect(Rect rect, const std::shared_ptr<ToolTipOwner>& owner,
+                                  void* userData) {
+    toolTipRects_.push_back({++lastToolTipTag_, rect, owner, userData});
+    return lastToolTipTag_;
+}
+
+void View::removeToolTip(std::int64_t tag) {
+    std::erase_if(toolTipRects_, [tag](const ToolTipRect& tip) { return tip.tag == tag; });
+}
+
+Ref<String> View::toolTipAtPoint(Point point) {
+    for (auto tip = toolTipRects_.rbegin(); tip != toolTipRects_.rend(); ++tip) {
+        const Rect& r = tip->rect;
+        if (point.x >= r.minX() && point.x < r.maxX() && point.y >= r.minY() && point.y < r.maxY())
+            // The owner may remove the rectangle while it writes.
+            return std::shared_ptr(tip->owner)
+                ->stringForToolTip(*this, tip->tag, point, tip->userData);
+    }
+    return toolTip_;
 }
 
 } // namespace platform

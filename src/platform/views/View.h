@@ -14,6 +14,7 @@ class Array;
 class Event;
 class Menu;
 class String;
+class ToolTipOwner;
 class TrackingArea;
 class Window;
 struct ViewPeer;
@@ -140,6 +141,19 @@ public:
     // is done while no assistive technology listens.
     void accessibilityPostTextInserted(Range range);
     void accessibilityPostTextRemoved(Range range);
+    // The tip the toolkit shows while the pointer rests over the view; none for no tip.
+    Ref<String> toolTip() const { return toolTip_; }
+    void setToolTip(Ref<String> toolTip) { toolTip_ = std::move(toolTip); }
+    // A rectangle of the view (in its coordinates) whose tip the owner writes each time it is
+    // about to show; answers the tag that names the rectangle. The view keeps the owner while
+    // the rectangle is there.
+    std::int64_t addToolTipRect(Rect rect, const std::shared_ptr<ToolTipOwner>& owner,
+                                void* userData);
+    void removeToolTip(std::int64_t tag);
+    void removeAllToolTips() { toolTipRects_.clear(); }
+    // The tip for a point of the view: the owner's text for the latest rectangle that holds the
+    // point, else toolTip().
+    Ref<String> toolTipAtPoint(Point point);
 
     ViewPeer& peer() const { return *peer_; }
 
@@ -175,6 +189,15 @@ private:
     Ref<Array> draggedTypes_;
     std::vector<Ref<TrackingArea>> trackingAreas_;
     Ref<Menu> menu_;
+    Ref<String> toolTip_;
+    struct ToolTipRect {
+        std::int64_t tag;
+        Rect rect;
+        std::shared_ptr<ToolTipOwner> owner;
+        void* userData;
+    };
+    std::vector<ToolTipRect> toolTipRects_;
+    std::int64_t lastToolTipTag_ = 0;
 };
 
 } // namespace platform

@@ -2,6 +2,7 @@
 
 #include "runtime/elements/BoxSC.h"
 #include "runtime/elements/ButtonSC.h"
+#include "runtime/elements/CUI_ColorWellPulldownTarget.h"
 #include "runtime/elements/ColorWellSC.h"
 #include "runtime/elements/ComboButtonSC.h"
 #include "runtime/elements/DatePickerSC.h"
@@ -87,6 +88,10 @@ Ref<platform::View> ElementCreate(std::int64_t wndTag, std::int64_t viewTag, std
             control->setTag(viewTag);
             control->setTarget(CUI_ControlTarget::shared());
             control->setAction(CUI_ControlTarget::actionSelector(0));
+            if (const auto well = control->as<platform::ColorWell>()) {
+                well->setPulldownTarget(CUI_ColorWellPulldownTarget::shared());
+                well->setPulldownAction(CUI_ColorWellPulldownTarget::actionSelector());
+            }
         } else {
             element->setIdentifier(platform::String::fromUtf8(std::to_string(viewTag)));
         }

@@ -47,7 +47,8 @@ inline constexpr std::int64_t ScrollView = 23;
 // (in the content view's coordinates, origin bottom left), and answers it. The view tag names
 // it: a control's own tag, a view's identifier. Its attached wndTag is the window's tag. A
 // control's target is the shared CUI_ControlTarget with the action "controlAction:", so its
-// action reaches the program through ControlAction (code 1). Answers absent, creating
+// action reaches the program through ControlAction (code 1); a colour well's pull-down arrow
+// reaches it through the shared CUI_ColorWellPulldownTarget. Answers absent, creating
 // nothing, when no window has the tag or the kind is none of ElementKind.
 platform::Ref<platform::View> ElementCreate(std::int64_t wndTag, std::int64_t viewTag,
                                             std::int64_t kind, platform::Rect frame);

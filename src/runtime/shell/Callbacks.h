@@ -13,10 +13,15 @@
 //   Additions::setCuiControlCallback       one control's callback (and its user data)
 //   Additions::setCuiMenuItemCallback      one menu item's callback (and its user data)
 //   MenuCallbackSet(callback)              the menu callback, for wired menu items without one
+//   ViewToolTipAdd(view, rect, callback)   the text of one tool tip of a view
 
 #include "platform/foundation/Object.h"
 
 #include <cstdint>
+
+namespace platform {
+class String;
+}
 
 // (event code, tag of the element, tag of its window, an event-specific object or none)
 using DialogCallback = void (*)(std::int64_t event, std::int64_t tag, std::int64_t wndTag,
@@ -27,6 +32,10 @@ using WindowCallback = void (*)(std::int64_t wndTag, std::int64_t event, void* u
 using ControlCallback = void (*)(std::int64_t tag, std::int64_t wndTag, void* userData);
 // (menu number, item number, user data)
 using MenuItemCallback = void (*)(std::int64_t menu, std::int64_t item, void* userData);
+// (view tag, window tag, tool-tip tag, user data) answering the tip's text, or none for no tip
+using ToolTipCallback = platform::Ref<platform::String> (*)(std::int64_t tag, std::int64_t wndTag,
+                                                            std::int64_t toolTipTag,
+                                                            void* userData);
 
 // (menu number, item number)
 using MenuCallback = void (*)(std::int64_t menu, std::int64_t item);

@@ -17,6 +17,11 @@ inline constexpr std::int64_t DidClose = 5;
 inline constexpr std::int64_t NeedsUpdate = 7;
 } // namespace MenuEvent
 
+// What the pull-down arrow of a colour well reports, through ControlEvent.
+namespace ColorWellEvent {
+inline constexpr std::int64_t Pulldown = 5900;
+} // namespace ColorWellEvent
+
 // Application events: the application delegate's notifications and questions.
 namespace AppEvent {
 inline constexpr std::int64_t WillFinishLaunching = 1;

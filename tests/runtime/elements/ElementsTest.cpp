@@ -3,6 +3,7 @@
 
 #include "../shell/ShellTesting.h"
 
+#include "runtime/elements/CUI_ViewToolTipOwner.h"
 #include "runtime/elements/ElementOperations.h"
 #include "runtime/elements/ScrollViewSC.h"
 #include "runtime/shell/Additions.h"
@@ -184,6 +185,14 @@ std::vector<ElementCase> elementCases() {
          },
          {2002, 1},
          0},
+        {"ArrowOfAnExpandedColorWell",
+         ElementKind::ColorWell,
+         [](const Ref<View>& v) {
+             v->as<platform::ColorWell>()->setColorWellStyle(platform::ColorWellStyle::Expanded);
+             UserActions::clickInView(v, {v->bounds().width() - 4, 12});
+         },
+         {2002, 5900},
+         0},
         {"UpArrowOnADatePickerStepsItsYear",
          ElementKind::DatePicker,
          [](const Ref<View>& v) {
@@ -303,6 +312,25 @@ TEST_F(ElementsTest, AScrollViewWithScrollingDisabledIgnoresTheWheel) {
     scroll->setScrollingDisabled(false);
     UserActions::rollWheel(scroll, 1);
     EXPECT_NE(position(), start);
+}
+
+TEST_F(ElementsTest, AToolTipIsWrittenByItsCallbackWhereItLies) {
+    const auto view = open(ElementKind::View, {20, 20, 120, 60});
+    view->setToolTip(platform::String::fromUtf8("plain"));
+    static char left[] = "left";
+    const std::int64_t tip = ViewToolTipAdd(
+        view, {0, 0, 60, 60},
+        [](std::int64_t tag, std::int64_t wndTag, std::int64_t toolTipTag, void* userData) {
+            return platform::String::fromUtf8(std::to_string(tag) + "/" + std::to_string(wndTag) +
+                                              "/" + std::to_string(toolTipTag) + " " +
+                                              static_cast<const char*>(userData));
+        },
+        left);
+    EXPECT_EQ(UserActions::toolTipAt(view, {10, 30}), "7/60/1 left");
+    EXPECT_EQ(UserActions::toolTipAt(view, {100, 30}), "plain");
+    view->removeToolTip(tip);
+    EXPECT_EQ(UserActions::toolTipAt(view, {10, 30}), "plain");
+    EXPECT_EQ(ViewToolTipAdd(view, {0, 0, 60, 60}, nullptr, nullptr), 0);
 }
 
 TEST_F(ElementsTest, ValuesSetByTheProgramAreQuietAndKeptInRange) {

@@ -1,6 +1,7 @@
 #include "platform/views/controls/PopUpButton.h"
 
 #include "platform/detail/ButtonWidget.h"
+#include "platform/detail/MenuPeer.h"
 #include "platform/foundation/String.h"
 #include "platform/windows/Menu.h"
 #include "platform/windows/MenuItem.h"
@@ -92,14 +93,15 @@ void PopUpButton::performClick() {
     auto* shown = new QMenu(button);
     shown->setAttribute(Qt::WA_DeleteOnClose);
     QAction* selected = nullptr;
-    // A pull-down button's first item is its title, not one of its choices.
-    for (std::int64_t i = pullsDown_ ? 1 : 0; i < numberOfItems(); ++i) {
+    for (std::int64_t i = 0; i < numberOfItems(); ++i) {
         const auto item = itemAtIndex(i);
         if (item->isSeparatorItem()) {
             shown->addSeparator();
             continue;
         }
         QAction* action = shown->addAction(detail::buttonText(item->title()));
+        // A pull-down button's first item is its title, not one of its choices.
+        action->setVisible(!pullsDown_ || i > 0);
         action->setEnabled(item->isValidated());
         if (!pullsDown_ && i == indexOfSelectedItem()) {
             action->setCheckable(true);
@@ -108,6 +110,7 @@ void PopUpButton::performClick() {
         }
         QObject::connect(action, &QAction::triggered, button, [this, i] { userChose(i); });
     }
+    detail::tellMenuDelegate(menu_, *shown);
     shown->setMinimumWidth(button->width());
     if (selected)
         shown->popup(button->mapToGlobal(QPoint(0, 0)), selected);
