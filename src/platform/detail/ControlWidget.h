@@ -18,8 +18,19 @@
 #include "platform/detail/ViewPeer.h"
 
 #include <QMouseEvent>
+#include <QPainter>
+#include <QStyleOptionFocusRect>
 
 namespace platform::detail {
+
+// The focus frame of the style round a widget that paints itself, while it has the focus.
+inline void paintFocusFrame(QWidget& widget, QPainter& painter) {
+    if (!widget.hasFocus())
+        return;
+    QStyleOptionFocusRect option;
+    option.initFrom(&widget);
+    widget.style()->drawPrimitive(QStyle::PE_FrameFocusRect, &option, &painter, &widget);
+}
 
 template <class Base>
 class ControlWidget : public ViewWidget<Base> {

@@ -4,6 +4,7 @@
 #include "platform/detail/ViewPeer.h"
 #include "platform/detail/WindowPeer.h"
 #include "platform/testing/ToolkitInput.h"
+#include "platform/views/Control.h"
 #include "platform/views/View.h"
 #include "platform/windows/Window.h"
 
@@ -135,11 +136,11 @@ bool UserActions::chooseMenuItem(const Ref<Window>& window, const std::string& t
 void UserActions::clickInView(const Ref<View>& view, Point point) {
     const Rect bounds = view->bounds();
     const double y = view->isFlipped() ? point.y - bounds.minY() : bounds.maxY() - point.y;
-    // The click goes where the window system would send it: to the innermost widget at the
-    // point, such as a segment of a segmented control.
+    // A click on a control goes where the window system would send it: to the innermost widget
+    // of the control at the point, such as a segment of a segmented control.
     QWidget* widget = view->peer().widget;
     const QPointF at(point.x - bounds.minX(), y);
-    QWidget* inner = widget->childAt(at.toPoint());
+    QWidget* inner = view->as<Control>() ? widget->childAt(at.toPoint()) : nullptr;
     if (!inner)
         inner = widget;
     clickWidgetAt(*inner, inner->mapFrom(widget, at));

@@ -10,7 +10,6 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPointer>
-#include <QStyleOptionFocusRect>
 
 namespace platform {
 
@@ -82,11 +81,7 @@ protected:
             swatch.adjust(3, 3, -2, -2);
         }
         painter.fillRect(swatch, detail::toQColor(*well_.color()));
-        if (hasFocus()) {
-            QStyleOptionFocusRect option;
-            option.initFrom(this);
-            style()->drawPrimitive(QStyle::PE_FrameFocusRect, &option, &painter, this);
-        }
+        detail::paintFocusFrame(*this, painter);
     }
     // Where the click was decides between the swatch and the arrow.
     void mouseReleaseEvent(QMouseEvent* event) override {

@@ -5,7 +5,6 @@
 #include <QKeyEvent>
 #include <QPainter>
 #include <QPainterPath>
-#include <QStyleOptionFocusRect>
 #include <QtMath>
 
 #include <algorithm>
@@ -122,11 +121,7 @@ void LevelBar::paintEvent(QPaintEvent*) {
             painter.drawLine(QPointF(x, area.top() + 2), QPointF(x, area.bottom() - 2));
         break;
     }
-    if (hasFocus()) {
-        QStyleOptionFocusRect option;
-        option.initFrom(this);
-        style()->drawPrimitive(QStyle::PE_FrameFocusRect, &option, &painter, this);
-    }
+    detail::paintFocusFrame(*this, painter);
 }
 
 } // namespace

@@ -4,7 +4,6 @@
 
 #include <QAbstractButton>
 #include <QPainter>
-#include <QStyleOptionFocusRect>
 
 namespace platform {
 
@@ -30,11 +29,7 @@ protected:
         const double x = isChecked() ? track.right() - 2 - knob : track.left() + 2;
         painter.setBrush(palette().color(group, QPalette::Base));
         painter.drawEllipse(QRectF(x, track.top() + 2, knob, knob));
-        if (hasFocus()) {
-            QStyleOptionFocusRect option;
-            option.initFrom(this);
-            style()->drawPrimitive(QStyle::PE_FrameFocusRect, &option, &painter, this);
-        }
+        detail::paintFocusFrame(*this, painter);
     }
 };
 
