@@ -38,10 +38,12 @@ QLineEdit* waitingField(const ModalRun& run) {
 }
 
 // Whether input meant for the widget reaches it during the run: the run's window and the
-// windows it owns, popup menus, and the menu bars of all windows.
+// windows it owns, the windows that work when modal, popup menus, and the menu bars of all
+// windows.
 bool reaches(const ModalRun& run, QWidget& widget) {
     for (QWidget* w = &widget; w; w = w->parentWidget())
-        if (w == run.widget() || qobject_cast<QMenuBar*>(w) || w->windowType() == Qt::Popup)
+        if (w == run.widget() || qobject_cast<QMenuBar*>(w) || w->windowType() == Qt::Popup ||
+            w->property(kWorksWhenModalProperty).toBool())
             return true;
     return false;
 }

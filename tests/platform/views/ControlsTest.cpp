@@ -1,10 +1,13 @@
 // The controls on their toolkit widgets: what the user's clicks and keys do to each control's
 // value and how often it sends its action, and that the program's changes send nothing.
 
+#include "platform/app/Application.h"
 #include "platform/detail/WindowPeer.h"
 #include "platform/drawing/Color.h"
 #include "platform/foundation/Date.h"
 #include "platform/foundation/String.h"
+#include "platform/testing/ModalScript.h"
+#include "platform/testing/ToolkitInput.h"
 #include "platform/testing/UserActions.h"
 #include "platform/views/controls/ColorWell.h"
 #include "platform/views/controls/ComboButton.h"
@@ -17,6 +20,7 @@
 #include "platform/windows/Window.h"
 
 #include <QApplication>
+#include <QColorDialog>
 #include <QWidget>
 #include <gtest/gtest.h>
 
@@ -223,6 +227,38 @@ TEST_P(Controls, UserChangesSendTheActionAndProgramChangesDoNot) {
     c.program(*control);
     EXPECT_EQ(counter->count, c.actions);
     EXPECT_NEAR(measure(), c.valueAfterProgram, 1e-9);
+    window->close();
+}
+
+// The shared colour panel is not blocked by a modal run of another window: a click on one of
+// its basic colours reaches the active well.
+TEST(ColourPanel, WorksWhileAnotherWindowRunsModal) {
+    const auto window = std::make_shared<Window>(Rect{100, 100, 200, 100}, WindowStyleMask::Titled);
+    const auto well = std::make_shared<ColorWell>(Rect{20, 20, 60, 30});
+    window->contentView()->addSubview(well);
+    window->makeKeyAndOrderFront();
+    const auto counter = std::make_shared<ActionCounter>();
+    well->setTarget(counter);
+    well->setAction(Selector("act:", &ActionCounter::act));
+    UserActions::clickInView(well, {30, 15});
+    const auto modal = std::make_shared<Window>(Rect{150, 150, 200, 40}, WindowStyleMask::Titled);
+    platform::testing::ModalScript script;
+    script.run()
+        .perform([] {
+            for (QWidget* top : QApplication::topLevelWidgets())
+                if (auto* panel = qobject_cast<QColorDialog*>(top); panel && panel->isVisible())
+                    for (QWidget* part : panel->findChildren<QWidget*>())
+                        if (QString(part->metaObject()->className()).contains("WellArray")) {
+                            platform::testing::clickWidgetAt(*part, {5, 5});
+                            return;
+                        }
+        })
+        .perform([] { Application::shared()->stopModalWithCode(1); });
+    Application::shared()->runModalForWindow(modal);
+    EXPECT_EQ(counter->count, 1);
+    EXPECT_NE(well->color()->blueComponent(), 1);
+    well->deactivate();
+    modal->close();
     window->close();
 }
 

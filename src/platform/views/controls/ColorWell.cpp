@@ -3,6 +3,7 @@
 #include "platform/app/Application.h"
 #include "platform/detail/ButtonWidget.h"
 #include "platform/detail/ColorConversion.h"
+#include "platform/detail/ModalInputFilter.h"
 #include "platform/drawing/Color.h"
 
 #include <QAbstractButton>
@@ -35,6 +36,8 @@ struct ColorPanel {
     QColorDialog& open() {
         if (!dialog) {
             dialog = new QColorDialog();
+            // The user picks colours in it while an alert or another modal run waits.
+            dialog->setProperty(detail::kWorksWhenModalProperty, true);
             dialog->setOption(QColorDialog::ShowAlphaChannel);
             dialog->setOption(QColorDialog::NoButtons);
             QObject::connect(dialog, &QColorDialog::currentColorChanged, dialog,
