@@ -2,6 +2,7 @@
 
 #include "platform/app/Application.h"
 #include "platform/detail/ColorConversion.h"
+#include "platform/detail/ModalInputFilter.h"
 #include "platform/drawing/Color.h"
 
 #include <QColorDialog>
@@ -19,6 +20,8 @@ ColorPanel::ColorPanel() : color_(Color::blackColor()) {
     dialog.setOptions(QColorDialog::DontUseNativeDialog | QColorDialog::NoButtons |
                       QColorDialog::ShowAlphaChannel);
     dialog.setWindowTitle(QStringLiteral("Colors"));
+    // A shared panel serves the user while an alert or another modal run waits.
+    dialog.setProperty(detail::kWorksWhenModalProperty, true);
     dialog.setCurrentColor(detail::toQColor(*color_));
     QObject::connect(&dialog, &QColorDialog::currentColorChanged, &dialog,
                      [this](const QColor& picked) {

@@ -2,6 +2,7 @@
 
 #include "platform/app/Application.h"
 #include "platform/detail/FontPeer.h"
+#include "platform/detail/ModalInputFilter.h"
 #include "platform/detail/QtStrings.h"
 #include "platform/drawing/Font.h"
 #include "platform/foundation/String.h"
@@ -20,6 +21,8 @@ FontManager::FontManager() : selected_(Font::systemFontOfSize(12)) {
     QFontDialog& dialog = panel_->dialog;
     dialog.setOptions(QFontDialog::DontUseNativeDialog | QFontDialog::NoButtons);
     dialog.setWindowTitle(QStringLiteral("Fonts"));
+    // A shared panel serves the user while an alert or another modal run waits.
+    dialog.setProperty(detail::kWorksWhenModalProperty, true);
     QObject::connect(&dialog, &QFontDialog::currentFontChanged, &dialog, [this](const QFont& font) {
         if (programmatic_)
             return;

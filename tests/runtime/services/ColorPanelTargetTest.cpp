@@ -4,9 +4,12 @@
 
 #include "runtime/shell/CUI_DialogEvent.h"
 
+#include "platform/app/Application.h"
 #include "platform/drawing/Color.h"
 #include "platform/services/ColorPanel.h"
+#include "platform/testing/ModalScript.h"
 #include "platform/testing/ServicePanelInput.h"
+#include "platform/windows/Window.h"
 
 using namespace shelltest;
 using platform::Ref;
@@ -44,7 +47,15 @@ TEST_F(ShellTest, PicksInTheColourPanelReachTheCallbackElseTheDialogCallback) {
         called().push_back(rgb(color) + (userData ? " with data" : ""));
     });
     target->setUserData(&data);
-    platform::testing::typeColorInShownColorPanel("#00ff00");
+    // The panel keeps serving the user while another window runs modally.
+    const auto modal = std::make_shared<platform::Window>(platform::Rect{150, 150, 200, 40},
+                                                          platform::WindowStyleMask::Titled);
+    platform::testing::ModalScript script;
+    script.run()
+        .perform([] { platform::testing::typeColorInShownColorPanel("#00ff00"); })
+        .perform([] { platform::Application::shared()->stopModalWithCode(1); });
+    platform::Application::shared()->runModalForWindow(modal);
+    modal->close();
     panel->orderOut();
     panel->setTarget(nullptr);
 
