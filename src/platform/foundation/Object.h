@@ -30,6 +30,9 @@ public:
     virtual Ref<String> description() const;
     virtual bool isEqual(const Object& other) const { return this == &other; }
     virtual std::size_t hash() const;
+    // Sent by the interface-file loader to every object it built, once the whole tree exists,
+    // so that an object can reach its neighbours. Objects made in code never receive it.
+    virtual void awakeFromNib() {}
 
     template <class T>
     bool isKindOf() const {

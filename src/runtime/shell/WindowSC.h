@@ -21,7 +21,7 @@ public:
     void mouseEntered(const platform::Ref<platform::Event>& event) override;
     void mouseExited(const platform::Ref<platform::Event>& event) override;
     // For a window loaded from an interface file: the integer of its identifier names it.
-    void awakeFromNib();
+    void awakeFromNib() override;
 
 private:
     enum class PassOn { UnlessHandled, Never };
