@@ -4,6 +4,7 @@
 #include "platform/detail/ColorConversion.h"
 #include "platform/detail/ModalInputFilter.h"
 #include "platform/drawing/Color.h"
+#include "platform/views/controls/ColorWell.h"
 
 #include <QColorDialog>
 
@@ -30,9 +31,15 @@ ColorPanel::ColorPanel() : color_(Color::blackColor()) {
                          color_ = Color::colorWithRed(picked.redF(), picked.greenF(),
                                                       picked.blueF(), picked.alphaF());
                          const auto keep = self();
+                         if (const auto well = activeWell())
+                             well->userPicked(color_);
                          if (const auto receiver = target())
                              action_.performOn(*receiver, keep);
                      });
+    QObject::connect(&dialog, &QColorDialog::finished, &dialog, [this] {
+        if (const auto well = activeWell())
+            well->deactivate();
+    });
 }
 
 ColorPanel::~ColorPanel() = default;

@@ -8,10 +8,12 @@
 namespace platform {
 
 class Color;
+class ColorWell;
 
 // The application's one colour panel: the user picks a colour in it, and each pick sends the
 // panel's action to its target with the panel as the sender. A colour the program sets sends
-// nothing.
+// nothing. The panel also serves the active colour well: each pick becomes the well's colour
+// first, and closing the panel deactivates the well.
 class ColorPanel : public Object {
 public:
     ColorPanel();
@@ -30,11 +32,16 @@ public:
     void orderOut();
     bool isVisible() const;
 
+    // Internal to the platform: the well the panel serves, held weakly.
+    Ref<ColorWell> activeWell() const { return activeWell_.lock(); }
+    void setActiveWell(const Ref<ColorWell>& well) { activeWell_ = well; }
+
 private:
     struct Dialog;
     Ref<Color> color_;
     WeakRef<Object> target_;
     Selector action_;
+    WeakRef<ColorWell> activeWell_;
     bool programmatic_ = false;
     std::unique_ptr<Dialog> dialog_;
 };

@@ -11,7 +11,6 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
-#include <QColorDialog>
 #include <QContextMenuEvent>
 #include <QHelpEvent>
 #include <QKeyEvent>
@@ -173,17 +172,6 @@ void UserActions::rollWheel(const Ref<View>& view, int notches) {
     QWheelEvent wheel(position, widget->mapToGlobal(position), QPoint(), QPoint(0, 120 * notches),
                       Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
     QApplication::sendEvent(widget, &wheel);
-}
-
-bool UserActions::pickColorInShownPanel(double red, double green, double blue) {
-    for (QWidget* widget : QApplication::topLevelWidgets())
-        if (auto* panel = qobject_cast<QColorDialog*>(widget); panel && panel->isVisible()) {
-            // What the panel does when the user picks a colour in its field or types its values.
-            panel->setCurrentColor(QColor::fromRgbF(
-                static_cast<float>(red), static_cast<float>(green), static_cast<float>(blue)));
-            return true;
-        }
-    return false;
 }
 
 bool UserActions::chooseInShownMenu(const std::vector<std::string>& titles) {

@@ -43,8 +43,6 @@ public:
     // The toolkit hands a real wheel event on from a view that does not take it to the views
     // round it; an event made here is not passed on, so it goes to this view itself.
     static void rollWheel(const Ref<View>& view, int notches);
-    // Picking a colour in the shown colour panel. False when no panel shows.
-    static bool pickColorInShownPanel(double red, double green, double blue);
     // Asking for the view's contextual menu with the right mouse button at a point of the view.
     static void rightClickInView(const Ref<View>& view, Point point);
     // Clicks through the shown pop-up menu (a view's contextual menu): the titles of the

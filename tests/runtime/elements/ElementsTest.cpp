@@ -10,6 +10,7 @@
 #include "runtime/shell/CUI_DialogEvent.h"
 #include "runtime/shell/EventCodes.h"
 
+#include "platform/testing/ServicePanelInput.h"
 #include "platform/testing/UserActions.h"
 #include "platform/testing/WindowSnapshot.h"
 #include "platform/views/ClipView.h"
@@ -180,7 +181,7 @@ std::vector<ElementCase> elementCases() {
          ElementKind::ColorWell,
          [](const Ref<View>& v) {
              middle(v);
-             EXPECT_TRUE(UserActions::pickColorInShownPanel(1, 0, 0));
+             EXPECT_TRUE(platform::testing::typeColorInShownColorPanel("#f00"));
              v->as<platform::ColorWell>()->deactivate();
          },
          {2002, 1},

@@ -3,64 +3,18 @@
 #include "platform/app/Application.h"
 #include "platform/detail/ButtonWidget.h"
 #include "platform/detail/ColorConversion.h"
-#include "platform/detail/ModalInputFilter.h"
 #include "platform/drawing/Color.h"
+#include "platform/services/ColorPanel.h"
 
 #include <QAbstractButton>
-#include <QColorDialog>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QPointer>
 
 namespace platform {
 
 namespace {
 
 constexpr int kArrowWidth = 16;
-
-Ref<Color> fromQColor(const QColor& colour) {
-    return Color::colorWithRed(colour.redF(), colour.greenF(), colour.blueF(), colour.alphaF());
-}
-
-// The shared colour panel: one toolkit colour dialog for every well, serving the active one.
-struct ColorPanel {
-    QPointer<QColorDialog> dialog;
-    std::weak_ptr<ColorWell> activeWell;
-    // Set while a well shows its colour in the panel: that is no pick of the user's.
-    bool programmatic = false;
-
-    static ColorPanel& shared() {
-        static ColorPanel panel;
-        return panel;
-    }
-    QColorDialog& open() {
-        if (!dialog) {
-            dialog = new QColorDialog();
-            // The user picks colours in it while an alert or another modal run waits.
-            dialog->setProperty(detail::kWorksWhenModalProperty, true);
-            dialog->setOption(QColorDialog::ShowAlphaChannel);
-            dialog->setOption(QColorDialog::NoButtons);
-            QObject::connect(dialog, &QColorDialog::currentColorChanged, dialog,
-                             [this](const QColor& colour) {
-                                 if (const auto well = activeWell.lock(); well && !programmatic)
-                                     well->userPicked(fromQColor(colour));
-                             });
-            QObject::connect(dialog, &QColorDialog::finished, dialog, [this] {
-                if (const auto well = activeWell.lock())
-                    well->deactivate();
-            });
-        }
-        return *dialog;
-    }
-    void show(const Color& colour) {
-        QColorDialog& shown = open();
-        programmatic = true;
-        shown.setCurrentColor(detail::toQColor(colour));
-        programmatic = false;
-        shown.show();
-        shown.raise();
-    }
-};
 
 // A swatch of the well's colour, with a border and an arrow as the style asks.
 class Swatch : public QAbstractButton {
@@ -124,7 +78,7 @@ void ColorWell::setColor(Ref<Color> color) {
     color_ = color ? std::move(color) : Color::whiteColor();
     toolkit_->widget->update();
     if (isActive())
-        ColorPanel::shared().show(*color_);
+        ColorPanel::sharedColorPanel()->setColor(color_);
 }
 
 void ColorWell::setColorWellStyle(ColorWellStyle style) {
@@ -133,24 +87,24 @@ void ColorWell::setColorWellStyle(ColorWellStyle style) {
 }
 
 bool ColorWell::isActive() const {
-    return ColorPanel::shared().activeWell.lock().get() == this;
+    return ColorPanel::sharedColorPanel()->activeWell().get() == this;
 }
 
 void ColorWell::activate(bool) {
-    ColorPanel& panel = ColorPanel::shared();
-    const auto previous = panel.activeWell.lock();
-    panel.activeWell = std::static_pointer_cast<ColorWell>(shared_from_this());
+    const auto panel = ColorPanel::sharedColorPanel();
+    const auto previous = panel->activeWell();
+    panel->setActiveWell(std::static_pointer_cast<ColorWell>(shared_from_this()));
     if (previous)
         previous->toolkit_->widget->update();
     toolkit_->widget->update();
-    panel.show(*color_);
+    panel->setColor(color_);
+    panel->makeKeyAndOrderFront();
 }
 
 void ColorWell::deactivate() {
-    ColorPanel& panel = ColorPanel::shared();
     if (!isActive())
         return;
-    panel.activeWell.reset();
+    ColorPanel::sharedColorPanel()->setActiveWell(nullptr);
     toolkit_->widget->update();
 }
 
