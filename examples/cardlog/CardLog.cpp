@@ -1,12 +1,14 @@
 // A log of cards drawn: each click of Draw prints the card in the console window, Edit > Undo
 // (Control+Z) puts the last card back and Edit > Redo (Control+Shift+Z) draws it again. Save…
 // writes the log to a file chosen in a save panel; Print… prints the console to a PDF file
-// chosen the same way. Closing the buttons window ends the program.
+// chosen the same way. Resizing the log window prints its new size on the standard output.
+// Closing the buttons window ends the program.
 
 #include "runtime/console/CUI_PrintToWindowView.h"
 #include "runtime/console/ConsoleOperations.h"
 #include "runtime/core/RuntimeInit.h"
 #include "runtime/elements/ElementOperations.h"
+#include "runtime/services/CUI_KeyValueObservingObserver.h"
 #include "runtime/services/CUI_OpenSavePanelDelegate.h"
 #include "runtime/services/CUI_PrintOperationDelegate.h"
 #include "runtime/services/CUI_UndoManagerTarget.h"
@@ -19,9 +21,12 @@
 
 #include "platform/app/Application.h"
 #include "platform/foundation/Array.h"
+#include "platform/foundation/Dictionary.h"
+#include "platform/foundation/KeyValueObservation.h"
 #include "platform/foundation/Number.h"
 #include "platform/foundation/String.h"
 #include "platform/foundation/URL.h"
+#include "platform/foundation/Value.h"
 #include "platform/services/PrintInfo.h"
 #include "platform/services/PrintOperation.h"
 #include "platform/services/SavePanel.h"
@@ -60,6 +65,7 @@ struct Game {
     std::shared_ptr<CUI_OpenSavePanelDelegate> panels =
         std::make_shared<CUI_OpenSavePanelDelegate>();
     Ref<CUI_PrintOperationDelegate> printed = std::make_shared<CUI_PrintOperationDelegate>();
+    Ref<CUI_KeyValueObservingObserver> resized = std::make_shared<CUI_KeyValueObservingObserver>();
 };
 
 Game& game() {
@@ -138,6 +144,24 @@ void windowEvent(std::int64_t wndTag, std::int64_t event, void*) {
         platform::Application::shared()->stopModal();
 }
 
+void logWindowResized(const Ref<platform::Object>&, const Ref<String>&,
+                      const Ref<platform::Dictionary>& change, void*) {
+    const auto frame = change->objectForKey(String::fromUtf8("new"))->as<platform::Value>();
+    std::printf("log window: %.0f x %.0f\n", frame->rectValue().size.width,
+                frame->rectValue().size.height);
+    std::fflush(stdout);
+}
+
+// The log window's content view tells of each change of its frame.
+void watchLogWindow() {
+    const auto view = WindowWithTag(kConsoleWindow)->contentView();
+    const auto& observer = game().resized;
+    observer->setObject(view);
+    observer->setKeyPath(String::fromUtf8("frame"));
+    observer->setObserverCallback(logWindowResized);
+    view->addObserver(observer, "frame", platform::KeyValueObservingOptions::New, nullptr);
+}
+
 void addEditMenu() {
     // Launching builds the main menu the Edit menu joins.
     platform::Application::shared()->finishLaunching();
@@ -173,6 +197,7 @@ int main() {
     });
     WindowOpen(kConsoleWindow, String::fromUtf8("Card log"), kParamNotGiven, {20, 200, 380, 300});
     ConsoleViewOfWindow(WindowWithTag(kConsoleWindow));
+    watchLogWindow();
     openButtons();
     addEditMenu();
     DialogCallbackSet(dialog);

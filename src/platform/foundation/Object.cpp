@@ -1,5 +1,6 @@
 #include "platform/foundation/Object.h"
 
+#include "platform/foundation/KeyValueObservation.h"
 #include "platform/foundation/String.h"
 
 #include <cstdio>
@@ -55,5 +56,49 @@ bool isEqual(const Ref<Object>& a, const Ref<Object>& b) {
         return true;
     return a && b && a->isEqual(*b);
 }
+
+Ref<Object> Object::valueForKey(std::string_view key) const {
+    return attachedProperty(key);
+}
+
+void Object::setValueForKey(Ref<Object> value, std::string_view key) {
+    willChangeValueForKey(key);
+    setAttachedProperty(key, std::move(value));
+    didChangeValueForKey(key);
+}
+
+void Object::addObserver(const Ref<Object>& observer, std::string_view keyPath,
+                         std::uint64_t options, void* context) {
+    if (!observer)
+        return;
+    const auto observation = KeyValueObservation::of(*this, true);
+    observation->add(observer, keyPath, options, context);
+    if (options & KeyValueObservingOptions::Initial)
+        observation->sendInitial(*this, observer, keyPath, options, context);
+}
+
+void Object::removeObserver(const Object& observer, std::string_view keyPath) {
+    const std::string path(keyPath);
+    if (const auto observation = KeyValueObservation::of(*this, false))
+        observation->remove(observer, &path);
+}
+
+void Object::removeObserver(const Object& observer) {
+    if (const auto observation = KeyValueObservation::of(*this, false))
+        observation->remove(observer, nullptr);
+}
+
+void Object::willChangeValueForKey(std::string_view key) {
+    if (const auto observation = KeyValueObservation::of(*this, false))
+        observation->willChange(*this, key);
+}
+
+void Object::didChangeValueForKey(std::string_view key) {
+    if (const auto observation = KeyValueObservation::of(*this, false))
+        observation->didChange(*this, key);
+}
+
+void Object::observeValueForKeyPath(const Ref<String>&, const Ref<Object>&, const Ref<Dictionary>&,
+                                    void*) {}
 
 } // namespace platform

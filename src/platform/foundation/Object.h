@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <map>
 #include <memory>
 #include <string>
@@ -13,6 +14,7 @@ using Ref = std::shared_ptr<T>;
 template <class T>
 using WeakRef = std::weak_ptr<T>;
 
+class Dictionary;
 class String;
 
 // The base of everything the runtime stores in records and lists. Objects are always owned
@@ -53,6 +55,25 @@ public:
     // and a key never set reads as none.
     void setAttachedProperty(std::string_view key, Ref<Object> value);
     Ref<Object> attachedProperty(std::string_view key) const;
+
+    // Key-value coding: a key's value is the attached property of that name unless the class
+    // answers the key itself, and setting it through setValueForKey tells its observers.
+    virtual Ref<Object> valueForKey(std::string_view key) const;
+    void setValueForKey(Ref<Object> value, std::string_view key);
+
+    // Key-value observing. A key path here is a single key of this object. Observers are held
+    // weakly and hear of each change between willChangeValueForKey and didChangeValueForKey
+    // through observeValueForKeyPath, with a change dictionary as the options ask
+    // (KeyValueObservation.h). Removing what was never added does nothing.
+    void addObserver(const Ref<Object>& observer, std::string_view keyPath, std::uint64_t options,
+                     void* context);
+    void removeObserver(const Object& observer, std::string_view keyPath);
+    void removeObserver(const Object& observer);
+    void willChangeValueForKey(std::string_view key);
+    void didChangeValueForKey(std::string_view key);
+    // What an observer hears; nothing by default.
+    virtual void observeValueForKeyPath(const Ref<String>& keyPath, const Ref<Object>& object,
+                                        const Ref<Dictionary>& change, void* context);
 
 private:
     std::unique_ptr<std::map<std::string, Ref<Object>, std::less<>>> attached_;

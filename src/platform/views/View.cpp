@@ -8,7 +8,9 @@
 #include "platform/detail/ScreenGeometry.h"
 #include "platform/detail/ViewPeer.h"
 #include "platform/foundation/Array.h"
+#include "platform/foundation/Number.h"
 #include "platform/foundation/String.h"
+#include "platform/foundation/Value.h"
 #include "platform/views/ToolTipOwner.h"
 #include "platform/views/TrackingArea.h"
 #include "platform/windows/Menu.h"
@@ -110,6 +112,7 @@ View::~View() {
 }
 
 void View::setFrame(Rect frame) {
+    willChangeValueForKey("frame");
     const Size oldSize = frame_.size;
     frame_ = frame;
     updatePeerGeometry();
@@ -125,6 +128,7 @@ void View::setFrame(Rect frame) {
     }
     if (const auto parent = superview())
         parent->subviewFrameDidChange(*this);
+    didChangeValueForKey("frame");
 }
 
 void View::subviewFrameDidChange(View&) {}
@@ -219,9 +223,19 @@ void View::viewWillMoveToWindow(Window*) {}
 void View::viewDidMoveToWindow() {}
 
 void View::setHidden(bool hidden) {
+    willChangeValueForKey("hidden");
     hidden_ = hidden;
     if (peer_->widget && peer_->widget->parentWidget())
         peer_->widget->setVisible(!hidden);
+    didChangeValueForKey("hidden");
+}
+
+Ref<Object> View::valueForKey(std::string_view key) const {
+    if (key == "frame")
+        return Value::valueWithRect(frame_);
+    if (key == "hidden")
+        return Number::numberWithBool(hidden_);
+    return Object::valueForKey(key);
 }
 
 void View::resizeSubviewsWithOldSize(Size oldSize) {

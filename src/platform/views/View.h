@@ -60,6 +60,8 @@ public:
     virtual bool isFlipped() const { return false; }
     bool isHidden() const { return hidden_; }
     void setHidden(bool hidden);
+    // Observable as "frame" (a rectangle value) and "hidden" (a boolean number).
+    Ref<Object> valueForKey(std::string_view key) const override;
 
     std::uint64_t autoresizingMask() const { return autoresizingMask_; }
     void setAutoresizingMask(std::uint64_t mask) { autoresizingMask_ = mask; }
