@@ -1,8 +1,9 @@
 // A log of cards drawn: each click of Draw prints the card in the console window, Edit > Undo
 // (Control+Z) puts the last card back and Edit > Redo (Control+Shift+Z) draws it again. Save…
-// writes the log to a file chosen in a save panel; Print… prints the console to a PDF file
-// chosen the same way. Resizing the log window prints its new size on the standard output.
-// Closing the buttons window ends the program.
+// writes the log to a file chosen in a save panel; Page… sets the paper and margins in a page
+// setup sheet, and Print… prints the console on them to a PDF file chosen the same way. Resizing
+// the log window prints its new size on the standard output. Closing the buttons window ends the
+// program.
 
 #include "runtime/console/CUI_PrintToWindowView.h"
 #include "runtime/console/ConsoleOperations.h"
@@ -15,6 +16,7 @@
 #include "runtime/shell/Additions.h"
 #include "runtime/shell/CUI_AppDelegate.h"
 #include "runtime/shell/CUI_DialogEvent.h"
+#include "runtime/shell/CUI_PageLayoutDelegate.h"
 #include "runtime/shell/Callbacks.h"
 #include "runtime/shell/EventCodes.h"
 #include "runtime/shell/WindowOperations.h"
@@ -27,6 +29,7 @@
 #include "platform/foundation/String.h"
 #include "platform/foundation/URL.h"
 #include "platform/foundation/Value.h"
+#include "platform/services/PageLayout.h"
 #include "platform/services/PrintInfo.h"
 #include "platform/services/PrintOperation.h"
 #include "platform/services/SavePanel.h"
@@ -51,6 +54,7 @@ constexpr std::int64_t kButtonsWindow = 2;
 constexpr std::int64_t kDraw = 1;
 constexpr std::int64_t kSave = 2;
 constexpr std::int64_t kPrint = 3;
+constexpr std::int64_t kPage = 4;
 constexpr std::int64_t kSavePanel = 10;
 constexpr std::int64_t kPrintPanel = 11;
 
@@ -65,6 +69,7 @@ struct Game {
     std::shared_ptr<CUI_OpenSavePanelDelegate> panels =
         std::make_shared<CUI_OpenSavePanelDelegate>();
     Ref<CUI_PrintOperationDelegate> printed = std::make_shared<CUI_PrintOperationDelegate>();
+    Ref<CUI_PageLayoutDelegate> pageSetUp = std::make_shared<CUI_PageLayoutDelegate>();
     Ref<CUI_KeyValueObservingObserver> resized = std::make_shared<CUI_KeyValueObservingObserver>();
 };
 
@@ -116,7 +121,7 @@ void button(std::int64_t tag, std::int64_t, void*) {
         }
     } else if (tag == kPrint) {
         if (const auto url = chooseFile(kPrintPanel, "cards.pdf", "pdf")) {
-            const auto info = std::make_shared<platform::PrintInfo>();
+            const auto info = platform::PrintInfo::sharedPrintInfo()->copy();
             info->setJobSavingURL(url);
             const auto operation = platform::PrintOperation::printOperationWithViewPrintInfo(
                 ConsoleViewOfWindow(WindowWithTag(kConsoleWindow)), info);
@@ -126,7 +131,23 @@ void button(std::int64_t tag, std::int64_t, void*) {
                                                                            nullptr);
                 });
         }
+    } else if (tag == kPage) {
+        const auto layout = platform::PageLayout::pageLayout();
+        layout->beginSheetWithPrintInfoModalForWindow(
+            nullptr, WindowWithTag(kButtonsWindow), [layout](std::int64_t response) {
+                game().pageSetUp->pageLayoutDidEndReturnCodeContextInfo(layout, response, nullptr);
+            });
     }
+}
+
+void pageSetUp(const Ref<platform::Object>& layout, std::int64_t response, void*) {
+    if (response != platform::ModalResponse::OK)
+        return;
+    const auto info = layout->as<platform::PageLayout>()->printInfo();
+    report("Pages are now " +
+           std::string(info->orientation() == platform::PaperOrientation::Landscape ? "landscape"
+                                                                                    : "portrait") +
+           ".");
 }
 
 // The panels' events and the end of printing reach the program here.
@@ -173,9 +194,9 @@ void addEditMenu() {
 }
 
 void openButtons() {
-    WindowOpen(kButtonsWindow, String::fromUtf8("Cards"), kParamNotGiven, {420, 200, 300, 80});
+    WindowOpen(kButtonsWindow, String::fromUtf8("Cards"), kParamNotGiven, {420, 200, 395, 80});
     const std::pair<std::int64_t, const char*> buttons[] = {
-        {kDraw, "Draw"}, {kSave, "Save\u2026"}, {kPrint, "Print\u2026"}};
+        {kDraw, "Draw"}, {kSave, "Save\u2026"}, {kPage, "Page\u2026"}, {kPrint, "Print\u2026"}};
     double x = 10;
     for (const auto& [tag, title] : buttons) {
         const auto made =
@@ -192,6 +213,7 @@ void openButtons() {
 int main() {
     AppEnsureDelegate();
     RuntimeInit();
+    game().pageSetUp->setCallback(pageSetUp);
     game().target->setCallback([](const Ref<platform::Object>& count) {
         setDrawn(count->as<platform::Number>()->integerValue());
     });

@@ -1,7 +1,11 @@
 #include "platform/testing/ServicePanelInput.h"
 
+#include "platform/testing/ToolkitInput.h"
+
+#include <QAbstractButton>
 #include <QApplication>
 #include <QColorDialog>
+#include <QDialog>
 #include <QFontDialog>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -53,6 +57,21 @@ bool typeSizeInShownFontPanel(std::string_view size) {
     return typeInto<QFontDialog>(size, [](const QLineEdit& field) {
         return !field.isReadOnly() && field.validator() != nullptr;
     });
+}
+
+bool clickInShownPageSetup(std::string_view option) {
+    const QString wanted = QString::fromUtf8(option.data(), static_cast<qsizetype>(option.size()));
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        auto* dialog = qobject_cast<QDialog*>(window);
+        if (!dialog || !dialog->isVisible() || dialog->windowTitle() != u"Page Setup")
+            continue;
+        for (QAbstractButton* button : dialog->findChildren<QAbstractButton*>())
+            if (button->isVisible() && button->text().remove(u'&') == wanted) {
+                clickWidgetAt(*button, QPointF(button->rect().center()));
+                return true;
+            }
+    }
+    return false;
 }
 
 } // namespace platform::testing

@@ -13,4 +13,8 @@ bool typeColorInShownColorPanel(std::string_view html);
 // Into the font panel's size field.
 bool typeSizeInShownFontPanel(std::string_view size);
 
+// A click with the mouse on the page setup dialog's option or button of this title
+// ("Landscape", "OK").
+bool clickInShownPageSetup(std::string_view option);
+
 } // namespace platform::testing
