@@ -125,6 +125,17 @@ inline constexpr std::int64_t ShouldEnableURL = 2905;
 inline constexpr std::int64_t ValidateURL = 2906;
 } // namespace PanelEvent
 
+// What a URL session tells through CUI_URLSessionDelegate.
+namespace URLSessionEvent {
+inline constexpr std::int64_t DidBecomeInvalid = 3600;
+inline constexpr std::int64_t DidFinishDownloading = 3604;
+inline constexpr std::int64_t DidWriteData = 3606;
+inline constexpr std::int64_t DidComplete = 3607;
+inline constexpr std::int64_t DidSendBodyData = 3609;
+inline constexpr std::int64_t DidFinishCollectingMetrics = 3614;
+inline constexpr std::int64_t DidReceiveData = 3618;
+} // namespace URLSessionEvent
+
 // What a preview panel asks through CUI_QLPreviewPanelDelegate.
 namespace PreviewEvent {
 inline constexpr std::int64_t NumberOfItems = 4700;

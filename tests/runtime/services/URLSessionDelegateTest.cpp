@@ -1,0 +1,147 @@
+#include "runtime/services/CUI_URLSessionDelegate.h"
+
+#include "ServicesTesting.h"
+
+#include "runtime/shell/CUI_DialogEvent.h"
+#include "runtime/shell/EventCodes.h"
+
+#include "platform/foundation/Data.h"
+#include "platform/foundation/Error.h"
+#include "platform/foundation/String.h"
+#include "platform/foundation/URL.h"
+#include "platform/services/URLSession.h"
+#include "platform/services/URLSessionTask.h"
+#include "platform/testing/EventWait.h"
+#include "platform/testing/LocalHttpServer.h"
+
+using namespace shelltest;
+using platform::Ref;
+using platform::testing::LocalHttpServer;
+
+namespace {
+
+enum class Task { Data, Download, Upload };
+
+struct TransferCase {
+    const char* name;
+    Task task;
+    // On the test's server; none for a port nothing listens on.
+    const char* path;
+    // The codes heard, a run of one code written once with "+".
+    const char* heard;
+    // What the program got: the file's or the pieces' bytes, as LocalHttpServer::body of this
+    // length, or the text for the other answers.
+    std::size_t bodyLength;
+    const char* text;
+    std::int64_t status;
+    std::int64_t errorCode;
+};
+void PrintTo(const TransferCase& c, std::ostream* out) {
+    *out << c.name;
+}
+
+const TransferCase transferCases[] = {
+    {"DownloadArrivesInPiecesAndLeavesItsFile", Task::Download, "/bytes/3000000",
+     "3606+ 3604 3614 3607 3600", 3000000, nullptr, 200, 0},
+    {"DataArrivesInPieces", Task::Data, "/bytes/2000000", "3618+ 3614 3607 3600", 2000000, nullptr,
+     200, 0},
+    {"RedirectIsFollowed", Task::Download, "/redirect/5000", "3606 3604 3614 3607 3600", 5000,
+     nullptr, 200, 0},
+    {"FailedConnectionCompletesWithItsError", Task::Data, nullptr, "3614 3607 3600", 0, "", 0,
+     -1004},
+    {"CutTransferIsAnErrorAndNoFile", Task::Download, "/cut/4000000", "3606+ 3614 3607 3600", 0,
+     nullptr, 200, -1005},
+    {"RedirectLoopFails", Task::Data, "/loop", "3614 3607 3600", 0, "", 302, -1007},
+    {"AnswerAskingForCredentialsIsNoError", Task::Data, "/auth", "3618 3614 3607 3600", 0, "no",
+     401, 0},
+    {"MissingFileIsAnAnswer", Task::Download, "/nothing", "3606 3604 3614 3607 3600", 0, "not here",
+     404, 0},
+    {"UploadReportsItsBody", Task::Upload, "/upload", "3609+ 3618 3614 3607 3600", 0, "400000", 200,
+     0},
+};
+
+// "3606 3606 3604" as "3606+ 3604".
+std::string runs(const std::vector<std::int64_t>& events) {
+    std::string text;
+    for (std::size_t i = 0; i < events.size(); ++i) {
+        if (i > 0 && events[i] == events[i - 1]) {
+            if (text.back() != '+')
+                text += '+';
+            continue;
+        }
+        text += (text.empty() ? "" : " ") + std::to_string(events[i]);
+    }
+    return text;
+}
+
+std::string bytesOf(const Ref<platform::Data>& data) {
+    return std::string(data->bytes().begin(), data->bytes().end());
+}
+
+class Transfers : public ShellTest, public ::testing::WithParamInterface<TransferCase> {};
+
+TEST_P(Transfers, ReachTheDialogCallbackInOrder) {
+    const TransferCase& row = GetParam();
+    LocalHttpServer server;
+    const auto delegate = std::make_shared<CUI_URLSessionDelegate>();
+    const auto session = platform::URLSession::sessionWithDelegate(delegate);
+    const auto url = platform::URL::URLWithString(
+        *platform::String::fromUtf8(row.path ? server.url(row.path) : server.refusingUrl()));
+    Ref<platform::URLSessionTask> task;
+    if (row.task == Task::Data)
+        task = session->dataTaskWithURL(url);
+    else if (row.task == Task::Download)
+        task = session->downloadTaskWithURL(url);
+    else
+        task = session->uploadTaskWithURLFromData(
+            url, platform::Data::create(std::vector<std::uint8_t>(400000, 7)));
+
+    std::string received;
+    Ref<platform::URL> location;
+    std::int64_t lastProgress = 0;
+    bool progressRose = true;
+    whileHeard() = [&] {
+        const std::int64_t event = heard().back().event;
+        if (event == URLSessionEvent::DidReceiveData)
+            received += bytesOf(DialogEventDataObj());
+        if (event == URLSessionEvent::DidWriteData || event == URLSessionEvent::DidSendBodyData) {
+            const std::int64_t now = event == URLSessionEvent::DidWriteData
+                                         ? task->countOfBytesReceived()
+                                         : task->countOfBytesSent();
+            progressRose = progressRose && now > lastProgress;
+            lastProgress = now;
+        }
+        if (event == URLSessionEvent::DidFinishDownloading) {
+            location = DialogEventUrlObj();
+            std::ifstream file(location->path()->utf8(), std::ios::binary);
+            received.assign(std::istreambuf_iterator<char>(file), {});
+        }
+        EXPECT_EQ(heard().back().object, session);
+    };
+    DialogCallbackSet(dialogCallback);
+
+    task->resume();
+    session->finishTasksAndInvalidate();
+    platform::testing::runEventsUntil([] {
+        return !heard().empty() && heard().back().event == URLSessionEvent::DidBecomeInvalid;
+    });
+
+    EXPECT_EQ(runs(heardEvents()), row.heard);
+    EXPECT_TRUE(progressRose);
+    const std::string expected =
+        row.text ? std::string(row.text) : LocalHttpServer::body(row.bodyLength);
+    EXPECT_EQ(received.size(), expected.size());
+    EXPECT_TRUE(received == expected);
+    EXPECT_EQ(task->response() ? task->response()->statusCode() : 0, row.status);
+    EXPECT_EQ(task->state(), platform::URLSessionTaskState::Completed);
+    EXPECT_EQ(DialogEventURLSessionTaskObj(), task);
+    const auto error = std::static_pointer_cast<platform::Error>(DialogEventErrorObj());
+    EXPECT_EQ(error ? error->code() : 0, row.errorCode);
+    if (location) {
+        EXPECT_FALSE(fs::exists(location->path()->utf8())) << "the session leaves no file behind";
+    }
+}
+INSTANTIATE_TEST_SUITE_P(Rows, Transfers, ::testing::ValuesIn(transferCases),
+                         [](const auto& r) { return std::string(r.param.name); });
+
+} // namespace
