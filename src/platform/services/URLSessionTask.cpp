@@ -38,7 +38,7 @@ constexpr ErrorRow kErrorRows[] = {
     {QNetworkReply::ContentAccessDenied, -1102},
     {QNetworkReply::SslHandshakeFailedError, -1200},
 };
-constexpr qint64 kPieceSize = 512 * 1024;
+constexpr qint64 kPieceSize = 1024 * 1024;
 constexpr std::int64_t kCannotCreateFile = -3000;
 constexpr std::int64_t kCannotWriteToFile = -3003;
 
