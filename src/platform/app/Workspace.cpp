@@ -1,15 +1,98 @@
 #include "platform/app/Workspace.h"
 
 #include "platform/app/Application.h"
+#include "platform/detail/DesktopBus.h"
 #include "platform/foundation/String.h"
+#include "platform/services/NotificationCenter.h"
 
+#include <QCoreApplication>
 #include <QMimeDatabase>
 
 namespace platform {
 
+namespace {
+
+using detail::DesktopBus;
+
+// A desktop signal and the notifications it stands for: with a boolean argument, the first
+// name for true and the second for false; without one, the first name.
+struct DesktopSignal {
+    DesktopBus::Bus bus;
+    const char* service;
+    // "%s" stands for the object path of this login session.
+    const char* path;
+    const char* interface;
+    const char* member;
+    const char* whenTrue;
+    const char* whenFalse;
+};
+constexpr DesktopSignal kDesktopSignals[] = {
+    {DesktopBus::Bus::Session, "", "/org/freedesktop/ScreenSaver", "org.freedesktop.ScreenSaver",
+     "ActiveChanged", "NSWorkspaceScreensDidSleepNotification",
+     "NSWorkspaceScreensDidWakeNotification"},
+    {DesktopBus::Bus::System, "org.freedesktop.login1", "/org/freedesktop/login1",
+     "org.freedesktop.login1.Manager", "PrepareForSleep", "NSWorkspaceWillSleepNotification",
+     "NSWorkspaceDidWakeNotification"},
+    {DesktopBus::Bus::System, "org.freedesktop.login1", "%s", "org.freedesktop.login1.Session",
+     "Lock", "NSWorkspaceSessionDidResignActiveNotification", nullptr},
+    {DesktopBus::Bus::System, "org.freedesktop.login1", "%s", "org.freedesktop.login1.Session",
+     "Unlock", "NSWorkspaceSessionDidBecomeActiveNotification", nullptr},
+};
+
+// The login manager's object path of this session ("c2" is ".../session/c2", "2" is
+// ".../session/_32"), or nothing outside a login session.
+QString sessionPath() {
+    const QByteArray id = qgetenv("XDG_SESSION_ID");
+    if (id.isEmpty())
+        return {};
+    QString path = QStringLiteral("/org/freedesktop/login1/session/");
+    for (qsizetype i = 0; i < id.size(); ++i) {
+        const char c = id[i];
+        const bool plain =
+            (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9' && i > 0);
+        path += plain ? QString(QChar(c))
+                      : QStringLiteral("_%1").arg(static_cast<unsigned char>(c), 2, 16, QChar('0'));
+    }
+    return path;
+}
+
+} // namespace
+
 Ref<Workspace> Workspace::sharedWorkspace() {
     static const Ref<Workspace> workspace = std::make_shared<Workspace>();
     return workspace;
+}
+
+Ref<NotificationCenter> Workspace::notificationCenter() {
+    static const Ref<NotificationCenter> center = [] {
+        Application::shared();
+        auto made = std::make_shared<NotificationCenter>();
+        // The application owns the subscriptions, so that they end before the bus connections.
+        auto* listener = new QObject(QCoreApplication::instance());
+        const QString session = sessionPath();
+        for (const DesktopSignal& row : kDesktopSignals) {
+            QString path = QString::fromLatin1(row.path);
+            if (path == QLatin1String("%s")) {
+                if (session.isEmpty())
+                    continue;
+                path = session;
+            }
+            const WeakRef<NotificationCenter> weak = made;
+            DesktopBus::listen(row.bus, QString::fromLatin1(row.service), path,
+                               QString::fromLatin1(row.interface), QString::fromLatin1(row.member),
+                               listener, [weak, row](const QDBusMessage& message) {
+                                   const auto target = weak.lock();
+                                   const QList<QVariant> arguments = message.arguments();
+                                   const bool value = arguments.isEmpty() || arguments[0].toBool();
+                                   const char* name = value ? row.whenTrue : row.whenFalse;
+                                   if (target && name)
+                                       target->postNotificationNameObject(String::fromUtf8(name),
+                                                                          sharedWorkspace());
+                               });
+        }
+        return made;
+    }();
+    return center;
 }
 
 Ref<String> Workspace::typeOfFile(const String& path) const {

@@ -4,6 +4,7 @@
 
 namespace platform {
 
+class NotificationCenter;
 class String;
 
 // The desktop's knowledge of files. File types are MIME types ("text/plain"): a file's type is
@@ -11,6 +12,14 @@ class String;
 class Workspace : public Object {
 public:
     static Ref<Workspace> sharedWorkspace();
+
+    // The centre of the desktop's own notices, posted with the shared workspace as the object
+    // while a loop runs: NSWorkspaceScreensDidSleepNotification and ...DidWake when the screen
+    // saver starts and stops (session bus), NSWorkspaceWillSleepNotification and
+    // NSWorkspaceDidWakeNotification around the machine's sleep, and
+    // NSWorkspaceSessionDidResignActiveNotification and ...DidBecomeActive when this session
+    // (XDG_SESSION_ID) is locked and unlocked (login manager, system bus).
+    Ref<NotificationCenter> notificationCenter();
 
     // The MIME type of the file at the path; none when there is no path.
     Ref<String> typeOfFile(const String& path) const;

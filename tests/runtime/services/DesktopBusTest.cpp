@@ -1,0 +1,200 @@
+#include "runtime/services/CUI_DistributedNotificationCenter.h"
+#include "runtime/services/CUI_WorkspaceNotificationCenter.h"
+
+#include "ServicesTesting.h"
+
+#include "platform/app/Workspace.h"
+#include "platform/foundation/Dictionary.h"
+#include "platform/foundation/Notification.h"
+#include "platform/foundation/Number.h"
+#include "platform/foundation/String.h"
+#include "platform/services/DistributedNotificationCenter.h"
+#include "platform/services/NotificationCenter.h"
+#include "platform/testing/EventWait.h"
+#include "platform/testing/PrivateBus.h"
+
+#include <spawn.h>
+#include <sys/wait.h>
+
+#include <array>
+
+extern char** environ;
+
+using namespace shelltest;
+using platform::Ref;
+using platform::String;
+using platform::testing::PrivateBus;
+
+namespace {
+
+class DesktopBus : public ShellTest {
+protected:
+    static void SetUpTestSuite() {
+        // The login manager knows this process's session by this number.
+        ::setenv("XDG_SESSION_ID", "7", 1);
+        ASSERT_TRUE(PrivateBus::start());
+    }
+};
+
+// Runs this test program again, as another process on the bus, for the one test named.
+int runInOtherProcess(const char* test) {
+    const std::string filter = std::string("--gtest_filter=") + test;
+    std::string program = fs::read_symlink("/proc/self/exe").string();
+    char* arguments[] = {program.data(), const_cast<char*>("--gtest_also_run_disabled_tests"),
+                         const_cast<char*>(filter.c_str()), nullptr};
+    pid_t child = 0;
+    if (::posix_spawn(&child, program.c_str(), nullptr, nullptr, arguments, environ) != 0)
+        return -1;
+    int status = 0;
+    ::waitpid(child, &status, 0);
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+
+// Run only by DistributedNotificationsReachObserversOfOtherPrograms, in another process.
+TEST_F(DesktopBus, DISABLED_PostCardDealt) {
+    const auto info = platform::Dictionary::dictionary();
+    info->setObjectForKey(String::fromUtf8("ace"), String::fromUtf8("card"));
+    info->setObjectForKey(platform::Number::numberWithInteger(11), String::fromUtf8("value"));
+    info->setObjectForKey(platform::Dictionary::dictionary(), String::fromUtf8("left out"));
+    platform::DistributedNotificationCenter::defaultCenter()->postNotificationNameObjectUserInfo(
+        String::fromUtf8("CardDealt"), String::fromUtf8("deck"), info);
+}
+
+struct ObserverRow {
+    const char* name;
+    const char* object;
+    bool hears;
+};
+constexpr ObserverRow observerRows[] = {
+    {"CardDealt", nullptr, true},
+    {"CardDealt", "deck", true},
+    {"CardDealt", "hand", false},
+    {"CardPlayed", nullptr, false},
+};
+std::array<Ref<platform::Notification>, std::size(observerRows)> received;
+template <std::size_t I>
+void receive(const Ref<platform::Notification>& notification) {
+    received[I] = notification;
+}
+constexpr CUI_NotificationCenter::Callback receivers[] = {receive<0>, receive<1>, receive<2>,
+                                                          receive<3>};
+
+TEST_F(DesktopBus, DistributedNotificationsReachObserversOfOtherPrograms) {
+    const auto center = platform::DistributedNotificationCenter::defaultCenter();
+    std::vector<Ref<CUI_DistributedNotificationCenter>> observers;
+    for (std::size_t i = 0; i < std::size(observerRows); ++i) {
+        observers.push_back(std::make_shared<CUI_DistributedNotificationCenter>(
+            receivers[i], String::fromUtf8(observerRows[i].name)));
+        center->addObserverSelectorNameObject(
+            observers.back(), CUI_NotificationCenter::receiveSelector(), observers.back()->name(),
+            observerRows[i].object ? String::fromUtf8(observerRows[i].object) : nullptr);
+    }
+
+    ASSERT_EQ(runInOtherProcess("DesktopBus.DISABLED_PostCardDealt"), 0);
+    platform::testing::runEventsUntil([] { return received[0] != nullptr; });
+
+    for (std::size_t i = 0; i < std::size(observerRows); ++i)
+        EXPECT_EQ(received[i] != nullptr, observerRows[i].hears) << "observer " << i;
+    ASSERT_TRUE(received[0]);
+    EXPECT_EQ(received[0]->name()->utf8(), "CardDealt");
+    EXPECT_EQ(received[0]->object()->description()->utf8(), "deck");
+    const auto info = std::static_pointer_cast<platform::Dictionary>(received[0]->userInfo());
+    EXPECT_EQ(info->description()->utf8(), "{\n    card = ace;\n    value = 11;\n}");
+    for (const auto& observer : observers)
+        center->removeObserver(*observer);
+}
+
+struct WorkspaceCase {
+    const char* name;
+    const char* service;
+    const char* path;
+    const char* interface;
+    const char* member;
+    std::optional<bool> argument;
+    // The notification heard, or "" for none.
+    const char* heard;
+};
+void PrintTo(const WorkspaceCase& c, std::ostream* out) {
+    *out << c.name;
+}
+
+constexpr const char* kLogin = "org.freedesktop.login1";
+constexpr const char* kManager = "org.freedesktop.login1.Manager";
+constexpr const char* kSession = "org.freedesktop.login1.Session";
+const WorkspaceCase workspaceCases[] = {
+    {"ScreenSaverStarts", "", "/org/freedesktop/ScreenSaver", "org.freedesktop.ScreenSaver",
+     "ActiveChanged", true, "NSWorkspaceScreensDidSleepNotification"},
+    {"MachineGoesToSleep", kLogin, "/org/freedesktop/login1", kManager, "PrepareForSleep", true,
+     "NSWorkspaceWillSleepNotification"},
+    {"MachineWakes", kLogin, "/org/freedesktop/login1", kManager, "PrepareForSleep", false,
+     "NSWorkspaceDidWakeNotification"},
+    {"SleepFromAnotherSenderIsIgnored", "", "/org/freedesktop/login1", kManager, "PrepareForSleep",
+     true, ""},
+    {"ThisSessionLocked",
+     kLogin,
+     "/org/freedesktop/login1/session/_37",
+     kSession,
+     "Lock",
+     {},
+     "NSWorkspaceSessionDidResignActiveNotification"},
+    {"ThisSessionUnlocked",
+     kLogin,
+     "/org/freedesktop/login1/session/_37",
+     kSession,
+     "Unlock",
+     {},
+     "NSWorkspaceSessionDidBecomeActiveNotification"},
+    {"OtherSessionLockedIsIgnored",
+     kLogin,
+     "/org/freedesktop/login1/session/_38",
+     kSession,
+     "Lock",
+     {},
+     ""},
+};
+
+std::vector<std::string>& workspaceHeard() {
+    static std::vector<std::string> names;
+    return names;
+}
+
+class WorkspaceSignals : public DesktopBus, public ::testing::WithParamInterface<WorkspaceCase> {};
+
+TEST_P(WorkspaceSignals, BecomeWorkspaceNotifications) {
+    const WorkspaceCase& row = GetParam();
+    const auto center = platform::Workspace::sharedWorkspace()->notificationCenter();
+    const auto observer = std::make_shared<CUI_WorkspaceNotificationCenter>(
+        [](const Ref<platform::Notification>& notification) {
+            EXPECT_EQ(notification->object(), platform::Workspace::sharedWorkspace());
+            workspaceHeard().push_back(notification->name()->utf8());
+        },
+        nullptr);
+    center->addObserverSelectorNameObject(observer, CUI_NotificationCenter::receiveSelector(),
+                                          nullptr, nullptr);
+    workspaceHeard().clear();
+
+    PrivateBus::emitSignal(row.service, row.path, row.interface, row.member, row.argument);
+    // A signal on the same bus that is heard marks the end: what the row's signal does has been
+    // done by then.
+    const bool onSessionBus = std::string(row.interface) == "org.freedesktop.ScreenSaver";
+    if (onSessionBus)
+        PrivateBus::emitSignal("", "/org/freedesktop/ScreenSaver", "org.freedesktop.ScreenSaver",
+                               "ActiveChanged", false);
+    else
+        PrivateBus::emitSignal(kLogin, "/org/freedesktop/login1", kManager, "PrepareForSleep",
+                               false);
+    std::vector<std::string> expected = {onSessionBus ? "NSWorkspaceScreensDidWakeNotification"
+                                                      : "NSWorkspaceDidWakeNotification"};
+    if (*row.heard)
+        expected.push_back(row.heard);
+    platform::testing::runEventsUntil([&] { return workspaceHeard().size() >= expected.size(); });
+    center->removeObserver(*observer);
+
+    std::sort(expected.begin(), expected.end());
+    std::sort(workspaceHeard().begin(), workspaceHeard().end());
+    EXPECT_EQ(workspaceHeard(), expected);
+}
+INSTANTIATE_TEST_SUITE_P(Rows, WorkspaceSignals, ::testing::ValuesIn(workspaceCases),
+                         [](const auto& r) { return std::string(r.param.name); });
+
+} // namespace
