@@ -1,4 +1,5 @@
 #include "runtime/services/CUI_DistributedNotificationCenter.h"
+#include "runtime/services/CUI_StatusBarButtonTarget.h"
 #include "runtime/services/CUI_WorkspaceNotificationCenter.h"
 
 #include "ServicesTesting.h"
@@ -10,13 +11,17 @@
 #include "platform/foundation/String.h"
 #include "platform/services/DistributedNotificationCenter.h"
 #include "platform/services/NotificationCenter.h"
+#include "platform/services/StatusBar.h"
+#include "platform/services/StatusItem.h"
 #include "platform/testing/EventWait.h"
 #include "platform/testing/PrivateBus.h"
+#include "platform/testing/StatusWatcher.h"
 
 #include <spawn.h>
 #include <sys/wait.h>
 
 #include <array>
+#include <optional>
 
 extern char** environ;
 
@@ -195,6 +200,73 @@ TEST_P(WorkspaceSignals, BecomeWorkspaceNotifications) {
     EXPECT_EQ(workspaceHeard(), expected);
 }
 INSTANTIATE_TEST_SUITE_P(Rows, WorkspaceSignals, ::testing::ValuesIn(workspaceCases),
+                         [](const auto& r) { return std::string(r.param.name); });
+
+struct StatusCase {
+    const char* name;
+    bool watcherFirst;
+    bool withCallback;
+};
+void PrintTo(const StatusCase& c, std::ostream* out) {
+    *out << c.name;
+}
+
+const StatusCase statusCases[] = {
+    {"RegistersWithTheRunningWatcher", true, true},
+    {"RegistersWithAWatcherThatComesLater", false, true},
+    {"ClickWithoutCallbackDoesNothing", true, false},
+};
+
+struct Click {
+    Ref<platform::Object> sender;
+    void* userData;
+    Ref<platform::Object> button;
+};
+std::vector<Click>& clicks() {
+    static std::vector<Click> heardClicks;
+    return heardClicks;
+}
+
+class StatusItems : public DesktopBus, public ::testing::WithParamInterface<StatusCase> {};
+
+TEST_P(StatusItems, AreShownByTheWatcherAndAnswerItsClick) {
+    const StatusCase& row = GetParam();
+    clicks().clear();
+    std::optional<platform::testing::StatusWatcher> watcher;
+    if (row.watcherFirst)
+        watcher.emplace();
+    const auto item = platform::StatusBar::systemStatusBar()->statusItemWithLength(-1);
+    item->setTitle(String::fromUtf8("Pondaro"));
+    int userData = 0;
+    const auto target = std::make_shared<CUI_StatusBarButtonTarget>(
+        row.withCallback ? [](const Ref<platform::Object>& sender, void* data,
+                              const Ref<platform::Object>&
+                                  button) { clicks().push_back({sender, data, button}); }
+                         : CUI_StatusBarButtonTarget::Callback{},
+        &userData);
+    item->setTarget(target);
+    item->setAction(CUI_StatusBarButtonTarget::actionSelector());
+    if (!watcher)
+        watcher.emplace();
+    platform::testing::runEventsUntil(
+        [&] { return watcher->items().size() == 1 && item->isRegistered(); });
+    ASSERT_EQ(watcher->items().size(), 1u);
+    const std::string name = watcher->items()[0];
+
+    EXPECT_EQ(watcher->property(name, "Title"), "Pondaro");
+    watcher->activate(name);
+    ASSERT_EQ(clicks().size(), row.withCallback ? 1u : 0u);
+    if (row.withCallback) {
+        EXPECT_EQ(clicks()[0].sender, item);
+        EXPECT_EQ(clicks()[0].userData, &userData);
+        EXPECT_EQ(clicks()[0].button, item);
+    }
+
+    platform::StatusBar::systemStatusBar()->removeStatusItem(item);
+    platform::testing::runEventsUntil([&] { return watcher->items().empty(); });
+    EXPECT_TRUE(watcher->items().empty()) << "a removed item leaves the bus";
+}
+INSTANTIATE_TEST_SUITE_P(Rows, StatusItems, ::testing::ValuesIn(statusCases),
                          [](const auto& r) { return std::string(r.param.name); });
 
 } // namespace
