@@ -1,0 +1,152 @@
+// Downloads a file from a small web server that the program starts on 127.0.0.1, showing the
+// progress in a bar, and offers the same download from an item in the desktop's status area.
+// Each click of Download (or of the status item) fetches 20 MB into a file in the temporary
+// directory. Closing the window ends the program; with --once the program downloads once and
+// ends by itself.
+
+#include "runtime/core/RuntimeInit.h"
+#include "runtime/elements/ElementOperations.h"
+#include "runtime/services/CUI_StatusBarButtonTarget.h"
+#include "runtime/services/CUI_URLSessionDelegate.h"
+#include "runtime/shell/Additions.h"
+#include "runtime/shell/CUI_AppDelegate.h"
+#include "runtime/shell/CUI_DialogEvent.h"
+#include "runtime/shell/Callbacks.h"
+#include "runtime/shell/EventCodes.h"
+#include "runtime/shell/WindowOperations.h"
+
+#include "platform/app/Application.h"
+#include "platform/foundation/Error.h"
+#include "platform/foundation/String.h"
+#include "platform/foundation/URL.h"
+#include "platform/services/StatusBar.h"
+#include "platform/services/StatusItem.h"
+#include "platform/services/URLSession.h"
+#include "platform/services/URLSessionTask.h"
+#include "platform/testing/LocalHttpServer.h"
+#include "platform/views/controls/Button.h"
+#include "platform/views/controls/ProgressIndicator.h"
+
+#include <cstdio>
+#include <cstring>
+#include <filesystem>
+#include <string>
+
+using platform::Ref;
+using platform::String;
+
+namespace {
+
+constexpr std::int64_t kWindow = 1;
+constexpr std::int64_t kDownload = 1;
+constexpr std::int64_t kProgress = 2;
+constexpr std::int64_t kBytes = 20 * 1000 * 1000;
+
+struct Fetcher {
+    // The web server of the example: the test support's, which serves made-up bytes.
+    platform::testing::LocalHttpServer server;
+    Ref<platform::URLSession> session =
+        platform::URLSession::sessionWithDelegate(std::make_shared<CUI_URLSessionDelegate>());
+    Ref<platform::URLSessionTask> task;
+    Ref<platform::ProgressIndicator> bar;
+    Ref<platform::StatusItem> item;
+    Ref<CUI_StatusBarButtonTarget> itemTarget;
+    bool once = false;
+};
+
+Fetcher& fetcher() {
+    static Fetcher shared;
+    return shared;
+}
+
+std::string target() {
+    return (std::filesystem::temp_directory_path() / "pondaro-fetch.bin").string();
+}
+
+void say(const std::string& line) {
+    std::printf("%s\n", line.c_str());
+    std::fflush(stdout);
+    if (fetcher().item)
+        fetcher().item->setTitle(String::fromUtf8(line));
+}
+
+void startDownload() {
+    Fetcher& f = fetcher();
+    if (f.task && f.task->state() == platform::URLSessionTaskState::Running)
+        return;
+    const auto url = platform::URL::URLWithString(
+        *String::fromUtf8(f.server.url("/bytes/" + std::to_string(kBytes))));
+    f.task = f.session->downloadTaskWithURL(url);
+    f.bar->setDoubleValue(0);
+    say("Downloading " + url->absoluteString()->utf8());
+    f.task->resume();
+}
+
+// The session's events reach the program here.
+void dialog(std::int64_t event, std::int64_t, std::int64_t, const Ref<platform::Object>&) {
+    Fetcher& f = fetcher();
+    if (event == URLSessionEvent::DidWriteData && f.task->countOfBytesExpectedToReceive() > 0) {
+        f.bar->setDoubleValue(100.0 * static_cast<double>(f.task->countOfBytesReceived()) /
+                              static_cast<double>(f.task->countOfBytesExpectedToReceive()));
+    } else if (event == URLSessionEvent::DidFinishDownloading) {
+        // The session removes its file once this returns: the program moves it.
+        std::filesystem::remove(target());
+        std::filesystem::copy_file(DialogEventUrlObj()->path()->utf8(), target());
+    } else if (event == URLSessionEvent::DidComplete) {
+        const auto error = std::static_pointer_cast<platform::Error>(DialogEventErrorObj());
+        say(error ? "Download failed: " + error->localizedDescription()->utf8()
+                  : "Downloaded " + std::to_string(std::filesystem::file_size(target())) +
+                        " bytes to " + target());
+        if (f.once)
+            platform::Application::shared()->stopModal();
+    }
+}
+
+void button(std::int64_t tag, std::int64_t, void*) {
+    if (tag == kDownload)
+        startDownload();
+}
+
+void windowEvent(std::int64_t, std::int64_t event, void*) {
+    if (event == WindowEvent::WillClose)
+        platform::Application::shared()->stopModal();
+}
+
+void openWindow() {
+    Fetcher& f = fetcher();
+    WindowOpen(kWindow, String::fromUtf8("Fetch"), kParamNotGiven, {200, 300, 360, 90});
+    f.bar = ElementCreate(kWindow, kProgress, ElementKind::ProgressBar, {10, 55, 340, 20})
+                ->as<platform::ProgressIndicator>();
+    const auto download =
+        ElementCreate(kWindow, kDownload, ElementKind::PushButton, {250, 10, 100, 30})
+            ->as<platform::Button>();
+    download->setTitle(String::fromUtf8("Download"));
+    Additions::setCuiControlCallback(*download, button);
+    WindowCallbackSet(kWindow, windowEvent, nullptr);
+}
+
+void showStatusItem() {
+    Fetcher& f = fetcher();
+    f.item = platform::StatusBar::systemStatusBar()->statusItemWithLength(-1);
+    f.item->setImageName(String::fromUtf8("folder-download"));
+    f.itemTarget = std::make_shared<CUI_StatusBarButtonTarget>(
+        [](const Ref<platform::Object>&, void*, const Ref<platform::Object>&) { startDownload(); });
+    f.item->setTarget(f.itemTarget);
+    f.item->setAction(CUI_StatusBarButtonTarget::actionSelector());
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    AppEnsureDelegate();
+    RuntimeInit();
+    fetcher().once = argc > 1 && std::strcmp(argv[1], "--once") == 0;
+    openWindow();
+    showStatusItem();
+    DialogCallbackSet(dialog);
+    say("Ready: click Download or the status item.");
+    if (fetcher().once)
+        startDownload();
+    platform::Application::shared()->runModalForWindow(WindowWithTag(kWindow));
+    return 0;
+}
