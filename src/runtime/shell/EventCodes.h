@@ -152,6 +152,12 @@ namespace PrintEvent {
 inline constexpr std::int64_t OperationDidRun = 5200;
 } // namespace PrintEvent
 
+// What a sharing-service picker asks and tells through CUI_SharingServicePickerDelegate.
+namespace SharingPickerEvent {
+inline constexpr std::int64_t ServicesForItems = 5700;
+inline constexpr std::int64_t DidChooseService = 5701;
+} // namespace SharingPickerEvent
+
 // Window and panel events.
 namespace WindowEvent {
 inline constexpr std::int64_t WillPositionSheet = 10000;

@@ -46,6 +46,20 @@ private:
     std::filesystem::path path_;
 };
 
+// Events as "3606+ 3604 3607": a run of one event is written once, with "+".
+inline std::string runsOf(const std::vector<std::int64_t>& events) {
+    std::string text;
+    for (std::size_t i = 0; i < events.size(); ++i) {
+        if (i > 0 && events[i] == events[i - 1]) {
+            if (text.back() != '+')
+                text += '+';
+            continue;
+        }
+        text += (text.empty() ? "" : " ") + std::to_string(events[i]);
+    }
+    return text;
+}
+
 // A black bitmap one pixel high and `width` pixels wide, so that each frame tells itself by its
 // width.
 inline void writeBitmap(const fs::path& file, std::uint32_t width) {

@@ -60,20 +60,6 @@ const TransferCase transferCases[] = {
      0},
 };
 
-// "3606 3606 3604" as "3606+ 3604".
-std::string runs(const std::vector<std::int64_t>& events) {
-    std::string text;
-    for (std::size_t i = 0; i < events.size(); ++i) {
-        if (i > 0 && events[i] == events[i - 1]) {
-            if (text.back() != '+')
-                text += '+';
-            continue;
-        }
-        text += (text.empty() ? "" : " ") + std::to_string(events[i]);
-    }
-    return text;
-}
-
 std::string bytesOf(const Ref<platform::Data>& data) {
     return std::string(data->bytes().begin(), data->bytes().end());
 }
@@ -126,7 +112,7 @@ TEST_P(Transfers, ReachTheDialogCallbackInOrder) {
         return !heard().empty() && heard().back().event == URLSessionEvent::DidBecomeInvalid;
     });
 
-    EXPECT_EQ(runs(heardEvents()), row.heard);
+    EXPECT_EQ(servicestest::runsOf(heardEvents()), row.heard);
     EXPECT_TRUE(progressRose);
     const std::string expected =
         row.text ? std::string(row.text) : LocalHttpServer::body(row.bodyLength);
