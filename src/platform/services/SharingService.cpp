@@ -12,8 +12,10 @@
 
 #include <QClipboard>
 #include <QDesktopServices>
+#include <QDir>
 #include <QFile>
 #include <QGuiApplication>
+#include <QStandardPaths>
 #include <QUrl>
 #include <QUrlQuery>
 
@@ -149,6 +151,10 @@ void SharingService::performWithItems(const Ref<Array>& items) {
     }
     const auto panel = SavePanel::savePanel();
     panel->setNameFieldStringValue(String::fromUtf8("Shared.txt"));
+    // The panel opens where the user keeps documents, not wherever the last panel was.
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    panel->setDirectoryURL(URL::fileURLWithPath(
+        *detail::fromQString(QDir(documents).exists() ? documents : QDir::homePath())));
     const QString content = *text;
     const auto save = [keep, items, panel, content](std::int64_t response) {
         if (response != ModalResponse::OK)

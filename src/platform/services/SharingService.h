@@ -16,7 +16,8 @@ Ref<String> SharingServiceNameComposeEmail();
 Ref<String> SharingServiceNameSaveToFile();
 
 // A way to hand items to the desktop: copying them to the clipboard, opening the default
-// e-mail program with them through a mailto: URL, or saving them to a file the user chooses.
+// e-mail program with them through a mailto: URL, or saving them to a file the user chooses
+// (the panel opens in the Documents folder, else the home folder).
 // Items are strings and URLs (a URL is shared as its text); several items make one text, a line
 // each.
 class SharingService : public Object {

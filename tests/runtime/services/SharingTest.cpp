@@ -80,7 +80,7 @@ class Sharing : public ShellTest, public ::testing::WithParamInterface<ShareCase
 TEST_P(Sharing, PickerSharesWithTheServiceChosen) {
     const ShareCase& row = GetParam();
     const servicestest::ScratchDirectory directory;
-    const auto saved = directory.path() / "shared.txt";
+    const auto saved = directory.path() / "Documents" / "shared.txt";
     platform::testing::MailCatcher mail;
     platform::testing::setClipboardText("");
     const auto window = openWindow(70, {100, 100, 300, 200});
@@ -103,9 +103,10 @@ TEST_P(Sharing, PickerSharesWithTheServiceChosen) {
     };
     DialogCallbackSet(dialogCallback);
     ModalScript script;
-    // The panel opens in the current directory.
-    const auto previous = fs::current_path();
-    fs::current_path(directory.path());
+    // The panel opens in the user's Documents folder.
+    const std::string home = std::getenv("HOME") ? std::getenv("HOME") : "";
+    ::setenv("HOME", directory.path().c_str(), 1);
+    fs::create_directories(saved.parent_path());
     if (row.answer == Answer::Save)
         script.run().type("shared.txt").press(Key::Return);
     if (row.answer == Answer::Cancel)
@@ -114,7 +115,7 @@ TEST_P(Sharing, PickerSharesWithTheServiceChosen) {
     picker->showRelativeToRectOfViewPreferredEdge({10, 10, 50, 20}, window->contentView(), 0);
     const bool chosen = platform::testing::UserActions::chooseInShownMenu({row.choice});
     platform::testing::runEventsUntil([] { return pickerEvents().size() == 2; });
-    fs::current_path(previous);
+    ::setenv("HOME", home.c_str(), 1);
 
     EXPECT_EQ(chosen, !row.onlyCopy);
     EXPECT_EQ(servicestest::runsOf(pickerEvents()), row.heard);
