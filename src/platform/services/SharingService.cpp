@@ -26,12 +26,8 @@ namespace platform {
 
 namespace {
 
-constexpr std::int64_t kUserCancelled = 3072;
-constexpr std::int64_t kFeatureUnsupported = 3328;
-
-Ref<Error> cocoaError(std::int64_t code) {
-    static const auto domain = String::fromUtf8("NSCocoaErrorDomain");
-    return Error::errorWithDomainCodeUserInfo(domain, code, nullptr);
+Ref<Error> sharingError(std::int64_t code) {
+    return Error::errorWithDomainCodeUserInfo(SharingErrorDomain(), code, nullptr);
 }
 
 // The items as one text, a line each; none when an item is neither a string nor a URL.
@@ -51,6 +47,11 @@ std::optional<QString> textOf(const Ref<Array>& items) {
 }
 
 } // namespace
+
+Ref<String> SharingErrorDomain() {
+    static const auto domain = String::fromUtf8("SharingErrorDomain");
+    return domain;
+}
 
 Ref<String> SharingServiceNameCopyToClipboard() {
     static const auto name = String::fromUtf8("io.github.pondaro.share.copy");
@@ -146,8 +147,8 @@ void SharingService::performWithItems(const Ref<Array>& items) {
             query.addQueryItem(QStringLiteral("subject"), detail::toQString(subject_));
         query.addQueryItem(QStringLiteral("body"), *text);
         mail.setQuery(query);
-        return finish(items,
-                      QDesktopServices::openUrl(mail) ? nullptr : cocoaError(kFeatureUnsupported));
+        return finish(items, QDesktopServices::openUrl(mail) ? nullptr
+                                                             : sharingError(SharingErrorNoProgram));
     }
     const auto panel = SavePanel::savePanel();
     panel->setNameFieldStringValue(String::fromUtf8("Shared.txt"));
@@ -158,7 +159,7 @@ void SharingService::performWithItems(const Ref<Array>& items) {
     const QString content = *text;
     const auto save = [keep, items, panel, content](std::int64_t response) {
         if (response != ModalResponse::OK)
-            return keep->finish(items, cocoaError(kUserCancelled));
+            return keep->finish(items, sharingError(SharingErrorUserCancelled));
         QFile file(detail::toQString(panel->URL()->path()));
         const bool written = file.open(QIODevice::WriteOnly | QIODevice::Truncate) &&
                              file.write(content.toUtf8()) >= 0 && file.flush();

@@ -2,6 +2,7 @@
 
 #include "platform/foundation/Object.h"
 
+#include <cstdint>
 #include <memory>
 
 namespace platform {
@@ -9,6 +10,12 @@ namespace platform {
 class Array;
 class SharingServiceDelegate;
 class String;
+
+// The domain of the errors a share fails with, but for a file that could not be written
+// (POSIXErrorDomain), and its codes.
+Ref<String> SharingErrorDomain();
+inline constexpr std::int64_t SharingErrorUserCancelled = 3072;
+inline constexpr std::int64_t SharingErrorNoProgram = 3328;
 
 // The names of the desktop's sharing services.
 Ref<String> SharingServiceNameCopyToClipboard();
@@ -44,10 +51,9 @@ public:
     // At least one item, each a string or a URL.
     bool canPerformWithItems(const Ref<Array>& items) const;
     // The delegate hears that the items will be shared, then that they were or why not (the
-    // user cancelled: NSCocoaErrorDomain 3072; no e-mail program: 3328; a file that could not
-    // be written: POSIXErrorDomain). Saving shows the panel over the delegate's source window
-    // when it names one and returns before the user chose; otherwise the share is done on
-    // return.
+    // user cancelled, no e-mail program, a file that could not be written). Saving shows the panel
+    // over the delegate's source window when it names one and returns before the user chose;
+    // otherwise the share is done on return.
     void performWithItems(const Ref<Array>& items);
 
 private:
