@@ -25,11 +25,18 @@ Box::Box(Rect frame)
     setTitle(title_);
     contentView_->setAutoresizingMask(AutoresizingMask::WidthSizable |
                                       AutoresizingMask::HeightSizable);
-    addSubview(contentView_);
     placeContent();
 }
 
 Box::~Box() = default;
+
+Ref<View> Box::contentView() const {
+    // The content view needs the box's shared ownership to know its superview, and that
+    // ownership begins only after construction.
+    if (!contentView_->superview() && !weak_from_this().expired())
+        const_cast<Box&>(*this).addSubview(contentView_);
+    return contentView_;
+}
 
 void Box::placeContent() {
     // Inside the toolkit's group frame, below its title, or the whole box for the kinds drawn

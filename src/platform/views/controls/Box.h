@@ -30,7 +30,7 @@ public:
     void setFillColor(Ref<Color> color);
     Ref<Color> borderColor() const { return borderColor_; }
     void setBorderColor(Ref<Color> color);
-    const Ref<View>& contentView() const { return contentView_; }
+    Ref<View> contentView() const;
 
     // Draws the separator and custom boxes; the toolkit draws a primary box after drawRect.
     void drawRect(Rect dirtyRect) override;

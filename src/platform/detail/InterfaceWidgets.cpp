@@ -1,0 +1,252 @@
+#include "platform/detail/InterfaceWidgets.h"
+
+#include "platform/app/InterfaceClasses.h"
+#include "platform/foundation/Date.h"
+#include "platform/foundation/String.h"
+#include "platform/views/ScrollView.h"
+#include "platform/views/TextField.h"
+#include "platform/views/VisualEffectView.h"
+#include "platform/views/controls/Box.h"
+#include "platform/views/controls/Button.h"
+#include "platform/views/controls/ColorWell.h"
+#include "platform/views/controls/ComboButton.h"
+#include "platform/views/controls/DatePicker.h"
+#include "platform/views/controls/ImageView.h"
+#include "platform/views/controls/LevelIndicator.h"
+#include "platform/views/controls/PopUpButton.h"
+#include "platform/views/controls/ProgressIndicator.h"
+#include "platform/views/controls/SecureTextField.h"
+#include "platform/views/controls/SegmentedControl.h"
+#include "platform/views/controls/Slider.h"
+#include "platform/views/controls/Stepper.h"
+#include "platform/views/controls/Switch.h"
+#include "platform/windows/Window.h"
+
+#include <QDateTime>
+
+#include <memory>
+
+namespace platform::detail {
+
+namespace {
+
+// What a toolkit class adds to the framework class it stands for.
+enum class Variant { None, Switch, Radio, Separator, Label, DateOnly, TimeOnly, Calendar };
+
+template <class T>
+Ref<View> plain(const InterfaceBlueprint& blueprint, Variant) {
+    return std::make_shared<T>(blueprint.frame);
+}
+
+Ref<View> button(const InterfaceBlueprint& blueprint, Variant variant) {
+    const ButtonType type = variant == Variant::Switch  ? ButtonType::Switch
+                            : variant == Variant::Radio ? ButtonType::Radio
+                            : blueprint.checkable       ? ButtonType::PushOnPushOff
+                                                        : ButtonType::MomentaryPushIn;
+    return std::make_shared<Button>(blueprint.frame, type);
+}
+
+Ref<View> textField(const InterfaceBlueprint& blueprint, Variant variant) {
+    if (blueprint.pixmap)
+        return std::make_shared<ImageView>(blueprint.frame);
+    if (blueprint.password)
+        return std::make_shared<SecureTextField>(blueprint.frame);
+    if (variant != Variant::Label)
+        return std::make_shared<TextField>(blueprint.frame);
+    auto label = TextField::labelWithString(String::create());
+    label->setFrame(blueprint.frame);
+    return label;
+}
+
+Ref<View> box(const InterfaceBlueprint& blueprint, Variant variant) {
+    auto made = std::make_shared<Box>(blueprint.frame);
+    if (variant == Variant::Separator)
+        made->setBoxType(BoxType::Separator);
+    return made;
+}
+
+Ref<View> progress(const InterfaceBlueprint& blueprint, Variant) {
+    // The toolkit's bar shows its value unless its range is empty.
+    auto made = std::make_shared<ProgressIndicator>(blueprint.frame);
+    made->setIndeterminate(false);
+    return made;
+}
+
+Ref<View> datePicker(const InterfaceBlueprint& blueprint, Variant variant) {
+    auto made = std::make_shared<DatePicker>(
+        blueprint.frame, variant == Variant::Calendar ? DatePickerStyle::ClockAndCalendar
+                                                      : DatePickerStyle::TextFieldAndStepper);
+    // The toolkit's editors start at the first moment of 2000 unless the file says otherwise.
+    made->setDateValue(Date::dateWithTimeIntervalSince1970(
+        static_cast<double>(QDateTime(QDate(2000, 1, 1), QTime(0, 0)).toSecsSinceEpoch())));
+    if (variant == Variant::DateOnly || variant == Variant::Calendar)
+        made->setDatePickerElements(DatePickerElement::YearMonthDay);
+    else if (variant == Variant::TimeOnly)
+        made->setDatePickerElements(DatePickerElement::HourMinuteSecond);
+    return made;
+}
+
+struct FrameworkClass {
+    std::string_view name;
+    Ref<View> (*make)(const InterfaceBlueprint&, Variant);
+};
+
+constexpr FrameworkClass kFrameworkClasses[] = {
+    {"View", plain<View>},
+    {"Box", box},
+    {"Button", button},
+    {"ColorWell", plain<ColorWell>},
+    {"ComboButton", plain<ComboButton>},
+    {"DatePicker", datePicker},
+    {"ImageView", plain<ImageView>},
+    {"LevelIndicator", plain<LevelIndicator>},
+    {"PopUpButton", plain<PopUpButton>},
+    {"ProgressIndicator", progress},
+    {"ScrollView", plain<ScrollView>},
+    {"SecureTextField", plain<SecureTextField>},
+    {"SegmentedControl", plain<SegmentedControl>},
+    {"Slider", plain<Slider>},
+    {"Stepper", plain<Stepper>},
+    {"Switch", plain<Switch>},
+    {"TextField", textField},
+    {"VisualEffectView", plain<VisualEffectView>},
+};
+
+struct ToolkitClass {
+    std::string_view name;
+    std::string_view framework;
+    Variant variant = Variant::None;
+    // The framework class for an editable widget, when it exists.
+    std::string_view whenEditable = {};
+};
+
+constexpr ToolkitClass kToolkitClasses[] = {
+    {"QWidget", "View"},
+    {"QFrame", "View"},
+    {"QStackedWidget", "View"},
+    {"QToolBox", "View"},
+    {"QMdiArea", "View"},
+    {"QDockWidget", "View"},
+    {"QGraphicsView", "View"},
+    {"QOpenGLWidget", "View"},
+    {"Line", "Box", Variant::Separator},
+    {"QGroupBox", "Box"},
+    {"QPushButton", "Button"},
+    {"QToolButton", "Button"},
+    {"QCommandLinkButton", "Button"},
+    {"QCheckBox", "Button", Variant::Switch},
+    {"QRadioButton", "Button", Variant::Radio},
+    {"QLineEdit", "TextField"},
+    {"QKeySequenceEdit", "TextField"},
+    {"QLabel", "TextField", Variant::Label},
+    {"QLCDNumber", "TextField", Variant::Label},
+    {"QSlider", "Slider"},
+    {"QDial", "Slider"},
+    {"QScrollBar", "Scroller"},
+    {"QComboBox", "PopUpButton", Variant::None, "ComboBox"},
+    {"QFontComboBox", "PopUpButton", Variant::None, "ComboBox"},
+    {"QProgressBar", "ProgressIndicator"},
+    {"QDateTimeEdit", "DatePicker"},
+    {"QDateEdit", "DatePicker", Variant::DateOnly},
+    {"QTimeEdit", "DatePicker", Variant::TimeOnly},
+    {"QCalendarWidget", "DatePicker", Variant::Calendar},
+    {"QSpinBox", "Stepper"},
+    {"QDoubleSpinBox", "Stepper"},
+    {"QScrollArea", "ScrollView"},
+    {"QTabWidget", "TabView"},
+    {"QSplitter", "SplitView"},
+    {"QTableView", "TableView"},
+    {"QTableWidget", "TableView"},
+    {"QListView", "TableView"},
+    {"QListWidget", "TableView"},
+    {"QTreeView", "OutlineView"},
+    {"QTreeWidget", "OutlineView"},
+    {"QColumnView", "Browser"},
+    {"QTextEdit", "TextView"},
+    {"QPlainTextEdit", "TextView"},
+    {"QTextBrowser", "TextView"},
+};
+
+template <class Row, std::size_t N>
+const Row* rowNamed(const Row (&rows)[N], std::string_view name) {
+    for (const Row& row : rows)
+        if (row.name == name)
+            return &row;
+    return nullptr;
+}
+
+// A framework class by its name, registered or built in; none when there is no such class.
+Ref<View> makeFramework(std::string_view name, const InterfaceBlueprint& blueprint,
+                        Variant variant) {
+    if (const auto* factory = InterfaceClasses::viewFactory(name))
+        return (*factory)(blueprint.frame);
+    if (const auto* row = rowNamed(kFrameworkClasses, name))
+        return row->make(blueprint, variant);
+    return nullptr;
+}
+
+struct WindowClass {
+    std::string_view name;
+    std::uint64_t styleMask;
+    bool panel = false;
+    bool mainWindow = false;
+};
+
+constexpr std::uint64_t kDocumentStyle = WindowStyleMask::Titled | WindowStyleMask::Closable |
+                                         WindowStyleMask::Miniaturizable |
+                                         WindowStyleMask::Resizable;
+
+constexpr WindowClass kWindowClasses[] = {
+    {"QMainWindow", kDocumentStyle, false, true},
+    {"QWidget", kDocumentStyle},
+    {"QDialog", WindowStyleMask::Titled | WindowStyleMask::Closable | WindowStyleMask::Resizable},
+    {"Window", kDocumentStyle},
+    {"Panel", kDocumentStyle, true},
+};
+
+} // namespace
+
+bool isViewClass(std::string_view className) {
+    return InterfaceClasses::viewFactory(className) || rowNamed(kFrameworkClasses, className) ||
+           rowNamed(kToolkitClasses, className);
+}
+
+InterfaceView makeInterfaceView(std::string_view className, const InterfaceBlueprint& blueprint) {
+    if (auto view = makeFramework(className, blueprint, Variant::None))
+        return {std::move(view), true};
+    if (const auto* row = rowNamed(kToolkitClasses, className)) {
+        Ref<View> view;
+        if (blueprint.editable && !row->whenEditable.empty())
+            view = makeFramework(row->whenEditable, blueprint, row->variant);
+        if (!view)
+            view = makeFramework(row->framework, blueprint, row->variant);
+        return {view ? view : std::make_shared<View>(blueprint.frame), true};
+    }
+    return {std::make_shared<View>(blueprint.frame), false};
+}
+
+Ref<Window> makeInterfaceWindow(std::string_view className, std::string_view baseClass,
+                                Rect contentRect) {
+    const auto* row = rowNamed(kWindowClasses, className);
+    if (!row)
+        row = rowNamed(kWindowClasses, baseClass);
+    const std::uint64_t style = row ? row->styleMask : kDocumentStyle;
+    if (const auto* factory = InterfaceClasses::windowFactory(className))
+        return (*factory)(contentRect, style);
+    if (!row)
+        return nullptr;
+    if (row->panel && row->name == className)
+        return std::make_shared<Panel>(contentRect, style);
+    return std::make_shared<Window>(contentRect, style);
+}
+
+bool isWindowClass(std::string_view className) {
+    return InterfaceClasses::windowFactory(className) || rowNamed(kWindowClasses, className);
+}
+
+bool isMainWindowClass(std::string_view className) {
+    const auto* row = rowNamed(kWindowClasses, className);
+    return row && row->mainWindow;
+}
+
+} // namespace platform::detail
