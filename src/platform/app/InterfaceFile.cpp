@@ -34,6 +34,7 @@
 #include <cmath>
 #include <cstdio>
 #include <map>
+#include <optional>
 
 namespace platform {
 
@@ -526,10 +527,16 @@ private:
                      loadedAs);
     }
 
-    detail::InterfaceBlueprint blueprint(const InterfaceElement& element) const {
+    // What decides the view made for a widget. Its frame is where the file places it in the
+    // container; a widget without a place (one in a layout) gets a size at which a box has room
+    // for its content, until the layout gives it its own.
+    detail::InterfaceBlueprint blueprint(const InterfaceElement& element, const View* container,
+                                         QPointF offset) const {
         detail::InterfaceBlueprint made;
         const QRect rect = geometry(element).value_or(QRect(0, 0, 100, 100));
-        made.frame = {0, 0, static_cast<double>(rect.width()), static_cast<double>(rect.height())};
+        made.frame = container ? frameIn(*container, rect, offset)
+                               : Rect{0, 0, static_cast<double>(rect.width()),
+                                      static_cast<double>(rect.height())};
         made.checkable = flag(element, u"checkable");
         made.editable = flag(element, u"editable");
         if (const auto* echo = property(element, u"echoMode"))
@@ -538,7 +545,11 @@ private:
         return made;
     }
 
-    detail::InterfaceSizing sizing(const InterfaceElement& element) const {
+    // What the file says of the widget's size, when it says anything.
+    std::optional<detail::InterfaceSizing> sizing(const InterfaceElement& element) const {
+        const auto given = [&](QStringView name) { return property(element, name) != nullptr; };
+        if (!given(u"minimumSize") && !given(u"maximumSize") && !given(u"sizePolicy"))
+            return std::nullopt;
         detail::InterfaceSizing made;
         if (const auto* found = property(element, u"minimumSize"))
             made.minimum = read(*found, Kind::Size, owner(element)).size;
@@ -570,18 +581,14 @@ private:
         }
         if (skipped(className))
             return nullptr;
-        const auto made = detail::makeInterfaceView(className.toStdString(), blueprint(element));
+        const auto made = detail::makeInterfaceView(className.toStdString(),
+                                                    blueprint(element, container.get(), offset));
         if (!made.known)
             warnUnknown(element, className, "view");
         const Ref<View>& view = made.view;
         keep(element, view);
-        if (container) {
-            if (const auto rect = geometry(element))
-                view->setFrame(frameIn(*container, *rect, offset));
-            // Placed by hand, a widget keeps its distance from the top left corner.
-            view->setAutoresizingMask(AutoresizingMask::MaxXMargin | AutoresizingMask::MinYMargin);
-            container->addSubview(view);
-        }
+        // The view is set up before it joins the window, as in code: changes to a widget in a
+        // window make the toolkit post work to its parent.
         if (auto* popUp = as<PopUpButton>(*view))
             for (const auto& child : element.children)
                 if (child.tag == u"item")
@@ -589,7 +596,13 @@ private:
                         popUp->addItemWithTitle(
                             string(read(*text, Kind::String, owner(element)).text));
         applyProperties(element, *view);
-        layouter_.setSizing(*view, sizing(element));
+        if (container) {
+            // Placed by hand, a widget keeps its distance from the top left corner.
+            view->setAutoresizingMask(AutoresizingMask::MaxXMargin | AutoresizingMask::MinYMargin);
+            container->addSubview(view);
+        }
+        if (const auto sized = sizing(element))
+            layouter_.setSizing(*view, *sized);
         children(element, view);
         return view;
     }
