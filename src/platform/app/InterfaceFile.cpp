@@ -311,6 +311,8 @@ public:
         const auto* top = root.child(u"widget");
         if (!top)
             fail(root, QStringLiteral("the file has no widget"));
+        if (objectsIn(*top) + 1 > kMaxObjects)
+            fail(*top, QStringLiteral("the file builds more than %1 objects").arg(kMaxObjects));
         collectActions(*top);
         topLevel(*top);
         layouter_.layOut();
@@ -324,10 +326,15 @@ private:
         throw LoadFailure{QStringLiteral("%1:%2: %3").arg(name_).arg(at.line).arg(what)};
     }
 
-    void keep(const InterfaceElement& at, Ref<Object> object) {
-        if (load_.objects.size() >= kMaxObjects)
-            fail(at, QStringLiteral("the file builds more than %1 objects").arg(kMaxObjects));
-        load_.objects.push_back(std::move(object));
+    void keep(Ref<Object> object) { load_.objects.push_back(std::move(object)); }
+
+    // How many objects the element's widgets and menu items come to, the content view of a
+    // window aside.
+    static std::size_t objectsIn(const InterfaceElement& element) {
+        std::size_t count = element.tag == u"widget" || element.tag == u"addaction" ? 1 : 0;
+        for (const auto& child : element.children)
+            count += objectsIn(child);
+        return count;
     }
 
     // The toolkit class a promoted class is based on, or the class itself.
@@ -491,10 +498,10 @@ private:
             detail::makeInterfaceWindow(top.attribute(u"class").toStdString(), base.toStdString(),
                                         Rect{0, 0, static_cast<double>(rect.width()),
                                              std::max(0.0, rect.height() - menuHeight)});
-        keep(top, made);
+        keep(made);
         load_.window = made;
         load_.view = made->contentView();
-        keep(top, load_.view);
+        keep(load_.view);
         applyProperties(top, *made);
         if (!main) {
             children(top, load_.view);
@@ -586,7 +593,7 @@ private:
         if (!made.known)
             warnUnknown(element, className, "view");
         const Ref<View>& view = made.view;
-        keep(element, view);
+        keep(view);
         // The view is set up before it joins the window, as in code: changes to a widget in a
         // window make the toolkit post work to its parent.
         if (auto* popUp = as<PopUpButton>(*view))
@@ -754,7 +761,7 @@ private:
     // A menu bar or menu: its submenus first, then its items in the order the file adds them.
     Ref<Menu> menu(const InterfaceElement& element) {
         auto made = std::make_shared<Menu>(String::create());
-        keep(element, made);
+        keep(made);
         applyProperties(element, *made);
         std::map<QString, Ref<Menu>> submenus;
         for (const auto& child : element.children)
@@ -777,7 +784,7 @@ private:
             } else {
                 fail(child, QStringLiteral("no action or menu named \"%1\"").arg(name));
             }
-            keep(child, item);
+            keep(item);
             made->addItem(item);
         }
         return made;
