@@ -305,8 +305,12 @@ public:
             for (const auto& widget : custom->children)
                 extends_[widget.childText(u"class")] = widget.childText(u"extends");
         if (const auto* defaults = root.child(u"layoutdefault")) {
-            spacing_ = defaults->attribute(u"spacing").toInt();
-            margin_ = defaults->attribute(u"margin").toInt();
+            if (defaults->hasAttribute(u"spacing"))
+                spacing_ = integer(*defaults, defaults->attribute(u"spacing"),
+                                   QStringLiteral("the default spacing"));
+            if (defaults->hasAttribute(u"margin"))
+                margin_ = integer(*defaults, defaults->attribute(u"margin"),
+                                  QStringLiteral("the default margin"));
         }
         const auto* top = root.child(u"widget");
         if (!top)

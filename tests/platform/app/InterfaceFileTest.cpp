@@ -110,6 +110,7 @@ TEST(InterfaceFile, EveryKindOfWidgetLoadsAsItsViewWithItsProperties) {
         "ScrollView",
         "View",
         "View",
+        "ImageView value 0",
         "Button 'OK' type 7 font 15 value 0 '1'",
         "Menu ''",
         "Menu 'Game'",
@@ -126,7 +127,7 @@ TEST(InterfaceFile, LayoutsGiveFramesThatFollowTheWindow) {
     ASSERT_EQ(load.error, nullptr) << utf8(load.error);
     const auto label = load.objects[2]->as<View>();
     const auto field = load.objects[3]->as<View>();
-    const auto ok = load.objects[19]->as<View>();
+    const auto ok = load.objects[20]->as<View>();
     // The form puts the field to the right of its label, on the same line, and the button at the
     // bottom stretches across the window inside its margins.
     EXPECT_GT(field->frame().minX(), label->frame().maxX());
