@@ -268,6 +268,11 @@ const PropertyRow kProperties[] = {
              view->setToolTip(string(v.text));
      }},
     {"enabled", Kind::Bool, setEnabled},
+    {"visible", Kind::Bool,
+     [](Object& o, const Value& v) {
+         if (auto* view = as<View>(o))
+             view->setHidden(!v.boolean);
+     }},
     {"shortcut", Kind::String, setShortcut},
 };
 

@@ -63,25 +63,27 @@ std::uint64_t axisMask(int moved, int grown, std::uint64_t before, std::uint64_t
 // gives it, one for each run.
 class InterfaceLayouter::Item : public QLayoutItem {
 public:
-    Item(Ref<View> view, QSize hint, QSize minimum, QSize maximum, Qt::Orientations expanding)
+    Item(Ref<View> view, QSize hint, QSize minimum, QSize maximum, Qt::Orientations expanding,
+         const int& run)
         : view_(std::move(view)), hint_(hint), minimum_(minimum), maximum_(maximum),
-          expanding_(expanding) {}
+          expanding_(expanding), run_(run) {}
 
     QSize sizeHint() const override { return hint_; }
     QSize minimumSize() const override { return minimum_; }
     QSize maximumSize() const override { return maximum_; }
     Qt::Orientations expandingDirections() const override { return expanding_; }
     bool isEmpty() const override { return view_->isHidden(); }
-    void setGeometry(const QRect& rect) override { runs_.push_back(rect); }
-    QRect geometry() const override { return runs_.empty() ? QRect() : runs_.back(); }
+    void setGeometry(const QRect& rect) override { runs_[run_] = rect; }
+    QRect geometry() const override { return runs_[run_].value_or(QRect()); }
 
     // Gives the view the frame of the first run, in the container's coordinates, and the mask
     // of how it moved in the second.
     void place(const View& container) const {
-        if (runs_.size() < 2)
+        // A hidden view is left out of the layout.
+        if (!runs_[0] || !runs_[1])
             return;
-        const QRect& first = runs_[runs_.size() - 2];
-        const QRect& second = runs_.back();
+        const QRect& first = *runs_[0];
+        const QRect& second = *runs_[1];
         const double height = container.bounds().height();
         const double y = container.isFlipped() ? first.y() : height - first.y() - first.height();
         view_->setFrame({static_cast<double>(first.x()), y, static_cast<double>(first.width()),
@@ -102,7 +104,8 @@ private:
     QSize minimum_;
     QSize maximum_;
     Qt::Orientations expanding_;
-    std::vector<QRect> runs_;
+    const int& run_;
+    std::optional<QRect> runs_[2];
 };
 
 InterfaceLayouter::InterfaceLayouter() = default;
@@ -158,7 +161,7 @@ QLayoutItem* InterfaceLayouter::itemFor(const InterfaceLayoutEntry& entry,
     maximum = maximum.boundedTo(sizing.maximum).expandedTo(minimum);
     hint = {bounded(hint.width(), minimum.width(), maximum.width()),
             bounded(hint.height(), minimum.height(), maximum.height())};
-    auto* item = new Item(entry.view, hint, minimum, maximum, expanding);
+    auto* item = new Item(entry.view, hint, minimum, maximum, expanding, run_);
     item->setAlignment(entry.alignment);
     items.push_back(item);
     return item;
@@ -233,7 +236,9 @@ void InterfaceLayouter::layOut() {
         std::vector<Item*> items;
         const auto layout = toolkitLayout(owned->plan, items);
         const QSize size = sizeOf(owned->container->bounds().size);
+        run_ = 0;
         layout->setGeometry({{0, 0}, size});
+        run_ = 1;
         layout->setGeometry({{0, 0}, size + QSize(kGrowth, kGrowth)});
         for (const Item* item : items)
             item->place(*owned->container);

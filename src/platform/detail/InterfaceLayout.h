@@ -88,6 +88,8 @@ private:
     std::map<const View*, InterfaceSizing> sizing_;
     std::vector<std::unique_ptr<Owned>> owned_;
     std::map<const View*, const Owned*> ownedBy_;
+    // Which of the two runs of a layout is under way.
+    int run_ = 0;
 };
 
 } // namespace platform::detail
