@@ -357,13 +357,11 @@ private:
         return name;
     }
 
-    void collectActions(const InterfaceElement& element) {
-        for (const auto& child : element.children) {
+    // The designer keeps every action among the children of the top-level widget.
+    void collectActions(const InterfaceElement& top) {
+        for (const auto& child : top.children)
             if (child.tag == u"action")
                 actions_[child.attribute(u"name")] = &child;
-            else if (child.tag == u"widget")
-                collectActions(child);
-        }
     }
 
     // The property of the name, a QStringView or QLatin1StringView.

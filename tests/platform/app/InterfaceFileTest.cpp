@@ -170,6 +170,7 @@ TEST(InterfaceFile, PromotedClassesComeFromTheRegistryAndWakeInDocumentOrder) {
     // Geometry counts from the top left corner, frames from the bottom left: of the window, or
     // of the box's content view for what the box holds.
     EXPECT_EQ(ok->frame(), (Rect{10, 200 - 20 - 30, 80, 30}));
+    EXPECT_EQ(load.objects[5]->as<View>()->frame(), (Rect{10, 200 - 170 - 20, 80, 20}));
     const auto box = load.objects[3]->as<Box>();
     const auto inner = load.objects[4]->as<View>();
     EXPECT_EQ(inner->superview(), box->contentView());
