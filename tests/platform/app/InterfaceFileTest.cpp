@@ -116,6 +116,7 @@ TEST(InterfaceFile, EveryKindOfWidgetLoadsAsItsViewWithItsProperties) {
         "Menu 'Game'",
         "MenuItem 'New Game' key 'N' 1048576",
         "MenuItem '' key '' 1048576",
+        "MenuItem 'Quit' key 'q' 1048576",
         "MenuItem 'Game' key '' 1048576",
     };
     EXPECT_EQ(described, expected);
