@@ -55,6 +55,7 @@ enum class Kind { Bool, Integer, Number, String, Rect, Size, Font, Date, Pixmap,
 
 struct Value {
     bool boolean = false;
+    std::int64_t whole = 0;
     double number = 0;
     QString text;
     QRect rect;
@@ -102,7 +103,7 @@ void setIdentifier(Object& object, const Value& value) {
 }
 
 void setTag(Object& object, const Value& value) {
-    const auto tag = static_cast<std::int64_t>(value.number);
+    const std::int64_t tag = value.whole;
     if (auto* control = as<Control>(object))
         control->setTag(tag);
     else if (auto* item = as<MenuItem>(object))
@@ -239,7 +240,7 @@ const PropertyRow kProperties[] = {
     {"currentIndex", Kind::Integer,
      [](Object& o, const Value& v) {
          if (auto* popUp = as<PopUpButton>(o))
-             popUp->selectItemAtIndex(static_cast<std::int64_t>(v.number));
+             popUp->selectItemAtIndex(v.whole);
      }},
     {"dateTime", Kind::Date,
      [](Object& o, const Value& v) {
@@ -400,8 +401,10 @@ private:
                                     element ? QStringLiteral("<%1>").arg(element->tag)
                                             : QStringLiteral("nothing")));
         Value value;
-        const auto number = [&](QStringView tag) {
-            return integer(*element, element->childText(tag), what);
+        // A part of a compound value; a date leaves out the time of day.
+        const auto number = [&](QStringView tag, bool optional = false) {
+            const QString text = element->childText(tag);
+            return optional && text.isEmpty() ? 0 : integer(*element, text, what);
         };
         switch (kind) {
         case Kind::Bool:
@@ -409,9 +412,14 @@ private:
                 fail(*element, QStringLiteral("%1 is neither true nor false").arg(what));
             value.boolean = element->text == u"true";
             break;
-        case Kind::Integer:
-            value.number = integer(*element, element->text, what);
+        case Kind::Integer: {
+            bool ok = false;
+            value.whole = element->text.toLongLong(&ok);
+            if (!ok)
+                fail(*element,
+                     QStringLiteral("%1 is not a whole number: \"%2\"").arg(what, element->text));
             break;
+        }
         case Kind::Number: {
             bool ok = false;
             value.number = element->text.toDouble(&ok);
@@ -443,8 +451,9 @@ private:
             break;
         }
         case Kind::Date: {
-            const QDateTime when(QDate(number(u"year"), number(u"month"), number(u"day")),
-                                 QTime(number(u"hour"), number(u"minute"), number(u"second")));
+            const QDateTime when(
+                QDate(number(u"year"), number(u"month"), number(u"day")),
+                QTime(number(u"hour", true), number(u"minute", true), number(u"second", true)));
             if (!when.isValid())
                 fail(*element, QStringLiteral("%1 is not a valid date").arg(what));
             value.date =
@@ -687,7 +696,7 @@ private:
         const int margin = nested ? 0 : margin_;
         const auto number = [&](QStringView name, int fallback) {
             const auto* found = property(element, name);
-            return found ? static_cast<int>(read(*found, Kind::Integer, owner(element)).number)
+            return found ? static_cast<int>(read(*found, Kind::Integer, owner(element)).whole)
                          : fallback;
         };
         const int all = number(u"margin", margin);

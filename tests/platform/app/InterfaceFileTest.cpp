@@ -100,7 +100,7 @@ TEST(InterfaceFile, EveryKindOfWidgetLoadsAsItsViewWithItsProperties) {
         "Slider value 4",
         "Stepper value 3",
         "DatePicker 2024-05-01 12:00",
-        "DatePicker 2000-01-01 00:00",
+        "DatePicker 1990-02-03 00:00",
         "Box type 0 'Sounds'",
         "Button 'Music' type 3 font 13 value 1",
         "Button 'Quiet' type 4 font 13 value 0 disabled",
@@ -167,7 +167,7 @@ TEST(InterfaceFile, PromotedClassesComeFromTheRegistryAndWakeInDocumentOrder) {
     EXPECT_EQ(utf8(load.window->identifier()), "settings");
     const auto ok = load.objects[2]->as<RecordingButton>();
     ASSERT_NE(ok, nullptr);
-    EXPECT_EQ(ok->tag(), 7);
+    EXPECT_EQ(ok->tag(), 5000000000);
     // Geometry counts from the top left corner, frames from the bottom left: of the window, or
     // of the box's content view for what the box holds.
     EXPECT_EQ(ok->frame(), (Rect{10, 200 - 20 - 30, 80, 30}));
