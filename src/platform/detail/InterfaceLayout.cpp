@@ -73,7 +73,26 @@ public:
     QSize maximumSize() const override { return maximum_; }
     Qt::Orientations expandingDirections() const override { return expanding_; }
     bool isEmpty() const override { return view_->isHidden(); }
-    void setGeometry(const QRect& rect) override { runs_[run_] = rect; }
+    // The cell the layout gives may be larger than the view may grow, and in a box layout it
+    // spans the whole breadth: the view takes what it may of it, placed by its alignment, and
+    // centred where it has none, as the toolkit places its widgets.
+    void setGeometry(const QRect& cell) override {
+        QSize size = cell.size().boundedTo(maximum_);
+        const Qt::Alignment placing = alignment();
+        if (placing & Qt::AlignHorizontal_Mask)
+            size.setWidth(std::min(size.width(), hint_.width()));
+        if (placing & Qt::AlignVertical_Mask)
+            size.setHeight(std::min(size.height(), hint_.height()));
+        const int spareWidth = cell.width() - size.width();
+        const int spareHeight = cell.height() - size.height();
+        const int x = placing & Qt::AlignRight  ? spareWidth
+                      : placing & Qt::AlignLeft ? 0
+                                                : spareWidth / 2;
+        const int y = placing & Qt::AlignBottom ? spareHeight
+                      : placing & Qt::AlignTop  ? 0
+                                                : spareHeight / 2;
+        runs_[run_] = QRect(cell.topLeft() + QPoint(x, y), size);
+    }
     QRect geometry() const override { return runs_[run_].value_or(QRect()); }
 
     // Gives the view the frame of the first run, in the container's coordinates, and the mask
