@@ -5,7 +5,6 @@
 
 #include "runtime/shell/AlertOperations.h"
 #include "runtime/shell/CUI_AlertDelegate.h"
-#include "runtime/shell/CUI_DialogEvent.h"
 #include "runtime/shell/ErrorNotice.h"
 
 #include "platform/foundation/Dictionary.h"
@@ -218,8 +217,6 @@ TEST_F(Alerts, ASheetReturnsAtOnceAndItsAnswerReachesOnlyTheDialogCallback) {
     EXPECT_TRUE(endings().empty());
 
     ASSERT_TRUE(platform::testing::clickSheetButton(*window, 1));
-    const auto loop = std::make_shared<platform::Window>(platform::Rect{50, 50, 100, 50},
-                                                         platform::WindowStyleMask::Titled);
     std::function<void()> check = [&] {
         if (!endings().empty())
             return platform::Application::shared()->stopModal();
@@ -228,8 +225,7 @@ TEST_F(Alerts, ASheetReturnsAtOnceAndItsAnswerReachesOnlyTheDialogCallback) {
     platform::MainQueue::async(check);
     ModalScript script;
     script.run();
-    platform::Application::shared()->runModalForWindow(loop);
-    loop->close();
+    runModalWindow();
     EXPECT_EQ(endings(), (Endings{{1001, 3}}));
     EXPECT_FALSE(AlertFind(3));
     EXPECT_FALSE(platform::testing::shownSheet(*window));

@@ -3,13 +3,12 @@
 
 #include "ShellTesting.h"
 
-#include "runtime/shell/Additions.h"
 #include "runtime/shell/CUI_Event.h"
-#include "runtime/shell/EventCodes.h"
 #include "runtime/shell/EventForwarding.h"
 #include "runtime/shell/ViewTag.h"
 
 #include "platform/app/Event.h"
+#include "platform/views/TextField.h"
 #include "platform/views/View.h"
 
 using namespace shelltest;
@@ -94,16 +93,27 @@ TEST_F(Records, AControlsOwnWindowTagWinsOverItsWindowsAndNoReceiverOnlyMovesThe
     Additions::setWndTag(*control, 0);
     ControlAction(control);
     EXPECT_EQ(heardText(), "dialog 1201 5/1\ndialog 1 5/3\n");
+    // An event's object is the user data of the callback for all controls.
+    AllControlsCallbackSet(allControlsCallback);
+    const auto note = text("note");
+    ControlEvent(1201, control, note);
+    EXPECT_EQ(heard().back().userData, note.get());
 }
 
-TEST_F(Records, TheNumberedActionsAreNamedAfterTheirNumber) {
-    EXPECT_EQ(CUI_ControlTarget::actionSelector(0).name(), "controlAction:");
-    EXPECT_EQ(CUI_ControlTarget::actionSelector(3).name(), "controlAction3:");
-    EXPECT_TRUE(CUI_ControlTarget::actionSelector(11).isNull());
+// Numbers outside one to ten leave the control's action as it is.
+TEST_F(Records, NumberedActionsAreOneToTenAndEachReachesTheReceivers) {
+    const auto control = std::make_shared<platform::TextField>(platform::Rect{0, 0, 80, 22});
+    control->setTag(5);
+    openWindow(3)->contentView()->addSubview(control);
+    for (const std::int64_t number : {3, 0, 11, -1})
+        SetControlActionNumber(5, number);
+    EXPECT_EQ(control->action().name(), "controlAction3:");
+    SetControlActionNumber(5, 10);
     DialogCallbackSet(dialogCallback);
-    EXPECT_TRUE(CUI_ControlTarget::actionSelector(10).performOn(*CUI_ControlTarget::shared(),
-                                                                std::make_shared<TaggedView>(2)));
-    EXPECT_EQ(heard().size(), 1u);
+    EXPECT_TRUE(control->action().performOn(*CUI_ControlTarget::shared(), control));
+    EXPECT_EQ(control->action().name(), "controlAction10:");
+    EXPECT_EQ(heardText(), "dialog 1 5/3\n");
+    EXPECT_TRUE(CUI_ControlTarget::actionSelector(11).isNull());
 }
 
 } // namespace

@@ -3,10 +3,13 @@
 // Shared set-up of the shell tests: recorders for every kind of callback, and a fixture that
 // starts each test with no callback installed and closes the windows the test opened.
 
+#include "runtime/shell/Additions.h"
 #include "runtime/shell/CUI_AppDelegate.h"
 #include "runtime/shell/CUI_ControlTarget.h"
+#include "runtime/shell/CUI_DialogEvent.h"
 #include "runtime/shell/CUI_WindowDelegate.h"
 #include "runtime/shell/Callbacks.h"
+#include "runtime/shell/EventCodes.h"
 #include "runtime/shell/Tags.h"
 #include "runtime/shell/WindowOperations.h"
 
@@ -107,13 +110,20 @@ inline void appFunction(std::int64_t event, const platform::Ref<platform::Object
     record({Receiver::AppFunction, event, 0, 0, object, nullptr});
 }
 
+// Runs the event loop in a modal run of a fresh window until something stops the run; the caller
+// scripts the run.
+inline void runModalWindow() {
+    const auto window = std::make_shared<platform::Window>(platform::Rect{100, 100, 200, 100},
+                                                           platform::WindowStyleMask::Titled);
+    platform::Application::shared()->runModalForWindow(window);
+    window->close();
+}
+
 // Lets the event loop run until every queued alert has been shown and answered: a modal run of a
 // fresh window that ends once no alert is up any more. The caller scripts that run (with no
 // steps) and then each alert. Answers the alerts seen, in order; an alert that shows the same
 // texts as the one before it counts once.
 inline std::vector<platform::testing::ShownAlert> runUntilAlertsAnswered() {
-    const auto window = std::make_shared<platform::Window>(platform::Rect{100, 100, 200, 100},
-                                                           platform::WindowStyleMask::Titled);
     std::vector<platform::testing::ShownAlert> seen;
     std::function<void()> check = [&] {
         const auto alert = platform::testing::shownAlert();
@@ -127,8 +137,7 @@ inline std::vector<platform::testing::ShownAlert> runUntilAlertsAnswered() {
         platform::MainQueue::async(check);
     };
     platform::MainQueue::async(check);
-    platform::Application::shared()->runModalForWindow(window);
-    window->close();
+    runModalWindow();
     return seen;
 }
 

@@ -3,9 +3,7 @@
 
 #include "ShellTesting.h"
 
-#include "runtime/shell/CUI_DialogEvent.h"
 #include "runtime/shell/ContentViewSC.h"
-#include "runtime/shell/EventCodes.h"
 
 #include "platform/app/Event.h"
 #include "platform/foundation/Notification.h"

@@ -2,7 +2,6 @@
 
 #include "ShellTesting.h"
 
-#include "runtime/shell/Additions.h"
 #include "runtime/shell/ContentViewSC.h"
 #include "runtime/shell/WindowSC.h"
 
@@ -12,6 +11,7 @@
 #include "platform/views/View.h"
 
 #include <cmath>
+#include <sstream>
 
 using namespace shelltest;
 using platform::Rect;
@@ -23,6 +23,15 @@ using Windows = ShellTest;
 
 Rect contentOf(const Ref<platform::Window>& window) {
     return window->contentRectForFrameRect(window->frame());
+}
+
+// The window as "<title> <shown or hidden>[ key] <style mask> <content rectangle>".
+std::string describe(const Ref<platform::Window>& window) {
+    std::ostringstream line;
+    line << window->title()->utf8() << (window->isVisible() ? " shown" : " hidden")
+         << (window->isKeyWindow() ? " key " : " ") << window->styleMask() << " "
+         << contentOf(window);
+    return line.str();
 }
 
 bool isCentred(const Ref<platform::Window>& window) {
@@ -48,13 +57,10 @@ TEST_F(Windows, ANewWindowGetsItsContentSizeAndPlace) {
 }
 
 TEST_F(Windows, ANewWindowIsShownKeyTitledWithTheDelegateAndAContentView) {
-    WindowOpen(1, text("Pondaro"), kParamNotGiven, {0, 0, 400, 300});
+    WindowOpen(1, text("Pondaro"), kParamNotGiven, {10, 10, 400, 300});
     const auto window = WindowWithTag(1);
     ASSERT_TRUE(window);
-    EXPECT_EQ(window->title()->utf8(), "Pondaro");
-    EXPECT_TRUE(window->isVisible());
-    EXPECT_TRUE(window->isKeyWindow());
-    EXPECT_EQ(window->styleMask(), 15u);
+    EXPECT_EQ(describe(window), "Pondaro shown key 15 {{10, 10}, {400, 300}}");
     EXPECT_EQ(window->delegate(), CUI_WindowDelegate::shared());
     EXPECT_TRUE(window->windowController());
     const auto content = std::dynamic_pointer_cast<ContentViewSC>(window->contentView());
@@ -68,22 +74,16 @@ TEST_F(Windows, ReopeningShowsTheSameWindowRetitledAndResizedOnlyWhenGivenAFrame
     WindowOpen(-3, text("Hidden"), kParamNotGiven, {10, 10, 300, 200});
     const auto window = WindowWithTag(3);
     ASSERT_TRUE(window);
-    EXPECT_FALSE(window->isVisible());
-    const Rect frame = window->frame();
+    EXPECT_EQ(describe(window), "Hidden hidden 15 {{10, 10}, {300, 200}}");
     const auto count = AppDelegateGet()->windows()->count();
     CurrentOutputWindowTagSet(9);
     WindowOpen(3, text("Shown"), kParamNotGiven, {});
     EXPECT_EQ(WindowWithTag(3), window);
     EXPECT_EQ(AppDelegateGet()->windows()->count(), count);
-    EXPECT_TRUE(window->isVisible());
-    EXPECT_EQ(window->title()->utf8(), "Shown");
-    EXPECT_EQ(window->frame(), frame);
+    EXPECT_EQ(describe(window), "Shown shown key 15 {{10, 10}, {300, 200}}");
     EXPECT_EQ(CurrentOutputWindowTag(), 3);
-
     WindowOpen(3, nullptr, platform::WindowStyleMask::Titled, {20, 30, 500, 100});
-    EXPECT_EQ(contentOf(window), (Rect{20, 30, 500, 100}));
-    EXPECT_EQ(window->styleMask(), platform::WindowStyleMask::Titled);
-    EXPECT_EQ(window->title()->utf8(), "Shown");
+    EXPECT_EQ(describe(window), "Shown shown key 1 {{20, 30}, {500, 100}}");
     EXPECT_EQ(openWindow(5)->title()->utf8(), "Untitled");
 }
 
