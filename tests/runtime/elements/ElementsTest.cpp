@@ -6,9 +6,6 @@
 #include "runtime/elements/CUI_ViewToolTipOwner.h"
 #include "runtime/elements/ElementOperations.h"
 #include "runtime/elements/ScrollViewSC.h"
-#include "runtime/shell/Additions.h"
-#include "runtime/shell/CUI_DialogEvent.h"
-#include "runtime/shell/EventCodes.h"
 
 #include "platform/testing/ServicePanelInput.h"
 #include "platform/testing/UserActions.h"
@@ -24,6 +21,7 @@
 #include "platform/views/controls/Stepper.h"
 
 #include <algorithm>
+#include <functional>
 
 using platform::Ref;
 using platform::View;
@@ -63,28 +61,54 @@ protected:
     }
 };
 
+using Act = std::function<void(const Ref<View>&)>;
+
+// A click at a point of the element; a negative coordinate counts from the far edge.
+Act click(double x, double y) {
+    return [=](const Ref<View>& v) {
+        UserActions::clickInView(
+            v, {x < 0 ? v->bounds().width() + x : x, y < 0 ? v->bounds().height() + y : y});
+    };
+}
+const Act middle = [](const Ref<View>& v) {
+    UserActions::clickInView(v, {v->bounds().width() / 2, v->bounds().height() / 2});
+};
+
 // Gives the element the focus and presses the key.
-void key(const Ref<View>& view, UserActions::Key pressed) {
-    acceptFocus();
-    view->window()->makeFirstResponder(view);
-    heard().clear();
-    UserActions::pressKey(view->window(), pressed);
+Act press(UserActions::Key pressed) {
+    return [=](const Ref<View>& view) {
+        acceptFocus();
+        view->window()->makeFirstResponder(view);
+        heard().clear();
+        UserActions::pressKey(view->window(), pressed);
+    };
+}
+
+// Prepares the element of the kind, then acts.
+template <class Kind>
+Act after(void (*prepare)(Kind&), Act act) {
+    return [=](const Ref<View>& v) {
+        prepare(*v->as<Kind>());
+        act(v);
+    };
 }
 
 // Opens the button's menu with a click and chooses the item.
-void clickAndChoose(const Ref<View>& view, const char* item) {
-    auto* button = view->as<platform::PopUpButton>().get();
-    for (const char* title : {"Ace", "King", "Queen"})
-        button->addItemWithTitle(platform::String::fromUtf8(title));
-    heard().clear();
-    UserActions::clickInView(view, {20, 12});
-    EXPECT_TRUE(UserActions::chooseInShownMenu({item}));
+Act choose(const char* item) {
+    return [=](const Ref<View>& view) {
+        auto* button = view->as<platform::PopUpButton>().get();
+        for (const char* title : {"Ace", "King", "Queen"})
+            button->addItemWithTitle(platform::String::fromUtf8(title));
+        heard().clear();
+        UserActions::clickInView(view, {20, 12});
+        EXPECT_TRUE(UserActions::chooseInShownMenu({item}));
+    };
 }
 
 struct ElementCase {
     const char* name;
     std::int64_t kind;
-    void (*act)(const Ref<View>&);
+    Act act;
     std::vector<std::int64_t> codes;
     double value;
 };
@@ -94,91 +118,38 @@ void PrintTo(const ElementCase& c, std::ostream* out) {
 
 std::vector<ElementCase> elementCases() {
     using Key = UserActions::Key;
-    static constexpr auto middle = [](const Ref<View>& v) {
-        UserActions::clickInView(v, {v->bounds().width() / 2, v->bounds().height() / 2});
-    };
+    namespace K = ElementKind;
+    const auto atZero = [](platform::DatePicker& p) { p.setDoubleValue(0); };
     return {
-        {"PushButtonClicked", ElementKind::PushButton, middle, {2002, 1}, 0},
-        {"CheckBoxClicked", ElementKind::CheckBox, middle, {2002, 1}, 1},
-        {"RadioButtonClicked", ElementKind::RadioButton, middle, {2002, 1}, 1},
+        {"PushButtonClicked", K::PushButton, middle, {2002, 1}, 0},
+        {"CheckBoxClicked", K::CheckBox, middle, {2002, 1}, 1},
+        {"RadioButtonClicked", K::RadioButton, middle, {2002, 1}, 1},
         // The slider's and the stepper's mouse stays with them: only the action is heard.
-        {"SliderClickedNearItsEnd",
-         ElementKind::Slider,
-         [](const Ref<View>& v) {
-             UserActions::clickInView(v, {v->bounds().width() - 3, 12});
-         },
-         {1},
-         0.2},
-        {"StepperUpArrowClicked",
-         ElementKind::Stepper,
-         [](const Ref<View>& v) {
-             UserActions::clickInView(v, {v->bounds().width() - 4, v->bounds().height() - 4});
-         },
-         {1},
-         1},
-        {"ViewClicked", ElementKind::View, middle, {2002, 2004}, 0},
-        {"SpaceOnAFocusedCheckBox",
-         ElementKind::CheckBox,
-         [](const Ref<View>& v) { key(v, Key::Space); },
-         {2011, 1, 2012},
-         1},
-        {"ReturnOnAFocusedButton",
-         ElementKind::PushButton,
-         [](const Ref<View>& v) { key(v, Key::Return); },
-         {2011, 1, 2012},
-         0},
-        {"RightArrowOnASlider",
-         ElementKind::Slider,
-         [](const Ref<View>& v) { key(v, Key::Right); },
-         {1},
-         0.05},
-        {"DownArrowOnAStepperWraps",
-         ElementKind::Stepper,
-         [](const Ref<View>& v) { key(v, Key::Down); },
-         {1},
-         59},
+        {"SliderClickedNearItsEnd", K::Slider, click(-3, 12), {1}, 0.2},
+        {"StepperUpArrowClicked", K::Stepper, click(-4, -4), {1}, 1},
+        {"ViewClicked", K::View, middle, {2002, 2004}, 0},
+        {"SpaceOnAFocusedCheckBox", K::CheckBox, press(Key::Space), {2011, 1, 2012}, 1},
+        {"ReturnOnAFocusedButton", K::PushButton, press(Key::Return), {2011, 1, 2012}, 0},
+        {"RightArrowOnASlider", K::Slider, press(Key::Right), {1}, 0.05},
+        {"DownArrowOnAStepperWraps", K::Stepper, press(Key::Down), {1}, 59},
         // The switch reports neither the mouse nor the keys.
-        {"SwitchClicked", ElementKind::Switch, middle, {1}, 1},
-        {"SpaceOnAFocusedSwitch",
-         ElementKind::Switch,
-         [](const Ref<View>& v) { key(v, Key::Space); },
-         {1},
-         1},
+        {"SwitchClicked", K::Switch, middle, {1}, 1},
+        {"SpaceOnAFocusedSwitch", K::Switch, press(Key::Space), {1}, 1},
         {"ThirdSegmentClicked",
-         ElementKind::SegmentedControl,
-         [](const Ref<View>& v) {
-             v->as<platform::SegmentedControl>()->setSegmentCount(3);
-             UserActions::clickInView(v, {100, 12});
-         },
+         K::SegmentedControl,
+         after<platform::SegmentedControl>([](auto& c) { c.setSegmentCount(3); }, click(100, 12)),
          {1},
          2},
-        {"PopUpItemChosen",
-         ElementKind::PopUpButton,
-         [](const Ref<View>& v) { clickAndChoose(v, "King"); },
-         {2002, 1},
-         1},
-        {"PullDownItemChosen",
-         ElementKind::PullDownButton,
-         [](const Ref<View>& v) { clickAndChoose(v, "Queen"); },
-         {2002, 1},
-         2},
-        {"ComboButtonClicked",
-         ElementKind::ComboButton,
-         [](const Ref<View>& v) {
-             UserActions::clickInView(v, {20, 12});
-         },
-         {2002, 1},
-         0},
+        {"PopUpItemChosen", K::PopUpButton, choose("King"), {2002, 1}, 1},
+        {"PullDownItemChosen", K::PullDownButton, choose("Queen"), {2002, 1}, 2},
+        {"ComboButtonClicked", K::ComboButton, click(20, 12), {2002, 1}, 0},
         {"EditableLevelClickedAt70Percent",
-         ElementKind::LevelIndicator,
-         [](const Ref<View>& v) {
-             v->as<platform::LevelIndicator>()->setEditable(true);
-             UserActions::clickInView(v, {84, 12});
-         },
+         K::LevelIndicator,
+         after<platform::LevelIndicator>([](auto& l) { l.setEditable(true); }, click(84, 12)),
          {2002, 1},
          3.5},
         {"ColorPickedAfterTheWellWasClicked",
-         ElementKind::ColorWell,
+         K::ColorWell,
          [](const Ref<View>& v) {
              middle(v);
              EXPECT_TRUE(platform::testing::typeColorInShownColorPanel("#f00"));
@@ -187,32 +158,25 @@ std::vector<ElementCase> elementCases() {
          {2002, 1},
          0},
         {"ArrowOfAnExpandedColorWell",
-         ElementKind::ColorWell,
-         [](const Ref<View>& v) {
-             v->as<platform::ColorWell>()->setColorWellStyle(platform::ColorWellStyle::Expanded);
-             UserActions::clickInView(v, {v->bounds().width() - 4, 12});
-         },
+         K::ColorWell,
+         after<platform::ColorWell>(
+             [](auto& w) { w.setColorWellStyle(platform::ColorWellStyle::Expanded); },
+             click(-4, 12)),
          {2002, 5900},
          0},
         {"UpArrowOnADatePickerStepsItsYear",
-         ElementKind::DatePicker,
-         [](const Ref<View>& v) {
-             v->as<platform::DatePicker>()->setDoubleValue(0);
-             key(v, Key::Up);
-         },
+         K::DatePicker,
+         after<platform::DatePicker>(atZero, press(Key::Up)),
          {2011, 1, 2012},
          365 * 86400},
         // The calendar's days take the keys first and hand them on.
         {"RightArrowOnACalendarGoesToTheNextDay",
-         ElementKind::CalendarDatePicker,
-         [](const Ref<View>& v) {
-             v->as<platform::DatePicker>()->setDoubleValue(0);
-             key(v, Key::Right);
-         },
+         K::CalendarDatePicker,
+         after<platform::DatePicker>(atZero, press(Key::Right)),
          {1, 2011, 2012},
          86400},
         {"DigitTypedInASecureField",
-         ElementKind::SecureTextField,
+         K::SecureTextField,
          [](const Ref<View>& v) {
              v->window()->makeFirstResponder(v);
              heard().clear();
@@ -221,10 +185,10 @@ std::vector<ElementCase> elementCases() {
          {2011, 2012},
          7},
         // The views without an action report the press; the toolkit keeps their release.
-        {"ProgressBarClicked", ElementKind::ProgressBar, middle, {2002}, 0},
-        {"BoxClicked", ElementKind::Box, middle, {2002}, 0},
-        {"ImageViewClicked", ElementKind::ImageView, middle, {2002}, 0},
-        {"VisualEffectViewClicked", ElementKind::VisualEffectView, middle, {2002, 2004}, 0},
+        {"ProgressBarClicked", K::ProgressBar, middle, {2002}, 0},
+        {"BoxClicked", K::Box, middle, {2002}, 0},
+        {"ImageViewClicked", K::ImageView, middle, {2002}, 0},
+        {"VisualEffectViewClicked", K::VisualEffectView, middle, {2002, 2004}, 0},
     };
 }
 
@@ -352,18 +316,6 @@ TEST_F(ElementsTest, ValuesSetByTheProgramAreQuietAndKeptInRange) {
     EXPECT_EQ(slider->stringValue()->utf8(), "1");
 }
 
-TEST_F(ElementsTest, NumberedActionsAreOneToTen) {
-    const auto button = open(ElementKind::PushButton)->as<platform::Control>();
-    for (const std::int64_t number : {0, 11, -1})
-        SetControlActionNumber(kTag, number);
-    EXPECT_EQ(button->action().name(), "controlAction:");
-    SetControlActionNumber(kTag, 3);
-    EXPECT_EQ(button->action().name(), "controlAction3:");
-    heard().clear();
-    UserActions::clickInView(button, {60, 12});
-    EXPECT_EQ(heardCodes(), (std::vector<std::int64_t>{2002, 1}));
-}
-
 TEST_F(ElementsTest, NothingIsCreatedWithoutAWindowOrForAnUnknownKind) {
     open(ElementKind::View);
     const auto content = WindowWithTag(kWindow)->contentView();
@@ -372,25 +324,6 @@ TEST_F(ElementsTest, NothingIsCreatedWithoutAWindowOrForAnUnknownKind) {
     EXPECT_EQ(ElementCreate(kWindow, 1, 0, {}), nullptr);
     EXPECT_EQ(ElementCreate(kWindow, 1, 24, {}), nullptr);
     EXPECT_EQ(content->subviews().size(), before);
-}
-
-TEST_F(ElementsTest, AControlEventGoesToExactlyOneReceiver) {
-    const auto field = open(ElementKind::TextField);
-    const auto note = platform::String::fromUtf8("note");
-    ControlEvent(1201, field, note);
-    AllControlsCallbackSet(allControlsCallback);
-    ControlEvent(1201, field, note);
-    Additions::setCuiControlCallback(*field, controlCallback);
-    ControlEvent(1201, field, note);
-    ASSERT_EQ(heard().size(), 3u);
-    EXPECT_EQ(heard()[0].receiver, Receiver::Dialog);
-    EXPECT_EQ(heard()[0].event, 1201);
-    EXPECT_EQ(heard()[0].object, note);
-    EXPECT_EQ(heard()[1].receiver, Receiver::AllControls);
-    EXPECT_EQ(heard()[1].userData, note.get());
-    EXPECT_EQ(heard()[2].receiver, Receiver::Control);
-    for (const Heard& call : heard())
-        EXPECT_EQ(call.wndTag, kWindow);
 }
 
 } // namespace

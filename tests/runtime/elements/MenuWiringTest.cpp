@@ -7,7 +7,6 @@
 #include "runtime/elements/CUI_MenuItemTarget.h"
 #include "runtime/elements/ElementOperations.h"
 #include "runtime/elements/MenuWiring.h"
-#include "runtime/shell/Additions.h"
 
 #include "platform/foundation/String.h"
 #include "platform/testing/UserActions.h"
