@@ -5,7 +5,6 @@
 #include "platform/app/Bundle.h"
 #include "platform/app/Timer.h"
 #include "platform/drawing/Image.h"
-#include "platform/foundation/String.h"
 #include "platform/services/Cursor.h"
 
 using platform::Ref;

@@ -2,15 +2,11 @@
 
 #include "ServicesTesting.h"
 
-#include "runtime/shell/CUI_DialogEvent.h"
-
 #include "platform/app/MainQueue.h"
 #include "platform/foundation/Array.h"
 #include "platform/foundation/Dictionary.h"
 #include "platform/foundation/Error.h"
-#include "platform/foundation/String.h"
 #include "platform/services/ErrorPresenter.h"
-#include "platform/testing/ModalScript.h"
 
 using namespace shelltest;
 using platform::Ref;
@@ -38,9 +34,7 @@ TEST_P(ErrorSheets, TheChosenOptionRecoversThroughTheAttempter) {
                           platform::LocalizedRecoveryOptionsErrorKey());
     info->setObjectForKey(std::make_shared<Retry>(), platform::RecoveryAttempterErrorKey());
     const auto error = std::make_shared<platform::Error>(String::fromUtf8("Deck"), 3, info);
-    WindowOpen(3, String::fromUtf8("Deck"), kParamNotGiven, {100, 100, 300, 200});
-    const auto window = WindowWithTag(3);
-    CurrentOutputWindowTagSet(3);
+    const auto window = openWindow(3, {100, 100, 300, 200});
     DialogCallbackSet(dialogCallback);
     const auto target = std::make_shared<CUI_ResponderTarget>();
     int context = 0;

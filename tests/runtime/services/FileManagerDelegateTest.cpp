@@ -2,11 +2,6 @@
 
 #include "ServicesTesting.h"
 
-#include "runtime/shell/CUI_DialogEvent.h"
-#include "runtime/shell/EventCodes.h"
-
-#include "platform/foundation/String.h"
-#include "platform/foundation/URL.h"
 #include "platform/services/FileManager.h"
 
 #include <sys/socket.h>
@@ -21,8 +16,23 @@ using platform::Ref;
 namespace {
 
 enum class Operation { Copy, MoveToOtherDevice, Remove };
-// What the dialog callback answers; None installs no callback.
-enum class Answers { None, Defaults, RefuseB, ProceedAfterErrors, RefuseAll };
+// What the dialog callback answers to the question with the code about the item; no answers
+// install no callback.
+using Answers = void (*)(std::int64_t code, const std::string& item);
+constexpr Answers None = nullptr;
+constexpr Answers Defaults = [](std::int64_t, const std::string&) {};
+constexpr Answers RefuseB = [](std::int64_t, const std::string& item) {
+    if (item == "b.txt")
+        DialogEventSetBoolVal(false);
+};
+constexpr Answers ProceedAfterErrors = [](std::int64_t code, const std::string&) {
+    if (code == FileManagerEvent::ShouldProceedAfterMoveError ||
+        code == FileManagerEvent::ShouldProceedAfterCopyError)
+        DialogEventSetBoolVal(true);
+};
+constexpr Answers RefuseAll = [](std::int64_t, const std::string&) {
+    DialogEventSetBoolVal(false);
+};
 
 struct FileCase {
     const char* name;
@@ -30,10 +40,8 @@ struct FileCase {
     Answers answers;
     // The source tree also holds a socket, which cannot be copied.
     bool withSocket;
-    bool succeeds;
-    const char* sourceAfter;
-    const char* destinationAfter;
-    const char* heard;
+    // "done" or "failed", then the source and the destination afterwards, then the codes heard.
+    const char* outcome;
 };
 void PrintTo(const FileCase& c, std::ostream* out) {
     *out << c.name;
@@ -41,26 +49,24 @@ void PrintTo(const FileCase& c, std::ostream* out) {
 
 // The source tree: a.txt, sub/b.txt, sub/c.txt and, when asked, sub/s.sock.
 const FileCase fileCases[] = {
-    {"CopyWithoutCallbackCopiesAll", Operation::Copy, Answers::None, false, true,
-     "a.txt sub/b.txt sub/c.txt", "a.txt sub/b.txt sub/c.txt", ""},
-    {"CopyAsksForEachItemAndSkipsARefusedOne", Operation::Copy, Answers::RefuseB, false, true,
-     "a.txt sub/b.txt sub/c.txt", "a.txt sub/c.txt", "2402 2402 2402 2402 2402"},
-    {"CopyStoppedByAnErrorLeavesNoHalfCopy", Operation::Copy, Answers::None, true, false,
-     "a.txt sub/b.txt sub/c.txt sub/s.sock", "-", ""},
-    {"CopyGoesPastAnErrorWhenTold", Operation::Copy, Answers::ProceedAfterErrors, true, true,
-     "a.txt sub/b.txt sub/c.txt sub/s.sock", "a.txt sub/b.txt sub/c.txt",
+    {"CopyWithoutCallbackCopiesAll", Operation::Copy, None, false,
+     "done | a.txt sub/b.txt sub/c.txt | a.txt sub/b.txt sub/c.txt | "},
+    {"CopyAsksForEachItemAndSkipsARefusedOne", Operation::Copy, RefuseB, false,
+     "done | a.txt sub/b.txt sub/c.txt | a.txt sub/c.txt | 2402 2402 2402 2402 2402"},
+    {"CopyStoppedByAnErrorLeavesNoHalfCopy", Operation::Copy, None, true,
+     "failed | a.txt sub/b.txt sub/c.txt sub/s.sock | - | "},
+    {"CopyGoesPastAnErrorWhenTold", Operation::Copy, ProceedAfterErrors, true,
+     "done | a.txt sub/b.txt sub/c.txt sub/s.sock | a.txt sub/b.txt sub/c.txt | "
      "2402 2402 2402 2402 2402 2402 2403"},
-    {"MoveStoppedByAnErrorLeavesTheSourceWhole", Operation::MoveToOtherDevice, Answers::Defaults,
-     true, false, "a.txt sub/b.txt sub/c.txt sub/s.sock", "-", "2400 2401"},
+    {"MoveStoppedByAnErrorLeavesTheSourceWhole", Operation::MoveToOtherDevice, Defaults, true,
+     "failed | a.txt sub/b.txt sub/c.txt sub/s.sock | - | 2400 2401"},
     {"MoveGoingPastAnErrorKeepsWhatItCouldNotCopy", Operation::MoveToOtherDevice,
-     Answers::ProceedAfterErrors, true, true, "sub/s.sock", "a.txt sub/b.txt sub/c.txt",
-     "2400 2401"},
-    {"MoveRefusedMovesNothing", Operation::MoveToOtherDevice, Answers::RefuseAll, false, true,
-     "a.txt sub/b.txt sub/c.txt", "-", "2400"},
-    {"RemoveWithoutCallbackRemovesAll", Operation::Remove, Answers::None, false, true, "-", "-",
-     ""},
-    {"RemoveKeepsARefusedItemAndStopsAtItsDirectory", Operation::Remove, Answers::RefuseB, false,
-     false, "sub/b.txt", "-", "2404 2404 2404 2404 2404"},
+     ProceedAfterErrors, true, "done | sub/s.sock | a.txt sub/b.txt sub/c.txt | 2400 2401"},
+    {"MoveRefusedMovesNothing", Operation::MoveToOtherDevice, RefuseAll, false,
+     "done | a.txt sub/b.txt sub/c.txt | - | 2400"},
+    {"RemoveWithoutCallbackRemovesAll", Operation::Remove, None, false, "done | - | - | "},
+    {"RemoveKeepsARefusedItemAndStopsAtItsDirectory", Operation::Remove, RefuseB, false,
+     "failed | sub/b.txt | - | 2404 2404 2404 2404 2404"},
 };
 
 // The files under the directory by their relative paths, or "-" when it does not exist.
@@ -87,37 +93,6 @@ void makeSocket(const fs::path& path) {
     ::close(fd);
 }
 
-Ref<platform::URL> urlOf(const fs::path& path) {
-    return platform::URL::fileURLWithPath(*platform::String::fromUtf8(path.string()));
-}
-
-Answers& currentAnswers() {
-    static Answers answers = Answers::None;
-    return answers;
-}
-
-void answeringCallback(std::int64_t event, std::int64_t tag, std::int64_t wndTag,
-                       const Ref<platform::Object>& object) {
-    dialogCallback(event, tag, wndTag, object);
-    const std::string item = DialogEventUrlObj()->lastPathComponent()->utf8();
-    switch (currentAnswers()) {
-    case Answers::RefuseB:
-        if (item == "b.txt")
-            DialogEventSetBoolVal(false);
-        break;
-    case Answers::ProceedAfterErrors:
-        if (event == FileManagerEvent::ShouldProceedAfterMoveError ||
-            event == FileManagerEvent::ShouldProceedAfterCopyError)
-            DialogEventSetBoolVal(true);
-        break;
-    case Answers::RefuseAll:
-        DialogEventSetBoolVal(false);
-        break;
-    default:
-        break;
-    }
-}
-
 class FileOperations : public ShellTest, public ::testing::WithParamInterface<FileCase> {};
 
 TEST_P(FileOperations, FollowTheAnswersAndLoseNothing) {
@@ -138,9 +113,12 @@ TEST_P(FileOperations, FollowTheAnswersAndLoseNothing) {
         makeSocket(here.path() / "tree/sub/s.sock");
     const fs::path source = here.path() / "tree";
     const fs::path destination = (elsewhere ? elsewhere->path() : here.path()) / "copy";
-    currentAnswers() = row.answers;
-    if (row.answers != Answers::None)
-        DialogCallbackSet(answeringCallback);
+    if (row.answers) {
+        DialogCallbackSet(dialogCallback);
+        whileHeard() = [&] {
+            row.answers(heard().back().event, DialogEventUrlObj()->lastPathComponent()->utf8());
+        };
+    }
     const auto delegate = std::make_shared<CUI_FileManagerDelegate>();
     const auto manager = std::make_shared<platform::FileManager>();
     manager->setDelegate(delegate);
@@ -149,27 +127,29 @@ TEST_P(FileOperations, FollowTheAnswersAndLoseNothing) {
     bool done = false;
     switch (row.operation) {
     case Operation::Copy:
-        done = manager->copyItemAtURLToURL(urlOf(source), urlOf(destination), &error);
+        done = manager->copyItemAtURLToURL(servicestest::urlOf(source),
+                                           servicestest::urlOf(destination), &error);
         break;
     case Operation::MoveToOtherDevice:
-        done = manager->moveItemAtURLToURL(urlOf(source), urlOf(destination), &error);
+        done = manager->moveItemAtURLToURL(servicestest::urlOf(source),
+                                           servicestest::urlOf(destination), &error);
         break;
     case Operation::Remove:
-        done = manager->removeItemAtURL(urlOf(source), &error);
+        done = manager->removeItemAtURL(servicestest::urlOf(source), &error);
         break;
     }
 
-    EXPECT_EQ(done, row.succeeds);
-    EXPECT_EQ(error != nullptr, !row.succeeds);
-    EXPECT_EQ(listing(source), row.sourceAfter);
-    EXPECT_EQ(listing(destination), row.destinationAfter);
+    // Every question names its item by URL; a failure comes with its error.
     std::string codes;
     for (const auto& call : heard()) {
         codes += (codes.empty() ? "" : " ") + std::to_string(call.event);
         EXPECT_EQ(call.tag, 0);
         EXPECT_NE(std::dynamic_pointer_cast<platform::URL>(call.object), nullptr);
     }
-    EXPECT_EQ(codes, row.heard);
+    EXPECT_EQ(error != nullptr, !done);
+    EXPECT_EQ(std::string(done ? "done" : "failed") + " | " + listing(source) + " | " +
+                  listing(destination) + " | " + codes,
+              row.outcome);
 }
 INSTANTIATE_TEST_SUITE_P(Rows, FileOperations, ::testing::ValuesIn(fileCases),
                          [](const auto& r) { return std::string(r.param.name); });

@@ -2,10 +2,7 @@
 
 #include "ServicesTesting.h"
 
-#include "runtime/shell/CUI_DialogEvent.h"
-
 #include "platform/drawing/Font.h"
-#include "platform/foundation/String.h"
 #include "platform/services/FontManager.h"
 #include "platform/testing/ServicePanelInput.h"
 

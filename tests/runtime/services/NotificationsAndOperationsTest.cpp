@@ -6,10 +6,8 @@
 #include "platform/app/Application.h"
 #include "platform/foundation/Notification.h"
 #include "platform/foundation/Number.h"
-#include "platform/foundation/String.h"
 #include "platform/services/NotificationCenter.h"
 #include "platform/services/OperationQueue.h"
-#include "platform/testing/ModalScript.h"
 
 #include <mutex>
 #include <thread>
@@ -82,14 +80,11 @@ TEST_F(ShellTest, OperationsWorkOnAWorkerAndCompleteOnTheMainThread) {
         completedOn = std::this_thread::get_id();
         platform::Application::shared()->stopModal();
     });
-    const auto window = std::make_shared<platform::Window>(platform::Rect{100, 100, 200, 100},
-                                                           platform::WindowStyleMask::Titled);
     platform::testing::ModalScript script;
     script.run();
 
     queue.addOperation(operation);
-    platform::Application::shared()->runModalForWindow(window);
-    window->close();
+    runModalWindow();
 
     const std::lock_guard hold(worked().lock);
     EXPECT_EQ(worked().object, 42);

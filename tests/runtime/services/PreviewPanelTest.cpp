@@ -2,11 +2,6 @@
 
 #include "ServicesTesting.h"
 
-#include "runtime/shell/CUI_DialogEvent.h"
-#include "runtime/shell/EventCodes.h"
-
-#include "platform/foundation/String.h"
-#include "platform/foundation/URL.h"
 #include "platform/testing/ShownPreview.h"
 
 using namespace shelltest;
@@ -26,8 +21,7 @@ void previewItems(std::int64_t event, std::int64_t tag, std::int64_t wndTag,
     if (event == PreviewEvent::NumberOfItems)
         DialogEventSetLongVal(static_cast<std::int64_t>(items().size()));
     else
-        DialogEventSetUrlObj(platform::URL::fileURLWithPath(
-            *platform::String::fromUtf8(items()[static_cast<std::size_t>(tag)].string())));
+        DialogEventSetUrlObj(servicestest::urlOf(items()[static_cast<std::size_t>(tag)]));
 }
 
 TEST_F(ShellTest, ThePreviewShowsTheCallbacksItemsAndTheArrowKeysMoveAmongThem) {

@@ -3,15 +3,9 @@
 
 #include "ServicesTesting.h"
 
-#include "runtime/shell/CUI_DialogEvent.h"
-#include "runtime/shell/EventCodes.h"
-
 #include "platform/app/Application.h"
-#include "platform/foundation/String.h"
-#include "platform/foundation/URL.h"
 #include "platform/services/PrintInfo.h"
 #include "platform/services/PrintOperation.h"
-#include "platform/testing/ModalScript.h"
 
 #include <cstdio>
 
@@ -41,8 +35,7 @@ TEST_F(ShellTest, AConsolePrintedToAPdfFileReadsBackOnItsPages) {
                                                       ": Pondaro deals nine cards\n"));
     const auto info = std::make_shared<platform::PrintInfo>();
     const fs::path pdf = files.path() / "console.pdf";
-    info->setJobSavingURL(
-        platform::URL::fileURLWithPath(*platform::String::fromUtf8(pdf.string())));
+    info->setJobSavingURL(servicestest::urlOf(pdf));
     const auto operation = platform::PrintOperation::printOperationWithViewPrintInfo(console, info);
     ASSERT_GT(operation->pageCount(), 1);
     const auto delegate = std::make_shared<CUI_PrintOperationDelegate>();
@@ -63,8 +56,7 @@ TEST_F(ShellTest, AConsolePrintedToAPdfFileReadsBackOnItsPages) {
     platform::Application::shared()->runModalForWindow(window);
     window->close();
 
-    ASSERT_EQ(heard().size(), 1u);
-    EXPECT_EQ(heard()[0].event, 5200);
+    ASSERT_EQ(heardText(), "dialog 5200 0/0\n");
     EXPECT_EQ(heard()[0].object, operation);
     EXPECT_TRUE(success);
     const std::string text = pdfText(pdf);
@@ -76,8 +68,7 @@ TEST_F(ShellTest, AConsolePrintedToAPdfFileReadsBackOnItsPages) {
 TEST_F(ShellTest, APrintToAFileThatCannotBeWrittenFails) {
     const auto console = CUI_PrintToWindowView::viewWithFrame({0, 0, 400, 100});
     const auto info = std::make_shared<platform::PrintInfo>();
-    info->setJobSavingURL(
-        platform::URL::fileURLWithPath(*platform::String::fromUtf8("/nonexistent/dir/out.pdf")));
+    info->setJobSavingURL(servicestest::urlOf("/nonexistent/dir/out.pdf"));
     EXPECT_FALSE(
         platform::PrintOperation::printOperationWithViewPrintInfo(console, info)->runOperation());
 }

@@ -4,6 +4,10 @@
 
 #include "../shell/ShellTesting.h"
 
+#include "platform/foundation/String.h"
+#include "platform/foundation/URL.h"
+#include "platform/testing/ModalScript.h"
+
 #include <filesystem>
 #include <fstream>
 #include <string>
@@ -19,21 +23,20 @@ namespace servicestest {
 // object.
 class ScratchDirectory {
 public:
-    explicit ScratchDirectory(
-        const std::filesystem::path& under = std::filesystem::temp_directory_path()) {
+    explicit ScratchDirectory(const fs::path& under = fs::temp_directory_path()) {
         path_ = under / ("pondaro-" + std::to_string(::getpid()) + "-" + std::to_string(++made()));
-        std::filesystem::remove_all(path_);
-        std::filesystem::create_directories(path_);
+        fs::remove_all(path_);
+        fs::create_directories(path_);
     }
-    ~ScratchDirectory() { std::filesystem::remove_all(path_); }
+    ~ScratchDirectory() { fs::remove_all(path_); }
     ScratchDirectory(const ScratchDirectory&) = delete;
     ScratchDirectory& operator=(const ScratchDirectory&) = delete;
 
-    const std::filesystem::path& path() const { return path_; }
+    const fs::path& path() const { return path_; }
     // Writes the file (and the directories on its way) with the text.
-    std::filesystem::path write(const std::string& relative, const std::string& text = "") const {
+    fs::path write(const std::string& relative, const std::string& text = "") const {
         const auto file = path_ / relative;
-        std::filesystem::create_directories(file.parent_path());
+        fs::create_directories(file.parent_path());
         std::ofstream(file) << text;
         return file;
     }
@@ -43,8 +46,12 @@ private:
         static int count = 0;
         return count;
     }
-    std::filesystem::path path_;
+    fs::path path_;
 };
+
+inline platform::Ref<platform::URL> urlOf(const fs::path& path) {
+    return platform::URL::fileURLWithPath(*platform::String::fromUtf8(path.string()));
+}
 
 // Events as "3606+ 3604 3607": a run of one event is written once, with "+".
 inline std::string runsOf(const std::vector<std::int64_t>& events) {
