@@ -19,12 +19,9 @@ namespace {
 using testsupport::text;
 using testsupport::utf8;
 
-TEST(BundleInfo, NameIsTheOneTheExecutableEmbeds) {
+TEST(BundleInfo, NameIsTheOneTheExecutableEmbedsAndAKeyWithoutValueGivesNone) {
     EXPECT_EQ(utf8(Bundle::main()->objectForInfoDictionaryKey(text("CFBundleName"))),
               "Platform Tests");
-}
-
-TEST(BundleInfo, KeyWithoutValueGivesNone) {
     EXPECT_EQ(Bundle::main()->objectForInfoDictionaryKey(text("NoSuchKey")), nullptr);
     EXPECT_EQ(Bundle::main()->objectForInfoDictionaryKey(nullptr), nullptr);
 }
@@ -46,40 +43,34 @@ private:
     };
 };
 
-struct LocalizedCase {
-    const char* name;
-    const char* key;
-    const char* value;
-    const char* table;
-    const char* expected;
-    friend void PrintTo(const LocalizedCase& c, std::ostream* os) { *os << c.name; }
-};
-
-class LocalizedString : public testing::TestWithParam<LocalizedCase> {};
-
-TEST_P(LocalizedString, AnswersTheTranslationElseTheValueElseTheKey) {
+TEST(BundleLocalizedString, AnswersTheTranslationElseTheValueElseTheKey) {
+    const struct {
+        const char* key;
+        const char* value;
+        const char* table;
+        const char* expected;
+    } cases[] = {
+        {"Play again?", nullptr, "Game", "Play again?"},
+        {"Play again?", "", "Game", "Play again?"},
+        {"Play again?", "Again?", "Game", "Again?"},
+        {"Deal", "Hand out", "Game", "Geben"},
+        // Translated in another table only.
+        {"Deal", "Hand out", "Menu", "Hand out"},
+        // No table, or an empty one, is the default table.
+        {"Yes", nullptr, nullptr, "Ja"},
+        {"Yes", nullptr, "", "Ja"},
+        {nullptr, "Fallback", "Game", "Fallback"},
+        {nullptr, nullptr, "Game", ""},
+    };
     FixedTranslator translator;
     QCoreApplication::installTranslator(&translator);
-    const LocalizedCase& c = GetParam();
-    const auto result =
-        Bundle::main()->localizedStringForKeyValueTable(text(c.key), text(c.value), text(c.table));
+    for (const auto& c : cases)
+        EXPECT_EQ(utf8(Bundle::main()->localizedStringForKeyValueTable(text(c.key), text(c.value),
+                                                                       text(c.table))),
+                  c.expected)
+            << (c.key ? c.key : "no key") << " in " << (c.table ? c.table : "no table");
     QCoreApplication::removeTranslator(&translator);
-    EXPECT_EQ(utf8(result), c.expected);
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Cases, LocalizedString,
-    testing::Values(
-        LocalizedCase{"UntranslatedKey", "Play again?", nullptr, "Game", "Play again?"},
-        LocalizedCase{"UntranslatedKeyEmptyValue", "Play again?", "", "Game", "Play again?"},
-        LocalizedCase{"UntranslatedKeyWithValue", "Play again?", "Again?", "Game", "Again?"},
-        LocalizedCase{"TranslatedKey", "Deal", "Hand out", "Game", "Geben"},
-        LocalizedCase{"KeyTranslatedInAnotherTable", "Deal", "Hand out", "Menu", "Hand out"},
-        LocalizedCase{"DefaultTable", "Yes", nullptr, nullptr, "Ja"},
-        LocalizedCase{"EmptyTableIsTheDefault", "Yes", nullptr, "", "Ja"},
-        LocalizedCase{"NoKeyWithValue", nullptr, "Fallback", "Game", "Fallback"},
-        LocalizedCase{"NoKeyNoValue", nullptr, nullptr, "Game", ""}),
-    [](const auto& caseInfo) { return std::string(caseInfo.param.name); });
 
 TEST(BundleTranslations, DirectoryWithoutTranslationFilesLoadsNothing) {
     EXPECT_FALSE(Bundle::loadTranslations(

@@ -149,9 +149,6 @@ TEST(ArrayContents, SearchAndEqualityUseIsEqual) {
     EXPECT_EQ(array->indexOfObject(real(2.0)), 1);
     EXPECT_EQ(array->indexOfObject(str("z")), NotFound);
     EXPECT_FALSE(array->containsObject(nullptr));
-    // Null is one shared instance, described as such.
-    EXPECT_EQ(Null::null(), Null::null());
-    EXPECT_EQ(text(Null::null()), "<null>");
     EXPECT_TRUE(array->isEqual(*Array::arrayWithObjects({str("a"), real(2), str("a")})));
     EXPECT_FALSE(array->isEqual(*Array::arrayWithObjects({integer(2), str("a"), str("a")})));
     EXPECT_FALSE(array->isEqual(*Array::arrayWithObjects({str("a"), integer(2)})));

@@ -24,6 +24,9 @@
 #include <QWidget>
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <optional>
+
 using namespace platform;
 using platform::testing::UserActions;
 using Key = UserActions::Key;
@@ -36,14 +39,18 @@ public:
     int count = 0;
 };
 
+using Make = std::function<Ref<Control>()>;
+using Act = std::function<void(const Ref<Control>&)>;
+using Change = std::function<void(Control&)>;
+
 struct ControlCase {
     const char* name;
-    Ref<Control> (*make)();
-    void (*user)(const Ref<Control>&);
+    Make make;
+    Act user;
     int actions;
     double valueAfterUser;
     // A change by the program, which sends nothing, and the value it leaves.
-    void (*program)(Control&);
+    Change program;
     double valueAfterProgram;
     // What the value is measured by; none measures doubleValue.
     double (*measure)(const Control&) = nullptr;
@@ -52,158 +59,144 @@ void PrintTo(const ControlCase& c, std::ostream* out) {
     *out << c.name;
 }
 
-void press(const Ref<Control>& control, Key key) {
-    // Keys reach only the active window.
-    QWidget* window = control->window()->peer().widget;
-    window->activateWindow();
-    QApplication::processEvents();
-    control->window()->makeFirstResponder(control);
-    UserActions::pressKey(control->window(), key);
+template <class Kind, class... Arguments>
+Make made(Arguments... arguments) {
+    return [=]() -> Ref<Control> { return std::make_shared<Kind>(arguments...); };
 }
 
-Ref<Control> segments(SegmentSwitchTracking mode) {
-    auto control = std::make_shared<SegmentedControl>(Rect{20, 20, 150, 24});
-    control->setSegmentCount(3);
-    control->setTrackingMode(mode);
-    return control;
+Act click(double x, double y) {
+    return [=](const Ref<Control>& c) { UserActions::clickInView(c, {x, y}); };
 }
 
-Ref<Control> popUp(bool pullsDown) {
-    auto button = std::make_shared<PopUpButton>(Rect{20, 20, 150, 28}, pullsDown);
-    for (const char* title : {"A", "B", "C"})
-        button->addItemWithTitle(String::fromUtf8(title));
-    return button;
+Act press(Key key) {
+    return [=](const Ref<Control>& control) {
+        // Keys reach only the active window.
+        QWidget* window = control->window()->peer().widget;
+        window->activateWindow();
+        QApplication::processEvents();
+        control->window()->makeFirstResponder(control);
+        UserActions::pressKey(control->window(), key);
+    };
 }
 
-void choose(const Ref<Control>& button, const char* title) {
-    UserActions::clickInView(button, {20, 14});
-    UserActions::chooseInShownMenu({title});
+Act both(Act first, Act second) {
+    return [=](const Ref<Control>& c) {
+        first(c);
+        second(c);
+    };
 }
 
-Ref<Control> datePicker(DatePickerStyle style) {
-    auto picker = std::make_shared<DatePicker>(Rect{20, 20, 260, 170}, style);
-    picker->setDoubleValue(0);
-    return picker;
+Change set(double value) {
+    return [=](Control& c) { c.setDoubleValue(value); };
+}
+
+Change select(std::int64_t segment) {
+    return [=](Control& c) { c.as<SegmentedControl>()->setSelected(true, segment); };
+}
+
+const Change leaveAlone = [](Control&) {};
+
+Make segments(SegmentSwitchTracking mode, std::optional<double> value = {}) {
+    return [=]() -> Ref<Control> {
+        auto control = std::make_shared<SegmentedControl>(Rect{20, 20, 150, 24});
+        control->setSegmentCount(3);
+        control->setTrackingMode(mode);
+        if (value)
+            control->setDoubleValue(*value);
+        return control;
+    };
+}
+
+Make popUp(bool pullsDown, std::optional<std::int64_t> disabled = {}) {
+    return [=]() -> Ref<Control> {
+        auto button = std::make_shared<PopUpButton>(Rect{20, 20, 150, 28}, pullsDown);
+        for (const char* title : {"A", "B", "C"})
+            button->addItemWithTitle(String::fromUtf8(title));
+        if (disabled)
+            button->itemAtIndex(*disabled)->setEnabled(false);
+        return button;
+    };
+}
+
+Act choose(const char* title, bool chosen = true) {
+    return [=](const Ref<Control>& button) {
+        UserActions::clickInView(button, {20, 14});
+        EXPECT_EQ(UserActions::chooseInShownMenu({title}), chosen);
+    };
+}
+
+Make datePicker(DatePickerStyle style) {
+    return [=]() -> Ref<Control> {
+        auto picker = std::make_shared<DatePicker>(Rect{20, 20, 260, 170}, style);
+        picker->setDoubleValue(0);
+        return picker;
+    };
 }
 
 std::vector<ControlCase> controlCases() {
+    using Tracking = SegmentSwitchTracking;
+    const Rect switchFrame{20, 20, 40, 20};
+    const Rect comboFrame{20, 20, 120, 28};
+    const Rect levelFrame{20, 20, 100, 20};
     return {
-        {"SwitchClicked",
-         []() -> Ref<Control> {
-             return std::make_shared<Switch>(Rect{20, 20, 40, 20});
-         },
-         [](const Ref<Control>& c) {
-             UserActions::clickInView(c, {20, 10});
-         },
-         1, 1, [](Control& c) { c.setDoubleValue(0); }, 0},
-        {"SpaceTurnsAFocusedSwitchOn",
-         []() -> Ref<Control> {
-             return std::make_shared<Switch>(Rect{20, 20, 40, 20});
-         },
-         [](const Ref<Control>& c) { press(c, Key::Space); }, 1, 1,
+        {"SwitchClicked", made<Switch>(switchFrame), click(20, 10), 1, 1, set(0), 0},
+        {"SpaceTurnsAFocusedSwitchOn", made<Switch>(switchFrame), press(Key::Space), 1, 1,
          [](Control& c) { c.as<Switch>()->setState(1); }, 1},
-        {"OneSegmentSelectedByAClickAndNoneByTheProgram",
-         [] { return segments(SegmentSwitchTracking::SelectOne); },
-         [](const Ref<Control>& c) {
-             UserActions::clickInView(c, {75, 12});
-         },
-         1, 1, [](Control& c) { c.setDoubleValue(-1); }, -1},
-        {"RightArrowSelectsTheNextSegment",
-         [] {
-             auto control = segments(SegmentSwitchTracking::SelectOne);
-             control->setDoubleValue(0);
-             return control;
-         },
-         [](const Ref<Control>& c) { press(c, Key::Right); }, 1, 1,
-         [](Control& c) { c.as<SegmentedControl>()->setSelected(true, 2); }, 2},
-        {"AnySegmentsClickedOnAndOff", [] { return segments(SegmentSwitchTracking::SelectAny); },
-         [](const Ref<Control>& c) {
-             for (const double x : {125.0, 25.0, 25.0})
-                 UserActions::clickInView(c, {x, 12});
-         },
-         3, 2, [](Control& c) { c.as<SegmentedControl>()->setSelected(true, 1); }, 1},
+        {"OneSegmentSelectedByAClickAndNoneByTheProgram", segments(Tracking::SelectOne),
+         click(75, 12), 1, 1, set(-1), -1},
+        {"RightArrowSelectsTheNextSegment", segments(Tracking::SelectOne, 0), press(Key::Right), 1,
+         1, select(2), 2},
+        {"AnySegmentsClickedOnAndOff", segments(Tracking::SelectAny),
+         both(click(125, 12), both(click(25, 12), click(25, 12))), 3, 2, select(1), 1},
         // A momentary segment reports the click and stays unselected.
-        {"MomentarySegmentClicked", [] { return segments(SegmentSwitchTracking::Momentary); },
-         [](const Ref<Control>& c) {
-             UserActions::clickInView(c, {75, 12});
-             EXPECT_FALSE(c->as<SegmentedControl>()->isSelectedForSegment(1));
-         },
-         1, 1, [](Control& c) { c.as<SegmentedControl>()->setSelected(true, 2); }, 1},
-        {"PopUpItemChosen", [] { return popUp(false); },
-         [](const Ref<Control>& c) { choose(c, "C"); }, 1, 2,
-         [](Control& c) { c.setDoubleValue(7); }, -1},
+        {"MomentarySegmentClicked", segments(Tracking::Momentary),
+         both(click(75, 12),
+              [](const Ref<Control>& c) {
+                  EXPECT_FALSE(c->as<SegmentedControl>()->isSelectedForSegment(1));
+              }),
+         1, 1, select(2), 1},
+        {"PopUpItemChosen", popUp(false), choose("C"), 1, 2, set(7), -1},
         // The first item is the pull-down button's title.
-        {"PullDownItemChosen", [] { return popUp(true); },
-         [](const Ref<Control>& c) { choose(c, "B"); }, 1, 1,
+        {"PullDownItemChosen", popUp(true), choose("B"), 1, 1,
          [](Control& c) { c.as<PopUpButton>()->removeAllItems(); }, -1},
-        {"SpaceOpensAPopUpAndADisabledItemCannotBeChosen",
-         [] {
-             auto button = popUp(false);
-             button->as<PopUpButton>()->itemAtIndex(1)->setEnabled(false);
-             return button;
-         },
-         [](const Ref<Control>& c) {
-             press(c, Key::Space);
-             EXPECT_FALSE(UserActions::chooseInShownMenu({"B"}));
-         },
-         0, 0, [](Control& c) { c.setDoubleValue(1); }, 1},
-        {"ComboButtonMainPartClicked",
-         []() -> Ref<Control> {
-             return std::make_shared<ComboButton>(Rect{20, 20, 120, 28});
-         },
-         [](const Ref<Control>& c) {
-             UserActions::clickInView(c, {20, 14});
-         },
-         1, 0, [](Control&) {}, 0},
-        {"SpaceOnAFocusedComboButton",
-         []() -> Ref<Control> {
-             return std::make_shared<ComboButton>(Rect{20, 20, 120, 28});
-         },
-         [](const Ref<Control>& c) { press(c, Key::Space); }, 1, 0, [](Control&) {}, 0},
+        {"SpaceOpensAPopUpAndADisabledItemCannotBeChosen", popUp(false, 1),
+         both(press(Key::Space),
+              [](const Ref<Control>&) { EXPECT_FALSE(UserActions::chooseInShownMenu({"B"})); }),
+         0, 0, set(1), 1},
+        {"ComboButtonMainPartClicked", made<ComboButton>(comboFrame), click(20, 14), 1, 0,
+         leaveAlone, 0},
+        {"SpaceOnAFocusedComboButton", made<ComboButton>(comboFrame), press(Key::Space), 1, 0,
+         leaveAlone, 0},
         {"EditableCellsClickedAndStepped",
-         []() -> Ref<Control> {
-             auto level = std::make_shared<LevelIndicator>(Rect{20, 20, 100, 20});
+         [=]() -> Ref<Control> {
+             auto level = std::make_shared<LevelIndicator>(levelFrame);
              level->setStyle(LevelIndicatorStyle::DiscreteCapacity);
              level->setEditable(true);
              return level;
          },
-         [](const Ref<Control>& c) {
-             UserActions::clickInView(c, {50, 10});
-             press(c, Key::Left);
-         },
-         2, 2, [](Control& c) { c.setDoubleValue(9); }, 5},
-        {"ALevelThatIsNotEditableIgnoresClicks",
-         []() -> Ref<Control> {
-             return std::make_shared<LevelIndicator>(Rect{20, 20, 100, 20});
-         },
-         [](const Ref<Control>& c) {
-             UserActions::clickInView(c, {90, 10});
-         },
-         0, 0, [](Control& c) { c.setDoubleValue(2.5); }, 2.5},
-        {"ColourPickedInThePanelOfTheActiveWell",
-         []() -> Ref<Control> {
-             return std::make_shared<ColorWell>(Rect{20, 20, 60, 30});
-         },
-         [](const Ref<Control>& c) {
-             UserActions::clickInView(c, {30, 15});
-             EXPECT_TRUE(c->as<ColorWell>()->isActive());
-             EXPECT_TRUE(platform::testing::typeColorInShownColorPanel("#0f0"));
-         },
+         both(click(50, 10), press(Key::Left)), 2, 2, set(9), 5},
+        {"ALevelThatIsNotEditableIgnoresClicks", made<LevelIndicator>(levelFrame), click(90, 10), 0,
+         0, set(2.5), 2.5},
+        {"ColourPickedInThePanelOfTheActiveWell", made<ColorWell>(Rect{20, 20, 60, 30}),
+         both(click(30, 15),
+              [](const Ref<Control>& c) {
+                  EXPECT_TRUE(c->as<ColorWell>()->isActive());
+                  EXPECT_TRUE(platform::testing::typeColorInShownColorPanel("#0f0"));
+              }),
          1, 1,
          [](Control& c) {
              c.setObjectValue(Color::blueColor());
              c.as<ColorWell>()->deactivate();
          },
          0, [](const Control& c) { return c.as<ColorWell>()->color()->greenComponent(); }},
-        {"UpArrowStepsTheDate", [] { return datePicker(DatePickerStyle::TextFieldAndStepper); },
-         [](const Ref<Control>& c) { press(c, Key::Up); }, 1, 365 * 86400,
+        {"UpArrowStepsTheDate", datePicker(DatePickerStyle::TextFieldAndStepper), press(Key::Up), 1,
+         365 * 86400,
          [](Control& c) {
              c.as<DatePicker>()->setMaxDate(Date::dateWithTimeIntervalSinceReferenceDate(100));
          },
          100},
-        {"LeftArrowGoesToTheCalendarsDayBefore",
-         [] { return datePicker(DatePickerStyle::ClockAndCalendar); },
-         [](const Ref<Control>& c) { press(c, Key::Left); }, 1, -86400,
+        {"LeftArrowGoesToTheCalendarsDayBefore", datePicker(DatePickerStyle::ClockAndCalendar),
+         press(Key::Left), 1, -86400,
          [](Control& c) { c.setObjectValue(Date::dateWithTimeIntervalSinceReferenceDate(60)); },
          60},
     };

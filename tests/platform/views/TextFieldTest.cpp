@@ -126,55 +126,69 @@ struct Form {
 
 } // namespace
 
-TEST(TextFieldEditing, TypedTextIsTheFieldsValueAndReturnEndsEditing) {
-    Form form;
-    ModalScript script;
-    script.run().type("Ann Lee").press(Key::Return);
+namespace {
 
-    EXPECT_EQ(form.run(), 1);
-    EXPECT_EQ(form.field->stringValue()->utf8(), "Ann Lee");
-    EXPECT_EQ(form.recorder->ended, std::vector<std::string>{"Ann Lee"});
-    EXPECT_EQ(form.recorder->commands, std::vector<std::string>{"insertNewline:"});
-    EXPECT_EQ(form.recorder->begins, 1);
+std::string list(const std::vector<std::string>& items) {
+    std::string line;
+    for (const auto& item : items)
+        line += "[" + item + "]";
+    return line;
 }
 
-TEST(TextFieldEditing, ReturnOnAnEmptyFieldStillEndsEditing) {
-    Form form;
-    ModalScript script;
-    script.run().press(Key::Return);
+} // namespace
 
-    EXPECT_EQ(form.run(), 1);
-    EXPECT_EQ(form.recorder->ended, std::vector<std::string>{""});
-}
-
-TEST(TextFieldEditing, EscapeIsTheCancelCommandAndEndsNothing) {
-    Form form;
-    ModalScript script;
-    script.run().type("abc").press(Key::Escape);
-
-    EXPECT_EQ(form.run(), ModalResponse::Abort);
-    EXPECT_EQ(form.recorder->commands, std::vector<std::string>{"cancelOperation:"});
-    EXPECT_TRUE(form.recorder->ended.empty());
-    EXPECT_EQ(form.field->stringValue()->utf8(), "abc");
-}
-
-TEST(TextFieldEditing, EachKeyCommandReachesTheDelegateAndAHandledOneIsNotPerformed) {
-    Form form;
-    form.recorder->handled = "deleteBackward:";
-    ModalScript script;
-    script.run()
-        .type("abc")
-        .press(Key::Left)
-        .press(Key::Backspace)
-        .press(Key::Delete)
-        .press(Key::Return);
-
-    EXPECT_EQ(form.run(), 1);
-    EXPECT_EQ(form.recorder->commands,
-              (std::vector<std::string>{
-                  "moveLeft:", "deleteBackward:", "deleteForward:", "insertNewline:"}));
-    // Backspace was handled by the delegate; Delete removed the c after the cursor.
-    EXPECT_EQ(form.field->stringValue()->utf8(), "ab");
+// The run's response, the field's text, and what the delegate heard: the commands, the text
+// after each edit, the text editing ended with and how often editing began.
+TEST(TextFieldEditing, KeysEditTheTextAndTheDelegateHearsEachCommandAndEdit) {
+    struct Case {
+        const char* preset;
+        // The one command the delegate handles itself.
+        const char* handled;
+        void (*steps)(ModalScript&);
+        const char* outcome;
+    };
+    const Case cases[] = {
+        {"", "", [](ModalScript& s) { s.type("Ann").press(Key::Return); },
+         "1 [Ann] [insertNewline:] [A][An][Ann] [Ann] 1"},
+        {"", "", [](ModalScript& s) { s.press(Key::Return); }, "1 [] [insertNewline:]  [] 0"},
+        // Escape is the cancel command: it ends no editing.
+        {"", "", [](ModalScript& s) { s.type("abc").press(Key::Escape); },
+         "-1001 [abc] [cancelOperation:] [a][ab][abc]  1"},
+        // A handled command is not performed: Delete removed the c after the cursor.
+        {"", "deleteBackward:",
+         [](ModalScript& s) {
+             s.type("abc")
+                 .press(Key::Left)
+                 .press(Key::Backspace)
+                 .press(Key::Delete)
+                 .press(Key::Return);
+         },
+         "1 [ab] [moveLeft:][deleteBackward:][deleteForward:][insertNewline:] [a][ab][abc][ab] "
+         "[ab] 1"},
+        {"", "insertNewline:",
+         [](ModalScript& s) { s.type("x").press(Key::Return).press(Key::Escape); },
+         "-1001 [x] [insertNewline:][cancelOperation:] [x]  1"},
+        {"", "",
+         [](ModalScript& s) { s.type("ab").press(Key::Backspace).type("c").press(Key::Return); },
+         "1 [ac] [deleteBackward:][insertNewline:] [a][ab][a][ac] [ac] 1"},
+        // The program setting the text is no edit.
+        {"preset", "", [](ModalScript& s) { s.press(Key::Return); },
+         "1 [preset] [insertNewline:]  [preset] 0"},
+    };
+    for (const Case& c : cases) {
+        Form form;
+        form.recorder->handled = c.handled;
+        form.field->setStringValue(String::fromUtf8(c.preset));
+        ModalScript script;
+        c.steps(script.run());
+        const std::int64_t response = form.run();
+        const Recorder& heard = *form.recorder;
+        EXPECT_EQ(std::to_string(response) + " [" + form.field->stringValue()->utf8() + "] " +
+                      list(heard.commands) + " " + list(heard.changes) + " " + list(heard.ended) +
+                      " " + std::to_string(heard.begins),
+                  c.outcome)
+            << c.outcome;
+    }
 }
 
 TEST(TextFieldEditing, TabEndsEditingAndMovesTheFocusToTheNextField) {
@@ -188,36 +202,6 @@ TEST(TextFieldEditing, TabEndsEditingAndMovesTheFocusToTheNextField) {
     EXPECT_EQ(form.recorder->commands, std::vector<std::string>{"insertTab:"});
     EXPECT_EQ(form.recorder->ended, std::vector<std::string>{"a"});
     EXPECT_EQ(form.window->firstResponder(), next);
-}
-
-TEST(TextFieldEditing, HandlingReturnKeepsEditingGoing) {
-    Form form;
-    form.recorder->handled = "insertNewline:";
-    ModalScript script;
-    script.run().type("x").press(Key::Return).press(Key::Escape);
-
-    EXPECT_EQ(form.run(), ModalResponse::Abort);
-    EXPECT_TRUE(form.recorder->ended.empty());
-}
-
-TEST(TextFieldEditing, EveryEditIsReportedWithTheTextAfterIt) {
-    Form form;
-    ModalScript script;
-    script.run().type("ab").press(Key::Backspace).type("c").press(Key::Return);
-
-    EXPECT_EQ(form.run(), 1);
-    EXPECT_EQ(form.recorder->changes, (std::vector<std::string>{"a", "ab", "a", "ac"}));
-}
-
-TEST(TextFieldEditing, TheProgramSettingTheTextIsNoEdit) {
-    Form form;
-    form.field->setStringValue(String::fromUtf8("preset"));
-    ModalScript script;
-    script.run().press(Key::Return);
-
-    EXPECT_EQ(form.run(), 1);
-    EXPECT_TRUE(form.recorder->changes.empty());
-    EXPECT_EQ(form.recorder->ended, std::vector<std::string>{"preset"});
 }
 
 TEST(TextFieldFormatter, ReplacesOrRefusesTypedEdits) {

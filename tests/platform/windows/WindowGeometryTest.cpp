@@ -110,18 +110,6 @@ TEST(WindowGeometry, AutoresizingSharesTheGrowthAmongTheFlexibleParts) {
     }
 }
 
-TEST(WindowGeometry, ContentViewFollowsTheWindowAndItsSubviewsAutoresize) {
-    const auto window = titledWindow({0, 0, 400, 300});
-    const auto fill = std::make_shared<View>(Rect(0, 0, 400, 300));
-    fill->setAutoresizingMask(AutoresizingMask::WidthSizable | AutoresizingMask::HeightSizable);
-    window->contentView()->addSubview(fill);
-
-    window->setContentSize({500, 350});
-    EXPECT_EQ(window->contentView()->frame(), Rect(0, 0, 500, 350));
-    EXPECT_EQ(fill->frame(), Rect(0, 0, 500, 350));
-    EXPECT_EQ(window->peer().widget->size(), QSize(500, 350));
-}
-
 TEST(WindowGeometry, AViewCannotBecomeItsOwnAncestor) {
     const auto outer = std::make_shared<View>(Rect(0, 0, 10, 10));
     const auto inner = std::make_shared<View>(Rect(0, 0, 5, 5));
