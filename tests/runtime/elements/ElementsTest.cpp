@@ -259,11 +259,18 @@ TEST_F(ElementsTest, ASuspendedViewDrawsAndReportsNothing) {
     platform::testing::WindowSnapshot{*view->window()};
     EXPECT_TRUE(heard().empty());
     Additions::setSuspendDrawRect(*view, false);
+    // Drawing starts from a record that lets the platform draw, whatever came before it.
+    bool handledMark = true;
+    whileHeard() = [&] { handledMark = DialogEventBoolVal(); };
+    DialogEventSetBoolVal(true);
+    CurrentOutputWindowTagSet(1);
     platform::testing::WindowSnapshot{*view->window()};
     ASSERT_FALSE(heard().empty());
     EXPECT_EQ(heard()[0].event, ViewEvent::DrawRect);
     EXPECT_EQ(heard()[0].tag, kTag);
     EXPECT_EQ(DialogEventRectVal().size.width, 120);
+    EXPECT_FALSE(handledMark);
+    EXPECT_EQ(CurrentOutputWindowTag(), kWindow);
 }
 
 TEST_F(ElementsTest, AScrollViewWithScrollingDisabledIgnoresTheWheel) {

@@ -36,7 +36,9 @@ TEST_F(ShellTest, PicksInTheColourPanelReachTheCallbackElseTheDialogCallback) {
     // The field takes each valid colour as it is typed ("#ff0" on the way), as a user sees it.
     ASSERT_TRUE(platform::testing::typeColorInShownColorPanel("#ff0000"));
     ASSERT_FALSE(heard().empty());
-    EXPECT_EQ(heard().back().event, 2600);
+    EXPECT_TRUE(std::all_of(heard().begin(), heard().end(), [](const Heard& h) {
+        return h.event == 2600 && h.tag == 0 && h.wndTag == 0;
+    }));
     EXPECT_EQ(rgb(std::static_pointer_cast<platform::Color>(heard().back().object)), "255,0,0");
     EXPECT_EQ(rgb(DialogEventColorObj()), "255,0,0");
     const std::size_t heardBefore = heard().size();

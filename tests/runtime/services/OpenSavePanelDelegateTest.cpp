@@ -72,10 +72,13 @@ TEST_F(PanelDelegateTest, TheCallbackHearsTheUsersMovesAndSteersTheChoice) {
     const auto save = panel<platform::SavePanel>(9);
     DialogCallbackSet(dialogCallback);
     int validations = 0;
+    std::string entered;
     whileHeard() = [&] {
         const auto& last = heard().back();
-        if (last.event == PanelEvent::UserEnteredFilename)
+        if (last.event == PanelEvent::UserEnteredFilename) {
+            entered = testsupport::utf8(DialogEventStringObj());
             DialogEventSetStringObj(platform::String::fromUtf8("renamed.txt"));
+        }
         if (last.event == PanelEvent::ValidateURL)
             DialogEventSetBoolVal(++validations > 1);
     };
@@ -97,6 +100,7 @@ TEST_F(PanelDelegateTest, TheCallbackHearsTheUsersMovesAndSteersTheChoice) {
     EXPECT_EQ(codes, (std::vector<std::int64_t>{2903, 2901, 2906, 2901, 2906}));
     EXPECT_TRUE(platform::isEqual(events[0].object, servicestest::urlOf(sub)));
     EXPECT_EQ(std::static_pointer_cast<platform::String>(events[1].object)->utf8(), "typed.txt");
+    EXPECT_EQ(entered, "typed.txt");
     EXPECT_TRUE(std::all_of(events.begin(), events.end(),
                             [](const Heard& h) { return h.tag == 9 && h.wndTag == 9; }));
 }
