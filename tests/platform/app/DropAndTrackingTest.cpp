@@ -1,5 +1,5 @@
-// Dragging destinations, tracking areas and file types, driven by the toolkit events the desktop
-// sends.
+// Dragging destinations, tracking areas, tool tip rectangles and file types, driven by the toolkit
+// events the desktop sends.
 
 #include "platform/app/Application.h"
 #include "platform/app/DraggingInfo.h"
@@ -9,6 +9,7 @@
 #include "platform/foundation/Array.h"
 #include "platform/foundation/String.h"
 #include "platform/testing/UserActions.h"
+#include "platform/views/ToolTipOwner.h"
 #include "platform/views/TrackingArea.h"
 #include "platform/views/View.h"
 #include "platform/windows/Window.h"
@@ -121,6 +122,41 @@ TEST(TrackingAreas, AViewAsksForMouseMovesOnlyWhileAnAreaWantsThem) {
     EXPECT_EQ(f.view->trackingAreas().size(), 2u);
     f.view->removeTrackingArea(moves);
     EXPECT_FALSE(widget->hasMouseTracking());
+}
+
+// A view hears that its tracking areas need updating when its size changes, not when it moves.
+TEST(TrackingAreas, AreUpdatedWhenTheViewsSizeChanges) {
+    struct Counting : View {
+        using View::View;
+        void updateTrackingAreas() override { ++updates; }
+        int updates = 0;
+    };
+    Counting view(Rect{0, 0, 50, 50});
+    view.setFrameOrigin({10, 10});
+    view.setFrameSize({60, 50});
+    EXPECT_EQ(view.updates, 1);
+}
+
+// The latest rectangle holding the point writes the tip; a rectangle holds its lower edges but
+// not its upper ones, and the view's own tip answers elsewhere.
+TEST(ToolTips, TheLatestRectangleHoldingThePointWritesTheTip) {
+    struct Owner : ToolTipOwner {
+        Ref<String> stringForToolTip(View&, std::int64_t tag, Point, void*) override {
+            return String::fromUtf8("tip" + std::to_string(tag));
+        }
+    };
+    const auto owner = std::make_shared<Owner>();
+    View view(Rect{0, 0, 100, 100});
+    view.setToolTip(String::fromUtf8("own"));
+    view.addToolTipRect({10, 10, 40, 40}, owner, nullptr);
+    const auto high = view.addToolTipRect({30, 30, 40, 40}, owner, nullptr);
+    std::string tips;
+    for (const Point point :
+         {Point{10, 10}, Point{49, 49}, Point{50, 20}, Point{20, 50}, Point{35, 35}})
+        tips += view.toolTipAtPoint(point)->utf8() + " ";
+    view.removeToolTip(high);
+    tips += view.toolTipAtPoint({35, 35})->utf8();
+    EXPECT_EQ(tips, "tip1 tip2 own own tip2 tip1");
 }
 
 } // namespace

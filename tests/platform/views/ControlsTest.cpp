@@ -16,6 +16,7 @@
 #include "platform/views/controls/LevelIndicator.h"
 #include "platform/views/controls/PopUpButton.h"
 #include "platform/views/controls/SegmentedControl.h"
+#include "platform/views/controls/Slider.h"
 #include "platform/views/controls/Switch.h"
 #include "platform/windows/MenuItem.h"
 #include "platform/windows/Window.h"
@@ -155,9 +156,18 @@ std::vector<ControlCase> controlCases() {
                   EXPECT_FALSE(c->as<SegmentedControl>()->isSelectedForSegment(1));
               }),
          1, 1, select(2), 1},
+        // With tick mark values only, an arrow moves by one tick and the value stays on them.
+        {"ArrowMovesATickSliderByOneTick",
+         []() -> Ref<Control> {
+             auto slider = std::make_shared<Slider>(Rect{20, 20, 150, 24});
+             slider->setNumberOfTickMarks(5);
+             slider->setAllowsTickMarkValuesOnly(true);
+             return slider;
+         },
+         press(Key::Right), 1, 0.25, set(0.3), 0.25},
         {"PopUpItemChosen", popUp(false), choose("C"), 1, 2, set(7), -1},
         // The first item is the pull-down button's title.
-        {"PullDownItemChosen", popUp(true), choose("B"), 1, 1,
+        {"PullDownItemChosen", popUp(true), both(choose("A", false), choose("B")), 1, 1,
          [](Control& c) { c.as<PopUpButton>()->removeAllItems(); }, -1},
         {"SpaceOpensAPopUpAndADisabledItemCannotBeChosen", popUp(false, 1),
          both(press(Key::Space),

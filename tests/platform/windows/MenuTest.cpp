@@ -5,6 +5,7 @@
 #include "platform/windows/Menu.h"
 #include "platform/app/Application.h"
 #include "platform/app/ApplicationDelegate.h"
+#include "platform/app/Event.h"
 #include "platform/app/MainQueue.h"
 #include "platform/detail/ViewPeer.h"
 #include "platform/detail/WindowPeer.h"
@@ -278,6 +279,17 @@ TEST(Menus, AnItemBelongsToOneMenuAndSubmenusKnowTheirSupermenu) {
     menu->removeItem(app);
     EXPECT_FALSE(app->menu());
     EXPECT_FALSE(submenu->supermenu());
+}
+
+// Some keyboards report Ctrl+Shift+A with the character of the key without Shift.
+TEST(Menus, AnUpperCaseKeyEquivalentMatchesItsLetterWithShiftInEitherCase) {
+    const auto shuffle = item("Shuffle", {}, "A");
+    for (const char* typed : {"A", "a"}) {
+        Event::Fields fields;
+        fields.modifierFlags = EventModifierFlag::Command | EventModifierFlag::Shift;
+        fields.charactersIgnoringModifiers = text(typed);
+        EXPECT_TRUE(shuffle->matchesKeyEquivalent(Event(fields, {}))) << typed;
+    }
 }
 
 // Without a target the action goes to the application, which may not know it; a disabled item

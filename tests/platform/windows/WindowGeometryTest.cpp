@@ -37,6 +37,8 @@ TEST(WindowGeometry, ScreenOriginIsTheBottomLeftOfTheMainScreen) {
     const auto screen = Screen::mainScreen();
     ASSERT_TRUE(screen);
     EXPECT_EQ(screen->frame().origin, Point(0, 0));
+    ASSERT_EQ(Screen::screens().size(), 1u);
+    EXPECT_EQ(Screen::screens()[0]->frame(), screen->frame());
     const double height = screen->frame().height();
 
     const auto window = titledWindow({30, 40, 200, 100});
