@@ -209,6 +209,7 @@ TEST_P(ElementEvents, TheDialogCallbackHearsTheMemberCodesWithItsTags) {
     }
     if (const auto control = element->as<platform::Control>()) {
         EXPECT_NEAR(control->doubleValue(), c.value, 1e-9);
+        EXPECT_EQ(control->action().name(), "controlAction:");
     }
 }
 

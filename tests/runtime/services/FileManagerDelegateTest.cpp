@@ -113,9 +113,13 @@ TEST_P(FileOperations, FollowTheAnswersAndLoseNothing) {
         makeSocket(here.path() / "tree/sub/s.sock");
     const fs::path source = here.path() / "tree";
     const fs::path destination = (elsewhere ? elsewhere->path() : here.path()) / "copy";
+    std::string firstDestination;
+    DialogEventSetOtherUrlObj(nullptr);
     if (row.answers) {
         DialogCallbackSet(dialogCallback);
         whileHeard() = [&] {
+            if (const auto other = DialogEventOtherUrlObj(); other && heard().size() == 1)
+                firstDestination = other->lastPathComponent()->utf8();
             row.answers(heard().back().event, DialogEventUrlObj()->lastPathComponent()->utf8());
         };
     }
@@ -147,6 +151,10 @@ TEST_P(FileOperations, FollowTheAnswersAndLoseNothing) {
         EXPECT_NE(std::dynamic_pointer_cast<platform::URL>(call.object), nullptr);
     }
     EXPECT_EQ(error != nullptr, !done);
+    // The first question of a copy or a move names where the tree goes.
+    if (row.operation != Operation::Remove && !heard().empty()) {
+        EXPECT_EQ(firstDestination, "copy");
+    }
     EXPECT_EQ(std::string(done ? "done" : "failed") + " | " + listing(source) + " | " +
                   listing(destination) + " | " + codes,
               row.outcome);
