@@ -20,15 +20,15 @@ void previewItems(std::int64_t event, std::int64_t tag, std::int64_t wndTag,
     dialogCallback(event, tag, wndTag, object);
     if (event == PreviewEvent::NumberOfItems)
         DialogEventSetLongVal(static_cast<std::int64_t>(items().size()));
-    else
-        DialogEventSetUrlObj(servicestest::urlOf(items()[static_cast<std::size_t>(tag)]));
+    else if (const auto& item = items()[static_cast<std::size_t>(tag)]; !item.empty())
+        DialogEventSetUrlObj(servicestest::urlOf(item));
 }
 
 TEST_F(ShellTest, ThePreviewShowsTheCallbacksItemsAndTheArrowKeysMoveAmongThem) {
     servicestest::ScratchDirectory files;
     servicestest::writeBitmap(files.path() / "card.bmp", 5);
     items() = {files.path() / "card.bmp", files.write("rules.txt", "Pondaro rules"),
-               files.write("notes.txt", "Nine cards each")};
+               files.write("notes.txt", "Nine cards each"), ""};
     const auto panel = std::make_shared<platform::PreviewPanel>();
     const auto source = std::make_shared<CUI_QLPreviewPanelDelegate>();
     source->beginPreviewPanelControl(panel);
@@ -47,17 +47,18 @@ TEST_F(ShellTest, ThePreviewShowsTheCallbacksItemsAndTheArrowKeysMoveAmongThem) 
     panel->reloadData();
     look();
     for (const PreviewKey key : {PreviewKey::Right, PreviewKey::Down, PreviewKey::Right,
-                                 PreviewKey::Left, PreviewKey::Escape}) {
+                                 PreviewKey::Right, PreviewKey::Left, PreviewKey::Escape}) {
         platform::testing::pressKeyInPreview(*panel, key);
         look();
     }
     source->endPreviewPanelControl(panel);
 
-    EXPECT_EQ(shown, (std::vector<std::string>{"No items 0 ", "card.bmp (1 of 3) 5 ",
-                                               "rules.txt (2 of 3) 0 Pondaro rules",
-                                               "notes.txt (3 of 3) 0 Nine cards each",
-                                               "notes.txt (3 of 3) 0 Nine cards each",
-                                               "rules.txt (2 of 3) 0 Pondaro rules", "closed"}));
+    // An item the callback gives no URL shows no preview, and the last item stays at the end.
+    EXPECT_EQ(shown, (std::vector<std::string>{"No items 0 ", "card.bmp (1 of 4) 5 ",
+                                               "rules.txt (2 of 4) 0 Pondaro rules",
+                                               "notes.txt (3 of 4) 0 Nine cards each",
+                                               "No preview 0 ", "No preview 0 ",
+                                               "notes.txt (3 of 4) 0 Nine cards each", "closed"}));
     EXPECT_EQ(heardText().substr(0, 32), "dialog 4700 0/0\ndialog 4701 0/0\n");
     EXPECT_EQ(heard()[0].object, panel);
     EXPECT_EQ(panel->dataSource(), nullptr);
