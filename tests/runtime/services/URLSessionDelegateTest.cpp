@@ -35,6 +35,9 @@ struct TransferCase {
     const char* text;
     std::int64_t status;
     std::int64_t errorCode;
+    // Whether the bytes before a failure may come as one piece or several, as the machine's
+    // load has it: then a run counts the same however long it is.
+    bool piecesVary = false;
 };
 void PrintTo(const TransferCase& c, std::ostream* out) {
     *out << c.name;
@@ -49,8 +52,8 @@ const TransferCase transferCases[] = {
      nullptr, 200, 0},
     {"FailedConnectionCompletesWithItsError", Task::Data, nullptr, "3614 3607 3600", 0, "", 0,
      -1004},
-    {"CutTransferIsAnErrorAndNoFile", Task::Download, "/cut/4000000", "3606+ 3614 3607 3600", 0,
-     nullptr, 200, -1005},
+    {"CutTransferIsAnErrorAndNoFile", Task::Download, "/cut/4000000", "3606 3614 3607 3600", 0,
+     nullptr, 200, -1005, true},
     {"RedirectLoopFails", Task::Data, "/loop", "3614 3607 3600", 0, "", 302, -1007},
     {"AnswerAskingForCredentialsIsNoError", Task::Data, "/auth", "3618 3614 3607 3600", 0, "no",
      401, 0},
@@ -112,7 +115,10 @@ TEST_P(Transfers, ReachTheDialogCallbackInOrder) {
         return !heard().empty() && heard().back().event == URLSessionEvent::DidBecomeInvalid;
     });
 
-    EXPECT_EQ(servicestest::runsOf(heardEvents()), row.heard);
+    std::string runs = servicestest::runsOf(heardEvents());
+    if (row.piecesVary)
+        std::erase(runs, '+');
+    EXPECT_EQ(runs, row.heard);
     EXPECT_TRUE(progressRose);
     const std::string expected =
         row.text ? std::string(row.text) : LocalHttpServer::body(row.bodyLength);
