@@ -32,6 +32,7 @@ enum class ElementMethod {
     ResetCursorRects,
     DidChangeEffectiveAppearance,
     MenuForEvent,
+    AwakeFromNib,
 };
 
 // What the record's boolVal holds before the call: left as it is, NO (the handled mark, or a
@@ -129,6 +130,7 @@ inline constexpr auto kFull = std::to_array<ElementRow>({
     {M::FlagsChanged, ViewEvent::FlagsChanged, Prepare::No, PassOn::Never},
     {M::ResetCursorRects, ViewEvent::ResetCursorRects, Prepare::Nothing, PassOn::Never},
     {M::MenuForEvent, ViewEvent::MenuForEvent, Prepare::Nothing, PassOn::Never},
+    {M::AwakeFromNib, ViewEvent::AwakeFromNib, Prepare::Nothing, PassOn::First},
 });
 
 // The full set with the first-responder question prepared YES: the text fields and the date
@@ -141,12 +143,13 @@ inline constexpr auto kFullAcceptingFocus = ElementRowsReplacing(
 inline constexpr auto kFullWithoutFocusQuestion =
     ElementRowsWithout(kFull, std::array{M::AcceptsFirstResponder});
 
-// Drawing, cursor rectangles and the menu: SliderSC, StepperSC, SegmentedControlSC,
-// ScrollViewSC.
+// Drawing, cursor rectangles, the menu and waking from an interface file: SliderSC, StepperSC,
+// SegmentedControlSC, ScrollViewSC.
 inline constexpr auto kDrawing = std::to_array<ElementRow>({
     {M::DrawRect, ViewEvent::DrawRect, Prepare::No, PassOn::UnlessHandled},
     {M::ResetCursorRects, ViewEvent::ResetCursorRects, Prepare::Nothing, PassOn::Never},
     {M::MenuForEvent, ViewEvent::MenuForEvent, Prepare::Nothing, PassOn::Never},
+    {M::AwakeFromNib, ViewEvent::AwakeFromNib, Prepare::Nothing, PassOn::First},
 });
 
 // The drawing set without drawing: SwitchSC.
@@ -154,7 +157,8 @@ inline constexpr auto kReduced = ElementRowsWithout(kDrawing, std::array{M::Draw
 
 // ViewSC, the program's own view: its drawing can be suspended, the mouse-up and mouse-moved
 // events reach the platform unless handled, entering and leaving keep the handled mark as it
-// is, a drag is the platform's first, and changes of the desktop's look are reported.
+// is, a drag is the platform's first, waking is reported without the platform's own, and
+// changes of the desktop's look are reported.
 inline constexpr auto kView = ElementRowsAdding(
     ElementRowsReplacing(
         kFull,
@@ -165,6 +169,7 @@ inline constexpr auto kView = ElementRowsAdding(
             {M::MouseExited, ViewEvent::MouseExited, Prepare::Nothing, PassOn::Never},
             {M::MouseDragged, ViewEvent::MouseDragged, Prepare::No, PassOn::First},
             {M::MouseMoved, ViewEvent::MouseMoved, Prepare::No, PassOn::UnlessHandled},
+            {M::AwakeFromNib, ViewEvent::AwakeFromNib, Prepare::Nothing, PassOn::Never},
         }),
     {M::DidChangeEffectiveAppearance, ViewEvent::DidChangeEffectiveAppearance, Prepare::Nothing,
      PassOn::Never});

@@ -51,10 +51,11 @@ bool Ask(const platform::View& view, const ElementRow& row) {
     return DialogEventBoolVal();
 }
 
-void Notify(const platform::View& view, const ElementRow& row) {
+void Notify(const platform::View& view, const ElementRow& row,
+            const Ref<platform::Object>& object) {
     const std::int64_t wndTag = ViewWindowTag(view);
     CurrentOutputWindowTagSet(wndTag);
-    DialogCallbackCall(row.code, ViewTag(view), wndTag, nullptr);
+    DialogCallbackCall(row.code, ViewTag(view), wndTag, object);
 }
 
 Ref<platform::Menu> Menu(const platform::View& view, const ElementRow& row,

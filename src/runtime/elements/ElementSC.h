@@ -35,8 +35,9 @@ bool Report(platform::View& view, const ElementRow& row,
 bool Draw(const platform::View& view, const ElementRow& row, platform::Rect dirtyRect);
 // A yes-or-no question answered through boolVal, prepared from the row.
 bool Ask(const platform::View& view, const ElementRow& row);
-// A report with no event and no answer.
-void Notify(const platform::View& view, const ElementRow& row);
+// A report with no event and no answer; the object goes with it.
+void Notify(const platform::View& view, const ElementRow& row,
+            const platform::Ref<platform::Object>& object = nullptr);
 // The menu for an event: the callback may replace the view's own menu in menuObj.
 platform::Ref<platform::Menu> Menu(const platform::View& view, const ElementRow& row,
                                    const platform::Ref<platform::Event>& event);
@@ -119,6 +120,16 @@ public:
         if constexpr (constexpr auto row = rowFor(ElementMethod::DidChangeEffectiveAppearance);
                       row.has_value())
             ElementStep::Notify(*this, *row);
+    }
+    // Reported with the element itself, once the interface file that held it has been built.
+    void awakeFromNib() override {
+        if constexpr (constexpr auto row = rowFor(ElementMethod::AwakeFromNib); row.has_value()) {
+            if constexpr (row->passOn == PassOn::First)
+                Base::awakeFromNib();
+            ElementStep::Notify(*this, *row, this->self());
+        } else {
+            Base::awakeFromNib();
+        }
     }
     platform::Ref<platform::Menu> menuForEvent(const platform::Ref<platform::Event>& e) override {
         if constexpr (constexpr auto row = rowFor(ElementMethod::MenuForEvent); row.has_value())

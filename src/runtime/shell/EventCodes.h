@@ -94,6 +94,7 @@ inline constexpr std::int64_t DraggingExited = 2020;
 inline constexpr std::int64_t PerformDragOperation = 2022;
 inline constexpr std::int64_t DidChangeEffectiveAppearance = 2025;
 inline constexpr std::int64_t MenuForEvent = 2026;
+inline constexpr std::int64_t AwakeFromNib = 2029;
 } // namespace ViewEvent
 
 // The font manager's changeFont reached CUI_FontManagerDelegate.

@@ -334,4 +334,16 @@ TEST_F(ElementsTest, NothingIsCreatedWithoutAWindowOrForAnUnknownKind) {
     EXPECT_EQ(content->subviews().size(), before);
 }
 
+TEST_F(ElementsTest, EveryMemberReportsWakingWithItselfAndMakesItsWindowCurrent) {
+    for (std::int64_t kind = ElementKind::View; kind <= ElementKind::ScrollView; ++kind) {
+        const auto element = open(kind);
+        CurrentOutputWindowTagSet(0);
+        heard().clear();
+        element->awakeFromNib();
+        EXPECT_EQ(heardText(), "dialog 2029 7/60\n") << kind;
+        EXPECT_EQ(heard().at(0).object, element);
+        EXPECT_EQ(CurrentOutputWindowTag(), kWindow);
+    }
+}
+
 } // namespace

@@ -269,4 +269,16 @@ TEST_F(WindowEvents, AWindowSCReportsKeysNoViewTookAndWhetherItMayBecomeKey) {
     EXPECT_TRUE(heard()[1].object);
 }
 
+// A window from an interface file is named by the number in its identifier, sign and all.
+TEST_F(WindowEvents, AWakingWindowSCReportsTheNumberInItsIdentifier) {
+    WindowSubclassRequestSet(true);
+    const auto window = openWindow(50);
+    window->setIdentifier(text("-12"));
+    DialogCallbackSet(dialogCallback);
+    window->awakeFromNib();
+    EXPECT_EQ(heardText(), "dialog 10059 -12/-12\n");
+    EXPECT_EQ(heard()[0].object, window);
+    EXPECT_EQ(CurrentOutputWindowTag(), 12);
+}
+
 } // namespace

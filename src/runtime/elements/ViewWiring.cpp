@@ -1,0 +1,164 @@
+#include "runtime/elements/ViewWiring.h"
+
+#include "runtime/elements/MenuWiring.h"
+#include "runtime/shell/Additions.h"
+#include "runtime/shell/CUI_ControlTarget.h"
+#include "runtime/shell/ViewTag.h"
+
+#include "platform/views/Control.h"
+#include "platform/views/View.h"
+#include "platform/views/controls/Button.h"
+#include "platform/views/controls/ColorWell.h"
+#include "platform/views/controls/ComboButton.h"
+#include "platform/views/controls/DatePicker.h"
+#include "platform/views/controls/LevelIndicator.h"
+#include "platform/views/controls/PopUpButton.h"
+#include "platform/views/controls/SegmentedControl.h"
+#include "platform/views/controls/Slider.h"
+#include "platform/views/controls/Stepper.h"
+#include "platform/views/controls/Switch.h"
+
+using platform::Control;
+using platform::Ref;
+using platform::View;
+
+namespace {
+
+// The numbers a control's identifier may give as its numbered action.
+constexpr std::int64_t kFirstNumberedAction = 1;
+constexpr std::int64_t kLastNumberedAction = 10;
+
+void setSharedTarget(Control& control) {
+    control.setTarget(CUI_ControlTarget::shared());
+}
+void setControlAction(Control& control) {
+    control.setAction(CUI_ControlTarget::actionSelector(0));
+}
+
+// An action the control already has is the program's and stays; without one the control
+// reports through the shared target, unless it has a target of its own.
+void targetActionA(Control& control) {
+    if (!control.action().isNull())
+        return;
+    if (!control.target())
+        setSharedTarget(control);
+    setControlAction(control);
+}
+
+// The target and the action are each given only when missing.
+void targetActionB(Control& control) {
+    if (!control.target())
+        setSharedTarget(control);
+    if (control.action().isNull())
+        setControlAction(control);
+}
+
+// A date picker without an action reports through the shared target, whatever its target was.
+void datePickerAction(Control& control) {
+    if (!control.action().isNull())
+        return;
+    setSharedTarget(control);
+    setControlAction(control);
+}
+
+struct WiringRow {
+    // The platform class the row is for.
+    const char* className;
+    // Whether a view is of the row's class or a subclass. None when the platform lacks the
+    // class, or the delegate the row installs, or knows the class only by its name: such a row
+    // matches nothing and keeps its place for when they arrive.
+    bool (*matches)(const View& view);
+    // What the row does to a view it matches.
+    void (*wire)(View& view);
+};
+
+template <class K, void (*Rule)(Control&)>
+constexpr WiringRow controlRow(const char* className) {
+    return {className, [](const View& view) { return view.isKindOf<K>(); },
+            [](View& view) { Rule(static_cast<Control&>(view)); }};
+}
+
+constexpr WiringRow matchingNothing(const char* className) {
+    return {className, nullptr, nullptr};
+}
+
+// The wiring table, in the order its rows are tried. The rows matching nothing name what later
+// elements bring: the combo box, search, secure and token fields, the text field and the text
+// view take their shared delegates (the editable text field and text view replacing any they
+// had); the path control its target, action and delegate; the split, stack and tab views their
+// delegates before they are descended into; the table and outline views a delegate and data
+// source of their own.
+constexpr WiringRow kWiringRows[] = {
+    matchingNothing("PlayerView"),
+    matchingNothing("WebView"),
+    matchingNothing("SceneView"),
+    matchingNothing("MapView"),
+    matchingNothing("Browser"),
+    controlRow<platform::Button, targetActionA>("Button"),
+    matchingNothing("CollectionView"),
+    controlRow<platform::ColorWell, targetActionA>("ColorWell"),
+    matchingNothing("ComboBox"),
+    controlRow<platform::ComboButton, targetActionA>("ComboButton"),
+    controlRow<platform::DatePicker, datePickerAction>("DatePicker"),
+    controlRow<platform::LevelIndicator, targetActionB>("LevelIndicator"),
+    matchingNothing("OutlineView"),
+    matchingNothing("PathControl"),
+    matchingNothing("PDFView"),
+    matchingNothing("PDFThumbnailView"),
+    controlRow<platform::PopUpButton, targetActionA>("PopUpButton"),
+    matchingNothing("SearchField"),
+    matchingNothing("SecureTextField"),
+    controlRow<platform::SegmentedControl, targetActionA>("SegmentedControl"),
+    controlRow<platform::Slider, targetActionA>("Slider"),
+    matchingNothing("SplitView"),
+    matchingNothing("StackView"),
+    controlRow<platform::Stepper, targetActionA>("Stepper"),
+    controlRow<platform::Switch, targetActionA>("Switch"),
+    matchingNothing("TableView"),
+    matchingNothing("TabView"),
+    matchingNothing("TokenField"),
+    matchingNothing("TextField"),
+    matchingNothing("TextView"),
+};
+
+const WiringRow* matchingRow(const View& view) {
+    for (const WiringRow& row : kWiringRows)
+        if (row.matches && row.matches(view))
+            return &row;
+    return nullptr;
+}
+
+// A tag set in the file stays, and names the control's numbered action by its identifier; a
+// control with no tag takes the identifier's number.
+void wireTag(View& view) {
+    const auto control = view.as<Control>();
+    if (view.tag() > 0) {
+        const std::int64_t number = IntegerValue(view.identifier());
+        if (!control || number < kFirstNumberedAction || number > kLastNumberedAction)
+            return;
+        // The control itself, not its tag, is named: the window being wired need not be the
+        // current one, and another control may have the same tag.
+        SetControlActionNumber(control, number);
+        // The numbered actions are the shared target's; without it they would reach nothing.
+        if (!control->target())
+            setSharedTarget(*control);
+    } else if (control && view.identifier()) {
+        control->setTag(IntegerValue(view.identifier()));
+    }
+}
+
+} // namespace
+
+void WireViews(std::int64_t windowTag, const Ref<View>& container) {
+    if (!container)
+        return;
+    for (const Ref<View>& view : container->subviews()) {
+        Additions::setWndTag(*view, windowTag);
+        wireTag(*view);
+        ViewMenuWire(view);
+        if (const WiringRow* row = matchingRow(*view))
+            row->wire(*view);
+        else
+            WireViews(windowTag, view);
+    }
+}
