@@ -3,6 +3,7 @@
 #include "runtime/shell/Additions.h"
 #include "runtime/shell/CUI_Event.h"
 #include "runtime/shell/Callbacks.h"
+#include "runtime/shell/EventCodes.h"
 #include "runtime/shell/ViewTag.h"
 #include "runtime/shell/WindowOperations.h"
 
@@ -32,4 +33,10 @@ void ForwardViewEvent(const platform::Ref<platform::View>& view, std::int64_t ev
     CurrentOutputWindowTagSet(wndTag);
     DialogCallbackCall(event, ViewTag(*view), wndTag, platformEvent);
     CurrentEventSet(nullptr);
+}
+
+void ForwardWindowAwake(platform::Window& window) {
+    const std::int64_t tag = IntegerValue(window.identifier());
+    CurrentOutputWindowTagSet(tag);
+    DialogCallbackCall(WindowEvent::AwakeFromNib, tag, tag, window.self());
 }

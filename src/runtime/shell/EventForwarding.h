@@ -2,6 +2,7 @@
 
 // The plain forwarding of a window's or a view's event to the dialog callback: the event becomes
 // the current event for the call, and the element's window becomes the current output window.
+// And the forwarding of a loaded window's waking.
 
 #include "platform/foundation/Object.h"
 
@@ -17,3 +18,7 @@ void ForwardWindowEvent(const platform::Ref<platform::Window>& window, std::int6
                         const platform::Ref<platform::Event>& platformEvent);
 void ForwardViewEvent(const platform::Ref<platform::View>& view, std::int64_t event,
                       const platform::Ref<platform::Event>& platformEvent);
+// A window from an interface file, once the file has been built, is named by the number in its
+// identifier: that number's window becomes the current output window, and the dialog callback
+// hears the window waking with the number, sign and all, as both its tag and its window tag.
+void ForwardWindowAwake(platform::Window& window);

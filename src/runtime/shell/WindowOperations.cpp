@@ -17,6 +17,7 @@
 #include "platform/windows/Window.h"
 
 #include <cstdlib>
+#include <vector>
 
 using platform::Ref;
 
@@ -95,23 +96,30 @@ Ref<platform::Window> WindowCreate(std::int64_t tag, platform::Rect contentRect)
     const Ref<platform::Window> window =
         subclass ? std::make_shared<WindowSC>(contentRect, DefaultStyle)
                  : std::make_shared<platform::Window>(contentRect, DefaultStyle);
+    WindowAdopt(window, tag);
+    window->setTitle(platform::String::fromUtf8("Untitled"));
+    if (contentRect.origin.x == 0.0 && contentRect.origin.y == 0.0)
+        window->center();
+    return window;
+}
+
+void WindowAdopt(const Ref<platform::Window>& window, std::int64_t tag) {
     const auto controller = std::make_shared<CUI_WindowController>();
     controller->setWindow(window);
     // The window refers to its controller weakly; it keeps it until it closes.
     window->setAttachedProperty("windowController", controller);
     const auto oldContent = window->contentView();
     const auto content = std::make_shared<ContentViewSC>(oldContent->frame());
+    // Copied: each view leaves the old content view as it moves.
+    for (const auto& view : std::vector(oldContent->subviews()))
+        content->addSubview(view);
     window->setContentView(content);
     content->setIdentifier(
         platform::String::stringWithFormat("%d", static_cast<int>(kContentViewTag)));
     Additions::setTag(*window, tag);
-    window->setTitle(platform::String::fromUtf8("Untitled"));
-    if (contentRect.origin.x == 0.0 && contentRect.origin.y == 0.0)
-        window->center();
     window->setDelegate(CUI_WindowDelegate::shared());
     AppDelegateGet()->windows()->addObject(window);
     window->setReleasedWhenClosed(true);
-    return window;
 }
 
 Ref<platform::Window> WindowWithTag(const TagOrRef& tag) {

@@ -46,6 +46,11 @@ void WindowOpen(std::int64_t tag, const platform::Ref<platform::String>& title, 
 // rectangle at (0, 0) is centred. The window is kept in the application delegate's list until
 // it closes.
 platform::Ref<platform::Window> WindowCreate(std::int64_t tag, platform::Rect contentRect);
+// Gives a window made elsewhere, such as one loaded from an interface file, what WindowCreate
+// gives its own: a controller, a ContentViewSC named by kContentViewTag that takes over the
+// views of the window's content view, the tag, the shared window delegate, and a place in the
+// application delegate's list until it closes. The window stays as it was shown or hidden.
+void WindowAdopt(const platform::Ref<platform::Window>& window, std::int64_t tag);
 // The window with the absolute value of the tag, or the window referred to.
 platform::Ref<platform::Window> WindowWithTag(const TagOrRef& tag);
 // The popover registered under the tag, or the one referred to; absent for every other tag.

@@ -5,7 +5,7 @@
 #include "runtime/shell/CUI_Event.h"
 #include "runtime/shell/Callbacks.h"
 #include "runtime/shell/EventCodes.h"
-#include "runtime/shell/ViewTag.h"
+#include "runtime/shell/EventForwarding.h"
 #include "runtime/shell/WindowOperations.h"
 
 #include "platform/app/Event.h"
@@ -54,7 +54,5 @@ void WindowSC::mouseExited(const Ref<platform::Event>& event) {
 }
 
 void WindowSC::awakeFromNib() {
-    const std::int64_t tag = IntegerValue(identifier());
-    CurrentOutputWindowTagSet(tag);
-    DialogCallbackCall(WindowEvent::AwakeFromNib, tag, tag, shared_from_this());
+    ForwardWindowAwake(*this);
 }
