@@ -21,8 +21,11 @@
 #include "runtime/elements/VisualEffectViewSC.h"
 #include "runtime/shell/Additions.h"
 #include "runtime/shell/CUI_ControlTarget.h"
+#include "runtime/shell/PanelSC.h"
 #include "runtime/shell/WindowOperations.h"
+#include "runtime/shell/WindowSC.h"
 
+#include "platform/app/InterfaceClasses.h"
 #include "platform/foundation/String.h"
 #include "platform/windows/Window.h"
 
@@ -72,7 +75,46 @@ constexpr KindRow kKinds[] = {
     {ElementKind::ScrollView, make<ScrollViewSC>},
 };
 
+// The members by the names an interface file gives them.
+struct NamedRow {
+    const char* name;
+    Ref<platform::View> (*make)(platform::Rect frame);
+};
+
+constexpr NamedRow kNamed[] = {
+    {"BoxSC", make<BoxSC>},
+    {"ButtonSC", make<ButtonSC>},
+    {"ColorWellSC", make<ColorWellSC>},
+    {"ComboButtonSC", make<ComboButtonSC>},
+    {"DatePickerSC", make<DatePickerSC>},
+    {"ImageViewSC", make<ImageViewSC>},
+    {"LevelIndicatorSC", make<LevelIndicatorSC>},
+    {"PopUpButtonSC", make<PopUpButtonSC>},
+    {"ProgressIndicatorSC", make<ProgressIndicatorSC>},
+    {"ScrollViewSC", make<ScrollViewSC>},
+    {"SecureTextFieldSC", make<SecureTextFieldSC>},
+    {"SegmentedControlSC", make<SegmentedControlSC>},
+    {"SliderSC", make<SliderSC>},
+    {"StepperSC", make<StepperSC>},
+    {"SwitchSC", make<SwitchSC>},
+    {"TextFieldSC", make<TextFieldSC>},
+    {"ViewSC", make<ViewSC>},
+    {"VisualEffectViewSC", make<VisualEffectViewSC>},
+};
+
+template <class W>
+Ref<platform::Window> makeWindow(platform::Rect contentRect, std::uint64_t styleMask) {
+    return std::make_shared<W>(contentRect, styleMask);
+}
+
 } // namespace
+
+void ElementClassesRegister() {
+    for (const NamedRow& row : kNamed)
+        platform::InterfaceClasses::registerView(row.name, row.make);
+    platform::InterfaceClasses::registerWindow("WindowSC", makeWindow<WindowSC>);
+    platform::InterfaceClasses::registerWindow("PanelSC", makeWindow<PanelSC>);
+}
 
 Ref<platform::View> ElementCreate(std::int64_t wndTag, std::int64_t viewTag, std::int64_t kind,
                                   platform::Rect frame) {

@@ -52,3 +52,9 @@ inline constexpr std::int64_t ScrollView = 23;
 // nothing, when no window has the tag or the kind is none of ElementKind.
 platform::Ref<platform::View> ElementCreate(std::int64_t wndTag, std::int64_t viewTag,
                                             std::int64_t kind, platform::Rect frame);
+
+// Registers every member of the family by its class name ("ButtonSC", "SliderSC", ...) with the
+// interface-file reader, and the runtime's window classes ("WindowSC", "PanelSC"), so that a
+// widget promoted to one of them in the designer loads as that class. WindowLoad registers them
+// before its first load; a program that reads interface files itself calls this first.
+void ElementClassesRegister();

@@ -4,6 +4,9 @@
 #include "ShellTesting.h"
 
 #include "runtime/shell/ContentViewSC.h"
+#include "runtime/shell/EventCodes.h"
+#include "runtime/shell/PanelSC.h"
+#include "runtime/shell/WindowSC.h"
 
 #include "platform/app/Event.h"
 #include "platform/foundation/Notification.h"
@@ -269,16 +272,22 @@ TEST_F(WindowEvents, AWindowSCReportsKeysNoViewTookAndWhetherItMayBecomeKey) {
     EXPECT_TRUE(heard()[1].object);
 }
 
-// A window from an interface file is named by the number in its identifier, sign and all.
-TEST_F(WindowEvents, AWakingWindowSCReportsTheNumberInItsIdentifier) {
-    WindowSubclassRequestSet(true);
-    const auto window = openWindow(50);
-    window->setIdentifier(text("-12"));
+// A window or panel from an interface file is named by the number in its identifier, sign and
+// all.
+TEST_F(WindowEvents, AWakingWindowSCOrPanelSCReportsTheNumberInItsIdentifier) {
+    const Ref<platform::Window> windows[] = {
+        std::make_shared<WindowSC>(Rect{10, 10, 200, 100}, platform::WindowStyleMask::Titled),
+        std::make_shared<PanelSC>(Rect{10, 10, 200, 100}, platform::WindowStyleMask::Titled)};
     DialogCallbackSet(dialogCallback);
-    window->awakeFromNib();
-    EXPECT_EQ(heardText(), "dialog 10059 -12/-12\n");
-    EXPECT_EQ(heard()[0].object, window);
-    EXPECT_EQ(CurrentOutputWindowTag(), 12);
+    for (const auto& window : windows) {
+        window->setIdentifier(text("-12"));
+        CurrentOutputWindowTagSet(0);
+        heard().clear();
+        window->awakeFromNib();
+        EXPECT_EQ(heardText(), "dialog 10059 -12/-12\n") << window->className();
+        EXPECT_EQ(heard().at(0).object, window);
+        EXPECT_EQ(CurrentOutputWindowTag(), 12);
+    }
 }
 
 } // namespace

@@ -1,0 +1,67 @@
+// Windows loaded from interface files: the controls of a loaded window are wired and heard with
+// the tags from the file, and a file that does not load opens nothing.
+
+#include "../shell/ShellTesting.h"
+
+#include "runtime/elements/InterfaceLoading.h"
+#include "runtime/shell/ViewLookup.h"
+
+#include "platform/testing/ModalScript.h"
+#include "platform/testing/UserActions.h"
+#include "platform/views/controls/Button.h"
+
+#include <algorithm>
+#include <string>
+
+using platform::testing::UserActions;
+using namespace shelltest;
+
+namespace {
+
+platform::Ref<platform::String> interfaceFile(const char* name) {
+    return text((std::string(PONDARO_INTERFACE_DIR) + "/" + name).c_str());
+}
+
+// What was heard of the events with the codes, one a line as heardText gives them.
+std::string heardOf(std::initializer_list<std::int64_t> codes) {
+    const auto all = heard();
+    heard().clear();
+    for (const Heard& call : all)
+        if (std::find(codes.begin(), codes.end(), call.event) != codes.end())
+            heard().push_back(call);
+    return heardText();
+}
+
+class InterfaceLoading : public ShellTest {};
+
+TEST_F(InterfaceLoading, AClickOnALoadedButtonReachesTheDialogCallbackWithTheTagsFromTheFile) {
+    DialogCallbackSet(dialogCallback);
+    WindowLoad(9, interfaceFile("wired.ui"));
+    // The window wakes by its identifier, then the button, before either has a window tag.
+    EXPECT_EQ(heardOf({10059, 2029}), "dialog 10059 -5/-5\ndialog 2029 7/0\n");
+    const auto button = ViewWithTagOfClass<platform::Button>(7);
+    ASSERT_TRUE(button);
+    EXPECT_EQ(button->action().name(), "controlAction3:");
+    heard().clear();
+    UserActions::clickInView(button, {50, 15});
+    EXPECT_EQ(heardOf({2002, 1}), "dialog 2002 7/9\ndialog 1 7/9\n");
+    // The tag has its window: it is shown again, and the file is not read.
+    const auto window = WindowWithTag(9);
+    WindowLoad(-9, interfaceFile("missing.ui"));
+    EXPECT_EQ(WindowWithTag(9), window);
+    EXPECT_FALSE(window->isVisible());
+}
+
+TEST_F(InterfaceLoading, AFileThatDoesNotLoadIsReportedAndOpensNothing) {
+    platform::testing::ModalScript script;
+    std::string shown;
+    script.run()
+        .perform([&] { shown = platform::testing::shownAlert()->description(); })
+        .clickButton(1);
+    WindowLoad(9, interfaceFile("missing.ui"));
+    EXPECT_NE(shown.find("[Interface file error]"), std::string::npos) << shown;
+    EXPECT_NE(shown.find("missing.ui"), std::string::npos) << shown;
+    EXPECT_FALSE(WindowWithTag(9));
+}
+
+} // namespace
