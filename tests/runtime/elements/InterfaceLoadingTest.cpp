@@ -37,6 +37,8 @@ class InterfaceLoading : public ShellTest {};
 TEST_F(InterfaceLoading, AClickOnALoadedButtonReachesTheDialogCallbackWithTheTagsFromTheFile) {
     DialogCallbackSet(dialogCallback);
     WindowLoad(9, interfaceFile("wired.ui"));
+    EXPECT_EQ(CurrentOutputWindowTag(), 9);
+    EXPECT_TRUE(WindowWithTag(9)->isVisible());
     // The window wakes by its identifier, then the button, before either has a window tag.
     EXPECT_EQ(heardOf({10059, 2029}), "dialog 10059 -5/-5\ndialog 2029 7/0\n");
     const auto button = ViewWithTagOfClass<platform::Button>(7);
