@@ -11,6 +11,7 @@
 #include "platform/views/controls/Button.h"
 
 #include <algorithm>
+#include <fstream>
 #include <string>
 
 using platform::testing::UserActions;
@@ -52,6 +53,17 @@ TEST_F(InterfaceLoading, AClickOnALoadedButtonReachesTheDialogCallbackWithTheTag
     WindowLoad(-9, interfaceFile("missing.ui"));
     EXPECT_EQ(WindowWithTag(9), window);
     EXPECT_FALSE(window->isVisible());
+}
+
+TEST_F(InterfaceLoading, AFileOfAViewOpensAWindowOfItsSizeHoldingIt) {
+    const std::string path = ::testing::TempDir() + "box.ui";
+    std::ofstream(path) << R"(<ui version="4.0"><widget class="QGroupBox" name="box"><property
+        name="geometry"><rect><x>5</x><y>5</y><width>120</width><height>80</height></rect>
+        </property></widget></ui>)";
+    WindowLoad(3, text(path.c_str()));
+    const auto content = WindowWithTag(3)->contentView();
+    EXPECT_EQ(content->frame().size, (platform::Size{120, 80}));
+    EXPECT_EQ(content->subviews().at(0)->frame(), (platform::Rect{0, 0, 120, 80}));
 }
 
 TEST_F(InterfaceLoading, AFileThatDoesNotLoadIsReportedAndOpensNothing) {
