@@ -565,6 +565,7 @@ private:
         if (const auto* echo = property(element, u"echoMode"))
             made.password = read(*echo, Kind::Flags, owner(element)).text.contains(u"Password");
         made.pixmap = property(element, u"pixmap") != nullptr;
+        made.baseClass = baseClass(element.attribute(u"class")).toStdString();
         return made;
     }
 

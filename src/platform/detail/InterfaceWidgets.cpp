@@ -33,17 +33,25 @@ namespace {
 // What a toolkit class adds to the framework class it stands for.
 enum class Variant { None, Switch, Radio, Separator, Label, DateOnly, TimeOnly, Calendar };
 
+// The kinds a view takes when it is made, from what the file and the toolkit class say.
+ViewSeed seedFor(const InterfaceBlueprint& blueprint, Variant variant) {
+    ViewSeed seed{blueprint.frame};
+    seed.buttonType = variant == Variant::Switch  ? ButtonType::Switch
+                      : variant == Variant::Radio ? ButtonType::Radio
+                      : blueprint.checkable       ? ButtonType::PushOnPushOff
+                                                  : ButtonType::MomentaryPushIn;
+    if (variant == Variant::Calendar)
+        seed.datePickerStyle = DatePickerStyle::ClockAndCalendar;
+    return seed;
+}
+
 template <class T>
 Ref<View> plain(const InterfaceBlueprint& blueprint, Variant) {
     return std::make_shared<T>(blueprint.frame);
 }
 
 Ref<View> button(const InterfaceBlueprint& blueprint, Variant variant) {
-    const ButtonType type = variant == Variant::Switch  ? ButtonType::Switch
-                            : variant == Variant::Radio ? ButtonType::Radio
-                            : blueprint.checkable       ? ButtonType::PushOnPushOff
-                                                        : ButtonType::MomentaryPushIn;
-    return std::make_shared<Button>(blueprint.frame, type);
+    return std::make_shared<Button>(blueprint.frame, seedFor(blueprint, variant).buttonType);
 }
 
 Ref<View> textField(const InterfaceBlueprint& blueprint, Variant variant) {
@@ -58,32 +66,27 @@ Ref<View> textField(const InterfaceBlueprint& blueprint, Variant variant) {
     return label;
 }
 
-Ref<View> box(const InterfaceBlueprint& blueprint, Variant variant) {
-    auto made = std::make_shared<Box>(blueprint.frame);
-    if (variant == Variant::Separator)
-        made->setBoxType(BoxType::Separator);
-    return made;
-}
-
-Ref<View> progress(const InterfaceBlueprint& blueprint, Variant) {
-    // The toolkit's bar shows its value unless its range is empty.
-    auto made = std::make_shared<ProgressIndicator>(blueprint.frame);
-    made->setIndeterminate(false);
-    return made;
-}
-
 Ref<View> datePicker(const InterfaceBlueprint& blueprint, Variant variant) {
-    auto made = std::make_shared<DatePicker>(
-        blueprint.frame, variant == Variant::Calendar ? DatePickerStyle::ClockAndCalendar
-                                                      : DatePickerStyle::TextFieldAndStepper);
-    // The toolkit's editors start at the first moment of 2000 unless the file says otherwise.
-    made->setDateValue(Date::dateWithTimeIntervalSince1970(
-        static_cast<double>(QDateTime(QDate(2000, 1, 1), QTime(0, 0)).toSecsSinceEpoch())));
-    if (variant == Variant::DateOnly || variant == Variant::Calendar)
-        made->setDatePickerElements(DatePickerElement::YearMonthDay);
-    else if (variant == Variant::TimeOnly)
-        made->setDatePickerElements(DatePickerElement::HourMinuteSecond);
-    return made;
+    return std::make_shared<DatePicker>(blueprint.frame,
+                                        seedFor(blueprint, variant).datePickerStyle);
+}
+
+// What the toolkit class sets up in a view after it is made, whichever class made it.
+void settle(View& view, Variant variant) {
+    if (auto* box = dynamic_cast<Box*>(&view); box && variant == Variant::Separator)
+        box->setBoxType(BoxType::Separator);
+    // The toolkit's bar shows its value unless its range is empty.
+    if (auto* progress = dynamic_cast<ProgressIndicator*>(&view))
+        progress->setIndeterminate(false);
+    if (auto* picker = dynamic_cast<DatePicker*>(&view)) {
+        // The toolkit's editors start at the first moment of 2000 unless the file says otherwise.
+        picker->setDateValue(Date::dateWithTimeIntervalSince1970(
+            static_cast<double>(QDateTime(QDate(2000, 1, 1), QTime(0, 0)).toSecsSinceEpoch())));
+        if (variant == Variant::DateOnly || variant == Variant::Calendar)
+            picker->setDatePickerElements(DatePickerElement::YearMonthDay);
+        else if (variant == Variant::TimeOnly)
+            picker->setDatePickerElements(DatePickerElement::HourMinuteSecond);
+    }
 }
 
 struct FrameworkClass {
@@ -93,7 +96,7 @@ struct FrameworkClass {
 
 constexpr FrameworkClass kFrameworkClasses[] = {
     {"View", plain<View>},
-    {"Box", box},
+    {"Box", plain<Box>},
     {"Button", button},
     {"ColorWell", plain<ColorWell>},
     {"ComboButton", plain<ComboButton>},
@@ -101,7 +104,7 @@ constexpr FrameworkClass kFrameworkClasses[] = {
     {"ImageView", plain<ImageView>},
     {"LevelIndicator", plain<LevelIndicator>},
     {"PopUpButton", plain<PopUpButton>},
-    {"ProgressIndicator", progress},
+    {"ProgressIndicator", plain<ProgressIndicator>},
     {"ScrollView", plain<ScrollView>},
     {"SecureTextField", plain<SecureTextField>},
     {"SegmentedControl", plain<SegmentedControl>},
@@ -179,7 +182,7 @@ const Row* rowNamed(const Row (&rows)[N], std::string_view name) {
 Ref<View> makeFramework(std::string_view name, const InterfaceBlueprint& blueprint,
                         Variant variant) {
     if (const auto* factory = InterfaceClasses::viewFactory(name))
-        return (*factory)(blueprint.frame);
+        return (*factory)(seedFor(blueprint, variant));
     if (const auto* row = rowNamed(kFrameworkClasses, name))
         return row->make(blueprint, variant);
     return nullptr;
@@ -212,17 +215,21 @@ bool isViewClass(std::string_view className) {
 }
 
 InterfaceView makeInterfaceView(std::string_view className, const InterfaceBlueprint& blueprint) {
-    if (auto view = makeFramework(className, blueprint, Variant::None))
-        return {std::move(view), true};
-    if (const auto* row = rowNamed(kToolkitClasses, className)) {
-        Ref<View> view;
-        if (blueprint.editable && !row->whenEditable.empty())
-            view = makeFramework(row->whenEditable, blueprint, row->variant);
+    const auto* toolkit = rowNamed(kToolkitClasses, blueprint.baseClass);
+    const Variant variant = toolkit ? toolkit->variant : Variant::None;
+    Ref<View> view = makeFramework(className, blueprint, variant);
+    if (!view && toolkit && className == blueprint.baseClass) {
+        if (blueprint.editable && !toolkit->whenEditable.empty())
+            view = makeFramework(toolkit->whenEditable, blueprint, variant);
         if (!view)
-            view = makeFramework(row->framework, blueprint, row->variant);
-        return {view ? view : std::make_shared<View>(blueprint.frame), true};
+            view = makeFramework(toolkit->framework, blueprint, variant);
+        if (!view)
+            return {std::make_shared<View>(blueprint.frame), true};
     }
-    return {std::make_shared<View>(blueprint.frame), false};
+    if (!view)
+        return {std::make_shared<View>(blueprint.frame), false};
+    settle(*view, variant);
+    return {std::move(view), true};
 }
 
 Ref<Window> makeInterfaceWindow(std::string_view className, std::string_view baseClass,

@@ -9,6 +9,7 @@
 #include "platform/foundation/Object.h"
 
 #include <cstdint>
+#include <string>
 #include <string_view>
 
 namespace platform {
@@ -21,6 +22,8 @@ namespace platform::detail {
 // What the file says of a widget that decides which view is made for it.
 struct InterfaceBlueprint {
     Rect frame;
+    // The toolkit class the widget's class extends, or the class itself.
+    std::string baseClass;
     bool checkable = false;
     bool editable = false;
     bool password = false;

@@ -31,6 +31,7 @@
 
 #include <cstdlib>
 #include <string>
+#include <type_traits>
 
 using platform::Ref;
 
@@ -75,31 +76,42 @@ constexpr KindRow kKinds[] = {
     {ElementKind::ScrollView, make<ScrollViewSC>},
 };
 
+// The member an interface file names, of the kind of the toolkit class it extends.
+template <class Member>
+Ref<platform::View> named(const platform::ViewSeed& seed) {
+    if constexpr (std::is_base_of_v<platform::Button, Member>)
+        return std::make_shared<Member>(seed.frame, seed.buttonType);
+    else if constexpr (std::is_base_of_v<platform::DatePicker, Member>)
+        return std::make_shared<Member>(seed.frame, seed.datePickerStyle);
+    else
+        return std::make_shared<Member>(seed.frame);
+}
+
 // The members by the names an interface file gives them.
 struct NamedRow {
     const char* name;
-    Ref<platform::View> (*make)(platform::Rect frame);
+    Ref<platform::View> (*make)(const platform::ViewSeed& seed);
 };
 
 constexpr NamedRow kNamed[] = {
-    {"BoxSC", make<BoxSC>},
-    {"ButtonSC", make<ButtonSC>},
-    {"ColorWellSC", make<ColorWellSC>},
-    {"ComboButtonSC", make<ComboButtonSC>},
-    {"DatePickerSC", make<DatePickerSC>},
-    {"ImageViewSC", make<ImageViewSC>},
-    {"LevelIndicatorSC", make<LevelIndicatorSC>},
-    {"PopUpButtonSC", make<PopUpButtonSC>},
-    {"ProgressIndicatorSC", make<ProgressIndicatorSC>},
-    {"ScrollViewSC", make<ScrollViewSC>},
-    {"SecureTextFieldSC", make<SecureTextFieldSC>},
-    {"SegmentedControlSC", make<SegmentedControlSC>},
-    {"SliderSC", make<SliderSC>},
-    {"StepperSC", make<StepperSC>},
-    {"SwitchSC", make<SwitchSC>},
-    {"TextFieldSC", make<TextFieldSC>},
-    {"ViewSC", make<ViewSC>},
-    {"VisualEffectViewSC", make<VisualEffectViewSC>},
+    {"BoxSC", named<BoxSC>},
+    {"ButtonSC", named<ButtonSC>},
+    {"ColorWellSC", named<ColorWellSC>},
+    {"ComboButtonSC", named<ComboButtonSC>},
+    {"DatePickerSC", named<DatePickerSC>},
+    {"ImageViewSC", named<ImageViewSC>},
+    {"LevelIndicatorSC", named<LevelIndicatorSC>},
+    {"PopUpButtonSC", named<PopUpButtonSC>},
+    {"ProgressIndicatorSC", named<ProgressIndicatorSC>},
+    {"ScrollViewSC", named<ScrollViewSC>},
+    {"SecureTextFieldSC", named<SecureTextFieldSC>},
+    {"SegmentedControlSC", named<SegmentedControlSC>},
+    {"SliderSC", named<SliderSC>},
+    {"StepperSC", named<StepperSC>},
+    {"SwitchSC", named<SwitchSC>},
+    {"TextFieldSC", named<TextFieldSC>},
+    {"ViewSC", named<ViewSC>},
+    {"VisualEffectViewSC", named<VisualEffectViewSC>},
 };
 
 template <class W>

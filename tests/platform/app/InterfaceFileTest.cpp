@@ -158,8 +158,9 @@ public:
 };
 
 TEST(InterfaceFile, PromotedClassesComeFromTheRegistryAndWakeInDocumentOrder) {
-    InterfaceClasses::registerView(
-        "RecordingButton", [](Rect frame) { return std::make_shared<RecordingButton>(frame); });
+    InterfaceClasses::registerView("RecordingButton", [](const ViewSeed& seed) {
+        return std::make_shared<RecordingButton>(seed.frame);
+    });
     woken.clear();
     const auto load = loadFile("dialog.ui");
     ASSERT_EQ(load.error, nullptr) << utf8(load.error);

@@ -3,6 +3,8 @@
 
 #include "../shell/ShellTesting.h"
 
+#include "runtime/elements/ButtonSC.h"
+#include "runtime/elements/DatePickerSC.h"
 #include "runtime/elements/InterfaceLoading.h"
 #include "runtime/shell/ViewLookup.h"
 
@@ -64,6 +66,23 @@ TEST_F(InterfaceLoading, AFileOfAViewOpensAWindowOfItsSizeHoldingIt) {
     const auto content = WindowWithTag(3)->contentView();
     EXPECT_EQ(content->frame().size, (platform::Size{120, 80}));
     EXPECT_EQ(content->subviews().at(0)->frame(), (platform::Rect{0, 0, 120, 80}));
+}
+
+TEST_F(InterfaceLoading, PromotedMembersAreOfTheKindTheToolkitClassTheyExtendStandsFor) {
+    const std::string path = ::testing::TempDir() + "promoted.ui";
+    std::ofstream(path) << R"(<ui version="4.0"><widget class="QWidget" name="top">
+        <widget class="ButtonSC" name="radio"><property name="tag" stdset="0"><number>4</number>
+        </property></widget><widget class="DatePickerSC" name="day"><property name="tag"
+        stdset="0"><number>5</number></property></widget></widget><customwidgets>
+        <customwidget><class>ButtonSC</class><extends>QRadioButton</extends></customwidget>
+        <customwidget><class>DatePickerSC</class><extends>QCalendarWidget</extends></customwidget>
+        </customwidgets></ui>)";
+    WindowLoad(3, text(path.c_str()));
+    ASSERT_TRUE(ViewWithTagOfClass<ButtonSC>(4));
+    EXPECT_EQ(ViewWithTagOfClass<ButtonSC>(4)->buttonType(), platform::ButtonType::Radio);
+    ASSERT_TRUE(ViewWithTagOfClass<DatePickerSC>(5));
+    EXPECT_EQ(ViewWithTagOfClass<DatePickerSC>(5)->datePickerStyle(),
+              platform::DatePickerStyle::ClockAndCalendar);
 }
 
 TEST_F(InterfaceLoading, AFileThatDoesNotLoadIsReportedAndOpensNothing) {
