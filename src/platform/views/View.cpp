@@ -103,10 +103,12 @@ View::View(Rect frame, std::unique_ptr<ViewPeer> peer) : peer_(std::move(peer)),
 }
 
 View::~View() {
-    // Subviews that others still hold keep their widgets; the rest go with this view.
+    // Subviews that others still hold keep their widgets; the rest go with this view. Only the
+    // held ones are taken out of the widget tree: each such move walks the window's whole focus
+    // chain, which made closing a window of many controls quadratic in their number.
     for (const auto& subview : subviews_) {
         subview->superview_.reset();
-        if (subview->peer_->widget)
+        if (subview.use_count() > 1 && subview->peer_->widget)
             subview->peer_->widget->setParent(nullptr);
     }
 }
