@@ -1,11 +1,13 @@
 #include "runtime/elements/ViewWiring.h"
 
+#include "runtime/elements/CUI_TextFieldDelegate.h"
 #include "runtime/elements/MenuWiring.h"
 #include "runtime/shell/Additions.h"
 #include "runtime/shell/CUI_ControlTarget.h"
 #include "runtime/shell/ViewTag.h"
 
 #include "platform/views/Control.h"
+#include "platform/views/TextField.h"
 #include "platform/views/View.h"
 #include "platform/views/controls/Button.h"
 #include "platform/views/controls/ColorWell.h"
@@ -13,6 +15,7 @@
 #include "platform/views/controls/DatePicker.h"
 #include "platform/views/controls/LevelIndicator.h"
 #include "platform/views/controls/PopUpButton.h"
+#include "platform/views/controls/SecureTextField.h"
 #include "platform/views/controls/SegmentedControl.h"
 #include "platform/views/controls/Slider.h"
 #include "platform/views/controls/Stepper.h"
@@ -61,6 +64,21 @@ void datePickerAction(Control& control) {
     setControlAction(control);
 }
 
+// A secure field keeps a delegate of the program's.
+void secureFieldDelegate(Control& control) {
+    auto& field = static_cast<platform::TextField&>(control);
+    if (!field.delegate())
+        field.setDelegate(CUI_TextFieldDelegate::shared());
+}
+
+// An editable field reports to the shared delegate, whatever delegate it had; a label is left
+// alone.
+void textFieldDelegate(Control& control) {
+    auto& field = static_cast<platform::TextField&>(control);
+    if (field.isEditable())
+        field.setDelegate(CUI_TextFieldDelegate::shared());
+}
+
 struct WiringRow {
     // The platform class the row is for.
     const char* className;
@@ -83,11 +101,10 @@ constexpr WiringRow matchingNothing(const char* className) {
 }
 
 // The wiring table, in the order its rows are tried. The rows matching nothing name what later
-// elements bring: the combo box, search, secure and token fields, the text field and the text
-// view take their shared delegates (the editable text field and text view replacing any they
-// had); the path control its target, action and delegate; the split, stack and tab views their
-// delegates before they are descended into; the table and outline views a delegate and data
-// source of their own.
+// elements bring: the combo box, search and token fields and the text view take their shared
+// delegates (the editable text view replacing any it had); the path control its target, action
+// and delegate; the split, stack and tab views their delegates before they are descended into;
+// the table and outline views a delegate and data source of their own.
 constexpr WiringRow kWiringRows[] = {
     matchingNothing("PlayerView"),
     matchingNothing("WebView"),
@@ -107,7 +124,7 @@ constexpr WiringRow kWiringRows[] = {
     matchingNothing("PDFThumbnailView"),
     controlRow<platform::PopUpButton, targetActionA>("PopUpButton"),
     matchingNothing("SearchField"),
-    matchingNothing("SecureTextField"),
+    controlRow<platform::SecureTextField, secureFieldDelegate>("SecureTextField"),
     controlRow<platform::SegmentedControl, targetActionA>("SegmentedControl"),
     controlRow<platform::Slider, targetActionA>("Slider"),
     matchingNothing("SplitView"),
@@ -117,7 +134,7 @@ constexpr WiringRow kWiringRows[] = {
     matchingNothing("TableView"),
     matchingNothing("TabView"),
     matchingNothing("TokenField"),
-    matchingNothing("TextField"),
+    controlRow<platform::TextField, textFieldDelegate>("TextField"),
     matchingNothing("TextView"),
 };
 

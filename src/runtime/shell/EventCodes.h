@@ -22,6 +22,17 @@ namespace ColorWellEvent {
 inline constexpr std::int64_t Pulldown = 5900;
 } // namespace ColorWellEvent
 
+// What text fields, secure text fields, search fields and combo boxes report of editing, through
+// ControlEvent.
+namespace TextEditingEvent {
+inline constexpr std::int64_t DidBeginEditing = 1200;
+inline constexpr std::int64_t DidChange = 1201;
+inline constexpr std::int64_t DidEndEditing = 1202;
+inline constexpr std::int64_t ShouldBeginEditing = 1203;
+inline constexpr std::int64_t ShouldEndEditing = 1204;
+inline constexpr std::int64_t DoCommandBySelector = 1205;
+} // namespace TextEditingEvent
+
 // Application events: the application delegate's notifications and questions.
 namespace AppEvent {
 inline constexpr std::int64_t WillFinishLaunching = 1;

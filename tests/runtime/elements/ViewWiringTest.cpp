@@ -70,7 +70,7 @@ const WiringCase kCases[] = {
     {"TaggedWithAnAction", make<platform::Slider>, true, false, 5, nullptr, "act: none 5"},
     {"TagFromIdentifier", make<platform::Slider>, false, false, 0, "42",
      "controlAction: shared 42"},
-    // No rule of the table takes a text field yet: it is left as it was.
+    // A text field takes a delegate, not a target or an action.
     {"TextField", make<platform::TextField>, false, false, 0, nullptr, " none 0"},
 };
 

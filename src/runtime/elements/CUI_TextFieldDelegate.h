@@ -1,0 +1,33 @@
+#pragma once
+
+// The delegate the wiring gives editable text fields and secure text fields. It reports each
+// editing notice and question of a field through ControlEvent; for a question it first prepares
+// the shared record with the answer the field gives without a delegate, and then answers what
+// the program left there. One instance serves every field.
+
+#include "platform/foundation/Object.h"
+#include "platform/views/TextFieldDelegate.h"
+
+#include <cstdint>
+#include <string_view>
+
+class CUI_TextFieldDelegate : public platform::Object, public platform::TextFieldDelegate {
+public:
+    // The one delegate, created on first use and never released: fields hold it weakly.
+    static const platform::Ref<CUI_TextFieldDelegate>& shared();
+
+    bool controlTextShouldBeginEditing(const platform::Ref<platform::Control>& control,
+                                       const platform::Ref<platform::Object>& fieldEditor) override;
+    bool controlTextShouldEndEditing(const platform::Ref<platform::Control>& control,
+                                     const platform::Ref<platform::Object>& fieldEditor) override;
+    void controlTextDidBeginEditing(const platform::Ref<platform::Notification>& notice) override;
+    void controlTextDidChange(const platform::Ref<platform::Notification>& notice) override;
+    void controlTextDidEndEditing(const platform::Ref<platform::Notification>& notice) override;
+    bool controlTextViewDoCommandBySelector(const platform::Ref<platform::Control>& control,
+                                            const platform::Ref<platform::Object>& textView,
+                                            std::string_view selector) override;
+};
+
+// The number the record carries for an editing command, given by its selector name; 0 for every
+// command without one.
+std::int64_t TextCommandNumber(std::string_view selector);
