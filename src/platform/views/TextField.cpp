@@ -207,6 +207,8 @@ protected:
             if (shouldEnd(self)) {
                 endEditing();
                 selectAll();
+                // Return also sends the field's action, as a click does a button's.
+                field_.sendAction();
             }
         } else if (name == "insertTab:" || name == "insertBacktab:") {
             if (shouldEnd(self)) {

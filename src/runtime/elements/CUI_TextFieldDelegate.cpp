@@ -51,6 +51,14 @@ const Ref<CUI_TextFieldDelegate>& CUI_TextFieldDelegate::shared() {
     return delegate;
 }
 
+void CUI_TextFieldDelegate::textFieldAction(const Ref<platform::Object>& sender) {
+    ControlEvent(kControlActionEvent, sender ? sender->as<platform::View>() : nullptr, nullptr);
+}
+
+platform::Selector CUI_TextFieldDelegate::actionSelector() {
+    return {"textFieldAction:", &CUI_TextFieldDelegate::textFieldAction};
+}
+
 bool CUI_TextFieldDelegate::controlTextShouldBeginEditing(
     const Ref<platform::Control>& control, const Ref<platform::Object>& fieldEditor) {
     return ask(TextEditingEvent::ShouldBeginEditing, control, fieldEditor);

@@ -6,6 +6,7 @@
 // the program left there. One instance serves every field.
 
 #include "platform/foundation/Object.h"
+#include "platform/foundation/Selector.h"
 #include "platform/views/TextFieldDelegate.h"
 
 #include <cstdint>
@@ -15,6 +16,11 @@ class CUI_TextFieldDelegate : public platform::Object, public platform::TextFiel
 public:
     // The one delegate, created on first use and never released: fields hold it weakly.
     static const platform::Ref<CUI_TextFieldDelegate>& shared();
+
+    // A field whose action this is reports it as its action event.
+    void textFieldAction(const platform::Ref<platform::Object>& sender);
+    // The action "textFieldAction:".
+    static platform::Selector actionSelector();
 
     bool controlTextShouldBeginEditing(const platform::Ref<platform::Control>& control,
                                        const platform::Ref<platform::Object>& fieldEditor) override;

@@ -47,11 +47,13 @@ TEST_F(ShellTest, WiringGivesTheSharedDelegateToEditableFieldsAndToSecureFieldsW
 }
 
 // The program refuses the first edit, then handles the first Return itself; the second Return
-// ends editing. A command's record carries its number and name.
+// ends editing and sends the field's action. A command's record carries its number and name.
 TEST_F(ShellTest, AWiredFieldReportsTypingAndTakesTheProgramsAnswers) {
     const auto window = openWindow(kWindow);
     const auto name = field<TextField>(window, 3);
     WireViews(kWindow, window->contentView());
+    name->setTarget(CUI_TextFieldDelegate::shared());
+    name->setAction(CUI_TextFieldDelegate::actionSelector());
     window->makeFirstResponder(name);
     DialogCallbackSet(dialogCallback);
     int refusals = 1, handled = 1;
@@ -74,7 +76,7 @@ TEST_F(ShellTest, AWiredFieldReportsTypingAndTakesTheProgramsAnswers) {
     EXPECT_EQ(command, "4 insertNewline:");
     EXPECT_EQ(heardText(), "dialog 1203 3/40\ndialog 1203 3/40\ndialog 1200 3/40\n"
                            "dialog 1201 3/40\ndialog 1205 3/40\ndialog 1205 3/40\n"
-                           "dialog 1204 3/40\ndialog 1202 3/40\n");
+                           "dialog 1204 3/40\ndialog 1202 3/40\ndialog 1 3/40\n");
 }
 
 } // namespace
