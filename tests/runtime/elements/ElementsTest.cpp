@@ -3,14 +3,22 @@
 
 #include "../shell/ShellTesting.h"
 
+#include "runtime/elements/CUI_CellEvent.h"
+#include "runtime/elements/CUI_TextFieldCellEvent.h"
 #include "runtime/elements/CUI_ViewToolTipOwner.h"
+#include "runtime/elements/CellSC.h"
 #include "runtime/elements/ElementOperations.h"
 #include "runtime/elements/ScrollViewSC.h"
+#include "runtime/elements/TextFieldCellSC.h"
 
+#include "platform/drawing/AttributedString.h"
+#include "platform/drawing/Color.h"
+#include "platform/drawing/Font.h"
 #include "platform/testing/ServicePanelInput.h"
 #include "platform/testing/UserActions.h"
 #include "platform/testing/WindowSnapshot.h"
 #include "platform/views/ClipView.h"
+#include "platform/views/TextField.h"
 #include "platform/views/controls/Button.h"
 #include "platform/views/controls/ColorWell.h"
 #include "platform/views/controls/DatePicker.h"
@@ -83,6 +91,14 @@ Act press(UserActions::Key pressed) {
         UserActions::pressKey(view->window(), pressed);
     };
 }
+
+// Gives the control the cell and lets its window draw.
+template <class Cell>
+const Act drawnWith = [](const Ref<View>& view) {
+    EXPECT_TRUE(view->as<platform::Control>()->setCell(std::make_shared<Cell>()));
+    heard().clear();
+    platform::testing::WindowSnapshot{*view->window()};
+};
 
 // Prepares the element of the kind, then acts.
 template <class Kind>
@@ -189,6 +205,8 @@ std::vector<ElementCase> elementCases() {
         {"BoxClicked", K::Box, middle, {2002}, 0},
         {"ImageViewClicked", K::ImageView, middle, {2002}, 0},
         {"VisualEffectViewClicked", K::VisualEffectView, middle, {2002, 2004}, 0},
+        // The cells are asked as their control draws; their questions name no view.
+        {"FieldDrawnWithATextFieldCellSC", K::TextField, drawnWith<TextFieldCellSC>, {4300}, 0},
     };
 }
 
@@ -204,8 +222,10 @@ TEST_P(ElementEvents, TheDialogCallbackHearsTheMemberCodesWithItsTags) {
     c.act(element);
     EXPECT_EQ(heardCodes(), c.codes);
     for (const Heard& call : heard()) {
-        EXPECT_EQ(call.tag, kTag) << call.event;
-        EXPECT_EQ(call.wndTag, kWindow) << call.event;
+        const bool cellQuestion =
+            call.event == CellEvent::Font || call.event == CellEvent::TextColor;
+        EXPECT_EQ(call.tag, cellQuestion ? 0 : kTag) << call.event;
+        EXPECT_EQ(call.wndTag, cellQuestion ? 0 : kWindow) << call.event;
     }
     if (const auto control = element->as<platform::Control>()) {
         EXPECT_NEAR(control->doubleValue(), c.value, 1e-9);
@@ -304,6 +324,46 @@ TEST_F(ElementsTest, AToolTipIsWrittenByItsCallbackWhereItLies) {
     view->removeToolTip(tip);
     EXPECT_EQ(UserActions::toolTipAt(view, {10, 30}), "plain");
     EXPECT_EQ(ViewToolTipAdd(view, {0, 0, 60, 60}, nullptr, nullptr), 0);
+}
+
+// The number of pixels of the field that are mostly red.
+int redPixels(const Ref<View>& field) {
+    const platform::testing::WindowSnapshot snapshot{*field->window()};
+    int count = 0;
+    for (double x = 0; x < field->frame().width(); ++x) {
+        const auto pixel = snapshot.pixelAt({field->frame().minX() + x, field->frame().midY()});
+        count += pixel.red > 180 && pixel.green < 80 && pixel.blue < 80;
+    }
+    return count;
+}
+
+TEST_F(ElementsTest, ACellAnswersWithItsOwnLookUnlessTheCallbackReplacesIt) {
+    const auto field = open(ElementKind::TextField)->as<platform::TextField>();
+    const auto cell = std::make_shared<TextFieldCellSC>();
+    EXPECT_FALSE(field->setCell(std::make_shared<CellSC>())) << "a field takes text-field cells";
+    ASSERT_TRUE(field->setCell(cell));
+    field->setStringValue(platform::String::fromUtf8("MMMMMMMM"));
+    field->setTextColor(platform::Color::blueColor());
+    EXPECT_EQ(field->textColor(), cell->TextFieldCell::textColor());
+    EXPECT_EQ(heard().back().object, cell);
+    EXPECT_EQ(redPixels(field), 0);
+    whileHeard() = [] {
+        CUI_TextFieldCellEvent::shared()->setTextColorObj(platform::Color::redColor());
+    };
+    EXPECT_GT(redPixels(field), 0) << "the field draws in the colour its cell answers";
+    // An answer taken away leaves the cell's own.
+    whileHeard() = [] { CUI_TextFieldCellEvent::shared()->setTextColorObj(nullptr); };
+    EXPECT_EQ(field->textColor(), cell->TextFieldCell::textColor());
+
+    const auto box = ElementCreate(kWindow, 8, ElementKind::CheckBox, {20, 60, 120, 24})
+                         ->as<platform::Control>();
+    ASSERT_TRUE(box->setCell(std::make_shared<CellSC>()));
+    EXPECT_EQ(box->font()->pointSize(), 13);
+    whileHeard() = [] {
+        CUI_CellEvent::shared()->setFontObj(platform::Font::systemFontOfSize(26));
+    };
+    EXPECT_EQ(box->font()->pointSize(), 26);
+    EXPECT_EQ(heard().back().event, CellEvent::Font);
 }
 
 TEST_F(ElementsTest, ValuesSetByTheProgramAreQuietAndKeptInRange) {
