@@ -28,7 +28,12 @@
 #include "platform/views/controls/Slider.h"
 #include "platform/views/controls/Stepper.h"
 
+#include "platform/app/Pasteboard.h"
+#include "platform/foundation/URL.h"
+
 #include <algorithm>
+#include <filesystem>
+#include <fstream>
 #include <functional>
 
 using platform::Ref;
@@ -364,6 +369,58 @@ TEST_F(ElementsTest, ACellAnswersWithItsOwnLookUnlessTheCallbackReplacesIt) {
     };
     EXPECT_EQ(box->font()->pointSize(), 26);
     EXPECT_EQ(heard().back().event, CellEvent::Font);
+}
+
+// Files dragged from the desktop onto the views that take them; the callback sees the view's
+// tags and the dropped files as the object, and whether the drag is inside.
+TEST_F(ElementsTest, ViewsTakeDroppedFilesByTheirOwnLists) {
+    struct Case {
+        std::int64_t kind;
+        bool registered;
+        const char* file;
+        bool accepted;
+    };
+    const Case cases[] = {
+        {ElementKind::View, true, "a.txt", true},
+        {ElementKind::VisualEffectView, true, "a.txt", true},
+        {ElementKind::VisualEffectView, true, "a.png", false},
+        {ElementKind::VisualEffectView, false, "a.txt", false},
+    };
+    const auto directory = std::filesystem::path(::testing::TempDir());
+    Ref<View> view;
+    std::vector<std::string> seen;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::to_string(c.kind) + " " + c.file);
+        if (view)
+            view->removeFromSuperview();
+        view = open(c.kind, {20, 20, 120, 60});
+        if (c.registered)
+            view->registerForDraggedTypes(platform::Array::arrayWithObjects(
+                {platform::String::fromUtf8(platform::FilenamesPboardType)}));
+        const auto extensions =
+            platform::Array::arrayWithObjects({platform::String::fromUtf8("txt")});
+        Additions::setDragFileExtensions(*view, extensions);
+        const std::string path = (directory / c.file).string();
+        std::ofstream(path) << "x\n";
+        seen.clear();
+        whileHeard() = [&] {
+            const auto files = std::dynamic_pointer_cast<platform::Array>(heard().back().object);
+            const auto first =
+                files ? std::static_pointer_cast<platform::URL>(files->firstObject()) : nullptr;
+            seen.push_back((first ? first->lastPathComponent()->utf8() : "none") +
+                           (Additions::dragInsideFlag(*view) ? " inside" : ""));
+        };
+        heard().clear();
+        EXPECT_EQ(UserActions::dragFiles(view, {path}, UserActions::DragEnd::Drop), c.accepted);
+        if (!c.accepted) {
+            EXPECT_TRUE(heardCodes().empty());
+            continue;
+        }
+        EXPECT_EQ(heardCodes(), (std::vector<std::int64_t>{2016, 2022, 2020}));
+        EXPECT_EQ(seen, (std::vector<std::string>{"a.txt inside", "a.txt inside", "none"}));
+        EXPECT_EQ(heard().at(0).tag, kTag);
+        EXPECT_EQ(heard().at(0).wndTag, kWindow);
+    }
 }
 
 TEST_F(ElementsTest, ValuesSetByTheProgramAreQuietAndKeptInRange) {
