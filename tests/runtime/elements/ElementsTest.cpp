@@ -146,7 +146,7 @@ std::vector<ElementCase> elementCases() {
         {"CheckBoxClicked", K::CheckBox, middle, {2002, 1}, 1},
         {"RadioButtonClicked", K::RadioButton, middle, {2002, 1}, 1},
         // The slider's and the stepper's mouse stays with them: only the action is heard.
-        {"SliderClickedNearItsEnd", K::Slider, click(-3, 12), {1}, 0.2},
+        {"SliderClickedAtItsEnd", K::Slider, click(-1, 12), {1}, 1},
         {"StepperUpArrowClicked", K::Stepper, click(-4, -4), {1}, 1},
         {"ViewClicked", K::View, middle, {2002, 2004}, 0},
         {"SpaceOnAFocusedCheckBox", K::CheckBox, press(Key::Space), {2011, 1, 2012}, 1},
