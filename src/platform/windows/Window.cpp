@@ -210,13 +210,17 @@ void Window::setContentView(const Ref<View>& view) {
 }
 
 void Window::setContentViewController(const Ref<ViewController>& controller) {
-    contentViewController_ = controller;
     if (!controller) {
+        contentViewController_ = nullptr;
         setContentView(nullptr);
         return;
     }
     controller->loadViewIfNeeded();
     const Ref<View> view = controller->view();
+    // A controller that made no view leaves the window as it is.
+    if (!view)
+        return;
+    contentViewController_ = controller;
     setContentSize(view->frame().size);
     setContentView(view);
 }

@@ -95,7 +95,8 @@ public:
     // A view other than the content view controller's ends the window's hold on that controller.
     void setContentView(const Ref<View>& view);
     // The controller whose view is the content view. Setting one loads its view when needed and
-    // makes it the content view, the content taking the view's size.
+    // makes it the content view, the content taking the view's size. A controller that makes no
+    // view is not taken.
     Ref<ViewController> contentViewController() const { return contentViewController_; }
     void setContentViewController(const Ref<ViewController>& controller);
     Ref<WindowController> windowController() const;

@@ -150,4 +150,8 @@ TEST(WindowGeometry, AContentViewControllerLoadsItsViewOnceAndTheContentTakesIts
 
     window->setContentView(std::make_shared<View>());
     EXPECT_FALSE(window->contentViewController());
+    // A controller of its own makes a plain view.
+    window->setContentViewController(std::make_shared<ViewController>());
+    ASSERT_TRUE(window->contentViewController());
+    EXPECT_EQ(window->contentView(), window->contentViewController()->view());
 }

@@ -368,7 +368,9 @@ TEST_F(ElementsTest, ACellAnswersWithItsOwnLookUnlessTheCallbackReplacesIt) {
         CUI_CellEvent::shared()->setFontObj(platform::Font::systemFontOfSize(26));
     };
     EXPECT_EQ(box->font()->pointSize(), 26);
-    EXPECT_EQ(heard().back().event, CellEvent::Font);
+    EXPECT_EQ(heardText().substr(heardText().rfind("dialog")), "dialog 4200 0/0\n");
+    whileHeard() = [] {};
+    EXPECT_EQ(box->font()->pointSize(), 13) << "each question starts from the cell's own font";
 }
 
 // Files dragged from the desktop onto the views that take them; the callback sees the view's
