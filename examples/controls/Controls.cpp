@@ -1,10 +1,14 @@
 // A window with one control of each kind, created in code, and a console window that prints every
 // event the program hears: the controls' actions with their values, and each element event with its
-// code, view tag and window tag. The Quit button, or closing the controls window, ends the program.
+// code, view tag and window tag. The text field's cell shows a negative number in red, and files
+// dragged onto the effect view are listed. The Quit button, or closing the controls window, ends
+// the program.
 
 #include "runtime/console/ConsoleOperations.h"
 #include "runtime/core/RuntimeInit.h"
+#include "runtime/elements/CUI_TextFieldCellEvent.h"
 #include "runtime/elements/ElementOperations.h"
+#include "runtime/elements/TextFieldCellSC.h"
 #include "runtime/shell/Additions.h"
 #include "runtime/shell/CUI_AppDelegate.h"
 #include "runtime/shell/Callbacks.h"
@@ -12,8 +16,12 @@
 #include "runtime/shell/WindowOperations.h"
 
 #include "platform/app/Application.h"
+#include "platform/app/Pasteboard.h"
 #include "platform/drawing/Color.h"
+#include "platform/foundation/Array.h"
 #include "platform/foundation/String.h"
+#include "platform/views/TextField.h"
+#include "platform/views/VisualEffectView.h"
 #include "platform/views/controls/Box.h"
 #include "platform/views/controls/Button.h"
 #include "platform/views/controls/ColorWell.h"
@@ -77,8 +85,27 @@ void report(const std::string& line) {
     ConsolePrint({String::fromUtf8(line)});
 }
 
+// The field whose cell asks for its text colour.
+Ref<platform::TextField> numberField;
+
+// Red for a negative number in the field, else the cell's own colour. Answered at every repaint
+// of the field, so only a change of the answer is printed.
+void answerTextColour() {
+    static bool wasRed = false;
+    const bool red = numberField && numberField->doubleValue() < 0;
+    if (red)
+        CUI_TextFieldCellEvent::shared()->setTextColorObj(platform::Color::redColor());
+    if (red != wasRed)
+        report(std::string("event 4300: the field's text is ") + (red ? "red" : "its own colour"));
+    wasRed = red;
+}
+
 void heard(std::int64_t event, std::int64_t tag, std::int64_t wndTag,
            const Ref<platform::Object>& object) {
+    if (event == CellEvent::TextColor) {
+        answerTextColour();
+        return;
+    }
     // Drawing comes at every repaint and the windows' update notice at every pass of the event
     // loop; they would bury the rest.
     if (event == ViewEvent::DrawRect || event == ViewEvent::ResetCursorRects ||
@@ -89,6 +116,9 @@ void heard(std::int64_t event, std::int64_t tag, std::int64_t wndTag,
     const auto control = object ? object->as<platform::Control>() : nullptr;
     if (const auto value = control ? control->objectValue() : nullptr)
         line += " value " + value->description()->utf8();
+    // The dropped files.
+    if (const auto files = object ? object->as<platform::Array>() : nullptr)
+        line += " files " + files->description()->utf8();
     report(line);
 }
 
@@ -141,6 +171,14 @@ void dressUp(const Ref<platform::View>& element) {
         well->setColor(platform::Color::orangeColor());
     if (const auto box = element->as<platform::Box>())
         box->setTitle(text("Box"));
+    if (const auto field = element->as<platform::TextField>(); field && !numberField) {
+        numberField = field;
+        field->setCell(std::make_shared<TextFieldCellSC>());
+        field->setPlaceholderString(text("a number"));
+    }
+    if (element->as<platform::VisualEffectView>())
+        element->registerForDraggedTypes(
+            platform::Array::arrayWithObjects({text(platform::FilenamesPboardType)}));
 }
 
 void openControls() {

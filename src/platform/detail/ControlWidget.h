@@ -65,6 +65,7 @@ protected:
         ViewWidget<Base>::mouseReleaseEvent(event);
     }
     void paintEvent(QPaintEvent* event) override {
+        this->receiver().viewWillDraw();
         ViewPeer& peer = this->receiver().peer();
         peer.toolkitPaintRequested = false;
         paintView(this->receiver(), *this, event->rect());

@@ -46,6 +46,7 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override {
+        this->receiver().viewWillDraw();
         Base::paintEvent(event);
         paintView(this->receiver(), *this, event->rect());
     }

@@ -2,10 +2,10 @@
 
 #include "platform/app/Application.h"
 #include "platform/detail/ViewPeer.h"
-#include "platform/drawing/Font.h"
 #include "platform/drawing/ParagraphStyle.h"
 #include "platform/foundation/Number.h"
 #include "platform/foundation/String.h"
+#include "platform/views/Cell.h"
 #include "platform/views/Formatter.h"
 
 #include <charconv>
@@ -14,8 +14,8 @@
 
 namespace platform {
 
-Control::Control(Rect frame, std::unique_ptr<ViewPeer> peer)
-    : View(frame, std::move(peer)), font_(Font::systemFontOfSize(13)),
+Control::Control(Rect frame, std::unique_ptr<ViewPeer> peer, Ref<Cell> cell)
+    : View(frame, std::move(peer)), cell_(cell ? std::move(cell) : std::make_shared<Cell>()),
       alignment_(TextAlignment::Natural) {}
 
 void Control::setEnabled(bool enabled) {
@@ -83,8 +83,20 @@ void Control::drawRect(Rect) {
     peer().toolkitPaintRequested = true;
 }
 
+Ref<Font> Control::font() const {
+    return cell_->font();
+}
+
 void Control::setFont(Ref<Font> font) {
-    font_ = font ? std::move(font) : Font::systemFontOfSize(13);
+    cell_->setFont(std::move(font));
+}
+
+bool Control::setCell(Ref<Cell> cell) {
+    if (!cell)
+        return false;
+    cell_ = std::move(cell);
+    setNeedsDisplay(true);
+    return true;
 }
 
 void Control::setAlignment(std::int64_t alignment) {

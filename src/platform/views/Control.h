@@ -8,12 +8,13 @@
 
 namespace platform {
 
+class Cell;
 class Font;
 class Formatter;
 
 // A view the user acts on through a value: it has a tag by which programs find it, can be
-// enabled or not, shows its value as text in a font and alignment, and may have a formatter
-// that turns its value into text and judges the user's edits.
+// enabled or not, shows its value as text in its cell's font and an alignment, and may have a
+// formatter that turns its value into text and judges the user's edits.
 //
 // When the user changes the value (a click, a key, a drag), the control sends its action to its
 // target. Values set by the program are quiet: they change what the control shows and send
@@ -52,8 +53,14 @@ public:
     // The toolkit draws the control after drawRect, unless a subclass leaves the base out.
     void drawRect(Rect dirtyRect) override;
 
-    Ref<Font> font() const { return font_; }
+    // The cell's font.
+    Ref<Font> font() const;
     virtual void setFont(Ref<Font> font);
+    // The cell answers the control's questions about how its value looks. Setting one answers
+    // whether the control took it: none is never taken, and a text field takes only text-field
+    // cells. The control draws again with the cell it took.
+    Ref<Cell> cell() const { return cell_; }
+    virtual bool setCell(Ref<Cell> cell);
     // One of the TextAlignment values.
     std::int64_t alignment() const { return alignment_; }
     virtual void setAlignment(std::int64_t alignment);
@@ -61,7 +68,8 @@ public:
     virtual void setFormatter(Ref<Formatter> formatter);
 
 protected:
-    Control(Rect frame, std::unique_ptr<ViewPeer> peer);
+    // With no cell the control makes a plain one.
+    Control(Rect frame, std::unique_ptr<ViewPeer> peer, Ref<Cell> cell = nullptr);
     // The shortest text that reads back as the number, and the number a text starts with
     // (after white space; 0 when it starts with none).
     static Ref<String> textOfNumber(double value);
@@ -72,7 +80,7 @@ private:
     bool enabled_ = true;
     WeakRef<Object> target_;
     Selector action_;
-    Ref<Font> font_;
+    Ref<Cell> cell_;
     std::int64_t alignment_;
     Ref<Formatter> formatter_;
 };

@@ -12,6 +12,7 @@
 #include "platform/foundation/Notification.h"
 #include "platform/foundation/String.h"
 #include "platform/views/Formatter.h"
+#include "platform/views/TextFieldCell.h"
 #include "platform/views/TextFieldDelegate.h"
 #include "platform/windows/Window.h"
 
@@ -316,14 +317,14 @@ private:
 } // namespace
 
 TextField::TextField(Rect frame)
-    : Control(frame, (Application::shared(), std::make_unique<ViewPeer>(nullptr))),
-      editing_(std::make_unique<Editing>()), backgroundColor_(Color::whiteColor()),
-      textColor_(Color::controlTextColor()) {
+    : Control(frame, (Application::shared(), std::make_unique<ViewPeer>(nullptr)),
+              std::make_shared<TextFieldCell>()),
+      editing_(std::make_unique<Editing>()), backgroundColor_(Color::whiteColor()) {
     auto* edit = new detail::ViewWidget<FieldEdit>(*this, *this, *editing_);
     editing_->edit = edit;
     peer().widget = edit;
     setFrame(frame);
-    edit->setFont(font()->peer().font);
+    applyFont();
     edit->setAlignment(toolkitAlignment(alignment()));
     applyPalette();
     applyInteraction();
@@ -384,7 +385,7 @@ void TextField::setObjectValue(const Ref<Object>& object) {
 Ref<AttributedString> TextField::attributedStringValue() const {
     auto attributes = Dictionary::dictionary();
     attributes->setObjectForKey(font(), FontAttributeName());
-    attributes->setObjectForKey(textColor_, ForegroundColorAttributeName());
+    attributes->setObjectForKey(textColor(), ForegroundColorAttributeName());
     return AttributedString::create(stringValue(), attributes);
 }
 
@@ -418,8 +419,16 @@ void TextField::setBackgroundColor(Ref<Color> color) {
     applyPalette();
 }
 
+TextFieldCell& TextField::textFieldCell() const {
+    return static_cast<TextFieldCell&>(*cell());
+}
+
+Ref<Color> TextField::textColor() const {
+    return textFieldCell().textColor();
+}
+
 void TextField::setTextColor(Ref<Color> color) {
-    textColor_ = color ? std::move(color) : Color::controlTextColor();
+    textFieldCell().setTextColor(std::move(color));
     applyPalette();
 }
 
@@ -435,7 +444,24 @@ void TextField::setEnabled(bool enabled) {
 
 void TextField::setFont(Ref<Font> font) {
     Control::setFont(std::move(font));
-    editing_->edit->setFont(this->font()->peer().font);
+    applyFont();
+}
+
+bool TextField::setCell(Ref<Cell> cell) {
+    return cell && cell->as<TextFieldCell>() && Control::setCell(std::move(cell));
+}
+
+void TextField::viewWillDraw() {
+    applyFont();
+    applyPalette();
+}
+
+// The toolkit lays the text out again and draws once more after each change, so the widget is
+// told only of a font or colour that differs from what it shows.
+void TextField::applyFont() {
+    const QFont font = this->font()->peer().font;
+    if (editing_->edit->font() != font)
+        editing_->edit->setFont(font);
 }
 
 void TextField::setAlignment(std::int64_t alignment) {
@@ -455,10 +481,16 @@ void TextField::applyPalette() {
     const QColor background = drawsBackground_ && backgroundColor_
                                   ? detail::toQColor(*backgroundColor_)
                                   : QColor(Qt::transparent);
+    const QColor text = detail::toQColor(*textColor());
     for (const auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
         palette.setColor(group, QPalette::Base, background);
-        palette.setColor(group, QPalette::Text, detail::toQColor(*textColor_));
+        palette.setColor(group, QPalette::Text, text);
     }
+    const bool drawsAsBefore = palette == edit->palette() &&
+                               edit->backgroundRole() == QPalette::Base &&
+                               edit->autoFillBackground() == drawsBackground_;
+    if (drawsAsBefore)
+        return;
     edit->setPalette(palette);
     edit->setBackgroundRole(QPalette::Base);
     edit->setAutoFillBackground(drawsBackground_);

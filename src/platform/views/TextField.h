@@ -9,6 +9,7 @@ namespace platform {
 
 class AttributedString;
 class Color;
+class TextFieldCell;
 class TextFieldDelegate;
 
 // How a view shows that it has the keyboard focus, with the framework's values.
@@ -16,7 +17,8 @@ enum class FocusRingType : std::int64_t { Default = 0, None = 1, Exterior = 2 };
 
 // One line of text: an editable field, or a label when it is neither editable nor selectable.
 // A new field is editable, selectable, bordered and draws a white background, in the system
-// font at 13 points and the control text colour. A label never takes the keyboard focus and
+// font at 13 points and the control text colour. The font and the text colour are its cell's,
+// asked each time the field draws. A label never takes the keyboard focus and
 // lets mouse presses through to the view or window behind it.
 //
 // A field holds one line: text the user pastes keeps its first line. The user's edits go
@@ -54,7 +56,8 @@ public:
     void setDrawsBackground(bool draws);
     Ref<Color> backgroundColor() const { return backgroundColor_; }
     void setBackgroundColor(Ref<Color> color);
-    Ref<Color> textColor() const { return textColor_; }
+    // The cell's text colour.
+    Ref<Color> textColor() const;
     void setTextColor(Ref<Color> color);
     FocusRingType focusRingType() const { return focusRingType_; }
     void setFocusRingType(FocusRingType type);
@@ -62,6 +65,10 @@ public:
     void setEnabled(bool enabled) override;
     void setFont(Ref<Font> font) override;
     void setAlignment(std::int64_t alignment) override;
+    // Takes only a TextFieldCell.
+    bool setCell(Ref<Cell> cell) override;
+    // Shows the font and text colour the cell answers now.
+    void viewWillDraw() override;
 
     std::shared_ptr<TextFieldDelegate> delegate() const { return delegate_.lock(); }
     // The field holds its delegate weakly, as a window does.
@@ -76,13 +83,14 @@ public:
     struct Editing;
 
 private:
+    TextFieldCell& textFieldCell() const;
+    void applyFont();
     void applyPalette();
     void applyInteraction();
 
     std::unique_ptr<Editing> editing_;
     Ref<String> placeholder_;
     Ref<Color> backgroundColor_;
-    Ref<Color> textColor_;
     std::weak_ptr<TextFieldDelegate> delegate_;
     FocusRingType focusRingType_ = FocusRingType::Default;
     bool editable_ = true;

@@ -81,6 +81,9 @@ public:
 
     void setNeedsDisplay(bool flag);
     void display();
+    // Called each time before the view and its toolkit widget draw, so that the view can bring
+    // what the widget shows up to date; the base does nothing.
+    virtual void viewWillDraw() {}
     // Draws the view; the base implementation draws nothing. The rectangle is the part to draw.
     virtual void drawRect(Rect dirtyRect);
 

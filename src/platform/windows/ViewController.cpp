@@ -9,4 +9,15 @@ ViewController::ViewController() = default;
 
 ViewController::~ViewController() = default;
 
+void ViewController::loadViewIfNeeded() {
+    if (view_)
+        return;
+    loadView();
+    viewDidLoad();
+}
+
+void ViewController::loadView() {
+    setView(std::make_shared<View>());
+}
+
 } // namespace platform

@@ -17,6 +17,7 @@
 #include "platform/views/View.h"
 #include "platform/windows/TitlebarAccessoryViewController.h"
 #include "platform/windows/Toolbar.h"
+#include "platform/windows/ViewController.h"
 #include "platform/windows/WindowController.h"
 #include "platform/windows/WindowDelegate.h"
 
@@ -194,6 +195,8 @@ void Window::setContentView(const Ref<View>& view) {
             widget->setParent(nullptr);
     }
     contentView_ = view;
+    if (contentViewController_ && contentViewController_->view() != view)
+        contentViewController_ = nullptr;
     if (!view)
         return;
     view->removeFromSuperview();
@@ -204,6 +207,22 @@ void Window::setContentView(const Ref<View>& view) {
     widget->setGeometry(0, 0, host->width(), host->height());
     widget->show();
     view->setWindowRecursively(this);
+}
+
+void Window::setContentViewController(const Ref<ViewController>& controller) {
+    if (!controller) {
+        contentViewController_ = nullptr;
+        setContentView(nullptr);
+        return;
+    }
+    controller->loadViewIfNeeded();
+    const Ref<View> view = controller->view();
+    // A controller that made no view leaves the window as it is.
+    if (!view)
+        return;
+    contentViewController_ = controller;
+    setContentSize(view->frame().size);
+    setContentView(view);
 }
 
 Ref<WindowController> Window::windowController() const {

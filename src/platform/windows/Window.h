@@ -16,6 +16,7 @@ class Menu;
 class Screen;
 class String;
 class TitlebarAccessoryViewController;
+class ViewController;
 class Toolbar;
 class View;
 class WindowController;
@@ -91,7 +92,13 @@ public:
     void setIdentifier(Ref<String> identifier) { identifier_ = std::move(identifier); }
 
     Ref<View> contentView() const { return contentView_; }
+    // A view other than the content view controller's ends the window's hold on that controller.
     void setContentView(const Ref<View>& view);
+    // The controller whose view is the content view. Setting one loads its view when needed and
+    // makes it the content view, the content taking the view's size. A controller that makes no
+    // view is not taken.
+    Ref<ViewController> contentViewController() const { return contentViewController_; }
+    void setContentViewController(const Ref<ViewController>& controller);
     Ref<WindowController> windowController() const;
     void setWindowController(const Ref<WindowController>& controller);
     std::shared_ptr<WindowDelegate> delegate() const { return delegate_.lock(); }
@@ -209,6 +216,7 @@ private:
     Ref<Array> draggedTypes_;
     Ref<String> identifier_;
     Ref<View> contentView_;
+    Ref<ViewController> contentViewController_;
     WeakRef<WindowController> windowController_;
     std::weak_ptr<WindowDelegate> delegate_;
     WeakRef<View> firstResponder_;

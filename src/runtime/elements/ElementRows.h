@@ -33,6 +33,10 @@ enum class ElementMethod {
     DidChangeEffectiveAppearance,
     MenuForEvent,
     AwakeFromNib,
+    // Files dropped on the view, once it registered for the file-names type.
+    DraggingEntered,
+    DraggingExited,
+    PerformDragOperation,
 };
 
 // What the record's boolVal holds before the call: left as it is, NO (the handled mark, or a
@@ -79,14 +83,22 @@ ElementRowsReplacing(const std::array<ElementRow, N>& rows,
     return out;
 }
 
+template <std::size_t N, std::size_t Added>
+constexpr std::array<ElementRow, N + Added>
+ElementRowsJoining(const std::array<ElementRow, N>& rows,
+                   const std::array<ElementRow, Added>& added) {
+    std::array<ElementRow, N + Added> out{};
+    for (std::size_t i = 0; i < N; ++i)
+        out[i] = rows[i];
+    for (std::size_t i = 0; i < Added; ++i)
+        out[N + i] = added[i];
+    return out;
+}
+
 template <std::size_t N>
 constexpr std::array<ElementRow, N + 1> ElementRowsAdding(const std::array<ElementRow, N>& rows,
                                                           ElementRow added) {
-    std::array<ElementRow, N + 1> out{};
-    for (std::size_t i = 0; i < N; ++i)
-        out[i] = rows[i];
-    out[N] = added;
-    return out;
+    return ElementRowsJoining(rows, std::array{added});
 }
 
 template <std::size_t Dropped, std::size_t N>
@@ -155,30 +167,40 @@ inline constexpr auto kDrawing = std::to_array<ElementRow>({
 // The drawing set without drawing: SwitchSC.
 inline constexpr auto kReduced = ElementRowsWithout(kDrawing, std::array{M::DrawRect});
 
+// Dropped files: ViewSC and VisualEffectViewSC.
+inline constexpr auto kFileDrops = std::to_array<ElementRow>({
+    {M::DraggingEntered, ViewEvent::DraggingEntered, Prepare::Nothing, PassOn::Never},
+    {M::DraggingExited, ViewEvent::DraggingExited, Prepare::Nothing, PassOn::Never},
+    {M::PerformDragOperation, ViewEvent::PerformDragOperation, Prepare::Nothing, PassOn::Never},
+});
+
 // ViewSC, the program's own view: its drawing can be suspended, the mouse-up and mouse-moved
 // events reach the platform unless handled, entering and leaving keep the handled mark as it
-// is, a drag is the platform's first, waking is reported without the platform's own, and
-// changes of the desktop's look are reported.
-inline constexpr auto kView = ElementRowsAdding(
-    ElementRowsReplacing(
-        kFull,
-        {
-            {M::DrawRect, ViewEvent::DrawRect, Prepare::No, PassOn::UnlessHandled, true},
-            {M::MouseUp, ViewEvent::MouseUp, Prepare::No, PassOn::UnlessHandled},
-            {M::MouseEntered, ViewEvent::MouseEntered, Prepare::Nothing, PassOn::Never},
-            {M::MouseExited, ViewEvent::MouseExited, Prepare::Nothing, PassOn::Never},
-            {M::MouseDragged, ViewEvent::MouseDragged, Prepare::No, PassOn::First},
-            {M::MouseMoved, ViewEvent::MouseMoved, Prepare::No, PassOn::UnlessHandled},
-            {M::AwakeFromNib, ViewEvent::AwakeFromNib, Prepare::Nothing, PassOn::Never},
-        }),
-    {M::DidChangeEffectiveAppearance, ViewEvent::DidChangeEffectiveAppearance, Prepare::Nothing,
-     PassOn::Never});
+// is, a drag is the platform's first, waking is reported without the platform's own, changes
+// of the desktop's look are reported, and it takes dropped files.
+inline constexpr auto kView = ElementRowsJoining(
+    ElementRowsAdding(
+        ElementRowsReplacing(
+            kFull,
+            {
+                {M::DrawRect, ViewEvent::DrawRect, Prepare::No, PassOn::UnlessHandled, true},
+                {M::MouseUp, ViewEvent::MouseUp, Prepare::No, PassOn::UnlessHandled},
+                {M::MouseEntered, ViewEvent::MouseEntered, Prepare::Nothing, PassOn::Never},
+                {M::MouseExited, ViewEvent::MouseExited, Prepare::Nothing, PassOn::Never},
+                {M::MouseDragged, ViewEvent::MouseDragged, Prepare::No, PassOn::First},
+                {M::MouseMoved, ViewEvent::MouseMoved, Prepare::No, PassOn::UnlessHandled},
+                {M::AwakeFromNib, ViewEvent::AwakeFromNib, Prepare::Nothing, PassOn::Never},
+            }),
+        {M::DidChangeEffectiveAppearance, ViewEvent::DidChangeEffectiveAppearance, Prepare::Nothing,
+         PassOn::Never}),
+    kFileDrops);
 
-// VisualEffectViewSC: the full set, its drawing suspended as ViewSC's is, and changes of the
-// desktop's look reported.
-inline constexpr auto kVisualEffect =
+// VisualEffectViewSC: the full set, its drawing suspended as ViewSC's is, changes of the
+// desktop's look reported, and dropped files taken.
+inline constexpr auto kVisualEffect = ElementRowsJoining(
     ElementRowsAdding(ElementRowsReplacing(kFull, {{M::DrawRect, ViewEvent::DrawRect, Prepare::No,
                                                     PassOn::UnlessHandled, true}}),
-                      kView.back());
+                      *ElementRowFor(kView, M::DidChangeEffectiveAppearance)),
+    kFileDrops);
 
 } // namespace ElementSet

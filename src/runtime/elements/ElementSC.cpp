@@ -5,6 +5,7 @@
 #include "runtime/shell/CUI_Event.h"
 #include "runtime/shell/Callbacks.h"
 #include "runtime/shell/EventForwarding.h"
+#include "runtime/shell/FileDrop.h"
 #include "runtime/shell/ViewTag.h"
 #include "runtime/shell/WindowOperations.h"
 
@@ -20,6 +21,24 @@ namespace {
 void prepare(const ElementRow& row) {
     if (row.prepare != Prepare::Nothing)
         DialogEventSetBoolVal(row.prepare == Prepare::Yes);
+}
+
+// The drops of the view, reported with the codes of its rows. A code the rows do not give is 0.
+FileDropTarget dropTarget(platform::View& view, std::span<const ElementRow> rows) {
+    const auto code = [&](ElementMethod method) {
+        const auto row = ElementRowFor(rows, method);
+        return row ? row->code : 0;
+    };
+    return {code(ElementMethod::DraggingEntered),
+            code(ElementMethod::DraggingExited),
+            code(ElementMethod::PerformDragOperation),
+            ViewTag(view),
+            ViewWindowTag(view),
+            Additions::dragFileTypes(view),
+            Additions::dragFileExtensions(view),
+            true,
+            [&view](bool inside) { Additions::setDragInsideFlag(view, inside); },
+            true};
 }
 
 } // namespace
@@ -63,6 +82,21 @@ Ref<platform::Menu> Menu(const platform::View& view, const ElementRow& row,
     DialogEventSetMenuObj(view.menu());
     DialogCallbackCall(row.code, ViewTag(view), ViewWindowTag(view), event);
     return DialogEventMenuObj();
+}
+
+std::uint64_t DropEntered(platform::View& view, std::span<const ElementRow> rows,
+                          const Ref<platform::DraggingInfo>& drag) {
+    return FileDropRegistered(view) ? FileDropEntered(dropTarget(view, rows), drag) : 0;
+}
+
+void DropExited(platform::View& view, std::span<const ElementRow> rows,
+                const Ref<platform::DraggingInfo>& drag) {
+    FileDropExited(dropTarget(view, rows), drag);
+}
+
+bool DropPerform(platform::View& view, std::span<const ElementRow> rows,
+                 const Ref<platform::DraggingInfo>& drag) {
+    return FileDropPerform(dropTarget(view, rows), drag);
 }
 
 } // namespace ElementStep

@@ -18,6 +18,7 @@
 #include "platform/views/View.h"
 
 #include <cstdint>
+#include <span>
 #include <type_traits>
 
 namespace platform {
@@ -41,6 +42,14 @@ void Notify(const platform::View& view, const ElementRow& row,
 // The menu for an event: the callback may replace the view's own menu in menuObj.
 platform::Ref<platform::Menu> Menu(const platform::View& view, const ElementRow& row,
                                    const platform::Ref<platform::Event>& event);
+// Files dropped on the view, as the content view takes them, with the codes of the member's
+// drop rows, the view's tag, and its attached file types, extensions and inside mark.
+std::uint64_t DropEntered(platform::View& view, std::span<const ElementRow> rows,
+                          const platform::Ref<platform::DraggingInfo>& drag);
+void DropExited(platform::View& view, std::span<const ElementRow> rows,
+                const platform::Ref<platform::DraggingInfo>& drag);
+bool DropPerform(platform::View& view, std::span<const ElementRow> rows,
+                 const platform::Ref<platform::DraggingInfo>& drag);
 } // namespace ElementStep
 
 template <class Base, const auto& Rows>
@@ -136,6 +145,25 @@ public:
             return ElementStep::Menu(*this, *row, e);
         else
             return Base::menuForEvent(e);
+    }
+
+    std::uint64_t draggingEntered(const platform::Ref<platform::DraggingInfo>& drag) override {
+        if constexpr (rowFor(ElementMethod::DraggingEntered).has_value())
+            return ElementStep::DropEntered(*this, Rows, drag);
+        else
+            return Base::draggingEntered(drag);
+    }
+    void draggingExited(const platform::Ref<platform::DraggingInfo>& drag) override {
+        if constexpr (rowFor(ElementMethod::DraggingExited).has_value())
+            ElementStep::DropExited(*this, Rows, drag);
+        else
+            Base::draggingExited(drag);
+    }
+    bool performDragOperation(const platform::Ref<platform::DraggingInfo>& drag) override {
+        if constexpr (rowFor(ElementMethod::PerformDragOperation).has_value())
+            return ElementStep::DropPerform(*this, Rows, drag);
+        else
+            return Base::performDragOperation(drag);
     }
 
     // The member's rows, for the tests that walk them.

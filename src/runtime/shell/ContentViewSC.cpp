@@ -84,10 +84,7 @@ FileDropTarget ContentViewSC::dropTarget() {
 }
 
 std::uint64_t ContentViewSC::draggingEntered(const Ref<platform::DraggingInfo>& sender) {
-    const auto types = registeredDraggedTypes();
-    if (!types || !types->containsObject(platform::String::fromUtf8(platform::FilenamesPboardType)))
-        return 0;
-    return FileDropEntered(dropTarget(), sender);
+    return !FileDropRegistered(*this) ? 0 : FileDropEntered(dropTarget(), sender);
 }
 
 void ContentViewSC::draggingExited(const Ref<platform::DraggingInfo>& sender) {

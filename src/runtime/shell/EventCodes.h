@@ -33,6 +33,12 @@ inline constexpr std::int64_t ShouldEndEditing = 1204;
 inline constexpr std::int64_t DoCommandBySelector = 1205;
 } // namespace TextEditingEvent
 
+// The questions a cell of the family asks the dialog callback, with the cell as the object.
+namespace CellEvent {
+inline constexpr std::int64_t Font = 4200;
+inline constexpr std::int64_t TextColor = 4300;
+} // namespace CellEvent
+
 // Application events: the application delegate's notifications and questions.
 namespace AppEvent {
 inline constexpr std::int64_t WillFinishLaunching = 1;

@@ -10,6 +10,7 @@
 #include "platform/foundation/Array.h"
 #include "platform/foundation/String.h"
 #include "platform/foundation/URL.h"
+#include "platform/views/View.h"
 
 using platform::Array;
 using platform::Ref;
@@ -59,6 +60,11 @@ void clearDropRecord() {
 
 } // namespace
 
+bool FileDropRegistered(const platform::View& view) {
+    const auto types = view.registeredDraggedTypes();
+    return types && types->containsObject(String::fromUtf8(platform::FilenamesPboardType));
+}
+
 std::uint64_t FileDropEntered(const FileDropTarget& target,
                               const Ref<platform::DraggingInfo>& drag) {
     DialogEventSetLongVal(0);
@@ -81,7 +87,8 @@ std::uint64_t FileDropEntered(const FileDropTarget& target,
     if (target.setDragInside)
         target.setDragInside(true);
     DialogEventSetLongVal(static_cast<std::int64_t>(platform::DragOperation::Link));
-    DialogCallbackCall(target.enteredEvent, target.tag, target.wndTag, nullptr);
+    DialogCallbackCall(target.enteredEvent, target.tag, target.wndTag,
+                       target.filesAsObject ? urls : nullptr);
     clearDropRecord();
     return static_cast<std::uint64_t>(DialogEventLongVal());
 }
@@ -103,7 +110,8 @@ bool FileDropPerform(const FileDropTarget& target, const Ref<platform::DraggingI
     DialogEventSetUrlObj(std::static_pointer_cast<platform::URL>(urls->firstObject()));
     DialogEventSetDragInfo(drag);
     DialogEventSetBoolVal(false);
-    DialogCallbackCall(target.performEvent, target.tag, target.wndTag, nullptr);
+    DialogCallbackCall(target.performEvent, target.tag, target.wndTag,
+                       target.filesAsObject ? urls : nullptr);
     FileDropExited(target, drag);
     return true;
 }

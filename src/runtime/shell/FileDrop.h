@@ -12,6 +12,7 @@
 namespace platform {
 class Array;
 class DraggingInfo;
+class View;
 } // namespace platform
 
 struct FileDropTarget {
@@ -29,7 +30,12 @@ struct FileDropTarget {
     // Whether files pass when neither list is set.
     bool passesWithoutLists;
     std::function<void(bool)> setDragInside;
+    // Whether the entering and the drop hand the callback the list of file URLs as the object.
+    bool filesAsObject = false;
 };
+
+// Whether the view registered for the file-names type; a view that did not takes no files.
+bool FileDropRegistered(const platform::View& view);
 
 // Accepts the drag with the link operation, after telling the dialog callback, when it offers
 // files that all pass; answers the operation (the callback may change it), 0 when refused. The

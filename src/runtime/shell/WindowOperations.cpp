@@ -2,9 +2,9 @@
 
 #include "runtime/shell/Additions.h"
 #include "runtime/shell/CUI_AppDelegate.h"
+#include "runtime/shell/CUI_ViewController.h"
 #include "runtime/shell/CUI_WindowController.h"
 #include "runtime/shell/CUI_WindowDelegate.h"
-#include "runtime/shell/ContentViewSC.h"
 #include "runtime/shell/ErrorNotice.h"
 #include "runtime/shell/WindowSC.h"
 
@@ -109,13 +109,12 @@ void WindowAdopt(const Ref<platform::Window>& window, std::int64_t tag) {
     // The window refers to its controller weakly; it keeps it until it closes.
     window->setAttachedProperty("windowController", controller);
     const auto oldContent = window->contentView();
-    const auto content = std::make_shared<ContentViewSC>(oldContent->frame());
+    const auto viewController = std::make_shared<CUI_ViewController>(oldContent->frame().size);
+    viewController->loadViewIfNeeded();
     // Copied: each view leaves the old content view as it moves.
     for (const auto& view : std::vector(oldContent->subviews()))
-        content->addSubview(view);
-    window->setContentView(content);
-    content->setIdentifier(
-        platform::String::stringWithFormat("%d", static_cast<int>(kContentViewTag)));
+        viewController->view()->addSubview(view);
+    window->setContentViewController(viewController);
     Additions::setTag(*window, tag);
     window->setDelegate(CUI_WindowDelegate::shared());
     AppDelegateGet()->windows()->addObject(window);

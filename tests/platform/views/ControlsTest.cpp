@@ -165,6 +165,16 @@ std::vector<ControlCase> controlCases() {
              return slider;
          },
          press(Key::Right), 1, 0.25, set(0.3), 0.25},
+        // A click moves the knob there, also on the tick marks below the groove; a slider that
+        // is not continuous reports it once.
+        {"ASliderClickedOnItsTicksGoesThereAndReportsOnce",
+         []() -> Ref<Control> {
+             auto slider = std::make_shared<Slider>(Rect{20, 20, 150, 24});
+             slider->setNumberOfTickMarks(5);
+             slider->setContinuous(false);
+             return slider;
+         },
+         click(149, 2), 1, 1, leaveAlone, 1},
         {"PopUpItemChosen", popUp(false), choose("C"), 1, 2, set(7), -1},
         // The first item is the pull-down button's title.
         {"PullDownItemChosen", popUp(true), both(choose("A", false), choose("B")), 1, 1,
@@ -246,9 +256,9 @@ TEST(ColourPanel, WorksWhileAnotherWindowRunsModal) {
     UserActions::clickInView(well, {30, 15});
     const auto modal = std::make_shared<Window>(Rect{150, 150, 200, 40}, WindowStyleMask::Titled);
     platform::testing::ModalScript script;
-    script.run()
-        .perform([] { platform::testing::typeColorInShownColorPanel("#0f0"); })
-        .perform([] { Application::shared()->stopModalWithCode(1); });
+    script.run().perform([] { platform::testing::typeColorInShownColorPanel("#0f0"); }).perform([] {
+        Application::shared()->stopModalWithCode(1);
+    });
     Application::shared()->runModalForWindow(modal);
     EXPECT_EQ(counter->count, 1);
     EXPECT_EQ(well->color()->greenComponent(), 1);

@@ -3,6 +3,7 @@
 #include "platform/detail/ViewPeer.h"
 #include "platform/detail/WindowPeer.h"
 #include "platform/views/View.h"
+#include "platform/windows/ViewController.h"
 #include "platform/windows/Window.h"
 
 #include <gtest/gtest.h>
@@ -121,4 +122,36 @@ TEST(WindowGeometry, AViewCannotBecomeItsOwnAncestor) {
     EXPECT_EQ(inner->superview(), outer);
     EXPECT_EQ(outer->superview(), nullptr);
     EXPECT_TRUE(inner->subviews().empty());
+}
+
+namespace {
+
+// Makes a view of its own size, and counts how often it was asked to.
+class CountingViewController : public ViewController {
+public:
+    void loadView() override { setView(std::make_shared<View>(Rect{30, 40, 200, 120})); }
+    void viewDidLoad() override { ++loads; }
+    int loads = 0;
+};
+
+} // namespace
+
+TEST(WindowGeometry, AContentViewControllerLoadsItsViewOnceAndTheContentTakesItsSize) {
+    const auto window = titledWindow({100, 200, 550, 400});
+    const auto controller = std::make_shared<CountingViewController>();
+    window->setContentViewController(controller);
+    window->setContentViewController(controller);
+    EXPECT_EQ(controller->loads, 1);
+    EXPECT_EQ(window->contentView(), controller->view());
+    EXPECT_EQ(window->contentView()->frame(), Rect(0, 0, 200, 120));
+    // The top edge stays.
+    EXPECT_EQ(window->contentRectForFrameRect(window->frame()), Rect(100, 480, 200, 120));
+    EXPECT_EQ(widgetGeometry(*controller->view()).size(), QSize(200, 120));
+
+    window->setContentView(std::make_shared<View>());
+    EXPECT_FALSE(window->contentViewController());
+    // A controller of its own makes a plain view.
+    window->setContentViewController(std::make_shared<ViewController>());
+    ASSERT_TRUE(window->contentViewController());
+    EXPECT_EQ(window->contentView(), window->contentViewController()->view());
 }

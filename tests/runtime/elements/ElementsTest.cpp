@@ -3,14 +3,22 @@
 
 #include "../shell/ShellTesting.h"
 
+#include "runtime/elements/CUI_CellEvent.h"
+#include "runtime/elements/CUI_TextFieldCellEvent.h"
 #include "runtime/elements/CUI_ViewToolTipOwner.h"
+#include "runtime/elements/CellSC.h"
 #include "runtime/elements/ElementOperations.h"
 #include "runtime/elements/ScrollViewSC.h"
+#include "runtime/elements/TextFieldCellSC.h"
 
+#include "platform/drawing/AttributedString.h"
+#include "platform/drawing/Color.h"
+#include "platform/drawing/Font.h"
 #include "platform/testing/ServicePanelInput.h"
 #include "platform/testing/UserActions.h"
 #include "platform/testing/WindowSnapshot.h"
 #include "platform/views/ClipView.h"
+#include "platform/views/TextField.h"
 #include "platform/views/controls/Button.h"
 #include "platform/views/controls/ColorWell.h"
 #include "platform/views/controls/DatePicker.h"
@@ -20,7 +28,12 @@
 #include "platform/views/controls/Slider.h"
 #include "platform/views/controls/Stepper.h"
 
+#include "platform/app/Pasteboard.h"
+#include "platform/foundation/URL.h"
+
 #include <algorithm>
+#include <filesystem>
+#include <fstream>
 #include <functional>
 
 using platform::Ref;
@@ -84,6 +97,14 @@ Act press(UserActions::Key pressed) {
     };
 }
 
+// Gives the control the cell and lets its window draw.
+template <class Cell>
+const Act drawnWith = [](const Ref<View>& view) {
+    EXPECT_TRUE(view->as<platform::Control>()->setCell(std::make_shared<Cell>()));
+    heard().clear();
+    platform::testing::WindowSnapshot{*view->window()};
+};
+
 // Prepares the element of the kind, then acts.
 template <class Kind>
 Act after(void (*prepare)(Kind&), Act act) {
@@ -125,7 +146,7 @@ std::vector<ElementCase> elementCases() {
         {"CheckBoxClicked", K::CheckBox, middle, {2002, 1}, 1},
         {"RadioButtonClicked", K::RadioButton, middle, {2002, 1}, 1},
         // The slider's and the stepper's mouse stays with them: only the action is heard.
-        {"SliderClickedNearItsEnd", K::Slider, click(-3, 12), {1}, 0.2},
+        {"SliderClickedAtItsEnd", K::Slider, click(-1, 12), {1}, 1},
         {"StepperUpArrowClicked", K::Stepper, click(-4, -4), {1}, 1},
         {"ViewClicked", K::View, middle, {2002, 2004}, 0},
         {"SpaceOnAFocusedCheckBox", K::CheckBox, press(Key::Space), {2011, 1, 2012}, 1},
@@ -189,6 +210,8 @@ std::vector<ElementCase> elementCases() {
         {"BoxClicked", K::Box, middle, {2002}, 0},
         {"ImageViewClicked", K::ImageView, middle, {2002}, 0},
         {"VisualEffectViewClicked", K::VisualEffectView, middle, {2002, 2004}, 0},
+        // The cells are asked as their control draws; their questions name no view.
+        {"FieldDrawnWithATextFieldCellSC", K::TextField, drawnWith<TextFieldCellSC>, {4300}, 0},
     };
 }
 
@@ -204,8 +227,10 @@ TEST_P(ElementEvents, TheDialogCallbackHearsTheMemberCodesWithItsTags) {
     c.act(element);
     EXPECT_EQ(heardCodes(), c.codes);
     for (const Heard& call : heard()) {
-        EXPECT_EQ(call.tag, kTag) << call.event;
-        EXPECT_EQ(call.wndTag, kWindow) << call.event;
+        const bool cellQuestion =
+            call.event == CellEvent::Font || call.event == CellEvent::TextColor;
+        EXPECT_EQ(call.tag, cellQuestion ? 0 : kTag) << call.event;
+        EXPECT_EQ(call.wndTag, cellQuestion ? 0 : kWindow) << call.event;
     }
     if (const auto control = element->as<platform::Control>()) {
         EXPECT_NEAR(control->doubleValue(), c.value, 1e-9);
@@ -304,6 +329,100 @@ TEST_F(ElementsTest, AToolTipIsWrittenByItsCallbackWhereItLies) {
     view->removeToolTip(tip);
     EXPECT_EQ(UserActions::toolTipAt(view, {10, 30}), "plain");
     EXPECT_EQ(ViewToolTipAdd(view, {0, 0, 60, 60}, nullptr, nullptr), 0);
+}
+
+// The number of pixels of the field that are mostly red.
+int redPixels(const Ref<View>& field) {
+    const platform::testing::WindowSnapshot snapshot{*field->window()};
+    int count = 0;
+    for (double x = 0; x < field->frame().width(); ++x) {
+        const auto pixel = snapshot.pixelAt({field->frame().minX() + x, field->frame().midY()});
+        count += pixel.red > 180 && pixel.green < 80 && pixel.blue < 80;
+    }
+    return count;
+}
+
+TEST_F(ElementsTest, ACellAnswersWithItsOwnLookUnlessTheCallbackReplacesIt) {
+    const auto field = open(ElementKind::TextField)->as<platform::TextField>();
+    const auto cell = std::make_shared<TextFieldCellSC>();
+    EXPECT_FALSE(field->setCell(std::make_shared<CellSC>())) << "a field takes text-field cells";
+    ASSERT_TRUE(field->setCell(cell));
+    field->setStringValue(platform::String::fromUtf8("MMMMMMMM"));
+    field->setTextColor(platform::Color::blueColor());
+    EXPECT_EQ(field->textColor(), cell->TextFieldCell::textColor());
+    EXPECT_EQ(heard().back().object, cell);
+    EXPECT_EQ(redPixels(field), 0);
+    whileHeard() = [] {
+        CUI_TextFieldCellEvent::shared()->setTextColorObj(platform::Color::redColor());
+    };
+    EXPECT_GT(redPixels(field), 0) << "the field draws in the colour its cell answers";
+    // An answer taken away leaves the cell's own.
+    whileHeard() = [] { CUI_TextFieldCellEvent::shared()->setTextColorObj(nullptr); };
+    EXPECT_EQ(field->textColor(), cell->TextFieldCell::textColor());
+
+    const auto box = ElementCreate(kWindow, 8, ElementKind::CheckBox, {20, 60, 120, 24})
+                         ->as<platform::Control>();
+    ASSERT_TRUE(box->setCell(std::make_shared<CellSC>()));
+    EXPECT_EQ(box->font()->pointSize(), 13);
+    whileHeard() = [] {
+        CUI_CellEvent::shared()->setFontObj(platform::Font::systemFontOfSize(26));
+    };
+    EXPECT_EQ(box->font()->pointSize(), 26);
+    EXPECT_EQ(heardText().substr(heardText().rfind("dialog")), "dialog 4200 0/0\n");
+    whileHeard() = [] {};
+    EXPECT_EQ(box->font()->pointSize(), 13) << "each question starts from the cell's own font";
+}
+
+// Files dragged from the desktop onto the views that take them; the callback sees the view's
+// tags and the dropped files as the object, and whether the drag is inside.
+TEST_F(ElementsTest, ViewsTakeDroppedFilesByTheirOwnLists) {
+    struct Case {
+        std::int64_t kind;
+        bool registered;
+        const char* file;
+        bool accepted;
+    };
+    const Case cases[] = {
+        {ElementKind::View, true, "a.txt", true},
+        {ElementKind::VisualEffectView, true, "a.txt", true},
+        {ElementKind::VisualEffectView, true, "a.png", false},
+        {ElementKind::VisualEffectView, false, "a.txt", false},
+    };
+    const auto directory = std::filesystem::path(::testing::TempDir());
+    Ref<View> view;
+    std::vector<std::string> seen;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::to_string(c.kind) + " " + c.file);
+        if (view)
+            view->removeFromSuperview();
+        view = open(c.kind, {20, 20, 120, 60});
+        if (c.registered)
+            view->registerForDraggedTypes(platform::Array::arrayWithObjects(
+                {platform::String::fromUtf8(platform::FilenamesPboardType)}));
+        const auto extensions =
+            platform::Array::arrayWithObjects({platform::String::fromUtf8("txt")});
+        Additions::setDragFileExtensions(*view, extensions);
+        const std::string path = (directory / c.file).string();
+        std::ofstream(path) << "x\n";
+        seen.clear();
+        whileHeard() = [&] {
+            const auto files = std::dynamic_pointer_cast<platform::Array>(heard().back().object);
+            const auto first =
+                files ? std::static_pointer_cast<platform::URL>(files->firstObject()) : nullptr;
+            seen.push_back((first ? first->lastPathComponent()->utf8() : "none") +
+                           (Additions::dragInsideFlag(*view) ? " inside" : ""));
+        };
+        heard().clear();
+        EXPECT_EQ(UserActions::dragFiles(view, {path}, UserActions::DragEnd::Drop), c.accepted);
+        if (!c.accepted) {
+            EXPECT_TRUE(heardCodes().empty());
+            continue;
+        }
+        EXPECT_EQ(heardCodes(), (std::vector<std::int64_t>{2016, 2022, 2020}));
+        EXPECT_EQ(seen, (std::vector<std::string>{"a.txt inside", "a.txt inside", "none"}));
+        EXPECT_EQ(heard().at(0).tag, kTag);
+        EXPECT_EQ(heard().at(0).wndTag, kWindow);
+    }
 }
 
 TEST_F(ElementsTest, ValuesSetByTheProgramAreQuietAndKeptInRange) {

@@ -2,6 +2,9 @@
 
 #include "platform/detail/ControlWidget.h"
 
+#include <QApplication>
+#include <QMouseEvent>
+#include <QProxyStyle>
 #include <QSlider>
 
 #include <algorithm>
@@ -13,17 +16,51 @@ namespace {
 
 constexpr int kFinePositions = 10000;
 
+// The framework's slider moves its knob to a click anywhere along it, the tick marks included,
+// and the knob follows the drag from there; the toolkit's steps a page towards the click.
+class ClickToPointStyle : public QProxyStyle {
+public:
+    using QProxyStyle::QProxyStyle;
+    int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
+                  QStyleHintReturn* answer) const override {
+        if (hint == SH_Slider_AbsoluteSetButtons)
+            return Qt::LeftButton;
+        return QProxyStyle::styleHint(hint, option, widget, answer);
+    }
+};
+
+class KnobSlider : public QSlider {
+public:
+    KnobSlider() {
+        static QStyle* const style = [] {
+            auto* made = new ClickToPointStyle(QApplication::style()->name());
+            made->setParent(qApp);
+            return made;
+        }();
+        setStyle(style);
+    }
+    // Set during a press, when the knob moves before the toolkit counts it as held.
+    bool pressing = false;
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override {
+        pressing = true;
+        QSlider::mousePressEvent(event);
+        pressing = false;
+    }
+};
+
 } // namespace
 
 struct Slider::Toolkit {
-    QSlider* widget = nullptr;
+    KnobSlider* widget = nullptr;
     // Set while the program moves the knob: the toolkit's change signal is then no user move.
     bool programmatic = false;
 };
 
 Slider::Slider(Rect frame)
     : Control(frame, std::make_unique<ViewPeer>(nullptr)), toolkit_(std::make_unique<Toolkit>()) {
-    QSlider* widget = new detail::ControlWidget<QSlider>(*this);
+    KnobSlider* widget = new detail::ControlWidget<KnobSlider>(*this);
     toolkit_->widget = widget;
     peer().widget = widget;
     setFrame(frame);
@@ -62,8 +99,8 @@ int Slider::positionForValue(double value) const {
 
 void Slider::userMoved(int position) {
     value_ = valueForPosition(position);
-    // A drag of a slider that is not continuous reports once, when the knob is let go.
-    if (continuous_ || !toolkit_->widget->isSliderDown())
+    // A click or drag of a slider that is not continuous reports once, when the knob is let go.
+    if (continuous_ || !(toolkit_->widget->isSliderDown() || toolkit_->widget->pressing))
         sendAction();
 }
 

@@ -1,0 +1,13 @@
+#pragma once
+
+// A text field's cell whose text colour the program chooses: each time the field asks for the
+// colour (when it draws), the dialog callback hears CellEvent::TextColor with the cell and may
+// replace the cell's own colour in CUI_TextFieldCellEvent. Give it to a field with
+// platform::TextField::setCell.
+
+#include "platform/views/TextFieldCell.h"
+
+class TextFieldCellSC final : public platform::TextFieldCell {
+public:
+    platform::Ref<platform::Color> textColor() const override;
+};
