@@ -13,12 +13,6 @@ using platform::Ref;
 
 namespace {
 
-// The codes the callback heard, in order.
-std::string& heardCodes() {
-    static std::string codes;
-    return codes;
-}
-
 enum class Interruption { None, Removed, ViewGone };
 
 struct LayerCase {
@@ -37,9 +31,8 @@ void PrintTo(const LayerCase& c, std::ostream* out) {
 }
 
 Point shownValue(const std::string& keyPath, const platform::View& view) {
-    if (keyPath == "opacity")
-        return {view.alphaValue(), 0};
-    return {view.frame().midX(), view.frame().midY()};
+    return keyPath == "opacity" ? Point{view.alphaValue(), 0}
+                                : Point{view.frame().midX(), view.frame().midY()};
 }
 
 class LayerAnimations : public shelltest::ShellTest,
@@ -47,11 +40,12 @@ class LayerAnimations : public shelltest::ShellTest,
 
 TEST_P(LayerAnimations, ReportStartAndStopAndLeaveTheViewWhereTheyEnd) {
     const LayerCase& row = GetParam();
-    heardCodes().clear();
+    static std::string heard;
+    heard.clear();
     const auto delegate = std::make_shared<CUI_CAAnimationDelegate>();
     if (row.withCallback)
         delegate->setCallback([](std::int64_t code, const Ref<platform::Object>&, void*) {
-            heardCodes() += std::to_string(code);
+            heard += std::to_string(code);
         });
     auto view = std::make_shared<platform::View>(platform::Rect{10, 10, 40, 20});
     view->setAlphaValue(0.5);
@@ -74,7 +68,7 @@ TEST_P(LayerAnimations, ReportStartAndStopAndLeaveTheViewWhereTheyEnd) {
     platform::testing::runEventsUntil([&] { return !animation->isRunning(); });
 
     EXPECT_FALSE(animation->isRunning());
-    EXPECT_EQ(heardCodes(), row.heard);
+    EXPECT_EQ(heard, row.heard);
     EXPECT_EQ(delegate->finished(), row.finished);
     if (view) {
         EXPECT_EQ(shownValue(row.keyPath, *view), row.after);
