@@ -1,14 +1,16 @@
 // A log of cards drawn: each click of Draw prints the card in the console window, Edit > Undo
 // (Control+Z) puts the last card back and Edit > Redo (Control+Shift+Z) draws it again. Save…
 // writes the log to a file chosen in a save panel; Page… sets the paper and margins in a page
-// setup sheet, and Print… prints the console on them to a PDF file chosen the same way. Resizing
-// the log window prints its new size on the standard output. Closing the buttons window ends the
-// program.
+// setup sheet, and Print… prints the console on them to a PDF file chosen the same way. The card
+// drawn fades in under the buttons; a card put back goes up in a puff. Resizing the log window
+// prints its new size on the standard output. Closing the buttons window ends the program.
 
 #include "runtime/console/CUI_PrintToWindowView.h"
 #include "runtime/console/ConsoleOperations.h"
 #include "runtime/core/RuntimeInit.h"
 #include "runtime/elements/ElementOperations.h"
+#include "runtime/services/CUI_AnimationEffectDelegate.h"
+#include "runtime/services/CUI_CAAnimationDelegate.h"
 #include "runtime/services/CUI_KeyValueObservingObserver.h"
 #include "runtime/services/CUI_OpenSavePanelDelegate.h"
 #include "runtime/services/CUI_PrintOperationDelegate.h"
@@ -22,6 +24,8 @@
 #include "runtime/shell/WindowOperations.h"
 
 #include "platform/app/Application.h"
+#include "platform/drawing/Color.h"
+#include "platform/drawing/ParagraphStyle.h"
 #include "platform/foundation/Array.h"
 #include "platform/foundation/Dictionary.h"
 #include "platform/foundation/KeyValueObservation.h"
@@ -29,11 +33,14 @@
 #include "platform/foundation/String.h"
 #include "platform/foundation/URL.h"
 #include "platform/foundation/Value.h"
+#include "platform/services/AnimationEffect.h"
+#include "platform/services/LayerAnimation.h"
 #include "platform/services/PageLayout.h"
 #include "platform/services/PrintInfo.h"
 #include "platform/services/PrintOperation.h"
 #include "platform/services/SavePanel.h"
 #include "platform/services/UndoManager.h"
+#include "platform/views/TextField.h"
 #include "platform/views/controls/Button.h"
 #include "platform/windows/Menu.h"
 #include "platform/windows/MenuItem.h"
@@ -71,6 +78,9 @@ struct Game {
     Ref<CUI_PrintOperationDelegate> printed = std::make_shared<CUI_PrintOperationDelegate>();
     Ref<CUI_PageLayoutDelegate> pageSetUp = std::make_shared<CUI_PageLayoutDelegate>();
     Ref<CUI_KeyValueObservingObserver> resized = std::make_shared<CUI_KeyValueObservingObserver>();
+    Ref<platform::TextField> card;
+    Ref<CUI_CAAnimationDelegate> fading = std::make_shared<CUI_CAAnimationDelegate>();
+    Ref<CUI_AnimationEffectDelegate> puffed = std::make_shared<CUI_AnimationEffectDelegate>();
 };
 
 Game& game() {
@@ -87,15 +97,42 @@ void report(const std::string& line) {
     ConsolePrint({String::fromUtf8(line)});
 }
 
+// The card drawn fades in where the last one was.
+void showCard(const std::string& name) {
+    const auto& card = game().card;
+    card->setStringValue(String::fromUtf8(name));
+    const auto fade = platform::LayerAnimation::animationWithKeyPath("opacity");
+    fade->setFromValue(platform::Number::numberWithDouble(0));
+    fade->setToValue(platform::Number::numberWithDouble(1));
+    fade->setDuration(0.4);
+    fade->setDelegate(game().fading);
+    fade->addToView(card);
+}
+
+// The card put back goes up in a puff over its place, which is left empty.
+void takeCardBack() {
+    const auto& card = game().card;
+    const platform::Rect frame = card->frame();
+    const auto window = card->window();
+    const platform::Point centre = window->convertPointToScreen(
+        card->superview()->convertPointToView({frame.midX(), frame.midY()}, nullptr));
+    card->setStringValue(String::create());
+    platform::showAnimationEffect(platform::AnimationEffect::Poof, centre, {}, game().puffed,
+                                  nullptr);
+}
+
 // Every change registers the count it replaces, so undoing it is one more change.
 void setDrawn(std::int64_t count) {
     Game& g = game();
     g.undo->registerUndoWithTargetSelectorObject(g.target, CUI_UndoManagerTarget::undoSelector(),
                                                  platform::Number::numberWithInteger(g.drawn));
-    if (count > g.drawn)
+    if (count > g.drawn) {
         report("You draw the " + std::string(cards[(count - 1) % 13]) + ".");
-    else
+        showCard(cards[(count - 1) % 13]);
+    } else {
         report("The " + std::string(cards[count % 13]) + " goes back.");
+        takeCardBack();
+    }
     g.drawn = count;
     g.undo->setActionName(String::fromUtf8("Draw"));
 }
@@ -194,7 +231,7 @@ void addEditMenu() {
 }
 
 void openButtons() {
-    WindowOpen(kButtonsWindow, String::fromUtf8("Cards"), kParamNotGiven, {420, 200, 395, 80});
+    WindowOpen(kButtonsWindow, String::fromUtf8("Cards"), kParamNotGiven, {420, 200, 395, 120});
     const std::pair<std::int64_t, const char*> buttons[] = {
         {kDraw, "Draw"}, {kSave, "Save\u2026"}, {kPage, "Page\u2026"}, {kPrint, "Print\u2026"}};
     double x = 10;
@@ -206,6 +243,12 @@ void openButtons() {
         Additions::setCuiControlCallback(*made, button);
         x += 95;
     }
+    game().card = platform::TextField::labelWithString(String::create());
+    game().card->setFrame({10, 75, 375, 30});
+    game().card->setDrawsBackground(true);
+    game().card->setBackgroundColor(platform::Color::whiteColor());
+    game().card->setAlignment(platform::TextAlignment::Center);
+    WindowWithTag(kButtonsWindow)->contentView()->addSubview(game().card);
 }
 
 } // namespace
@@ -214,6 +257,15 @@ int main() {
     AppEnsureDelegate();
     RuntimeInit();
     game().pageSetUp->setCallback(pageSetUp);
+    game().fading->setCallback([](std::int64_t code, const Ref<platform::Object>&, void*) {
+        if (code == CAAnimationDelegateEvent::DidStop && game().fading->finished())
+            std::printf("card shown\n");
+        std::fflush(stdout);
+    });
+    game().puffed->setCallback([](void*) {
+        std::printf("card gone\n");
+        std::fflush(stdout);
+    });
     game().target->setCallback([](const Ref<platform::Object>& count) {
         setDrawn(count->as<platform::Number>()->integerValue());
     });

@@ -11,8 +11,8 @@ class Notification : public Object {
 public:
     Notification(Ref<String> name, Ref<Object> object, Ref<Object> userInfo = nullptr);
 
-    Ref<String> name() const { return name_; }
-    Ref<Object> object() const { return object_; }
+    const Ref<String>& name() const { return name_; }
+    const Ref<Object>& object() const { return object_; }
     Ref<Object> userInfo() const { return userInfo_; }
 
 private:

@@ -14,8 +14,10 @@ class String;
 
 // Hands each posted notification to the observers registered for its name and object, in the
 // order they were registered, on the thread that posts (the main thread). Observers are not kept
-// alive: one that has gone is skipped and forgotten. An observer registered or removed while a
-// notification is being delivered takes part from the next notification on.
+// alive, not even while they hear a notification: one that has gone is skipped and forgotten, and
+// one whose own delivery releases it must not use itself afterwards (the runtime's observers do
+// not). An observer registered or removed while a notification is being delivered takes part
+// from the next notification on.
 class NotificationCenter : public Object {
 public:
     static Ref<NotificationCenter> defaultCenter();
@@ -37,17 +39,19 @@ public:
                                     Ref<Object> userInfo = nullptr);
 
 private:
-    using Delivery = std::function<void(Object& observer, const Ref<Notification>&)>;
+    // A registration hears through its selector, sent to the observer, or through its block.
     struct Observation {
         WeakRef<Object> observer;
-        const Object* identity;
+        Object* identity;
         Ref<String> name;
         WeakRef<Object> object;
         bool anyObject;
-        Delivery deliver;
+        Selector selector;
+        Block block;
+        bool matches(const Ref<String>& posted, const Ref<Object>& postedObject) const;
     };
     void add(const Ref<Object>& observer, Ref<String> name, const Ref<Object>& object,
-             Delivery deliver);
+             Selector selector, Block block);
     void forgetRemoved();
 
     // A deque: registering while a notification is delivered moves no observation.

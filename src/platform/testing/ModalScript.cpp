@@ -11,6 +11,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QClipboard>
+#include <QDialog>
 #include <QKeyEvent>
 #include <QTimer>
 
@@ -47,15 +48,31 @@ void abortLater(std::uint64_t id, const char* why) {
     });
 }
 
+// The dialog shown as a sheet over the window, or none.
+QDialog* sheetOver(QWidget* window) {
+    if (!window)
+        return nullptr;
+    for (auto* dialog : window->findChildren<QDialog*>(Qt::FindDirectChildrenOnly))
+        if (dialog->isVisible() && dialog->windowModality() == Qt::WindowModal)
+            return dialog;
+    return nullptr;
+}
+
 // Where keys go: an open menu, which holds the keyboard while it shows, else the run's focused
-// widget, or the focused view of the window they are typed to.
+// widget, the focused view of the sheet over the run's window, or the focused view of the window
+// they are typed to.
 struct KeyTarget {
     bool toOtherWindow = false;
+    bool toSheet = false;
     std::weak_ptr<Window> window;
 
     QWidget* widget(ModalRun& run) const {
         if (QWidget* popup = QApplication::activePopupWidget())
             return popup;
+        if (toSheet) {
+            QDialog* sheet = sheetOver(run.widget());
+            return sheet && sheet->focusWidget() ? sheet->focusWidget() : sheet;
+        }
         if (toOtherWindow) {
             const auto other = window.lock();
             if (!other)
@@ -258,7 +275,14 @@ ModalScript& ModalScript::paste(std::string_view utf8) {
 ModalScript& ModalScript::toWindow(const Ref<Window>& window) {
     if (state_->runs.empty())
         run();
-    state_->keys = {true, window};
+    state_->keys = {true, false, window};
+    return *this;
+}
+
+ModalScript& ModalScript::toSheet() {
+    if (state_->runs.empty())
+        run();
+    state_->keys.toSheet = true;
     return *this;
 }
 

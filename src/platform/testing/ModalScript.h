@@ -43,6 +43,9 @@ public:
     // The key steps that follow in this run go to the window's focused view instead of the
     // run's window: keys typed to a window the run blocks, or queued for it before the run.
     ModalScript& toWindow(const Ref<Window>& window);
+    // The key steps that follow in this run go to the sheet shown over the run's window (an alert
+    // or a file panel begun as a sheet), to its focused view.
+    ModalScript& toSheet();
     // Does what the user does at this point of the run (a UserActions call, say).
     ModalScript& perform(std::function<void()> action);
 

@@ -16,6 +16,7 @@
 #include "platform/windows/Menu.h"
 #include "platform/windows/Window.h"
 
+#include <QGraphicsOpacityEffect>
 #include <QPainter>
 #include <QPainterPath>
 #include <QRegion>
@@ -321,6 +322,24 @@ void View::setWantsLayer(bool value) {
 void View::setLayerCornerRadius(double radius) {
     cornerRadius_ = radius;
     updateCornerMask();
+}
+
+void View::setAlphaValue(double alpha) {
+    alphaValue_ = std::clamp(alpha, 0.0, 1.0);
+    QWidget* widget = peer_->widget;
+    if (!widget)
+        return;
+    // An opaque view draws without the effect, which would render it through an extra pixmap.
+    if (alphaValue_ >= 1) {
+        widget->setGraphicsEffect(nullptr);
+        return;
+    }
+    auto* effect = qobject_cast<QGraphicsOpacityEffect*>(widget->graphicsEffect());
+    if (!effect) {
+        effect = new QGraphicsOpacityEffect(widget);
+        widget->setGraphicsEffect(effect);
+    }
+    effect->setOpacity(alphaValue_);
 }
 
 void View::updateCornerMask() {

@@ -92,6 +92,9 @@ public:
     void setWantsLayer(bool value);
     double layerCornerRadius() const { return cornerRadius_; }
     void setLayerCornerRadius(double radius);
+    // How opaque the view and its subviews are drawn, from 0 (not seen) to 1; kept in that range.
+    double alphaValue() const { return alphaValue_; }
+    void setAlphaValue(double alpha);
 
     virtual bool acceptsFirstResponder() const { return false; }
     // Event methods. The base implementations hand the event back to the toolkit, which passes
@@ -191,6 +194,7 @@ private:
     bool hidden_ = false;
     bool wantsLayer_ = false;
     double cornerRadius_ = 0;
+    double alphaValue_ = 1;
     Ref<Array> draggedTypes_;
     std::vector<Ref<TrackingArea>> trackingAreas_;
     Ref<Menu> menu_;

@@ -3,9 +3,9 @@
 #include "platform/foundation/Notification.h"
 
 void CUI_NotificationCenter::didReceiveNotification(
-    const platform::Ref<platform::Object>& notification) {
+    const platform::Ref<platform::Notification>& notification) {
     if (callback_)
-        callback_(std::static_pointer_cast<platform::Notification>(notification));
+        callback_(notification);
 }
 
 const platform::Selector& CUI_NotificationCenter::receiveSelector() {

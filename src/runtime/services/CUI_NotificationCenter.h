@@ -29,7 +29,7 @@ public:
     void setName(platform::Ref<platform::String> newName) { name_ = std::move(newName); }
 
     // Does nothing while no callback is set.
-    void didReceiveNotification(const platform::Ref<platform::Object>& notification);
+    void didReceiveNotification(const platform::Ref<platform::Notification>& notification);
     // The message that reaches didReceiveNotification, made once.
     static const platform::Selector& receiveSelector();
 

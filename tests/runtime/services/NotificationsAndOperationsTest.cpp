@@ -55,6 +55,35 @@ TEST_F(ShellTest, ObserversHearTheirNameUntilRemovedOrGone) {
     EXPECT_EQ(received(), (std::vector<std::string>{"Dealt 1", "Dealt 1", "Dealt 2", "Dealt 1"}));
 }
 
+// An observer whose callback lets go of it hears once; a message sent with another kind of
+// object hands the callback none.
+TEST_F(ShellTest, AnObserverReleasedByItsOwnCallbackHearsOnce) {
+    static Ref<CUI_NotificationCenter> held;
+    static std::vector<bool> heard;
+    heard.clear();
+    held = std::make_shared<CUI_NotificationCenter>(
+        [](const Ref<platform::Notification>& notification) {
+            heard.push_back(notification != nullptr);
+            held.reset();
+        },
+        String::fromUtf8("Dealt"));
+    const auto center = platform::NotificationCenter::defaultCenter();
+    center->addObserverSelectorNameObject(held, CUI_NotificationCenter::receiveSelector(),
+                                          held->name(), nullptr);
+    {
+        const auto observer = held;
+        EXPECT_TRUE(
+            CUI_NotificationCenter::receiveSelector().performOn(*observer, String::create()));
+        held = observer;
+    }
+
+    center->postNotificationNameObject(String::fromUtf8("Dealt"), nullptr);
+    center->postNotificationNameObject(String::fromUtf8("Dealt"), nullptr);
+
+    EXPECT_EQ(heard, (std::vector<bool>{false, true}));
+    EXPECT_EQ(held, nullptr);
+}
+
 struct Worked {
     std::mutex lock;
     std::thread::id thread;
