@@ -3,7 +3,6 @@
 #include <espeak-ng/speak_lib.h>
 
 #include <algorithm>
-#include <cstdio>
 #include <cstring>
 #include <mutex>
 #include <optional>
@@ -238,31 +237,6 @@ bool SpeechEngine::synthesize(const SpeechRequest& request,
         return false;
     }
     return true;
-}
-
-bool SpeechEngine::writeWave(const std::string& path, const std::vector<std::int16_t>& samples) {
-    FILE* file = std::fopen(path.c_str(), "wb");
-    if (!file)
-        return false;
-    const auto rate = static_cast<std::uint32_t>(sampleRate());
-    const auto dataBytes = static_cast<std::uint32_t>(samples.size() * 2);
-    auto put32 = [file](std::uint32_t value) { std::fwrite(&value, 4, 1, file); };
-    auto put16 = [file](std::uint16_t value) { std::fwrite(&value, 2, 1, file); };
-    std::fwrite("RIFF", 1, 4, file);
-    put32(36 + dataBytes);
-    std::fwrite("WAVEfmt ", 1, 8, file);
-    put32(16);
-    put16(1);
-    put16(1);
-    put32(rate);
-    put32(rate * 2);
-    put16(2);
-    put16(16);
-    std::fwrite("data", 1, 4, file);
-    put32(dataBytes);
-    bool written = std::fwrite(samples.data(), 2, samples.size(), file) == samples.size();
-    written = !std::ferror(file) && written;
-    return std::fclose(file) == 0 && written;
 }
 
 } // namespace platform::detail

@@ -50,9 +50,6 @@ public:
                            const std::function<void(const SpeechMark&)>& onMark,
                            std::vector<std::int16_t>* samples, const std::atomic<bool>& stop,
                            std::string* error);
-
-    // A RIFF WAVE file of the samples; false when it cannot be written whole.
-    static bool writeWave(const std::string& path, const std::vector<std::int16_t>& samples);
 };
 
 } // namespace platform::detail

@@ -1,6 +1,7 @@
 #include "platform/services/SpeechSynthesizer.h"
 
 #include "platform/detail/SpeechEngine.h"
+#include "platform/detail/WaveFile.h"
 #include "platform/foundation/Number.h"
 #include "platform/foundation/String.h"
 #include "platform/foundation/URL.h"
@@ -18,6 +19,7 @@ namespace platform {
 
 using detail::SpeechEngine;
 using detail::SpeechMark;
+using detail::WaveFile;
 
 // The sound being played aloud and the marks not yet reached. The Qt objects are released
 // through the event loop, because a delegate may stop speaking from inside their signals.
@@ -147,7 +149,7 @@ bool SpeechSynthesizer::start(const String& text, const std::string& file) {
                 post(utterance, [mark](SpeechSynthesizer& self) { self.tell(mark); });
         };
         // A file that cannot be written fails before any word is announced.
-        if (!aloud && !SpeechEngine::writeWave(file, samples)) {
+        if (!aloud && !WaveFile::write(file, SpeechEngine::sampleRate(), samples)) {
             post(utterance, [file](SpeechSynthesizer& self) {
                 self.fail("The speech could not be written to " + file + ".");
             });
@@ -160,7 +162,7 @@ bool SpeechSynthesizer::start(const String& text, const std::string& file) {
                              marks = std::move(marks)](SpeechSynthesizer& self) mutable {
                 self.play(std::move(samples), std::move(marks));
             });
-        } else if (!SpeechEngine::writeWave(file, samples)) {
+        } else if (!WaveFile::write(file, SpeechEngine::sampleRate(), samples)) {
             post(utterance, [file](SpeechSynthesizer& self) {
                 self.fail("The speech could not be written to " + file + ".");
             });
