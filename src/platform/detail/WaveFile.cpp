@@ -1,6 +1,9 @@
 #include "platform/detail/WaveFile.h"
 
+#include <algorithm>
+#include <cmath>
 #include <cstdio>
+#include <cstring>
 #include <fstream>
 #include <iterator>
 
@@ -27,6 +30,46 @@ std::string widened(const std::string& data) {
 }
 
 } // namespace
+
+std::vector<std::int16_t> WaveFile::monoSamples(int toRate) const {
+    const int width = bytesPerFrame() / channels;
+    // Each sample scaled to [-1, 1].
+    const auto sampleAt = [&](std::size_t at) -> double {
+        switch (sample) {
+        case Sample::UInt8:
+            return (static_cast<unsigned char>(data[at]) - 128) / 128.0;
+        case Sample::Int16:
+            return static_cast<std::int16_t>(little(data, at, 2)) / 32768.0;
+        case Sample::Int32:
+            return static_cast<std::int32_t>(little(data, at, 4)) / 2147483648.0;
+        case Sample::Float: {
+            float value = 0;
+            std::memcpy(&value, data.data() + at, 4);
+            return std::isfinite(value) ? std::clamp(static_cast<double>(value), -1.0, 1.0) : 0;
+        }
+        }
+        return 0;
+    };
+    std::vector<double> mono(static_cast<std::size_t>(frames()));
+    for (std::size_t frame = 0; frame < mono.size(); ++frame) {
+        for (int channel = 0; channel < channels; ++channel)
+            mono[frame] += sampleAt(frame * bytesPerFrame() + channel * width);
+        mono[frame] /= channels;
+    }
+    std::vector<std::int16_t> out;
+    if (mono.empty())
+        return out;
+    const double step = static_cast<double>(rate) / toRate;
+    for (double at = 0; at <= static_cast<double>(mono.size() - 1); at += step) {
+        const auto before = static_cast<std::size_t>(at);
+        const std::size_t after = std::min(before + 1, mono.size() - 1);
+        const double value =
+            mono[before] + (mono[after] - mono[before]) * (at - static_cast<double>(before));
+        out.push_back(
+            static_cast<std::int16_t>(std::lround(std::clamp(value * 32767, -32768.0, 32767.0))));
+    }
+    return out;
+}
 
 int WaveFile::bytesPerFrame() const {
     const int bytes = sample == Sample::UInt8 ? 1 : sample == Sample::Int16 ? 2 : 4;

@@ -24,6 +24,9 @@ struct WaveFile {
     // Writes mono 16-bit samples; false when the file cannot be written whole.
     static bool write(const std::string& path, int rate, const std::vector<std::int16_t>& samples);
 
+    // The sound as mono 16-bit samples at the rate: channels averaged, frames interpolated.
+    std::vector<std::int16_t> monoSamples(int toRate) const;
+
     int bytesPerFrame() const;
     std::int64_t frames() const { return static_cast<std::int64_t>(data.size()) / bytesPerFrame(); }
     std::int64_t durationMs() const { return frames() * 1000 / rate; }
