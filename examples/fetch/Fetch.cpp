@@ -1,11 +1,15 @@
 // Downloads a file from a small web server that the program starts on 127.0.0.1, showing the
 // progress in a bar, and offers the same download from an item in the desktop's status area.
 // Each click of Download (or of the status item) fetches 20 MB into a file in the temporary
-// directory. Closing the window ends the program; with --once the program downloads once and
-// ends by itself.
+// directory, and the program then says how many bytes it downloaded: the sentence is spoken
+// into a WAVE file and played as a sound, which plays (silently, for as long as it lasts) even
+// on a machine without an audio device. Closing the window ends the program; with --once the
+// program downloads once, says so and ends by itself.
 
 #include "runtime/core/RuntimeInit.h"
 #include "runtime/elements/ElementOperations.h"
+#include "runtime/services/CUI_SoundDelegate.h"
+#include "runtime/services/CUI_SpeechSynthesizerDelegate.h"
 #include "runtime/services/CUI_StatusBarButtonTarget.h"
 #include "runtime/services/CUI_URLSessionDelegate.h"
 #include "runtime/shell/Additions.h"
@@ -19,6 +23,8 @@
 #include "platform/foundation/Error.h"
 #include "platform/foundation/String.h"
 #include "platform/foundation/URL.h"
+#include "platform/services/Sound.h"
+#include "platform/services/SpeechSynthesizer.h"
 #include "platform/services/StatusBar.h"
 #include "platform/services/StatusItem.h"
 #include "platform/services/URLSession.h"
@@ -51,6 +57,10 @@ struct Fetcher {
     Ref<platform::ProgressIndicator> bar;
     Ref<platform::StatusItem> item;
     Ref<CUI_StatusBarButtonTarget> itemTarget;
+    Ref<platform::SpeechSynthesizer> synthesizer = platform::SpeechSynthesizer::create();
+    std::shared_ptr<CUI_SpeechSynthesizerDelegate> speechDelegate =
+        std::make_shared<CUI_SpeechSynthesizerDelegate>();
+    std::shared_ptr<CUI_SoundDelegate> soundDelegate = std::make_shared<CUI_SoundDelegate>();
     bool once = false;
 };
 
@@ -63,11 +73,51 @@ std::string target() {
     return (std::filesystem::temp_directory_path() / "pondaro-fetch.bin").string();
 }
 
+std::string spoken() {
+    return (std::filesystem::temp_directory_path() / "pondaro-fetch-said.wav").string();
+}
+
 void say(const std::string& line) {
     std::printf("%s\n", line.c_str());
     std::fflush(stdout);
     if (fetcher().item)
         fetcher().item->setTitle(String::fromUtf8(line));
+}
+
+void finishOnce() {
+    if (fetcher().once)
+        platform::Application::shared()->stopModal();
+}
+
+// Speaks the sentence into the WAVE file; the synthesizer's messages come to speechEvent.
+void speak(const std::string& sentence) {
+    Fetcher& f = fetcher();
+    if (!f.synthesizer) {
+        finishOnce();
+        return;
+    }
+    f.synthesizer->startSpeakingStringToURL(
+        *String::fromUtf8(sentence), *platform::URL::fileURLWithPath(*String::fromUtf8(spoken())));
+}
+
+void speechEvent(const Ref<platform::Object>&, std::int64_t message, void*) {
+    Fetcher& f = fetcher();
+    if (message == SpeechMessage::DidEncounterError) {
+        say("Speech failed: " +
+            std::static_pointer_cast<String>(f.speechDelegate->messageVal())->utf8());
+    } else if (message == SpeechMessage::DidFinishSpeaking) {
+        const auto sound =
+            f.speechDelegate->finishedSpeakingVal()
+                ? platform::Sound::soundWithContentsOfFile(*String::fromUtf8(spoken()))
+                : nullptr;
+        if (!sound) {
+            finishOnce();
+            return;
+        }
+        // The sound keeps itself alive while it plays; its end reaches the dialog callback.
+        sound->setDelegate(f.soundDelegate);
+        sound->play();
+    }
 }
 
 void startDownload() {
@@ -94,11 +144,18 @@ void dialog(std::int64_t event, std::int64_t, std::int64_t, const Ref<platform::
         std::filesystem::copy_file(DialogEventUrlObj()->path()->utf8(), target());
     } else if (event == URLSessionEvent::DidComplete) {
         const auto error = std::static_pointer_cast<platform::Error>(DialogEventErrorObj());
-        say(error ? "Download failed: " + error->localizedDescription()->utf8()
-                  : "Downloaded " + std::to_string(std::filesystem::file_size(target())) +
-                        " bytes to " + target());
-        if (f.once)
-            platform::Application::shared()->stopModal();
+        if (error) {
+            say("Download failed: " + error->localizedDescription()->utf8());
+            finishOnce();
+        } else {
+            const std::string downloaded =
+                "Downloaded " + std::to_string(std::filesystem::file_size(target())) + " bytes";
+            say(downloaded + " to " + target());
+            speak(downloaded);
+        }
+    } else if (event == SoundEvent::DidFinishPlaying) {
+        say(DialogEventBoolVal() ? "Said it." : "The sentence could not be played.");
+        finishOnce();
     }
 }
 
@@ -144,6 +201,9 @@ int main(int argc, char** argv) {
     openWindow();
     showStatusItem();
     DialogCallbackSet(dialog);
+    fetcher().speechDelegate->setCallback(speechEvent);
+    if (fetcher().synthesizer)
+        fetcher().synthesizer->setDelegate(fetcher().speechDelegate);
     say("Ready: click Download or the status item.");
     if (fetcher().once)
         startDownload();

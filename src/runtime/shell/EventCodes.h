@@ -154,6 +154,11 @@ inline constexpr std::int64_t DidFinishCollectingMetrics = 3614;
 inline constexpr std::int64_t DidReceiveData = 3618;
 } // namespace URLSessionEvent
 
+// What a sound tells through CUI_SoundDelegate.
+namespace SoundEvent {
+inline constexpr std::int64_t DidFinishPlaying = 3700;
+} // namespace SoundEvent
+
 // What a preview panel asks through CUI_QLPreviewPanelDelegate.
 namespace PreviewEvent {
 inline constexpr std::int64_t NumberOfItems = 4700;
