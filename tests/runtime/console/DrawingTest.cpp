@@ -1,9 +1,7 @@
 #include "ConsoleTesting.h"
 
 #include "platform/drawing/Color.h"
-#include "platform/foundation/Array.h"
 #include "platform/foundation/Number.h"
-#include "platform/foundation/Value.h"
 #include "platform/testing/WindowSnapshot.h"
 #include "platform/windows/Window.h"
 
@@ -54,13 +52,6 @@ protected:
     double L = 0;
     double cell = 0;
 };
-
-Ref<Array> pointList(std::initializer_list<Point> points) {
-    auto list = Array::array();
-    for (const Point p : points)
-        list->addObject(Value::valueWithPoint(p));
-    return list;
-}
 
 const std::u16string blocks = u"\u2588\u2588";
 
