@@ -78,6 +78,10 @@ TEST_F(InterfaceLoading, AFileThatDoesNotLoadIsReportedAndOpensNothing) {
     EXPECT_NE(shown.find("[Interface file error]"), std::string::npos) << shown;
     EXPECT_NE(shown.find("missing.ui"), std::string::npos) << shown;
     EXPECT_FALSE(WindowWithTag(9));
+    // A tag past the threshold names no window: nothing is loaded.
+    const auto windows = platform::Application::shared()->windows().size();
+    WindowLoad(kObjectThreshold + 1, interfaceFile("wired.ui"));
+    EXPECT_EQ(platform::Application::shared()->windows().size(), windows);
 }
 
 } // namespace
