@@ -238,3 +238,16 @@ TEST_F(ConsoleDrawing, AnItemMovedAfterADrawIsDrawnWhereItNowStandsInEveryConsol
     EXPECT_EQ(at(snapshot, {100 + cell / 2, 100 + L / 2}), red);
     EXPECT_EQ(at(snapshot, {310, 110}), blue);
 }
+
+// The index keeps blocks of 64 items and first grows past 64 blocks: a shape drawn at the top
+// as the first item it took then, with the later rows far below, shows when the top is in view.
+TEST_F(ConsoleDrawing, AShapeThatOpensABlockOfTheGrownIndexIsDrawnWhereItStands) {
+    console->setSkipsItemsOutsideDirtyRect(true);
+    for (int i = 0; i < 2048; ++i)
+        console->addString(str(u"Line"));
+    console->addRectWithRectStrokeColorFillColor({200, 10, 50, 50}, nullptr, Color::blueColor());
+    console->addString(str(u"Line"));
+    ASSERT_EQ(console->items()[64 * 64]->type(), CUI_PrintToWindowItem::TypeRect);
+    console->setFrameOrigin({0, windowHeight - console->frame().height()});
+    EXPECT_EQ(at(WindowSnapshot(*window), {225, 35}), blue);
+}
