@@ -226,6 +226,10 @@ std::vector<Malformed> malformed() {
         {"GeometryOfText",
          ui(button + "<property name=\"geometry\"><string>1,2</string></property></widget>"),
          "property \"geometry\" of \"ok\" should hold <rect>, not <string>"},
+        {"UnknownSizePolicy",
+         ui(button + "<property name=\"sizePolicy\"><sizepolicy hsizetype=\"Fixed\" "
+                     "vsizetype=\"Roomy\"/></property></widget>"),
+         "test.ui:4: unknown size policy of \"ok\""},
         {"UnknownLayout", ui("<layout class=\"QFlowLayout\"/>"),
          "test.ui:3: unknown layout class \"QFlowLayout\""},
         {"UnknownAction", ui("<widget class=\"QMenuBar\"><addaction name=\"nothing\"/></widget>"),

@@ -267,6 +267,10 @@ TEST(DictionaryContents, EqualityIgnoresOrderAndSharingIsByReference) {
     const Ref<Dictionary> same = b;
     same->setObjectForKey(integer(3), str("x"));
     EXPECT_FALSE(a->isEqual(*b));
+    // A dictionary holding every entry of another, and more, is not equal to it.
+    b->setObjectForKey(integer(1), str("x"));
+    b->setObjectForKey(integer(4), str("z"));
+    EXPECT_FALSE(a->isEqual(*b));
 }
 
 // Collections as dictionary keys: equal ones hash alike, different ones spread.

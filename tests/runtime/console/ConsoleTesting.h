@@ -14,12 +14,15 @@
 #include "platform/drawing/AttributedString.h"
 #include "platform/drawing/Font.h"
 #include "platform/drawing/LayoutManager.h"
+#include "platform/foundation/Array.h"
 #include "platform/foundation/Dictionary.h"
 #include "platform/foundation/String.h"
+#include "platform/foundation/Value.h"
 #include "platform/windows/Window.h"
 
 #include <gtest/gtest.h>
 
+#include <initializer_list>
 #include <string>
 #include <vector>
 
@@ -53,6 +56,14 @@ constexpr double viewWidth = 400;
 
 inline platform::Ref<CUI_PrintToWindowView> makeConsole() {
     return CUI_PrintToWindowView::viewWithFrame({0, 0, viewWidth, 1});
+}
+
+// A point list as the line-drawing calls take it.
+inline platform::Ref<platform::Array> pointList(std::initializer_list<platform::Point> points) {
+    auto list = platform::Array::array();
+    for (const platform::Point p : points)
+        list->addObject(platform::Value::valueWithPoint(p));
+    return list;
 }
 
 // The texts of the console's items, in order.

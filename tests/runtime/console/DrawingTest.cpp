@@ -1,9 +1,7 @@
 #include "ConsoleTesting.h"
 
 #include "platform/drawing/Color.h"
-#include "platform/foundation/Array.h"
 #include "platform/foundation/Number.h"
-#include "platform/foundation/Value.h"
 #include "platform/testing/WindowSnapshot.h"
 #include "platform/windows/Window.h"
 
@@ -54,13 +52,6 @@ protected:
     double L = 0;
     double cell = 0;
 };
-
-Ref<Array> pointList(std::initializer_list<Point> points) {
-    auto list = Array::array();
-    for (const Point p : points)
-        list->addObject(Value::valueWithPoint(p));
-    return list;
-}
 
 const std::u16string blocks = u"\u2588\u2588";
 
@@ -246,4 +237,17 @@ TEST_F(ConsoleDrawing, AnItemMovedAfterADrawIsDrawnWhereItNowStandsInEveryConsol
     const WindowSnapshot snapshot(*window);
     EXPECT_EQ(at(snapshot, {100 + cell / 2, 100 + L / 2}), red);
     EXPECT_EQ(at(snapshot, {310, 110}), blue);
+}
+
+// The index keeps blocks of 64 items and first grows past 64 blocks: a shape drawn at the top
+// as the first item it took then, with the later rows far below, shows when the top is in view.
+TEST_F(ConsoleDrawing, AShapeThatOpensABlockOfTheGrownIndexIsDrawnWhereItStands) {
+    console->setSkipsItemsOutsideDirtyRect(true);
+    for (int i = 0; i < 2048; ++i)
+        console->addString(str(u"Line"));
+    console->addRectWithRectStrokeColorFillColor({200, 10, 50, 50}, nullptr, Color::blueColor());
+    console->addString(str(u"Line"));
+    ASSERT_EQ(console->items()[64 * 64]->type(), CUI_PrintToWindowItem::TypeRect);
+    console->setFrameOrigin({0, windowHeight - console->frame().height()});
+    EXPECT_EQ(at(WindowSnapshot(*window), {225, 35}), blue);
 }

@@ -1,9 +1,7 @@
 #include "ConsoleTesting.h"
 
 #include "platform/drawing/Color.h"
-#include "platform/foundation/Array.h"
 #include "platform/foundation/Number.h"
-#include "platform/foundation/Value.h"
 
 #include <gtest/gtest.h>
 
@@ -16,13 +14,6 @@ using namespace platform;
 using namespace console_testing;
 
 namespace {
-
-Ref<Array> pointList(std::initializer_list<Point> points) {
-    auto list = Array::array();
-    for (const Point p : points)
-        list->addObject(Value::valueWithPoint(p));
-    return list;
-}
 
 using Segments = std::vector<std::pair<Point, Point>>;
 

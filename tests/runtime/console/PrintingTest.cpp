@@ -27,16 +27,6 @@ protected:
     const double cell = widthOf(u"0", console->currentAttributes());
 };
 
-// The default font and tab interval show in every measurement below; the rest of the state a
-// fresh console starts with is here.
-TEST_F(Printing, AFreshConsoleHasTheDefaultState) {
-    EXPECT_TRUE(console->isFlipped());
-    EXPECT_EQ(console->autoresizingMask(), AutoresizingMask::WidthSizable);
-    EXPECT_TRUE(isEqual(attribute(BackgroundColorAttributeName()), Color::clearColor()));
-    EXPECT_TRUE(attribute(ParagraphStyleAttributeName())->as<ParagraphStyle>()->tabStops().empty());
-    EXPECT_TRUE(isEqual(console->currentStrokeColor(), Color::blackColor()));
-}
-
 // Every newline character ends a piece, each piece starts a line at the inset, and a print
 // that ends its line leaves an empty piece where the next one starts; the view keeps 20 points
 // below the pen's line.

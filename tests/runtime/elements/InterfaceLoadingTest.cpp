@@ -50,11 +50,13 @@ TEST_F(InterfaceLoading, AClickOnALoadedButtonReachesTheDialogCallbackWithTheTag
     heard().clear();
     UserActions::clickInView(button, {50, 15});
     EXPECT_EQ(heardOf({2002, 1}), "dialog 2002 7/9\ndialog 1 7/9\n");
-    // The tag has its window: it is shown again, and the file is not read.
+    // The tag has its window: it is hidden, yet current, and the file is not read.
     const auto window = WindowWithTag(9);
+    CurrentOutputWindowTagSet(1);
     WindowLoad(-9, interfaceFile("missing.ui"));
     EXPECT_EQ(WindowWithTag(9), window);
     EXPECT_FALSE(window->isVisible());
+    EXPECT_EQ(CurrentOutputWindowTag(), 9);
 }
 
 TEST_F(InterfaceLoading, AFileOfAViewOpensAWindowOfItsSizeHoldingIt) {
@@ -95,6 +97,10 @@ TEST_F(InterfaceLoading, AFileThatDoesNotLoadIsReportedAndOpensNothing) {
     EXPECT_NE(shown.find("[Interface file error]"), std::string::npos) << shown;
     EXPECT_NE(shown.find("missing.ui"), std::string::npos) << shown;
     EXPECT_FALSE(WindowWithTag(9));
+    // A tag past the threshold names no window: nothing is loaded.
+    const auto windows = platform::Application::shared()->windows().size();
+    WindowLoad(kObjectThreshold + 1, interfaceFile("wired.ui"));
+    EXPECT_EQ(platform::Application::shared()->windows().size(), windows);
 }
 
 } // namespace

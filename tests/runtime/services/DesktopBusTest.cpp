@@ -22,6 +22,7 @@
 
 #include <array>
 #include <optional>
+#include <sstream>
 
 extern char** environ;
 
@@ -109,14 +110,11 @@ TEST_F(DesktopBus, DistributedNotificationsReachObserversOfOtherPrograms) {
         center->removeObserver(*observer);
 }
 
+// A signal as "service path interface member [argument]", "-" for no service name, the
+// interface's common prefix left out; what is heard without "NSWorkspace" and "Notification".
 struct WorkspaceCase {
     const char* name;
-    const char* service;
-    const char* path;
-    const char* interface;
-    const char* member;
-    std::optional<bool> argument;
-    // The notification heard, or "" for none.
+    const char* signal;
     const char* heard;
 };
 void PrintTo(const WorkspaceCase& c, std::ostream* out) {
@@ -125,37 +123,18 @@ void PrintTo(const WorkspaceCase& c, std::ostream* out) {
 
 constexpr const char* kLogin = "org.freedesktop.login1";
 constexpr const char* kManager = "org.freedesktop.login1.Manager";
-constexpr const char* kSession = "org.freedesktop.login1.Session";
+constexpr const char* kSession = "/org/freedesktop/login1/session/_3";
 const WorkspaceCase workspaceCases[] = {
-    {"ScreenSaverStarts", "", "/org/freedesktop/ScreenSaver", "org.freedesktop.ScreenSaver",
-     "ActiveChanged", true, "NSWorkspaceScreensDidSleepNotification"},
-    {"MachineGoesToSleep", kLogin, "/org/freedesktop/login1", kManager, "PrepareForSleep", true,
-     "NSWorkspaceWillSleepNotification"},
-    {"MachineWakes", kLogin, "/org/freedesktop/login1", kManager, "PrepareForSleep", false,
-     "NSWorkspaceDidWakeNotification"},
-    {"SleepFromAnotherSenderIsIgnored", "", "/org/freedesktop/login1", kManager, "PrepareForSleep",
-     true, ""},
-    {"ThisSessionLocked",
-     kLogin,
-     "/org/freedesktop/login1/session/_37",
-     kSession,
-     "Lock",
-     {},
-     "NSWorkspaceSessionDidResignActiveNotification"},
-    {"ThisSessionUnlocked",
-     kLogin,
-     "/org/freedesktop/login1/session/_37",
-     kSession,
-     "Unlock",
-     {},
-     "NSWorkspaceSessionDidBecomeActiveNotification"},
-    {"OtherSessionLockedIsIgnored",
-     kLogin,
-     "/org/freedesktop/login1/session/_38",
-     kSession,
-     "Lock",
-     {},
-     ""},
+    {"ScreenSaverStarts", "- /org/freedesktop/ScreenSaver ScreenSaver ActiveChanged 1",
+     "ScreensDidSleep"},
+    {"MachineGoesToSleep", "login1 /org/freedesktop/login1 login1.Manager PrepareForSleep 1",
+     "WillSleep"},
+    {"MachineWakes", "login1 /org/freedesktop/login1 login1.Manager PrepareForSleep 0", "DidWake"},
+    {"SleepFromAnotherSenderIsIgnored",
+     "- /org/freedesktop/login1 login1.Manager PrepareForSleep 1", ""},
+    {"ThisSessionLocked", "login1 7 login1.Session Lock", "SessionDidResignActive"},
+    {"ThisSessionUnlocked", "login1 7 login1.Session Unlock", "SessionDidBecomeActive"},
+    {"OtherSessionLockedIsIgnored", "login1 8 login1.Session Lock", ""},
 };
 
 std::vector<std::string>& workspaceHeard() {
@@ -178,10 +157,16 @@ TEST_P(WorkspaceSignals, BecomeWorkspaceNotifications) {
                                           nullptr, nullptr);
     workspaceHeard().clear();
 
-    PrivateBus::emitSignal(row.service, row.path, row.interface, row.member, row.argument);
+    std::istringstream words(row.signal);
+    std::string service, path, interface, member, argument;
+    words >> service >> path >> interface >> member >> argument;
+    PrivateBus::emitSignal(service == "-" ? "" : "org.freedesktop." + service,
+                           path.size() == 1 ? kSession + path : path,
+                           "org.freedesktop." + interface, member,
+                           argument.empty() ? std::nullopt : std::optional(argument == "1"));
     // A signal on the same bus that is heard marks the end: what the row's signal does has been
     // done by then.
-    const bool onSessionBus = std::string(row.interface) == "org.freedesktop.ScreenSaver";
+    const bool onSessionBus = interface == "ScreenSaver";
     if (onSessionBus)
         PrivateBus::emitSignal("", "/org/freedesktop/ScreenSaver", "org.freedesktop.ScreenSaver",
                                "ActiveChanged", false);
@@ -191,7 +176,7 @@ TEST_P(WorkspaceSignals, BecomeWorkspaceNotifications) {
     std::vector<std::string> expected = {onSessionBus ? "NSWorkspaceScreensDidWakeNotification"
                                                       : "NSWorkspaceDidWakeNotification"};
     if (*row.heard)
-        expected.push_back(row.heard);
+        expected.push_back(std::string("NSWorkspace") + row.heard + "Notification");
     platform::testing::runEventsUntil([&] { return workspaceHeard().size() >= expected.size(); });
     center->removeObserver(*observer);
 

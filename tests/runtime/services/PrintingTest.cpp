@@ -69,8 +69,17 @@ TEST_F(ShellTest, APrintToAFileThatCannotBeWrittenFails) {
     const auto console = CUI_PrintToWindowView::viewWithFrame({0, 0, 400, 100});
     const auto info = std::make_shared<platform::PrintInfo>();
     info->setJobSavingURL(servicestest::urlOf("/nonexistent/dir/out.pdf"));
-    EXPECT_FALSE(
-        platform::PrintOperation::printOperationWithViewPrintInfo(console, info)->runOperation());
+    const auto operation = platform::PrintOperation::printOperationWithViewPrintInfo(console, info);
+    EXPECT_FALSE(operation->runOperation());
+    // A delegate with a callback of its own tells the end there, not to the dialog callback.
+    static int success = -1;
+    const auto delegate = std::make_shared<CUI_PrintOperationDelegate>();
+    delegate->setCallback(
+        [](const Ref<platform::PrintOperation>&, bool done, void*) { success = done; });
+    DialogCallbackSet(dialogCallback);
+    delegate->printOperationDidRunSuccessContextInfo(operation, false, nullptr);
+    EXPECT_EQ(success, 0);
+    EXPECT_TRUE(heard().empty());
 }
 
 } // namespace
