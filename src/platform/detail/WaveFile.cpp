@@ -142,7 +142,9 @@ bool WaveFile::write(const std::string& path, int rate, const std::vector<std::i
     put16(16);
     std::fwrite("data", 1, 4, file);
     put32(dataBytes);
-    bool written = std::fwrite(samples.data(), 2, samples.size(), file) == samples.size();
+    // An empty recording has no buffer to hand to fwrite.
+    bool written =
+        samples.empty() || std::fwrite(samples.data(), 2, samples.size(), file) == samples.size();
     written = !std::ferror(file) && written;
     return std::fclose(file) == 0 && written;
 }
