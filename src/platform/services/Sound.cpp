@@ -1,6 +1,7 @@
 #include "platform/services/Sound.h"
 
 #include "platform/app/Bundle.h"
+#include "platform/detail/AudioPlayback.h"
 #include "platform/detail/WaveFile.h"
 #include "platform/foundation/String.h"
 #include "platform/services/SoundDelegate.h"
@@ -21,23 +22,10 @@ namespace platform {
 namespace fs = std::filesystem;
 using detail::WaveFile;
 
-// One play of the sound: on the audio device through the sink, or, with no device, timed by the
-// clock. The Qt objects are released through the event loop, because a delegate may stop the
-// sound from inside their signals.
-struct SoundPlayback {
-    QObject* owner = new QObject;
-    QAudioSink* sink = nullptr;
-    QBuffer* buffer = new QBuffer(owner);
-    QTimer* clock = new QTimer(owner);
+// One play of the sound, with what is left of it when it is paused.
+struct SoundPlayback : detail::AudioPlayback {
     QElapsedTimer since;
     std::int64_t remainingMs = 0;
-
-    ~SoundPlayback() {
-        clock->stop();
-        if (sink)
-            sink->stop();
-        owner->deleteLater();
-    }
 
     void runClock(std::int64_t ms) {
         remainingMs = ms;

@@ -1,5 +1,6 @@
 #include "platform/services/SpeechSynthesizer.h"
 
+#include "platform/detail/AudioPlayback.h"
 #include "platform/detail/SpeechEngine.h"
 #include "platform/detail/WaveFile.h"
 #include "platform/foundation/Number.h"
@@ -21,22 +22,10 @@ using detail::SpeechEngine;
 using detail::SpeechMark;
 using detail::WaveFile;
 
-// The sound being played aloud and the marks not yet reached. The Qt objects are released
-// through the event loop, because a delegate may stop speaking from inside their signals.
-struct SpeechPlayback {
-    QObject* owner = new QObject;
-    QAudioSink* sink = nullptr;
-    QBuffer* buffer = new QBuffer(owner);
-    QTimer* clock = new QTimer(owner);
+// The sound being played aloud and the marks not yet reached.
+struct SpeechPlayback : detail::AudioPlayback {
     std::vector<SpeechMark> marks;
     std::size_t next = 0;
-
-    ~SpeechPlayback() {
-        clock->stop();
-        if (sink)
-            sink->stop();
-        owner->deleteLater();
-    }
 };
 
 namespace {
