@@ -19,6 +19,11 @@ Ref<String> URLErrorFailingURLStringErrorKey() {
     return key;
 }
 
+Ref<String> URLSessionDownloadTaskResumeData() {
+    static const auto key = String::fromUtf8("NSURLSessionDownloadTaskResumeData");
+    return key;
+}
+
 URLSession::URLSession() : peer_(std::make_unique<URLSessionPeer>()) {
     peer_->manager.setRedirectPolicy(QNetworkRequest::NoLessSafeRedirectPolicy);
 }
@@ -45,6 +50,11 @@ Ref<URLSessionTask> URLSession::dataTaskWithURL(const Ref<URL>& url) {
 
 Ref<URLSessionTask> URLSession::downloadTaskWithURL(const Ref<URL>& url) {
     return makeTask(URLSessionTaskKind::Download, url, nullptr);
+}
+
+Ref<URLSessionTask> URLSession::downloadTaskWithResumeData(const Ref<Data>& resumeData) {
+    const auto url = URLSessionTask::resumedURL(resumeData);
+    return url ? makeTask(URLSessionTaskKind::Download, url, resumeData) : nullptr;
 }
 
 Ref<URLSessionTask> URLSession::uploadTaskWithURLFromData(const Ref<URL>& url,

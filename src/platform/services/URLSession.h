@@ -20,6 +20,8 @@ enum class URLSessionTaskKind;
 Ref<String> URLErrorDomain();
 // The userInfo key of the failing URL's text.
 Ref<String> URLErrorFailingURLStringErrorKey();
+// The userInfo key of the resume data of a download that failed part way.
+Ref<String> URLSessionDownloadTaskResumeData();
 
 struct URLSessionPeer;
 
@@ -39,6 +41,9 @@ public:
     Ref<URLSessionTask> dataTaskWithURL(const Ref<URL>& url);
     // Each task's body goes to a file of its own, handed to the delegate at the end.
     Ref<URLSessionTask> downloadTaskWithURL(const Ref<URL>& url);
+    // Goes on with a download from where the resume data says it stopped: the server is asked
+    // for the rest of the same version of the file. None when the data is not resume data.
+    Ref<URLSessionTask> downloadTaskWithResumeData(const Ref<Data>& resumeData);
     // Posts the data; the answer's body arrives as a data task's does.
     Ref<URLSessionTask> uploadTaskWithURLFromData(const Ref<URL>& url, const Ref<Data>& body);
 

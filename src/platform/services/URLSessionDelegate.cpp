@@ -9,6 +9,8 @@ void URLSessionDelegate::URLSessionDidBecomeInvalidWithError(const Ref<URLSessio
 void URLSessionDelegate::URLSessionDownloadTaskDidFinishDownloadingToURL(const Ref<URLSession>&,
                                                                          const Ref<URLSessionTask>&,
                                                                          const Ref<URL>&) {}
+void URLSessionDelegate::URLSessionDownloadTaskDidResumeAtOffsetExpectedTotalBytes(
+    const Ref<URLSession>&, const Ref<URLSessionTask>&, std::int64_t, std::int64_t) {}
 void URLSessionDelegate::
     URLSessionDownloadTaskDidWriteDataTotalBytesWrittenTotalBytesExpectedToWrite(
         const Ref<URLSession>&, const Ref<URLSessionTask>&, std::int64_t, std::int64_t,

@@ -30,6 +30,11 @@ public:
     URLSessionDownloadTaskDidFinishDownloadingToURL(const Ref<URLSession>& session,
                                                     const Ref<URLSessionTask>& downloadTask,
                                                     const Ref<URL>& location);
+    // A download made from resume data goes on at the offset (0 when the server sent the whole
+    // file again); the expected total counts the bytes before the offset too.
+    virtual void URLSessionDownloadTaskDidResumeAtOffsetExpectedTotalBytes(
+        const Ref<URLSession>& session, const Ref<URLSessionTask>& downloadTask,
+        std::int64_t fileOffset, std::int64_t expectedTotalBytes);
     // The expected total is -1 when the server does not say it.
     virtual void URLSessionDownloadTaskDidWriteDataTotalBytesWrittenTotalBytesExpectedToWrite(
         const Ref<URLSession>& session, const Ref<URLSessionTask>& downloadTask,

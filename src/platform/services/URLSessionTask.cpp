@@ -16,6 +16,10 @@
 #include <QPointer>
 #include <QTemporaryFile>
 
+#include <algorithm>
+#include <optional>
+#include <utility>
+
 namespace platform {
 
 namespace {
@@ -50,13 +54,50 @@ bool isServerAnswer(QNetworkReply::NetworkError failure) {
            (value > 400 && value < 500);
 }
 
-Ref<Error> urlError(std::int64_t code, const QString& description, const Ref<URL>& url) {
+Ref<Error> urlError(std::int64_t code, const QString& description, const Ref<URL>& url,
+                    const Ref<Data>& resumeData = nullptr) {
     const auto info = Dictionary::dictionary();
     info->setObjectForKey(detail::fromQString(description), LocalizedDescriptionKey());
     if (url)
         info->setObjectForKey(url->absoluteString(), URLErrorFailingURLStringErrorKey());
+    if (resumeData)
+        info->setObjectForKey(resumeData, URLSessionDownloadTaskResumeData());
     return Error::errorWithDomainCodeUserInfo(URLErrorDomain(), code, info);
 }
+
+// Where a download stopped, as its resume data holds it: one value a line after a mark.
+struct ResumePoint {
+    QString url;
+    QString path;
+    qint64 offset = 0;
+    // The server's tag of the file's version, so that the rest comes from the same version.
+    QByteArray validator;
+
+    static constexpr char kMark[] = "pondaro-download-resume-1";
+
+    Ref<Data> encode() const {
+        const QByteArray text = QByteArray(kMark) + '\n' + url.toUtf8() + '\n' + path.toUtf8() +
+                                '\n' + QByteArray::number(offset) + '\n' + validator + '\n';
+        return Data::dataWithBytes(text.constData(), static_cast<std::size_t>(text.size()));
+    }
+
+    static std::optional<ResumePoint> decode(const Ref<Data>& data) {
+        if (!data)
+            return std::nullopt;
+        const QList<QByteArray> lines =
+            QByteArray(reinterpret_cast<const char*>(data->bytes().data()),
+                       static_cast<qsizetype>(data->bytes().size()))
+                .split('\n');
+        bool number = false;
+        if (lines.size() != 6 || lines[0] != kMark)
+            return std::nullopt;
+        ResumePoint point{QString::fromUtf8(lines[1]), QString::fromUtf8(lines[2]),
+                          lines[3].toLongLong(&number), lines[4]};
+        if (!number || point.offset <= 0 || point.validator.isEmpty() || !QUrl(point.url).isValid())
+            return std::nullopt;
+        return point;
+    }
+};
 
 } // namespace
 
@@ -67,7 +108,13 @@ struct URLSessionTaskPeer {
     // The session stays alive while one of its tasks runs.
     Ref<URLSession> session;
     QPointer<QNetworkReply> reply;
-    std::unique_ptr<QTemporaryFile> file;
+    std::unique_ptr<QFile> file;
+    // Kept for resume data rather than removed when the task ends.
+    bool keepFile = false;
+    // The offset a resumed download asked the server for; -1 for a download from the start.
+    qint64 resumedFrom = -1;
+    bool resumeAnnounced = false;
+    std::function<void(const Ref<Data>&)> resumeHandler;
     QElapsedTimer clock;
     std::int64_t redirects = 0;
     Ref<Error> fileError;
@@ -75,9 +122,12 @@ struct URLSessionTaskPeer {
     Ref<URLSessionTask> self() { return std::static_pointer_cast<URLSessionTask>(task.self()); }
 
     void start();
+    bool openFile(QNetworkRequest& request);
     void receive();
     void updateResponse();
-    Ref<Error> transferError() const;
+    void announceResume();
+    Ref<Data> keepForResume();
+    Ref<Error> transferError();
     void finish();
     void complete(const Ref<Error>& error);
 };
@@ -85,8 +135,7 @@ struct URLSessionTaskPeer {
 void URLSessionTaskPeer::start() {
     QNetworkRequest request(QUrl(detail::toQString(task.originalURL_->absoluteString())));
     if (task.kind_ == URLSessionTaskKind::Download) {
-        file = std::make_unique<QTemporaryFile>();
-        if (!file->open()) {
+        if (!openFile(request)) {
             const auto keep = self();
             MainQueue::async([this, keep] {
                 complete(urlError(kCannotCreateFile, file->errorString(), task.originalURL_));
@@ -106,7 +155,10 @@ void URLSessionTaskPeer::start() {
     // The body comes in pieces of bounded size, so that a long transfer is not held in memory
     // while the program is busy.
     reply->setReadBufferSize(kPieceSize);
-    QObject::connect(reply, &QNetworkReply::metaDataChanged, reply, [this] { updateResponse(); });
+    QObject::connect(reply, &QNetworkReply::metaDataChanged, reply, [this] {
+        updateResponse();
+        announceResume();
+    });
     QObject::connect(reply, &QNetworkReply::readyRead, reply, [this] { receive(); });
     QObject::connect(reply, &QNetworkReply::redirected, reply, [this](const QUrl& to) {
         ++redirects;
@@ -126,20 +178,78 @@ void URLSessionTaskPeer::start() {
     QObject::connect(reply, &QNetworkReply::finished, reply, [this] { finish(); });
 }
 
+bool URLSessionTaskPeer::openFile(QNetworkRequest& request) {
+    if (const auto point = ResumePoint::decode(task.body_)) {
+        auto partial = std::make_unique<QFile>(point->path);
+        resumedFrom = 0;
+        // A partial file that changed since is not trusted: the download starts afresh.
+        if (partial->size() == point->offset &&
+            partial->open(QIODevice::ReadWrite | QIODevice::Append)) {
+            file = std::move(partial);
+            resumedFrom = point->offset;
+            request.setRawHeader("Range", "bytes=" + QByteArray::number(point->offset) + "-");
+            request.setRawHeader("If-Range", point->validator);
+            return true;
+        }
+    }
+    auto fresh = std::make_unique<QTemporaryFile>();
+    const bool opened = fresh->open();
+    file = std::move(fresh);
+    return opened;
+}
+
 void URLSessionTaskPeer::updateResponse() {
     const QVariant status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute);
     const QVariant length = reply->header(QNetworkRequest::ContentLengthHeader);
     const QString type =
         reply->header(QNetworkRequest::ContentTypeHeader).toString().section(';', 0, 0).trimmed();
-    task.expected_ = length.isValid() ? length.toLongLong() : -1;
+    const std::int64_t code = status.isValid() ? status.toLongLong() : 0;
+    // A server that sends the whole file to a resumed download would otherwise have it appended
+    // to the bytes already there.
+    if (resumedFrom > 0 && !resumeAnnounced && code > 0 && code != 206) {
+        file->resize(0);
+        resumedFrom = 0;
+    }
+    const std::int64_t bodyLength = length.isValid() ? length.toLongLong() : -1;
+    task.expected_ = bodyLength < 0 ? -1 : bodyLength + std::max<qint64>(resumedFrom, 0);
     task.response_ = std::make_shared<URLResponse>(
-        URL::URLWithString(*detail::fromQString(reply->url().toString())),
-        status.isValid() ? status.toLongLong() : 0, task.expected_,
+        URL::URLWithString(*detail::fromQString(reply->url().toString())), code, bodyLength,
         type.isEmpty() ? nullptr : detail::fromQString(type));
 }
 
+void URLSessionTaskPeer::announceResume() {
+    if (resumedFrom < 0 || resumeAnnounced || task.response_->statusCode() == 0)
+        return;
+    resumeAnnounced = true;
+    task.received_ = resumedFrom;
+    const auto keep = self();
+    if (const auto delegate = session->delegate())
+        delegate->URLSessionDownloadTaskDidResumeAtOffsetExpectedTotalBytes(
+            session, keep, resumedFrom, task.expected_);
+}
+
+Ref<Data> URLSessionTaskPeer::keepForResume() {
+    QByteArray validator = reply->rawHeader("ETag");
+    if (validator.isEmpty())
+        validator = reply->rawHeader("Last-Modified");
+    const std::int64_t status = task.response_ ? task.response_->statusCode() : 0;
+    const bool ranges =
+        status == 206 ||
+        (status == 200 && reply->rawHeader("Accept-Ranges").toLower().split(',').contains("bytes"));
+    if (!file || fileError || task.received_ <= 0 || validator.isEmpty() || !ranges)
+        return nullptr;
+    file->flush();
+    keepFile = true;
+    if (auto* temporary = qobject_cast<QTemporaryFile*>(file.get()))
+        temporary->setAutoRemove(false);
+    return ResumePoint{detail::toQString(task.currentURL_->absoluteString()), file->fileName(),
+                       task.received_, validator}
+        .encode();
+}
+
 void URLSessionTaskPeer::receive() {
-    if (fileError)
+    // A cancelled reply is closed.
+    if (fileError || !reply->isReadable())
         return;
     const QByteArray bytes = reply->readAll();
     if (bytes.isEmpty())
@@ -165,14 +275,15 @@ void URLSessionTaskPeer::receive() {
             session, keep, bytes.size(), task.received_, task.expected_);
 }
 
-Ref<Error> URLSessionTaskPeer::transferError() const {
+Ref<Error> URLSessionTaskPeer::transferError() {
     if (fileError)
         return fileError;
     const QNetworkReply::NetworkError failure = reply->error();
     // The toolkit takes a connection closed before the announced length for the whole body.
     if (failure == QNetworkReply::NoError && task.expected_ >= 0 &&
         task.received_ < task.expected_ && !reply->hasRawHeader("Content-Encoding"))
-        return urlError(-1005, QStringLiteral("The connection was lost."), task.currentURL_);
+        return urlError(-1005, QStringLiteral("The connection was lost."), task.currentURL_,
+                        keepForResume());
     if (failure == QNetworkReply::NoError ||
         (task.response_ && task.response_->statusCode() > 0 && isServerAnswer(failure)))
         return nullptr;
@@ -180,13 +291,16 @@ Ref<Error> URLSessionTaskPeer::transferError() const {
     for (const auto& row : kErrorRows)
         if (row.failure == failure)
             code = row.code;
-    return urlError(code, reply->errorString(), task.currentURL_);
+    return urlError(code, reply->errorString(), task.currentURL_,
+                    code == -999 ? nullptr : keepForResume());
 }
 
 void URLSessionTaskPeer::finish() {
     receive();
     updateResponse();
     const auto error = transferError();
+    if (resumeHandler)
+        std::exchange(resumeHandler, nullptr)(keepForResume());
     reply->deleteLater();
     reply = nullptr;
     const auto keep = self();
@@ -202,6 +316,8 @@ void URLSessionTaskPeer::finish() {
 void URLSessionTaskPeer::complete(const Ref<Error>& error) {
     const auto keep = self();
     const auto keepSession = std::move(session);
+    if (file && !keepFile)
+        file->remove();
     file.reset();
     task.state_ = URLSessionTaskState::Completed;
     task.error_ = error;
@@ -240,6 +356,24 @@ void URLSessionTask::resume() {
     peer_->session = std::move(session);
     peer_->clock.start();
     peer_->start();
+}
+
+void URLSessionTask::cancelByProducingResumeData(
+    std::function<void(const Ref<Data>&)> completionHandler) {
+    if (kind_ == URLSessionTaskKind::Download && state_ == URLSessionTaskState::Running &&
+        peer_->reply) {
+        peer_->resumeHandler = std::move(completionHandler);
+        cancel();
+        return;
+    }
+    cancel();
+    if (completionHandler)
+        MainQueue::async([handler = std::move(completionHandler)] { handler(nullptr); });
+}
+
+Ref<platform::URL> URLSessionTask::resumedURL(const Ref<Data>& resumeData) {
+    const auto point = ResumePoint::decode(resumeData);
+    return point ? URL::URLWithString(*detail::fromQString(point->url)) : nullptr;
 }
 
 void URLSessionTask::cancel() {

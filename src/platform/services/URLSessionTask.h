@@ -3,6 +3,7 @@
 #include "platform/foundation/Object.h"
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 
 namespace platform {
@@ -77,14 +78,23 @@ public:
     void resume();
     // A running task completes with the cancelled error; a suspended one completes at once.
     void cancel();
+    // Cancels a running download and hands the handler the data that resumes it, before the
+    // task completes; none when the server cannot send the rest of the same file (it offers no
+    // byte ranges or no version tag) or nothing has arrived yet. The bytes so far stay in a file
+    // of the system's temporary directory for the resumed task.
+    void cancelByProducingResumeData(std::function<void(const Ref<Data>&)> completionHandler);
 
 private:
+    friend class URLSession;
     friend struct URLSessionTaskPeer;
+    // The URL that resume data names; none when the data is not resume data.
+    static Ref<platform::URL> resumedURL(const Ref<Data>& resumeData);
     std::weak_ptr<URLSession> session_;
     URLSessionTaskKind kind_;
     std::uint64_t identifier_;
     Ref<platform::URL> originalURL_;
     Ref<platform::URL> currentURL_;
+    // The posted body of an upload; the resume data of a resumed download.
     Ref<Data> body_;
     URLSessionTaskState state_ = URLSessionTaskState::Suspended;
     Ref<URLResponse> response_;

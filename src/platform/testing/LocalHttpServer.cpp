@@ -36,9 +36,12 @@ private:
         if (words.size() < 2)
             return;
         qint64 length = 0;
-        for (const QByteArray& line : request_.left(end).split('\n'))
+        for (const QByteArray& line : request_.left(end).split('\n')) {
             if (line.toLower().startsWith("content-length:"))
                 length = line.mid(15).trimmed().toLongLong();
+            if (line.toLower().startsWith("range: bytes="))
+                from_ = line.mid(13).trimmed().chopped(1).toLongLong();
+        }
         if (request_.size() - end - 4 < length)
             return;
         answered_ = true;
@@ -51,9 +54,20 @@ private:
         const qint64 n = parts.value(2).toLongLong();
         if (method == "POST" && route == "upload")
             return respond("200 OK", {}, QByteArray::number(bodyLength));
-        if (route == "bytes" || route == "cut") {
-            head("200 OK", "Content-Length: " + QByteArray::number(n) +
-                               "\r\nContent-Type: application/octet-stream\r\n");
+        if (route == "bytes" || route == "cut" || route == "whole") {
+            const QByteArray headers = "Content-Type: application/octet-stream\r\n"
+                                       "Accept-Ranges: bytes\r\nETag: \"" +
+                                       QByteArray::number(n) + "\"\r\n";
+            if (from_ > 0 && from_ < n && route != "whole") {
+                head("206 Partial Content",
+                     headers + "Content-Length: " + QByteArray::number(n - from_) +
+                         "\r\nContent-Range: bytes " + QByteArray::number(from_) + "-" +
+                         QByteArray::number(n - 1) + "/" + QByteArray::number(n) + "\r\n");
+                sent_ = from_;
+                remaining_ = n - from_;
+                return feed();
+            }
+            head("200 OK", headers + "Content-Length: " + QByteArray::number(n) + "\r\n");
             remaining_ = route == "cut" ? n / 2 : n;
             return feed();
         }
@@ -101,6 +115,8 @@ private:
     bool answered_ = false;
     qint64 remaining_ = -1;
     qint64 sent_ = 0;
+    // The first byte a range request asks for.
+    qint64 from_ = 0;
 };
 
 } // namespace

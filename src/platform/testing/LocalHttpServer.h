@@ -12,6 +12,9 @@ namespace platform::testing {
 //   GET /redirect/N  302 to /bytes/N
 //   GET /loop        302 to itself
 //   GET /cut/N       announces N bytes, sends half of them and closes
+//   GET /whole/N     as /bytes/N, but always the whole body whatever range was asked for
+// /bytes and /cut answer a request for the bytes from K on ("Range: bytes=K-") with those
+// bytes in full, so that a cut transfer can be resumed.
 //   GET /auth        401 asking for basic credentials
 //   POST /upload     200 with the number of body bytes received, in decimal
 // Anything else is 404.

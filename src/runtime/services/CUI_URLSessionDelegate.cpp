@@ -28,6 +28,12 @@ void CUI_URLSessionDelegate::URLSessionDownloadTaskDidFinishDownloadingToURL(
     deliver(URLSessionEvent::DidFinishDownloading, session);
 }
 
+void CUI_URLSessionDelegate::URLSessionDownloadTaskDidResumeAtOffsetExpectedTotalBytes(
+    const Ref<platform::URLSession>& session, const Ref<platform::URLSessionTask>&, std::int64_t,
+    std::int64_t) {
+    deliver(URLSessionEvent::DidResumeAtOffset, session);
+}
+
 void CUI_URLSessionDelegate::
     URLSessionDownloadTaskDidWriteDataTotalBytesWrittenTotalBytesExpectedToWrite(
         const Ref<platform::URLSession>& session, const Ref<platform::URLSessionTask>&,

@@ -20,6 +20,10 @@ public:
         const platform::Ref<platform::URLSession>& session,
         const platform::Ref<platform::URLSessionTask>& downloadTask,
         const platform::Ref<platform::URL>& location) override;
+    void URLSessionDownloadTaskDidResumeAtOffsetExpectedTotalBytes(
+        const platform::Ref<platform::URLSession>& session,
+        const platform::Ref<platform::URLSessionTask>& downloadTask, std::int64_t fileOffset,
+        std::int64_t expectedTotalBytes) override;
     void URLSessionDownloadTaskDidWriteDataTotalBytesWrittenTotalBytesExpectedToWrite(
         const platform::Ref<platform::URLSession>& session,
         const platform::Ref<platform::URLSessionTask>& downloadTask, std::int64_t bytesWritten,

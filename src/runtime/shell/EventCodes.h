@@ -147,6 +147,7 @@ inline constexpr std::int64_t ValidateURL = 2906;
 namespace URLSessionEvent {
 inline constexpr std::int64_t DidBecomeInvalid = 3600;
 inline constexpr std::int64_t DidFinishDownloading = 3604;
+inline constexpr std::int64_t DidResumeAtOffset = 3605;
 inline constexpr std::int64_t DidWriteData = 3606;
 inline constexpr std::int64_t DidComplete = 3607;
 inline constexpr std::int64_t DidSendBodyData = 3609;

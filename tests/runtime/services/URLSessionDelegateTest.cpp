@@ -6,6 +6,7 @@
 #include "runtime/shell/EventCodes.h"
 
 #include "platform/foundation/Data.h"
+#include "platform/foundation/Dictionary.h"
 #include "platform/foundation/Error.h"
 #include "platform/foundation/String.h"
 #include "platform/foundation/URL.h"
@@ -67,10 +68,22 @@ std::string bytesOf(const Ref<platform::Data>& data) {
     return std::string(data->bytes().begin(), data->bytes().end());
 }
 
+// Downloads keep their partial files in the temporary directory; here it is one of the test's.
+class TemporaryDirectory {
+public:
+    TemporaryDirectory() { ::setenv("TMPDIR", directory_.path().c_str(), 1); }
+    ~TemporaryDirectory() { ::unsetenv("TMPDIR"); }
+    bool empty() const { return fs::is_empty(directory_.path()); }
+
+private:
+    servicestest::ScratchDirectory directory_;
+};
+
 class Transfers : public ShellTest, public ::testing::WithParamInterface<TransferCase> {};
 
 TEST_P(Transfers, ReachTheDialogCallbackInOrder) {
     const TransferCase& row = GetParam();
+    const TemporaryDirectory temporary;
     LocalHttpServer server;
     const auto delegate = std::make_shared<CUI_URLSessionDelegate>();
     const auto session = platform::URLSession::sessionWithDelegate(delegate);
@@ -134,6 +147,85 @@ TEST_P(Transfers, ReachTheDialogCallbackInOrder) {
     }
 }
 INSTANTIATE_TEST_SUITE_P(Rows, Transfers, ::testing::ValuesIn(transferCases),
+                         [](const auto& r) { return std::string(r.param.name); });
+
+// The first task is cancelled at its first piece, unless the server cuts it; a server that
+// sends the whole file again has the second start over.
+struct ResumeCase {
+    const char* name;
+    const char* path;
+    bool fromStart;
+};
+
+void PrintTo(const ResumeCase& c, std::ostream* out) {
+    *out << c.name;
+}
+
+const ResumeCase resumeCases[] = {
+    {"CancelledDownloadGoesOnWhereItStopped", "/bytes/3000000", false},
+    {"CutDownloadGoesOnFromItsError", "/cut/3000000", false},
+    {"WholeFileAgainReplacesThePartOfIt", "/whole/3000000", true},
+};
+
+class Resumes : public ShellTest, public ::testing::WithParamInterface<ResumeCase> {};
+
+TEST_P(Resumes, FinishTheFileTheFirstTaskBegan) {
+    const ResumeCase& row = GetParam();
+    const TemporaryDirectory temporary;
+    LocalHttpServer server;
+    const auto session =
+        platform::URLSession::sessionWithDelegate(std::make_shared<CUI_URLSessionDelegate>());
+    const auto first = session->downloadTaskWithURL(
+        platform::URL::URLWithString(*platform::String::fromUtf8(server.url(row.path))));
+    Ref<platform::Data> resumeData;
+    Ref<platform::URLSessionTask> second;
+    const bool cut = std::string(row.path).starts_with("/cut");
+    bool cancelled = false;
+    std::int64_t stoppedAt = -1;
+    std::int64_t resumedAt = -1;
+    std::string received;
+    whileHeard() = [&] {
+        const std::int64_t event = heard().back().event;
+        if (event == URLSessionEvent::DidWriteData && !cut && !std::exchange(cancelled, true))
+            first->cancelByProducingResumeData(
+                [&](const Ref<platform::Data>& data) { resumeData = data; });
+        if (event == URLSessionEvent::DidComplete && DialogEventURLSessionTaskObj() == first) {
+            if (cut)
+                resumeData = std::dynamic_pointer_cast<platform::Data>(
+                    std::static_pointer_cast<platform::Error>(DialogEventErrorObj())
+                        ->userInfo()
+                        ->objectForKey(platform::URLSessionDownloadTaskResumeData()));
+            stoppedAt = first->countOfBytesReceived();
+            ASSERT_TRUE(resumeData);
+            second = session->downloadTaskWithResumeData(resumeData);
+            second->resume();
+            session->finishTasksAndInvalidate();
+        }
+        if (event == URLSessionEvent::DidResumeAtOffset)
+            resumedAt = second->countOfBytesReceived();
+        if (event == URLSessionEvent::DidFinishDownloading) {
+            std::ifstream file(DialogEventUrlObj()->path()->utf8(), std::ios::binary);
+            received.assign(std::istreambuf_iterator<char>(file), {});
+        }
+    };
+    DialogCallbackSet(dialogCallback);
+
+    first->resume();
+    platform::testing::runEventsUntil([] {
+        return !heard().empty() && heard().back().event == URLSessionEvent::DidBecomeInvalid;
+    });
+
+    std::string runs = servicestest::runsOf(heardEvents());
+    std::erase(runs, '+');
+    EXPECT_EQ(runs, "3606 3614 3607 3605 3606 3604 3614 3607 3600");
+    EXPECT_GT(stoppedAt, 0);
+    EXPECT_LT(stoppedAt, 3000000);
+    EXPECT_EQ(resumedAt, row.fromStart ? 0 : stoppedAt);
+    EXPECT_EQ(second->countOfBytesExpectedToReceive(), 3000000);
+    EXPECT_TRUE(received == LocalHttpServer::body(3000000));
+    EXPECT_TRUE(temporary.empty()) << "the resumed task removes the partial file";
+}
+INSTANTIATE_TEST_SUITE_P(Rows, Resumes, ::testing::ValuesIn(resumeCases),
                          [](const auto& r) { return std::string(r.param.name); });
 
 } // namespace
