@@ -34,8 +34,6 @@ bool OutputStream::openDevice() {
                      QFileDevice::AutoCloseHandle);
         return true;
     }
-    // Writes take what the socket has room for and never wait.
-    ::fcntl(p.socket, F_SETFL, ::fcntl(p.socket, F_GETFL) | O_NONBLOCK);
     p.ready = std::make_unique<QSocketNotifier>(p.socket, QSocketNotifier::Write);
     p.ready->setEnabled(false);
     QObject::connect(p.ready.get(), &QSocketNotifier::activated, p.ready.get(), [this] {
@@ -62,7 +60,8 @@ std::int64_t OutputStream::writeMaxLength(const std::uint8_t* buffer, std::size_
     StreamPeer& p = peer();
     std::int64_t written =
         p.file ? p.file->write(reinterpret_cast<const char*>(buffer), static_cast<qint64>(length))
-               : ::send(p.socket, buffer, length, MSG_NOSIGNAL);
+               // Writes take what the socket has room for and never wait.
+               : ::send(p.socket, buffer, length, MSG_NOSIGNAL | MSG_DONTWAIT);
     if (written < 0 && p.ready && (errno == EAGAIN || errno == EWOULDBLOCK))
         written = 0;
     if (written < 0) {

@@ -3,6 +3,7 @@
 #include "platform/app/Application.h"
 #include "platform/detail/StreamPeer.h"
 #include "platform/foundation/Error.h"
+#include "platform/foundation/String.h"
 #include "platform/services/InputStream.h"
 #include "platform/services/OutputStream.h"
 #include "platform/services/StreamDelegate.h"
@@ -25,6 +26,8 @@ StreamPeer::~StreamPeer() {
 void StreamPeer::close() {
     ready.reset();
     file.reset();
+    if (socket >= 0 && shutdownHow >= 0)
+        ::shutdown(socket, shutdownHow);
     if (socket >= 0)
         ::close(socket);
     socket = -1;
@@ -35,6 +38,26 @@ void Stream::open() {
         return;
     Application::shared();
     status_ = StreamStatus::Opening;
+    if (peer_->host && peer_->socket < 0) {
+        const WeakRef<Stream> weak = std::static_pointer_cast<Stream>(self());
+        peer_->host->open([weak](int descriptor, int error) {
+            const auto stream = weak.lock();
+            if (!stream || stream->status_ != StreamStatus::Opening) {
+                if (descriptor >= 0)
+                    ::close(descriptor);
+                return;
+            }
+            if (descriptor < 0)
+                return stream->fail(error);
+            stream->peer_->socket = descriptor;
+            stream->finishOpening();
+        });
+        return;
+    }
+    finishOpening();
+}
+
+void Stream::finishOpening() {
     if (!openDevice())
         return;
     status_ = StreamStatus::Open;
@@ -101,6 +124,24 @@ void Stream::end() {
         return;
     status_ = StreamStatus::AtEnd;
     post(StreamEvent::EndEncountered);
+}
+
+void Stream::getStreamsToHostWithNamePort(const String& hostname, std::int64_t port,
+                                          Ref<InputStream>* input, Ref<OutputStream>* output) {
+    if (port < 0 || port > 65535 || hostname.isEmpty())
+        return;
+    const auto connection = std::make_shared<detail::HostConnection>(
+        QString::fromStdU16String(hostname.utf16()), static_cast<quint16>(port));
+    auto reading = std::make_unique<StreamPeer>();
+    reading->host = connection;
+    reading->shutdownHow = SHUT_RD;
+    auto writing = std::make_unique<StreamPeer>();
+    writing->host = connection;
+    writing->shutdownHow = SHUT_WR;
+    if (input)
+        *input = std::make_shared<InputStream>(std::move(reading));
+    if (output)
+        *output = std::make_shared<OutputStream>(std::move(writing));
 }
 
 void Stream::getBoundStreams(Ref<InputStream>* input, Ref<OutputStream>* output) {

@@ -12,6 +12,7 @@ class Error;
 class InputStream;
 class OutputStream;
 class StreamDelegate;
+class String;
 struct StreamPeer;
 
 enum class StreamStatus {
@@ -60,6 +61,13 @@ public:
     // Two connected streams over a pair of local sockets: what is written to the output can
     // be read from the input.
     static void getBoundStreams(Ref<InputStream>* input, Ref<OutputStream>* output);
+    // Two streams over one TCP connection to the host, made when the first of them opens: each
+    // reports OpenCompleted once connected, or ErrorOccurred when the connection cannot be made
+    // (ECONNREFUSED, ETIMEDOUT, EHOSTUNREACH for a name that does not resolve, ...). Closing the
+    // output ends the sending direction, so the host meets the end while the input still reads.
+    // No streams for a port outside 0-65535.
+    static void getStreamsToHostWithNamePort(const String& hostname, std::int64_t port,
+                                             Ref<InputStream>* input, Ref<OutputStream>* output);
 
 protected:
     explicit Stream(std::unique_ptr<StreamPeer> peer);
@@ -76,6 +84,7 @@ protected:
     void end();
 
 private:
+    void finishOpening();
     void deliver();
     // Opens the file or takes the socket; false (after fail) when it cannot.
     virtual bool openDevice() = 0;

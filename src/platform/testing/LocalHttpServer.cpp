@@ -155,12 +155,18 @@ std::string LocalHttpServer::url(const std::string& path) const {
     return "http://127.0.0.1:" + std::to_string(thread_->port) + path;
 }
 
+std::uint16_t LocalHttpServer::port() const {
+    return thread_->port;
+}
+
 std::string LocalHttpServer::refusingUrl() {
+    return "http://127.0.0.1:" + std::to_string(refusingPort()) + "/";
+}
+
+std::uint16_t LocalHttpServer::refusingPort() {
     QTcpServer server;
     server.listen(QHostAddress::LocalHost, 0);
-    const quint16 port = server.serverPort();
-    server.close();
-    return "http://127.0.0.1:" + std::to_string(port) + "/";
+    return server.serverPort();
 }
 
 std::string LocalHttpServer::body(std::size_t length) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <memory>
 #include <string>
 
@@ -27,8 +28,10 @@ public:
 
     // "http://127.0.0.1:<port><path>".
     std::string url(const std::string& path) const;
+    std::uint16_t port() const;
     // The URL of a local port that nothing listens on.
     static std::string refusingUrl();
+    static std::uint16_t refusingPort();
     // The body the server sends for /bytes/N: byte i is i modulo 251.
     static std::string body(std::size_t length);
 

@@ -7,16 +7,18 @@
 #include "platform/services/InputStream.h"
 #include "platform/services/OutputStream.h"
 #include "platform/testing/EventWait.h"
+#include "platform/testing/LocalHttpServer.h"
 
 using platform::Ref;
 using platform::StreamEvent::EndEncountered;
 using platform::StreamEvent::ErrorOccurred;
 using platform::StreamEvent::HasBytesAvailable;
 using platform::StreamEvent::HasSpaceAvailable;
+using platform::testing::LocalHttpServer;
 
 namespace {
 
-enum class Source { SocketPair, SocketPairReaderGone, Files, MissingFile };
+enum class Source { SocketPair, SocketPairReaderGone, Files, MissingFile, Host, RefusingHost };
 
 struct StreamCase {
     const char* name;
@@ -33,12 +35,17 @@ void PrintTo(const StreamCase& c, std::ostream* out) {
 }
 
 constexpr const char* kText = "seven cards each, the rest face down";
+constexpr const char* kRequest = "GET /nothing HTTP/1.1\r\nHost: 127.0.0.1\r\n\r\n";
+constexpr const char* kAnswer = "HTTP/1.1 404 Not Found\r\nConnection: close\r\nContent-Length: "
+                                "8\r\nContent-Type: text/plain\r\n\r\nnot here";
 
 const StreamCase streamCases[] = {
     {"SocketPairCarriesTheBytesAndTheEnd", Source::SocketPair, "1 2+ 16", "1 4", kText, 0},
     {"WritingToAGoneReaderIsAnError", Source::SocketPairReaderGone, "-", "1 4 8", "", EPIPE},
     {"FileIsWrittenAndReadToItsEnd", Source::Files, "1 2+ 16", "1 4", kText, 0},
     {"MissingFileIsAnError", Source::MissingFile, "8", "-", "", ENOENT},
+    {"HostConnectionCarriesARequestAndItsAnswer", Source::Host, "1 2+ 16", "1 4", kAnswer, 0},
+    {"RefusedConnectionIsAnErrorOfBothStreams", Source::RefusingHost, "8", "8", "", ECONNREFUSED},
 };
 
 // One stream of a row and what its delegate did.
@@ -84,15 +91,21 @@ class Streams : public shelltest::ShellTest, public ::testing::WithParamInterfac
 TEST_P(Streams, TellTheirDelegatesAsTheBytesGo) {
     const StreamCase& row = GetParam();
     const servicestest::ScratchDirectory directory;
+    const LocalHttpServer server;
     const auto path = platform::String::fromUtf8((directory.path() / "cards.txt").string());
     Side reader;
     Side writer;
-    writer.toWrite = kText;
+    writer.toWrite = row.source == Source::Host ? kRequest : kText;
     Ref<platform::InputStream> input;
     Ref<platform::OutputStream> output;
     if (row.source == Source::Files || row.source == Source::MissingFile) {
         input = platform::InputStream::inputStreamWithFileAtPath(*path);
         output = platform::OutputStream::outputStreamToFileAtPathAppend(*path, false);
+    } else if (row.source == Source::Host || row.source == Source::RefusingHost) {
+        platform::Stream::getStreamsToHostWithNamePort(
+            *platform::String::fromUtf8("localhost"),
+            row.source == Source::Host ? server.port() : LocalHttpServer::refusingPort(), &input,
+            &output);
     } else {
         platform::Stream::getBoundStreams(&input, &output);
     }
