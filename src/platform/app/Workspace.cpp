@@ -2,11 +2,18 @@
 
 #include "platform/app/Application.h"
 #include "platform/detail/DesktopBus.h"
+#include "platform/foundation/Dictionary.h"
 #include "platform/foundation/String.h"
 #include "platform/services/NotificationCenter.h"
 
 #include <QCoreApplication>
+#include <QDBusArgument>
 #include <QMimeDatabase>
+
+#include <algorithm>
+#include <iterator>
+#include <map>
+#include <set>
 
 namespace platform {
 
@@ -56,6 +63,61 @@ QString sessionPath() {
     return path;
 }
 
+// The mount points in a file system's changed MountPoints property (an array of byte strings,
+// each ending in a zero byte).
+std::set<QByteArray> mountPoints(const QVariant& value) {
+    std::set<QByteArray> points;
+    QList<QByteArray> list;
+    if (value.canConvert<QDBusArgument>())
+        value.value<QDBusArgument>() >> list;
+    for (QByteArray point : list) {
+        if (point.endsWith('\0'))
+            point.chop(1);
+        points.insert(point);
+    }
+    return points;
+}
+
+// The disk service tells a file system's mount points as a changed property: the points that
+// appear are mounts, the points that go are unmounts. The points are known from the changes
+// seen, so a file system mounted before the centre began listening is not announced when it is
+// unmounted.
+void listenForMounts(QObject* listener, const WeakRef<NotificationCenter>& center) {
+    auto known = std::make_shared<std::map<QString, std::set<QByteArray>>>();
+    DesktopBus::listen(
+        DesktopBus::Bus::System, QStringLiteral("org.freedesktop.UDisks2"), QString(),
+        QStringLiteral("org.freedesktop.DBus.Properties"), QStringLiteral("PropertiesChanged"),
+        listener, [known, center](const QDBusMessage& message) {
+            const QList<QVariant> arguments = message.arguments();
+            if (arguments.size() < 2 ||
+                arguments[0].toString() != QLatin1String("org.freedesktop.UDisks2.Filesystem"))
+                return;
+            const QVariantMap changed = qdbus_cast<QVariantMap>(arguments[1]);
+            if (!changed.contains(QStringLiteral("MountPoints")))
+                return;
+            const std::set<QByteArray> now = mountPoints(changed[QStringLiteral("MountPoints")]);
+            std::set<QByteArray>& before = (*known)[message.path()];
+            const auto post = [&](const std::set<QByteArray>& from,
+                                  const std::set<QByteArray>& less, const char* name) {
+                std::vector<QByteArray> points;
+                std::set_difference(from.begin(), from.end(), less.begin(), less.end(),
+                                    std::back_inserter(points));
+                const auto target = center.lock();
+                for (const QByteArray& point : points) {
+                    const auto info = Dictionary::dictionary();
+                    info->setObjectForKey(String::fromUtf8(point.toStdString()),
+                                          String::fromUtf8("NSDevicePath"));
+                    if (target)
+                        target->postNotificationNameObject(String::fromUtf8(name),
+                                                           Workspace::sharedWorkspace(), info);
+                }
+            };
+            post(before, now, "NSWorkspaceDidUnmountNotification");
+            post(now, before, "NSWorkspaceDidMountNotification");
+            before = now;
+        });
+}
+
 } // namespace
 
 Ref<Workspace> Workspace::sharedWorkspace() {
@@ -90,6 +152,7 @@ Ref<NotificationCenter> Workspace::notificationCenter() {
                                                                           sharedWorkspace());
                                });
         }
+        listenForMounts(listener, made);
         return made;
     }();
     return center;

@@ -18,7 +18,9 @@ public:
     // saver starts and stops (session bus), NSWorkspaceWillSleepNotification and
     // NSWorkspaceDidWakeNotification around the machine's sleep, and
     // NSWorkspaceSessionDidResignActiveNotification and ...DidBecomeActive when this session
-    // (XDG_SESSION_ID) is locked and unlocked (login manager, system bus).
+    // (XDG_SESSION_ID) is locked and unlocked (login manager, system bus), and
+    // NSWorkspaceDidMountNotification and ...DidUnmount, with the mount point as NSDevicePath in
+    // the userInfo, when a file system is mounted or unmounted (disk service, system bus).
     Ref<NotificationCenter> notificationCenter();
 
     // The MIME type of the file at the path; none when there is no path.

@@ -1,5 +1,6 @@
 #include "platform/testing/PrivateBus.h"
 
+#include <QDBusArgument>
 #include <QDBusConnection>
 #include <QDBusMessage>
 
@@ -20,6 +21,19 @@ pid_t& daemonPid() {
 void endDaemon() {
     if (daemonPid() > 0)
         ::kill(daemonPid(), SIGTERM);
+}
+
+// A connection of its own for each service name, owning that name.
+QDBusConnection emitter(const std::string& service) {
+    const QString name = QStringLiteral("pondaro-test-emitter-") + QString::fromStdString(service);
+    QDBusConnection connection(name);
+    if (!connection.isConnected()) {
+        connection = QDBusConnection::connectToBus(
+            QString::fromLocal8Bit(qgetenv("DBUS_SESSION_BUS_ADDRESS")), name);
+        if (!service.empty())
+            connection.registerService(QString::fromStdString(service));
+    }
+    return connection;
 }
 
 } // namespace
@@ -57,20 +71,28 @@ bool PrivateBus::start() {
 void PrivateBus::emitSignal(const std::string& service, const std::string& path,
                             const std::string& interface, const std::string& member,
                             std::optional<bool> argument) {
-    const QString name = QStringLiteral("pondaro-test-emitter-") + QString::fromStdString(service);
-    QDBusConnection connection(name);
-    if (!connection.isConnected()) {
-        connection = QDBusConnection::connectToBus(
-            QString::fromLocal8Bit(qgetenv("DBUS_SESSION_BUS_ADDRESS")), name);
-        if (!service.empty())
-            connection.registerService(QString::fromStdString(service));
-    }
     QDBusMessage message =
         QDBusMessage::createSignal(QString::fromStdString(path), QString::fromStdString(interface),
                                    QString::fromStdString(member));
     if (argument)
         message << *argument;
-    connection.send(message);
+    emitter(service).send(message);
+}
+
+void PrivateBus::emitMountPoints(const std::string& device, const std::vector<std::string>& points,
+                                 bool fromService) {
+    QDBusArgument list;
+    list.beginArray(QMetaType::fromType<QByteArray>());
+    for (const std::string& point : points)
+        list << QByteArray(point.c_str(), static_cast<qsizetype>(point.size() + 1));
+    list.endArray();
+    QDBusMessage message = QDBusMessage::createSignal(
+        QStringLiteral("/org/freedesktop/UDisks2/block_devices/") + QString::fromStdString(device),
+        QStringLiteral("org.freedesktop.DBus.Properties"), QStringLiteral("PropertiesChanged"));
+    message << QStringLiteral("org.freedesktop.UDisks2.Filesystem")
+            << QVariantMap{{QStringLiteral("MountPoints"), QVariant::fromValue(list)}}
+            << QStringList();
+    emitter(fromService ? "org.freedesktop.UDisks2" : "").send(message);
 }
 
 } // namespace platform::testing

@@ -2,6 +2,7 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace platform::testing {
 
@@ -18,6 +19,10 @@ public:
     static void emitSignal(const std::string& service, const std::string& path,
                            const std::string& interface, const std::string& member,
                            std::optional<bool> argument);
+    // Emits what the disk service emits when the mount points of the file system on the device
+    // ("sdb1") change, from the service's name, or from no name when told.
+    static void emitMountPoints(const std::string& device, const std::vector<std::string>& points,
+                                bool fromService = true);
 };
 
 } // namespace platform::testing

@@ -187,6 +187,76 @@ TEST_P(WorkspaceSignals, BecomeWorkspaceNotifications) {
 INSTANTIATE_TEST_SUITE_P(Rows, WorkspaceSignals, ::testing::ValuesIn(workspaceCases),
                          [](const auto& r) { return std::string(r.param.name); });
 
+// Each step "device point...", "!" before the device for a sender that is not the disk service;
+// what is heard as "DidMount point", in order.
+struct MountCase {
+    const char* name;
+    std::vector<const char*> steps;
+    const char* heard;
+};
+void PrintTo(const MountCase& c, std::ostream* out) {
+    *out << c.name;
+}
+
+const MountCase mountCases[] = {
+    {"MountThenUnmount",
+     {"sdb1 /media/deck", "sdb1"},
+     "DidMount /media/deck; DidUnmount /media/deck; "},
+    {"SecondPointOfOneFileSystem",
+     {"sdc1 /media/a", "sdc1 /media/a /media/b"},
+     "DidMount /media/a; DidMount /media/b; "},
+    {"PointMoved",
+     {"sdd1 /media/a", "sdd1 /media/b"},
+     "DidMount /media/a; DidUnmount /media/a; DidMount /media/b; "},
+    {"OtherSenderIsIgnored", {"!sde1 /media/x"}, ""},
+};
+
+class MountSignals : public DesktopBus, public ::testing::WithParamInterface<MountCase> {};
+
+TEST_P(MountSignals, BecomeMountNotifications) {
+    // The devices of each run are new to the centre, which remembers the points it has seen.
+    static int runs = 0;
+    const std::string run = std::to_string(++runs);
+    const auto center = platform::Workspace::sharedWorkspace()->notificationCenter();
+    const auto observer = std::make_shared<CUI_WorkspaceNotificationCenter>(
+        [](const Ref<platform::Notification>& notification) {
+            const std::string name = notification->name()->utf8();
+            const auto info =
+                std::static_pointer_cast<platform::Dictionary>(notification->userInfo());
+            workspaceHeard().push_back(
+                name.substr(11, name.size() - 23) + " " +
+                info->objectForKey(String::fromUtf8("NSDevicePath"))->description()->utf8() + "; ");
+        },
+        nullptr);
+    center->addObserverSelectorNameObject(observer, CUI_NotificationCenter::receiveSelector(),
+                                          nullptr, nullptr);
+    workspaceHeard().clear();
+
+    for (const char* step : GetParam().steps) {
+        std::istringstream words(step);
+        std::string device, point;
+        std::vector<std::string> points;
+        words >> device;
+        while (words >> point)
+            points.push_back(point);
+        PrivateBus::emitMountPoints(device.substr(device[0] == '!') + "n" + run, points,
+                                    device[0] != '!');
+    }
+    // A mount heard last marks the end.
+    PrivateBus::emitMountPoints("end" + run, {"/media/end"});
+    platform::testing::runEventsUntil([] {
+        return !workspaceHeard().empty() && workspaceHeard().back() == "DidMount /media/end; ";
+    });
+    center->removeObserver(*observer);
+
+    std::string heard;
+    for (const auto& line : workspaceHeard())
+        heard += line;
+    EXPECT_EQ(heard, std::string(GetParam().heard) + "DidMount /media/end; ");
+}
+INSTANTIATE_TEST_SUITE_P(Rows, MountSignals, ::testing::ValuesIn(mountCases),
+                         [](const auto& r) { return std::string(r.param.name); });
+
 struct StatusCase {
     const char* name;
     bool watcherFirst;
