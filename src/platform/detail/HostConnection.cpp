@@ -67,8 +67,10 @@ void HostConnection::connected() {
     QObject::disconnect(socket_.get(), nullptr, nullptr, nullptr);
     socket_->abort();
     socket_.release()->deleteLater();
+    // A stream that hears of the connection may let it go: nothing of this object is used after.
+    const int descriptor = descriptor_;
     for (const Ready& ready : std::exchange(waiting_, {}))
-        ready(::fcntl(descriptor_, F_DUPFD_CLOEXEC, 0), 0);
+        ready(::fcntl(descriptor, F_DUPFD_CLOEXEC, 0), 0);
 }
 
 void HostConnection::failed(int error) {
@@ -77,7 +79,7 @@ void HostConnection::failed(int error) {
     socket_->abort();
     socket_.release()->deleteLater();
     for (const Ready& ready : std::exchange(waiting_, {}))
-        ready(-1, error_);
+        ready(-1, error);
 }
 
 } // namespace platform::detail

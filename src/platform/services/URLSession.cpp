@@ -3,6 +3,7 @@
 #include "platform/detail/URLSessionPeer.h"
 #include "platform/foundation/String.h"
 #include "platform/services/URLSessionDelegate.h"
+#include "platform/services/URLSessionStreamTask.h"
 #include "platform/services/URLSessionTask.h"
 
 #include <algorithm>
@@ -60,6 +61,15 @@ Ref<URLSessionTask> URLSession::downloadTaskWithResumeData(const Ref<Data>& resu
 Ref<URLSessionTask> URLSession::uploadTaskWithURLFromData(const Ref<URL>& url,
                                                           const Ref<Data>& body) {
     return makeTask(URLSessionTaskKind::Upload, url, body);
+}
+
+Ref<URLSessionStreamTask> URLSession::streamTaskWithHostNamePort(const String& hostname,
+                                                                 std::int64_t port) {
+    if (invalidated_ || port < 0 || port > 65535)
+        return nullptr;
+    return std::make_shared<URLSessionStreamTask>(std::static_pointer_cast<URLSession>(self()),
+                                                  nextIdentifier_++, hostname,
+                                                  static_cast<std::uint16_t>(port));
 }
 
 void URLSession::taskEnded(const URLSessionTask& task) {

@@ -12,6 +12,7 @@ class Data;
 class String;
 class URL;
 class URLSessionDelegate;
+class URLSessionStreamTask;
 class URLSessionTask;
 enum class URLSessionTaskKind;
 
@@ -46,6 +47,10 @@ public:
     Ref<URLSessionTask> downloadTaskWithResumeData(const Ref<Data>& resumeData);
     // Posts the data; the answer's body arrives as a data task's does.
     Ref<URLSessionTask> uploadTaskWithURLFromData(const Ref<URL>& url, const Ref<Data>& body);
+
+    // A TCP connection to the host, made when the task is resumed; none for a port outside
+    // 0-65535.
+    Ref<URLSessionStreamTask> streamTaskWithHostNamePort(const String& hostname, std::int64_t port);
 
     // No new task can be made; the delegate hears of the invalidation once the running tasks
     // have completed, and is then released.

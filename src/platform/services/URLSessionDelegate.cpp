@@ -22,6 +22,13 @@ void URLSessionDelegate::URLSessionTaskDidSendBodyDataTotalBytesSentTotalBytesEx
     const Ref<URLSession>&, const Ref<URLSessionTask>&, std::int64_t, std::int64_t, std::int64_t) {}
 void URLSessionDelegate::URLSessionTaskDidFinishCollectingMetrics(
     const Ref<URLSession>&, const Ref<URLSessionTask>&, const Ref<URLSessionTaskMetrics>&) {}
+void URLSessionDelegate::URLSessionStreamTaskDidBecomeInputStreamOutputStream(
+    const Ref<URLSession>&, const Ref<URLSessionTask>&, const Ref<InputStream>&,
+    const Ref<OutputStream>&) {}
+void URLSessionDelegate::URLSessionReadClosedForStreamTask(const Ref<URLSession>&,
+                                                           const Ref<URLSessionTask>&) {}
+void URLSessionDelegate::URLSessionWriteClosedForStreamTask(const Ref<URLSession>&,
+                                                            const Ref<URLSessionTask>&) {}
 void URLSessionDelegate::URLSessionDataTaskDidReceiveData(const Ref<URLSession>&,
                                                           const Ref<URLSessionTask>&,
                                                           const Ref<Data>&) {}

@@ -12,6 +12,8 @@ class URL;
 class URLSession;
 class URLSessionTask;
 class URLSessionTaskMetrics;
+class InputStream;
+class OutputStream;
 
 // What a URL session tells its delegate about its tasks, on the main thread, while a loop runs.
 // Each method does nothing by default. The messages of one task come in this order: the
@@ -51,6 +53,16 @@ public:
     URLSessionTaskDidFinishCollectingMetrics(const Ref<URLSession>& session,
                                              const Ref<URLSessionTask>& task,
                                              const Ref<URLSessionTaskMetrics>& metrics);
+    // The streams of a stream task whose streams were captured, not yet open.
+    virtual void URLSessionStreamTaskDidBecomeInputStreamOutputStream(
+        const Ref<URLSession>& session, const Ref<URLSessionTask>& streamTask,
+        const Ref<InputStream>& inputStream, const Ref<OutputStream>& outputStream);
+    // The host of a stream task has ended what it sends.
+    virtual void URLSessionReadClosedForStreamTask(const Ref<URLSession>& session,
+                                                   const Ref<URLSessionTask>& streamTask);
+    // A write of a stream task found that the host takes no more bytes.
+    virtual void URLSessionWriteClosedForStreamTask(const Ref<URLSession>& session,
+                                                    const Ref<URLSessionTask>& streamTask);
     // One piece of the body as it arrived.
     virtual void URLSessionDataTaskDidReceiveData(const Ref<URLSession>& session,
                                                   const Ref<URLSessionTask>& dataTask,

@@ -22,6 +22,8 @@
 
 namespace platform {
 
+using detail::urlError;
+
 namespace {
 
 // The framework's codes for the toolkit's transfer failures; any other failure is -1 (unknown).
@@ -54,8 +56,10 @@ bool isServerAnswer(QNetworkReply::NetworkError failure) {
            (value > 400 && value < 500);
 }
 
-Ref<Error> urlError(std::int64_t code, const QString& description, const Ref<URL>& url,
-                    const Ref<Data>& resumeData = nullptr) {
+} // namespace
+
+Ref<Error> detail::urlError(std::int64_t code, const QString& description, const Ref<URL>& url,
+                            const Ref<Data>& resumeData) {
     const auto info = Dictionary::dictionary();
     info->setObjectForKey(detail::fromQString(description), LocalizedDescriptionKey());
     if (url)
@@ -64,6 +68,8 @@ Ref<Error> urlError(std::int64_t code, const QString& description, const Ref<URL
         info->setObjectForKey(resumeData, URLSessionDownloadTaskResumeData());
     return Error::errorWithDomainCodeUserInfo(URLErrorDomain(), code, info);
 }
+
+namespace {
 
 // Where a download stopped, as its resume data holds it: one value a line after a mark.
 struct ResumePoint {
@@ -314,22 +320,35 @@ void URLSessionTaskPeer::finish() {
 }
 
 void URLSessionTaskPeer::complete(const Ref<Error>& error) {
-    const auto keep = self();
     const auto keepSession = std::move(session);
     if (file && !keepFile)
         file->remove();
     file.reset();
-    task.state_ = URLSessionTaskState::Completed;
-    task.error_ = error;
-    if (const auto delegate = keepSession->delegate()) {
-        delegate->URLSessionTaskDidFinishCollectingMetrics(
-            keepSession, keep,
-            std::make_shared<URLSessionTaskMetrics>(
-                clock.isValid() ? static_cast<double>(clock.nsecsElapsed()) / 1e9 : 0.0,
-                redirects));
-        delegate->URLSessionTaskDidCompleteWithError(keepSession, keep, error);
+    task.ended(
+        keepSession, error,
+        std::make_shared<URLSessionTaskMetrics>(
+            clock.isValid() ? static_cast<double>(clock.nsecsElapsed()) / 1e9 : 0.0, redirects));
+}
+
+Ref<URLSession> URLSessionTask::startRunning(URLSessionTaskState state) {
+    auto session = session_.lock();
+    if (!session)
+        return nullptr;
+    state_ = state;
+    session->running_.push_back(std::static_pointer_cast<URLSessionTask>(self()));
+    return session;
+}
+
+void URLSessionTask::ended(const Ref<URLSession>& session, const Ref<Error>& error,
+                           const Ref<URLSessionTaskMetrics>& metrics) {
+    const auto keep = std::static_pointer_cast<URLSessionTask>(self());
+    state_ = URLSessionTaskState::Completed;
+    error_ = error;
+    if (const auto delegate = session->delegate()) {
+        delegate->URLSessionTaskDidFinishCollectingMetrics(session, keep, metrics);
+        delegate->URLSessionTaskDidCompleteWithError(session, keep, error);
     }
-    keepSession->taskEnded(task);
+    session->taskEnded(*this);
 }
 
 URLSessionTask::URLSessionTask(const Ref<URLSession>& session, URLSessionTaskKind kind,
@@ -348,12 +367,11 @@ URLSessionTask::~URLSessionTask() {
 }
 
 void URLSessionTask::resume() {
-    auto session = session_.lock();
-    if (state_ != URLSessionTaskState::Suspended || !session)
+    if (state_ != URLSessionTaskState::Suspended)
         return;
-    state_ = URLSessionTaskState::Running;
-    session->running_.push_back(std::static_pointer_cast<URLSessionTask>(self()));
-    peer_->session = std::move(session);
+    peer_->session = startRunning(URLSessionTaskState::Running);
+    if (!peer_->session)
+        return;
     peer_->clock.start();
     peer_->start();
 }
@@ -384,12 +402,9 @@ void URLSessionTask::cancel() {
     }
     if (state_ != URLSessionTaskState::Suspended)
         return;
-    auto session = session_.lock();
-    if (!session)
+    peer_->session = startRunning(URLSessionTaskState::Canceling);
+    if (!peer_->session)
         return;
-    state_ = URLSessionTaskState::Canceling;
-    session->running_.push_back(std::static_pointer_cast<URLSessionTask>(self()));
-    peer_->session = std::move(session);
     const auto keep = self();
     MainQueue::async([this, keep] {
         peer_->complete(urlError(-999, QStringLiteral("cancelled"), originalURL_));

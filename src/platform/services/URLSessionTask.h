@@ -49,7 +49,7 @@ private:
 };
 
 enum class URLSessionTaskState { Running = 0, Suspended = 1, Canceling = 2, Completed = 3 };
-enum class URLSessionTaskKind { Data, Download, Upload };
+enum class URLSessionTaskKind { Data, Download, Upload, Stream };
 
 struct URLSessionTaskPeer;
 
@@ -75,14 +75,22 @@ public:
     std::int64_t countOfBytesExpectedToReceive() const { return expected_; }
     std::int64_t countOfBytesSent() const { return sent_; }
 
-    void resume();
+    virtual void resume();
     // A running task completes with the cancelled error; a suspended one completes at once.
-    void cancel();
+    virtual void cancel();
     // Cancels a running download and hands the handler the data that resumes it, before the
     // task completes; none when the server cannot send the rest of the same file (it offers no
     // byte ranges or no version tag) or nothing has arrived yet. The bytes so far stay in a file
     // of the system's temporary directory for the resumed task.
     void cancelByProducingResumeData(std::function<void(const Ref<Data>&)> completionHandler);
+
+protected:
+    // The task runs, in the state, as one of its session's; none when the session has gone.
+    Ref<URLSession> startRunning(URLSessionTaskState state);
+    // The task completed: the delegate hears the metrics and the completion, and the session
+    // lets the task go.
+    void ended(const Ref<URLSession>& session, const Ref<Error>& error,
+               const Ref<URLSessionTaskMetrics>& metrics);
 
 private:
     friend class URLSession;

@@ -61,6 +61,22 @@ void CUI_URLSessionDelegate::URLSessionTaskDidFinishCollectingMetrics(
     deliver(URLSessionEvent::DidFinishCollectingMetrics, session);
 }
 
+void CUI_URLSessionDelegate::URLSessionStreamTaskDidBecomeInputStreamOutputStream(
+    const Ref<platform::URLSession>& session, const Ref<platform::URLSessionTask>&,
+    const Ref<platform::InputStream>&, const Ref<platform::OutputStream>&) {
+    deliver(URLSessionEvent::DidBecomeStreams, session);
+}
+
+void CUI_URLSessionDelegate::URLSessionReadClosedForStreamTask(
+    const Ref<platform::URLSession>& session, const Ref<platform::URLSessionTask>&) {
+    deliver(URLSessionEvent::ReadClosed, session);
+}
+
+void CUI_URLSessionDelegate::URLSessionWriteClosedForStreamTask(
+    const Ref<platform::URLSession>& session, const Ref<platform::URLSessionTask>&) {
+    deliver(URLSessionEvent::WriteClosed, session);
+}
+
 void CUI_URLSessionDelegate::URLSessionDataTaskDidReceiveData(
     const Ref<platform::URLSession>& session, const Ref<platform::URLSessionTask>& dataTask,
     const Ref<platform::Data>& data) {

@@ -39,6 +39,17 @@ public:
         const platform::Ref<platform::URLSession>& session,
         const platform::Ref<platform::URLSessionTask>& task,
         const platform::Ref<platform::URLSessionTaskMetrics>& metrics) override;
+    void URLSessionStreamTaskDidBecomeInputStreamOutputStream(
+        const platform::Ref<platform::URLSession>& session,
+        const platform::Ref<platform::URLSessionTask>& streamTask,
+        const platform::Ref<platform::InputStream>& inputStream,
+        const platform::Ref<platform::OutputStream>& outputStream) override;
+    void URLSessionReadClosedForStreamTask(
+        const platform::Ref<platform::URLSession>& session,
+        const platform::Ref<platform::URLSessionTask>& streamTask) override;
+    void URLSessionWriteClosedForStreamTask(
+        const platform::Ref<platform::URLSession>& session,
+        const platform::Ref<platform::URLSessionTask>& streamTask) override;
     void URLSessionDataTaskDidReceiveData(const platform::Ref<platform::URLSession>& session,
                                           const platform::Ref<platform::URLSessionTask>& dataTask,
                                           const platform::Ref<platform::Data>& data) override;

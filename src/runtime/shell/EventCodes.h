@@ -153,6 +153,9 @@ inline constexpr std::int64_t DidComplete = 3607;
 inline constexpr std::int64_t DidSendBodyData = 3609;
 inline constexpr std::int64_t DidFinishCollectingMetrics = 3614;
 inline constexpr std::int64_t DidReceiveData = 3618;
+inline constexpr std::int64_t DidBecomeStreams = 3621;
+inline constexpr std::int64_t ReadClosed = 3622;
+inline constexpr std::int64_t WriteClosed = 3623;
 } // namespace URLSessionEvent
 
 // What a sound tells through CUI_SoundDelegate.

@@ -53,6 +53,12 @@ inline platform::Ref<platform::URL> urlOf(const fs::path& path) {
     return platform::URL::fileURLWithPath(*platform::String::fromUtf8(path.string()));
 }
 
+// A request to the test's web server over a bare connection, and the server's whole answer.
+inline constexpr const char* kRequest = "GET /nothing HTTP/1.1\r\nHost: 127.0.0.1\r\n\r\n";
+inline constexpr const char* kAnswer =
+    "HTTP/1.1 404 Not Found\r\nConnection: close\r\nContent-Length: "
+    "8\r\nContent-Type: text/plain\r\n\r\nnot here";
+
 // Events as "3606+ 3604 3607": a run of one event is written once, with "+".
 inline std::string runsOf(const std::vector<std::int64_t>& events) {
     std::string text;

@@ -35,16 +35,14 @@ void PrintTo(const StreamCase& c, std::ostream* out) {
 }
 
 constexpr const char* kText = "seven cards each, the rest face down";
-constexpr const char* kRequest = "GET /nothing HTTP/1.1\r\nHost: 127.0.0.1\r\n\r\n";
-constexpr const char* kAnswer = "HTTP/1.1 404 Not Found\r\nConnection: close\r\nContent-Length: "
-                                "8\r\nContent-Type: text/plain\r\n\r\nnot here";
 
 const StreamCase streamCases[] = {
     {"SocketPairCarriesTheBytesAndTheEnd", Source::SocketPair, "1 2+ 16", "1 4", kText, 0},
     {"WritingToAGoneReaderIsAnError", Source::SocketPairReaderGone, "-", "1 4 8", "", EPIPE},
     {"FileIsWrittenAndReadToItsEnd", Source::Files, "1 2+ 16", "1 4", kText, 0},
     {"MissingFileIsAnError", Source::MissingFile, "8", "-", "", ENOENT},
-    {"HostConnectionCarriesARequestAndItsAnswer", Source::Host, "1 2+ 16", "1 4", kAnswer, 0},
+    {"HostConnectionCarriesARequestAndItsAnswer", Source::Host, "1 2+ 16", "1 4",
+     servicestest::kAnswer, 0},
     {"RefusedConnectionIsAnErrorOfBothStreams", Source::RefusingHost, "8", "8", "", ECONNREFUSED},
 };
 
@@ -95,7 +93,7 @@ TEST_P(Streams, TellTheirDelegatesAsTheBytesGo) {
     const auto path = platform::String::fromUtf8((directory.path() / "cards.txt").string());
     Side reader;
     Side writer;
-    writer.toWrite = row.source == Source::Host ? kRequest : kText;
+    writer.toWrite = row.source == Source::Host ? servicestest::kRequest : kText;
     Ref<platform::InputStream> input;
     Ref<platform::OutputStream> output;
     if (row.source == Source::Files || row.source == Source::MissingFile) {

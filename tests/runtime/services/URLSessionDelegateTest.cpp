@@ -10,13 +10,20 @@
 #include "platform/foundation/Error.h"
 #include "platform/foundation/String.h"
 #include "platform/foundation/URL.h"
+#include "platform/services/InputStream.h"
+#include "platform/services/OutputStream.h"
 #include "platform/services/URLSession.h"
+#include "platform/services/URLSessionStreamTask.h"
 #include "platform/services/URLSessionTask.h"
 #include "platform/testing/EventWait.h"
 #include "platform/testing/LocalHttpServer.h"
 
+#include <cstring>
+#include <functional>
+
 using namespace shelltest;
 using platform::Ref;
+using platform::String;
 using platform::testing::LocalHttpServer;
 
 namespace {
@@ -226,6 +233,118 @@ TEST_P(Resumes, FinishTheFileTheFirstTaskBegan) {
     EXPECT_TRUE(temporary.empty()) << "the resumed task removes the partial file";
 }
 INSTANTIATE_TEST_SUITE_P(Rows, Resumes, ::testing::ValuesIn(resumeCases),
+                         [](const auto& r) { return std::string(r.param.name); });
+
+// Keeps the streams of a capture, which the dialog callback is not given.
+class CapturingDelegate : public CUI_URLSessionDelegate {
+public:
+    void URLSessionStreamTaskDidBecomeInputStreamOutputStream(
+        const Ref<platform::URLSession>& session, const Ref<platform::URLSessionTask>& task,
+        const Ref<platform::InputStream>& in, const Ref<platform::OutputStream>& out) override {
+        input = in;
+        CUI_URLSessionDelegate::URLSessionStreamTaskDidBecomeInputStreamOutputStream(session, task,
+                                                                                     in, out);
+    }
+    Ref<platform::InputStream> input;
+};
+
+// Ask: sends the request and reads to the end; Capture: sends the request and captures the
+// streams; WriteOn: keeps writing once the host has ended; Wait: waits for bytes that never
+// come, briefly.
+enum class Script { Ask, Capture, WriteOn, Wait };
+
+struct StreamTaskCase {
+    const char* name;
+    bool refused;
+    Script script;
+    const char* heard;
+    const char* received;
+    // The first error a handler got, and the task's.
+    std::int64_t handlerError;
+    std::int64_t taskError;
+};
+
+void PrintTo(const StreamTaskCase& c, std::ostream* out) {
+    *out << c.name;
+}
+
+const StreamTaskCase streamTaskCases[] = {
+    {"AnswerUntilTheHostEnds", false, Script::Ask, "3622 3614 3607 3600", servicestest::kAnswer, 0,
+     0},
+    {"CapturedStreamsCarryTheConnectionOn", false, Script::Capture, "3621 3614 3607 3600",
+     servicestest::kAnswer, 0, 0},
+    {"WritingToAHostThatEndedFails", false, Script::WriteOn, "3622 3623 3614 3607 3600",
+     servicestest::kAnswer, -1005, 0},
+    {"ReadTimesOut", false, Script::Wait, "3614 3607 3600", "", -1001, -999},
+    {"RefusedConnectionFailsTheQueue", true, Script::Ask, "3614 3607 3600", "", -1004, -1004},
+};
+
+class StreamTasks : public ShellTest, public ::testing::WithParamInterface<StreamTaskCase> {};
+
+TEST_P(StreamTasks, CarryTheirQueuesAndTellTheEnds) {
+    const StreamTaskCase& row = GetParam();
+    LocalHttpServer server;
+    const auto delegate = std::make_shared<CapturingDelegate>();
+    const auto session = platform::URLSession::sessionWithDelegate(delegate);
+    const auto task = session->streamTaskWithHostNamePort(
+        *String::fromUtf8("127.0.0.1"), row.refused ? server.refusingPort() : server.port());
+    std::string received;
+    std::int64_t handlerError = 0;
+    const auto note = [&](const Ref<platform::Error>& error) {
+        if (error && !handlerError)
+            handlerError = error->code();
+    };
+    const auto request =
+        platform::Data::dataWithBytes(servicestest::kRequest, std::strlen(servicestest::kRequest));
+    std::function<void()> writeOn = [&] {
+        task->writeDataTimeoutCompletionHandler(request, 0, [&](const Ref<platform::Error>& error) {
+            note(error);
+            if (!error)
+                writeOn();
+        });
+    };
+    std::function<void()> readOn = [&] {
+        task->readDataOfMinLengthMaxLengthTimeoutCompletionHandler(
+            1, 5, row.script == Script::Wait ? 0.05 : 0,
+            [&](const Ref<platform::Data>& data, bool atEOF, const Ref<platform::Error>& error) {
+                note(error);
+                received += data ? bytesOf(data) : "";
+                if (error && row.script == Script::Wait)
+                    task->cancel();
+                else if (atEOF && row.script == Script::WriteOn)
+                    writeOn();
+                else if (!atEOF && !error)
+                    readOn();
+            });
+    };
+    DialogCallbackSet(dialogCallback);
+
+    task->resume();
+    if (row.script != Script::Wait)
+        task->writeDataTimeoutCompletionHandler(request, 0, note);
+    if (row.script == Script::Ask)
+        task->closeWrite();
+    if (row.script == Script::Capture)
+        task->captureStreams();
+    else
+        readOn();
+    session->finishTasksAndInvalidate();
+    platform::testing::runEventsUntil([] {
+        return !heard().empty() && heard().back().event == URLSessionEvent::DidBecomeInvalid;
+    });
+    if (delegate->input) {
+        delegate->input->open();
+        std::uint8_t bytes[7];
+        for (std::int64_t n; (n = delegate->input->readMaxLength(bytes, sizeof bytes)) > 0;)
+            received.append(reinterpret_cast<const char*>(bytes), static_cast<std::size_t>(n));
+    }
+
+    EXPECT_EQ(servicestest::runsOf(heardEvents()), row.heard);
+    EXPECT_EQ(received, row.received);
+    EXPECT_EQ(handlerError, row.handlerError);
+    EXPECT_EQ(task->error() ? task->error()->code() : 0, row.taskError);
+}
+INSTANTIATE_TEST_SUITE_P(Rows, StreamTasks, ::testing::ValuesIn(streamTaskCases),
                          [](const auto& r) { return std::string(r.param.name); });
 
 } // namespace
