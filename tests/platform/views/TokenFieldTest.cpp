@@ -3,22 +3,33 @@
 
 #include "platform/views/controls/TokenField.h"
 #include "platform/app/Application.h"
+#include "platform/app/Pasteboard.h"
+#include "platform/detail/QtStrings.h"
+#include "platform/detail/ViewPeer.h"
 #include "platform/foundation/Array.h"
 #include "platform/foundation/Number.h"
 #include "platform/foundation/String.h"
 #include "platform/testing/ModalScript.h"
-#include "platform/testing/UserActions.h"
+#include "platform/testing/ToolkitInput.h"
 #include "platform/views/controls/TokenFieldDelegate.h"
+#include "platform/windows/Menu.h"
+#include "platform/windows/MenuItem.h"
 #include "platform/windows/Window.h"
 
+#include <QApplication>
+#include <QClipboard>
+#include <QContextMenuEvent>
+#include <QMenu>
+#include <QMouseEvent>
 #include <gtest/gtest.h>
 
 #include <string>
 
 using namespace platform;
+using platform::detail::toQString;
+using platform::testing::clickWidgetAt;
 using platform::testing::Key;
 using platform::testing::ModalScript;
-using platform::testing::UserActions;
 
 namespace {
 
@@ -61,7 +72,35 @@ public:
                                                             const Ref<Object>& object) override {
         return String::fromUtf8("edit " + object->description()->utf8());
     }
+    bool tokenFieldHasMenuForRepresentedObject(const Ref<TokenField>&,
+                                               const Ref<Object>& object) override {
+        return object->description()->utf8() == "y";
+    }
+    Ref<Menu> tokenFieldMenuForRepresentedObject(const Ref<TokenField>&,
+                                                 const Ref<Object>& object) override {
+        auto menu = std::make_shared<Menu>(String::fromUtf8("Token"));
+        menu->addItem(
+            std::make_shared<MenuItem>(String::fromUtf8("Forget " + object->description()->utf8()),
+                                       Selector(), String::create()));
+        return menu;
+    }
+    Ref<Array> tokenFieldReadFromPasteboard(const Ref<TokenField>&,
+                                            const Ref<Pasteboard>&) override {
+        return pasteboards ? Array::arrayWithObjects({String::fromUtf8("pasted")}) : nullptr;
+    }
+    bool tokenFieldWriteRepresentedObjectsToPasteboard(const Ref<TokenField>&,
+                                                       const Ref<Array>& objects,
+                                                       const Ref<Pasteboard>& pasteboard) override {
+        if (!pasteboards)
+            return false;
+        pasteboard->setPropertyListForType(
+            String::fromUtf8(objects->objectAtIndex(0)->description()->uppercaseString()->utf8() +
+                             "!"),
+            *String::fromUtf8(StringPboardType));
+        return true;
+    }
     std::string asked;
+    bool pasteboards = false;
 };
 
 struct Form {
@@ -171,12 +210,87 @@ TEST(TokenFieldEditing, CompletionsShowWhileTypingAndTheProgramSetsTokensQuietly
     EXPECT_EQ(form.field->stringValue()->utf8(), "#1, no");
 }
 
-TEST(TokenFieldEditing, AClickSelectsATokenAndADoubleClickTakesItBackIntoTheText) {
+namespace {
+
+// The chips' widget, and a point in the middle of a chip of the field's tokens.
+QWidget& chips(const TokenField& field) {
+    return *field.peer().widget->childAt(QPoint(8, 11));
+}
+QPoint chipMiddle(const TokenField& field, std::size_t index) {
+    const QFontMetrics metrics(chips(field).font());
+    int x = 0;
+    for (std::size_t i = 0; i < index; ++i)
+        x += metrics.horizontalAdvance(toQString(field.displayStringOfToken(i))) + 12 + 3;
+    return {x + 8, chips(field).height() / 2};
+}
+
+} // namespace
+
+// Mouse actions on the chips of the tokens "x" and "y": the shown state afterwards, and the
+// title of the menu item a right click offers (only "y" has a menu).
+TEST(TokenFieldEditing, ClicksOnChipsSelectEditAndOfferTheDelegatesMenu) {
+    enum class Act { Click, DoubleClick, RightClick };
+    struct Case {
+        const char* name;
+        Act act;
+        std::size_t chip;
+        const char* shown;
+        const char* menu;
+    };
+    const Case cases[] = {
+        {"a click selects", Act::Click, 1, "[x][y] '' 1", ""},
+        {"a double click edits with the editing string", Act::DoubleClick, 0, "[y] 'edit x' -1",
+         ""},
+        {"a right click shows the token's menu", Act::RightClick, 1, "[x][y] '' -1", "Forget y"},
+        {"a token without a menu shows none", Act::RightClick, 0, "[x][y] '' -1", ""},
+    };
+    for (const Case& c : cases) {
+        Form form(true);
+        form.field->setObjectValue(
+            Array::arrayWithObjects({String::fromUtf8("x"), String::fromUtf8("y")}));
+        std::string menu;
+        ModalScript script;
+        script.run()
+            .perform([&] {
+                const QPoint at = chipMiddle(*form.field, c.chip);
+                if (c.act == Act::RightClick) {
+                    QContextMenuEvent event(QContextMenuEvent::Mouse, at,
+                                            chips(*form.field).mapToGlobal(at));
+                    QApplication::sendEvent(&chips(*form.field), &event);
+                } else {
+                    clickWidgetAt(chips(*form.field), at);
+                    if (c.act == Act::DoubleClick) {
+                        QMouseEvent twice(QEvent::MouseButtonDblClick, at,
+                                          chips(*form.field).mapToGlobal(at), Qt::LeftButton,
+                                          Qt::LeftButton, Qt::NoModifier);
+                        QApplication::sendEvent(&chips(*form.field), &twice);
+                    }
+                }
+                if (auto* shown = qobject_cast<QMenu*>(QApplication::activePopupWidget())) {
+                    menu = shown->actions().value(0)->text().toStdString();
+                    shown->close();
+                }
+            })
+            .perform(stop);
+        Application::shared()->runModalForWindow(form.window);
+        EXPECT_EQ(form.shown(), c.shown) << c.name;
+        EXPECT_EQ(menu, c.menu) << c.name;
+    }
+}
+
+// Copying the selected token and pasting: the delegate writes "y" as "Y!" and reads any paste as
+// the single token "pasted".
+TEST(TokenFieldEditing, CopyAndPasteGoThroughTheDelegate) {
     Form form(true);
-    form.field->setObjectValue(
-        Array::arrayWithObjects({String::fromUtf8("x"), String::fromUtf8("y")}));
+    form.answers->pasteboards = true;
+    form.field->setObjectValue(Array::arrayWithObjects({String::fromUtf8("y")}));
     ModalScript script;
-    script.run().perform([&] { UserActions::clickInView(form.field, Point(8, 11)); }).perform(stop);
+    script.run()
+        .press(Key::Backspace)
+        .pressCharacter(U'c', true)
+        .pressCharacter(U'v', true)
+        .perform(stop);
     Application::shared()->runModalForWindow(form.window);
-    EXPECT_EQ(form.shown(), "[x][y] '' 0");
+    EXPECT_EQ(QApplication::clipboard()->text().toStdString(), "Y!");
+    EXPECT_EQ(form.shown(), "[y][pasted] '' -1");
 }

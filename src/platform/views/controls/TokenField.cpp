@@ -111,6 +111,8 @@ struct TokenField::Tokens {
                 objects = allowed;
         for (std::size_t i = 0; i < objects->count(); ++i)
             list.push_back(tokenFor(objects->objectAtIndex(i)));
+        // The caret stands after the new tokens.
+        selected = -1;
         changed();
     }
 
