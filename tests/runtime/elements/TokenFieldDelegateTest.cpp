@@ -8,6 +8,7 @@
 #include "runtime/elements/ViewWiring.h"
 
 #include "platform/foundation/Array.h"
+#include "platform/foundation/Number.h"
 #include "platform/foundation/String.h"
 #include "platform/testing/UserActions.h"
 #include "platform/views/controls/TokenField.h"
@@ -38,22 +39,13 @@ std::string tokenCodes() {
 std::string tokens(const TokenField& field) {
     std::string text;
     for (std::size_t i = 0; i < field.tokenCount(); ++i)
-        text += "[" + field.displayStringOfToken(i)->utf8() + "]";
+        text += "[" + field.displayStringOfToken(i)->utf8() + ":" +
+                std::to_string(static_cast<int>(field.styleOfToken(i))) + "]";
     return text;
 }
 
-TEST_F(ShellTest, WiringGivesTokenFieldsWithoutADelegateTheSharedOne) {
-    const auto window = openWindow(kWindow);
-    const auto own = std::make_shared<platform::TokenFieldDelegate>();
-    const auto kept = tokenField(1);
-    const auto given = tokenField(2);
-    kept->setDelegate(own);
-    WireViews(kWindow, window->contentView());
-    EXPECT_EQ(kept->delegate(), own);
-    EXPECT_EQ(given->delegate(), CUI_TokenFieldDelegate::shared());
-}
-
-// The user types "a,b," in a wired token field; the program answers one kind of question.
+// The user types "a,b," in a wired token field; the program answers one kind of question. A
+// second token field, with a delegate of the program's, keeps it through the wiring.
 TEST_F(ShellTest, ATokenFieldAsksTheProgramAboutEachTokenTyped) {
     struct Case {
         const char* name;
@@ -66,32 +58,34 @@ TEST_F(ShellTest, ATokenFieldAsksTheProgramAboutEachTokenTyped) {
     constexpr const char* kTwoTokens =
         "1203 1200 1201 1802 1201 1804 1805 1800 1801 1201 1802 1201 1804 1805 1800 1801 ";
     const Case cases[] = {
-        {"no answers: the typed text shows", [](const Heard&) {}, "[a][b]", kTwoTokens},
-        {"display strings",
+        {"no answers: the typed text shows", [](const Heard&) {}, "[a:0][b:0]", kTwoTokens},
+        {"the program's object, display string and style",
          [](const Heard& call) {
+             if (call.event == 1804)
+                 DialogEventSetObject(platform::Number::numberWithInteger(7));
              if (call.event == 1800)
                  DialogEventSetStringObj(
                      platform::String::fromUtf8("<" + call.object->description()->utf8() + ">"));
+             if (call.event == 1801)
+                 DialogEventSetLongVal(3);
          },
-         "[<a>][<b>]", kTwoTokens},
+         "[<7>:3][<7>:3]", kTwoTokens},
         {"the second token refused, by its index",
          [](const Heard& call) {
              if (call.event == 1805 && DialogEventLongVal() == 1)
                  DialogEventSetArrayObj(platform::Array::array());
          },
-         "[a]", "1203 1200 1201 1802 1201 1804 1805 1800 1801 1201 1802 1201 1804 1805 "},
-        {"represented objects",
-         [](const Heard& call) {
-             if (call.event == 1804)
-                 DialogEventSetObject(platform::String::fromUtf8(
-                     call.object->description()->utf8() + call.object->description()->utf8()));
-         },
-         "[aa][bb]", kTwoTokens},
+         "[a:0]", "1203 1200 1201 1802 1201 1804 1805 1800 1801 1201 1802 1201 1804 1805 "},
     };
     for (const Case& c : cases) {
         const auto window = openWindow(kWindow);
         const auto field = tokenField(5);
+        const auto kept = tokenField(6);
+        const auto own = std::make_shared<platform::TokenFieldDelegate>();
+        kept->setDelegate(own);
         WireViews(kWindow, window->contentView());
+        EXPECT_EQ(kept->delegate(), own);
+        EXPECT_EQ(field->delegate(), CUI_TokenFieldDelegate::shared());
         window->makeFirstResponder(field);
         DialogCallbackSet(dialogCallback);
         heard().clear();
@@ -105,6 +99,7 @@ TEST_F(ShellTest, ATokenFieldAsksTheProgramAboutEachTokenTyped) {
         EXPECT_EQ(heard().back().tag, 5) << c.name;
         EXPECT_EQ(heard().back().wndTag, kWindow) << c.name;
         field->removeFromSuperview();
+        kept->removeFromSuperview();
     }
 }
 

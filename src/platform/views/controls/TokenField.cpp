@@ -180,7 +180,8 @@ struct TokenField::Tokens {
 
     void offerCompletions() {
         const auto d = field.tokenDelegate();
-        const QString text = edit->text();
+        // Blanks typed after a comma are not part of the word being completed.
+        const QString text = edit->text().trimmed();
         std::int64_t chosen = -1;
         const Ref<Array> words =
             d && !text.isEmpty()
@@ -396,6 +397,8 @@ void TokenField::Tokens::changed() {
     strip->setFont(edit->font());
     strip->setVisible(width > 0);
     edit->setTextMargins(width > 0 ? width + kChipGap : 0, 0, 0, 0);
+    // The placeholder stands for tokens too, so it shows only while there are none.
+    edit->setPlaceholderText(list.empty() ? toQString(field.placeholderString()) : QString());
     strip->update();
 }
 
