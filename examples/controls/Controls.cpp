@@ -1,16 +1,19 @@
 // A window with one control of each kind, created in code, and a console window that prints every
 // event the program hears: the controls' actions with their values, and each element event with its
 // code, view tag and window tag. The text field's cell shows a negative number in red, and files
-// dragged onto the effect view are listed. The Quit button, or closing the controls window, ends
-// the program.
+// dragged onto the effect view are listed. The token field asks about each token it makes and
+// offers card names as completions; the caret beside it blinks while the window is key. The Quit
+// button, or closing the controls window, ends the program.
 
 #include "runtime/console/ConsoleOperations.h"
 #include "runtime/core/RuntimeInit.h"
 #include "runtime/elements/CUI_TextFieldCellEvent.h"
+#include "runtime/elements/CUI_TokenFieldDelegate.h"
 #include "runtime/elements/ElementOperations.h"
 #include "runtime/elements/TextFieldCellSC.h"
 #include "runtime/shell/Additions.h"
 #include "runtime/shell/CUI_AppDelegate.h"
+#include "runtime/shell/CUI_DialogEvent.h"
 #include "runtime/shell/Callbacks.h"
 #include "runtime/shell/EventCodes.h"
 #include "runtime/shell/WindowOperations.h"
@@ -31,6 +34,7 @@
 #include "platform/views/controls/ProgressIndicator.h"
 #include "platform/views/controls/SegmentedControl.h"
 #include "platform/views/controls/Slider.h"
+#include "platform/views/controls/TokenField.h"
 #include "platform/windows/Menu.h"
 #include "platform/windows/MenuItem.h"
 #include "platform/windows/Window.h"
@@ -75,6 +79,8 @@ const Placed kPlaced[] = {
     {ElementKind::Box, {300, 70, 170, 90}},
     {ElementKind::VisualEffectView, {300, 20, 80, 40}},
     {ElementKind::ScrollView, {390, 20, 80, 40}},
+    {ElementKind::TokenField, {20, 490, 300, 24}},
+    {ElementKind::TextInsertionIndicator, {330, 492, 2, 20}},
 };
 
 // One line into the console window and onto the standard output.
@@ -100,12 +106,24 @@ void answerTextColour() {
     wasRed = red;
 }
 
+// The card names that begin with what the user typed in the token field.
+void offerCards(const Ref<platform::Object>& typed) {
+    const std::string start = typed ? typed->description()->lowercaseString()->utf8() : "";
+    auto cards = platform::Array::array();
+    for (const char* card : {"ace", "king", "queen", "jack", "joker"})
+        if (std::string(card).starts_with(start))
+            cards->addObject(String::fromUtf8(card));
+    DialogEventSetArrayObj(cards);
+}
+
 void heard(std::int64_t event, std::int64_t tag, std::int64_t wndTag,
            const Ref<platform::Object>& object) {
     if (event == CellEvent::TextColor) {
         answerTextColour();
         return;
     }
+    if (event == TokenFieldEvent::Completions)
+        offerCards(object);
     // Drawing comes at every repaint and the windows' update notice at every pass of the event
     // loop; they would bury the rest.
     if (event == ViewEvent::DrawRect || event == ViewEvent::ResetCursorRects ||
@@ -116,6 +134,9 @@ void heard(std::int64_t event, std::int64_t tag, std::int64_t wndTag,
     const auto control = object ? object->as<platform::Control>() : nullptr;
     if (const auto value = control ? control->objectValue() : nullptr)
         line += " value " + value->description()->utf8();
+    // The token field's represented objects and typed text.
+    if (const auto string = object ? object->as<String>() : nullptr)
+        line += " object " + string->utf8();
     // The dropped files.
     if (const auto files = object ? object->as<platform::Array>() : nullptr)
         line += " files " + files->description()->utf8();
@@ -176,13 +197,17 @@ void dressUp(const Ref<platform::View>& element) {
         field->setCell(std::make_shared<TextFieldCellSC>());
         field->setPlaceholderString(text("a number"));
     }
+    if (const auto tokens = element->as<platform::TokenField>()) {
+        tokens->setDelegate(CUI_TokenFieldDelegate::shared());
+        tokens->setPlaceholderString(text("cards, separated by commas"));
+    }
     if (element->as<platform::VisualEffectView>())
         element->registerForDraggedTypes(
             platform::Array::arrayWithObjects({text(platform::FilenamesPboardType)}));
 }
 
 void openControls() {
-    WindowOpen(kControlsWindow, String::fromUtf8("Controls"), kParamNotGiven, {420, 120, 490, 480});
+    WindowOpen(kControlsWindow, String::fromUtf8("Controls"), kParamNotGiven, {420, 120, 490, 530});
     const auto quitButton =
         ElementCreate(kControlsWindow, kQuit, ElementKind::PushButton, {380, 430, 90, 30})
             ->as<platform::Button>();

@@ -5,6 +5,7 @@
 #include "platform/foundation/String.h"
 #include "platform/views/ScrollView.h"
 #include "platform/views/TextField.h"
+#include "platform/views/TextInsertionIndicator.h"
 #include "platform/views/VisualEffectView.h"
 #include "platform/views/controls/Box.h"
 #include "platform/views/controls/Button.h"
@@ -20,6 +21,7 @@
 #include "platform/views/controls/Slider.h"
 #include "platform/views/controls/Stepper.h"
 #include "platform/views/controls/Switch.h"
+#include "platform/views/controls/TokenField.h"
 #include "platform/windows/Window.h"
 
 #include <QDateTime>
@@ -112,6 +114,8 @@ constexpr FrameworkClass kFrameworkClasses[] = {
     {"Stepper", plain<Stepper>},
     {"Switch", plain<Switch>},
     {"TextField", textField},
+    {"TextInsertionIndicator", plain<TextInsertionIndicator>},
+    {"TokenField", plain<TokenField>},
     {"VisualEffectView", plain<VisualEffectView>},
 };
 

@@ -132,24 +132,47 @@ bool UserActions::chooseMenuItem(const Ref<Window>& window, const std::string& t
     return !menu->isVisible();
 }
 
-void UserActions::clickInView(const Ref<View>& view, Point point) {
+namespace {
+
+// Where a click at a point of the view goes, as the window system sends it: for a control, to its
+// innermost widget at the point, such as a segment of a segmented control; with the point in
+// that widget's coordinates.
+std::pair<QWidget*, QPointF> clickTarget(const Ref<View>& view, Point point) {
     const Rect bounds = view->bounds();
     const double y = view->isFlipped() ? point.y - bounds.minY() : bounds.maxY() - point.y;
-    // A click on a control goes where the window system would send it: to the innermost widget
-    // of the control at the point, such as a segment of a segmented control.
     QWidget* widget = view->peer().widget;
     const QPointF at(point.x - bounds.minX(), y);
     QWidget* inner = view->as<Control>() ? widget->childAt(at.toPoint()) : nullptr;
     if (!inner)
         inner = widget;
-    clickWidgetAt(*inner, inner->mapFrom(widget, at));
+    return {inner, inner->mapFrom(widget, at)};
+}
+
+} // namespace
+
+void UserActions::clickInView(const Ref<View>& view, Point point) {
+    const auto [widget, at] = clickTarget(view, point);
+    clickWidgetAt(*widget, at);
+}
+
+void UserActions::doubleClickInView(const Ref<View>& view, Point point) {
+    const auto [widget, at] = clickTarget(view, point);
+    QPointer<QWidget> target = widget;
+    clickWidgetAt(*widget, at);
+    const QPointF global = widget->mapToGlobal(at);
+    QMouseEvent twice(QEvent::MouseButtonDblClick, at, global, Qt::LeftButton, Qt::LeftButton,
+                      Qt::NoModifier);
+    if (target)
+        QApplication::sendEvent(target, &twice);
+    QMouseEvent release(QEvent::MouseButtonRelease, at, global, Qt::LeftButton, Qt::NoButton,
+                        Qt::NoModifier);
+    if (target)
+        QApplication::sendEvent(target, &release);
 }
 
 void UserActions::rightClickInView(const Ref<View>& view, Point point) {
-    QWidget* widget = view->peer().widget;
-    const Rect bounds = view->bounds();
-    const double y = view->isFlipped() ? point.y - bounds.minY() : bounds.maxY() - point.y;
-    const QPoint local(static_cast<int>(point.x - bounds.minX()), static_cast<int>(y));
+    const auto [widget, at] = clickTarget(view, point);
+    const QPoint local = at.toPoint();
     QContextMenuEvent menu(QContextMenuEvent::Mouse, local, widget->mapToGlobal(local));
     QApplication::sendEvent(widget, &menu);
 }

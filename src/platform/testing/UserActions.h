@@ -43,7 +43,10 @@ public:
     // The toolkit hands a real wheel event on from a view that does not take it to the views
     // round it; an event made here is not passed on, so it goes to this view itself.
     static void rollWheel(const Ref<View>& view, int notches);
-    // Asking for the view's contextual menu with the right mouse button at a point of the view.
+    // Two presses of the left mouse button in quick succession at a point of the view.
+    static void doubleClickInView(const Ref<View>& view, Point point);
+    // Asking for the view's contextual menu with the right mouse button at a point of the view;
+    // on a control, the innermost widget there is asked first, as with a click.
     static void rightClickInView(const Ref<View>& view, Point point);
     // Clicks through the shown pop-up menu (a view's contextual menu): the titles of the
     // submenus to open, then the item's. Answers whether the item was chosen; when it was not

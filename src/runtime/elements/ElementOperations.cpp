@@ -17,6 +17,8 @@
 #include "runtime/elements/StepperSC.h"
 #include "runtime/elements/SwitchSC.h"
 #include "runtime/elements/TextFieldSC.h"
+#include "runtime/elements/TextInsertionIndicatorSC.h"
+#include "runtime/elements/TokenFieldSC.h"
 #include "runtime/elements/ViewSC.h"
 #include "runtime/elements/VisualEffectViewSC.h"
 #include "runtime/shell/Additions.h"
@@ -74,6 +76,8 @@ constexpr KindRow kKinds[] = {
      make<DatePickerSC, platform::DatePickerStyle::ClockAndCalendar>},
     {ElementKind::VisualEffectView, make<VisualEffectViewSC>},
     {ElementKind::ScrollView, make<ScrollViewSC>},
+    {ElementKind::TokenField, make<TokenFieldSC>},
+    {ElementKind::TextInsertionIndicator, make<TextInsertionIndicatorSC>},
 };
 
 // The member an interface file names, of the kind of the toolkit class it extends.
@@ -110,6 +114,8 @@ constexpr NamedRow kNamed[] = {
     {"StepperSC", named<StepperSC>},
     {"SwitchSC", named<SwitchSC>},
     {"TextFieldSC", named<TextFieldSC>},
+    {"TextInsertionIndicatorSC", named<TextInsertionIndicatorSC>},
+    {"TokenFieldSC", named<TokenFieldSC>},
     {"ViewSC", named<ViewSC>},
     {"VisualEffectViewSC", named<VisualEffectViewSC>},
 };

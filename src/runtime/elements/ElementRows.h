@@ -151,6 +151,10 @@ inline constexpr auto kFullAcceptingFocus = ElementRowsReplacing(
     kFull,
     {{M::AcceptsFirstResponder, ViewEvent::AcceptsFirstResponder, Prepare::Yes, PassOn::Never}});
 
+// The focus-taking full set without the menu: TextInsertionIndicatorSC.
+inline constexpr auto kFullAcceptingFocusWithoutMenu =
+    ElementRowsWithout(kFullAcceptingFocus, std::array{M::MenuForEvent});
+
 // The full set without the first-responder question, which stays the platform's: ColorWellSC.
 inline constexpr auto kFullWithoutFocusQuestion =
     ElementRowsWithout(kFull, std::array{M::AcceptsFirstResponder});

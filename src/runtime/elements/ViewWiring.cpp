@@ -1,6 +1,7 @@
 #include "runtime/elements/ViewWiring.h"
 
 #include "runtime/elements/CUI_TextFieldDelegate.h"
+#include "runtime/elements/CUI_TokenFieldDelegate.h"
 #include "runtime/elements/MenuWiring.h"
 #include "runtime/shell/Additions.h"
 #include "runtime/shell/CUI_ControlTarget.h"
@@ -20,6 +21,7 @@
 #include "platform/views/controls/Slider.h"
 #include "platform/views/controls/Stepper.h"
 #include "platform/views/controls/Switch.h"
+#include "platform/views/controls/TokenField.h"
 
 using platform::Control;
 using platform::Ref;
@@ -71,6 +73,13 @@ void secureFieldDelegate(Control& control) {
         field.setDelegate(CUI_TextFieldDelegate::shared());
 }
 
+// A token field keeps a delegate of the program's.
+void tokenFieldDelegate(Control& control) {
+    auto& field = static_cast<platform::TokenField&>(control);
+    if (!field.delegate())
+        field.setDelegate(CUI_TokenFieldDelegate::shared());
+}
+
 // An editable field reports to the shared delegate, whatever delegate it had; a label is left
 // alone.
 void textFieldDelegate(Control& control) {
@@ -101,7 +110,7 @@ constexpr WiringRow matchingNothing(const char* className) {
 }
 
 // The wiring table, in the order its rows are tried. The rows matching nothing name what later
-// elements bring: the combo box, search and token fields and the text view take their shared
+// elements bring: the combo box, the search field and the text view take their shared
 // delegates (the editable text view replacing any it had); the path control its target, action
 // and delegate; the split, stack and tab views their delegates before they are descended into;
 // the table and outline views a delegate and data source of their own.
@@ -133,7 +142,7 @@ constexpr WiringRow kWiringRows[] = {
     controlRow<platform::Switch, targetActionA>("Switch"),
     matchingNothing("TableView"),
     matchingNothing("TabView"),
-    matchingNothing("TokenField"),
+    controlRow<platform::TokenField, tokenFieldDelegate>("TokenField"),
     controlRow<platform::TextField, textFieldDelegate>("TextField"),
     matchingNothing("TextView"),
 };

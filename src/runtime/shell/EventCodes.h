@@ -33,6 +33,21 @@ inline constexpr std::int64_t ShouldEndEditing = 1204;
 inline constexpr std::int64_t DoCommandBySelector = 1205;
 } // namespace TextEditingEvent
 
+// What a token field asks the dialog callback about its tokens, with the token field's tag and
+// wndTag.
+namespace TokenFieldEvent {
+inline constexpr std::int64_t DisplayString = 1800;
+inline constexpr std::int64_t Style = 1801;
+inline constexpr std::int64_t Completions = 1802;
+inline constexpr std::int64_t EditingString = 1803;
+inline constexpr std::int64_t RepresentedObject = 1804;
+inline constexpr std::int64_t ShouldAddObjects = 1805;
+inline constexpr std::int64_t ReadFromPasteboard = 1806;
+inline constexpr std::int64_t WriteToPasteboard = 1807;
+inline constexpr std::int64_t HasMenu = 1808;
+inline constexpr std::int64_t Menu = 1809;
+} // namespace TokenFieldEvent
+
 // The questions a cell of the family asks the dialog callback, with the cell as the object.
 namespace CellEvent {
 inline constexpr std::int64_t Font = 4200;

@@ -449,12 +449,13 @@ TEST_F(ElementsTest, NothingIsCreatedWithoutAWindowOrForAnUnknownKind) {
     const std::size_t before = content->subviews().size();
     EXPECT_EQ(ElementCreate(61, 1, ElementKind::PushButton, {}), nullptr);
     EXPECT_EQ(ElementCreate(kWindow, 1, 0, {}), nullptr);
-    EXPECT_EQ(ElementCreate(kWindow, 1, 24, {}), nullptr);
+    EXPECT_EQ(ElementCreate(kWindow, 1, 26, {}), nullptr);
     EXPECT_EQ(content->subviews().size(), before);
 }
 
 TEST_F(ElementsTest, EveryMemberReportsWakingWithItselfAndMakesItsWindowCurrent) {
-    for (std::int64_t kind = ElementKind::View; kind <= ElementKind::ScrollView; ++kind) {
+    for (std::int64_t kind = ElementKind::View; kind <= ElementKind::TextInsertionIndicator;
+         ++kind) {
         const auto element = open(kind);
         CurrentOutputWindowTagSet(0);
         heard().clear();
