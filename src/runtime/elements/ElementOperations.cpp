@@ -4,6 +4,7 @@
 #include "runtime/elements/ButtonSC.h"
 #include "runtime/elements/CUI_ColorWellPulldownTarget.h"
 #include "runtime/elements/ColorWellSC.h"
+#include "runtime/elements/ComboBoxSC.h"
 #include "runtime/elements/ComboButtonSC.h"
 #include "runtime/elements/DatePickerSC.h"
 #include "runtime/elements/ImageViewSC.h"
@@ -11,6 +12,7 @@
 #include "runtime/elements/PopUpButtonSC.h"
 #include "runtime/elements/ProgressIndicatorSC.h"
 #include "runtime/elements/ScrollViewSC.h"
+#include "runtime/elements/SearchFieldSC.h"
 #include "runtime/elements/SecureTextFieldSC.h"
 #include "runtime/elements/SegmentedControlSC.h"
 #include "runtime/elements/SliderSC.h"
@@ -74,6 +76,8 @@ constexpr KindRow kKinds[] = {
      make<DatePickerSC, platform::DatePickerStyle::ClockAndCalendar>},
     {ElementKind::VisualEffectView, make<VisualEffectViewSC>},
     {ElementKind::ScrollView, make<ScrollViewSC>},
+    {ElementKind::SearchField, make<SearchFieldSC>},
+    {ElementKind::ComboBox, make<ComboBoxSC>},
 };
 
 // The member an interface file names, of the kind of the toolkit class it extends.
@@ -112,6 +116,8 @@ constexpr NamedRow kNamed[] = {
     {"TextFieldSC", named<TextFieldSC>},
     {"ViewSC", named<ViewSC>},
     {"VisualEffectViewSC", named<VisualEffectViewSC>},
+    {"SearchFieldSC", named<SearchFieldSC>},
+    {"ComboBoxSC", named<ComboBoxSC>},
 };
 
 template <class W>

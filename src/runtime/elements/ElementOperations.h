@@ -41,6 +41,8 @@ inline constexpr std::int64_t DatePicker = 20;
 inline constexpr std::int64_t CalendarDatePicker = 21;
 inline constexpr std::int64_t VisualEffectView = 22;
 inline constexpr std::int64_t ScrollView = 23;
+inline constexpr std::int64_t SearchField = 24;
+inline constexpr std::int64_t ComboBox = 25;
 } // namespace ElementKind
 
 // Creates an element of the kind in the content view of the window with the tag, at the frame

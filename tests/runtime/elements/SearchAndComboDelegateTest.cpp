@@ -1,0 +1,113 @@
+// The shared search-field and combo-box delegates: which elements the wiring gives them, and what
+// an element the user types in and chooses from reports, the combo box's items served from
+// comboBoxData.
+
+#include "../shell/ShellTesting.h"
+
+#include "runtime/elements/CUI_ComboBoxDelegate.h"
+#include "runtime/elements/CUI_SearchFieldDelegate.h"
+#include "runtime/elements/ElementOperations.h"
+#include "runtime/elements/ViewWiring.h"
+
+#include "platform/foundation/String.h"
+#include "platform/testing/UserActions.h"
+#include "platform/views/controls/ComboBox.h"
+#include "platform/views/controls/SearchField.h"
+
+using platform::Ref;
+using platform::testing::Key;
+using platform::testing::ModalScript;
+using namespace shelltest;
+
+namespace {
+
+constexpr std::int64_t kWindow = 41;
+
+// Clicks the arrow at the end of a combo box 160 points wide.
+void clickArrow(const Ref<platform::View>& box) {
+    platform::testing::UserActions::clickInView(box, {150, 11});
+}
+
+TEST_F(ShellTest, WiringGivesSearchFieldsAndComboBoxesTheSharedDelegatesUnlessTheyHaveOne) {
+    const auto window = openWindow(kWindow);
+    const auto own = std::make_shared<platform::ComboBoxDelegate>();
+    const auto ownSource = std::make_shared<platform::ComboBoxDataSource>();
+    std::vector<Ref<platform::ComboBox>> boxes;
+    for (int i = 0; i < 3; ++i) {
+        boxes.push_back(std::make_shared<platform::ComboBox>());
+        boxes.back()->setUsesDataSource(i < 2);
+        window->contentView()->addSubview(boxes.back());
+    }
+    boxes[0]->setDelegate(own);
+    boxes[0]->setDataSource(ownSource);
+    const auto search = std::make_shared<platform::SearchField>();
+    window->contentView()->addSubview(search);
+    WireViews(kWindow, window->contentView());
+    const auto& shared = CUI_ComboBoxDelegate::shared();
+    EXPECT_EQ(boxes[0]->delegate(), own);
+    EXPECT_EQ(boxes[0]->dataSource(), ownSource);
+    EXPECT_EQ(boxes[1]->delegate(), shared);
+    EXPECT_EQ(boxes[1]->dataSource(), shared);
+    EXPECT_EQ(boxes[2]->dataSource(), nullptr);
+    EXPECT_EQ(search->delegate(), CUI_SearchFieldDelegate::shared());
+}
+
+// Each element made in code, wired, and used in a modal run; what the dialog callback heard of
+// the control's own events (the view and window events left out).
+TEST_F(ShellTest, SearchFieldsAndComboBoxesReportTypingSearchesAndTheirLists) {
+    using Steps = void (*)(ModalScript&, const Ref<platform::View>&);
+    struct Case {
+        std::int64_t kind;
+        Steps steps;
+        const char* heard;
+    };
+    const Case cases[] = {
+        {ElementKind::SearchField,
+         [](ModalScript& s, const Ref<platform::View>&) {
+             s.type("a").press(Key::Backspace).press(Key::Return);
+         },
+         "1200 1201 1400 1 1201 1401 1 1202 1 "},
+        // Three entries in comboBoxData: the list shows three, and Down goes no further.
+        {ElementKind::ComboBox,
+         [](ModalScript& s, const Ref<platform::View>& box) {
+             s.perform([box] { clickArrow(box); })
+                 .press(Key::Down)
+                 .press(Key::Down)
+                 .press(Key::Down)
+                 .press(Key::Down)
+                 .press(Key::Return);
+         },
+         "1103 1101 1101 1101 1102 1100 1 [third]"},
+        {ElementKind::ComboBox,
+         [](ModalScript& s, const Ref<platform::View>&) { s.type("s").press(Key::Up); },
+         "1200 1201 1100 [third]"},
+    };
+    CUI_ComboBoxDelegate::shared()->setComboBoxData(
+        platform::Array::arrayWithObjects({text("first"), text("second"), text("third")}));
+    std::int64_t tag = kWindow;
+    for (const Case& c : cases) {
+        heard().clear();
+        const auto window = openWindow(++tag, {100, 100, 200, 60});
+        const auto element = ElementCreate(tag, 7, c.kind, {10, 20, 160, 22});
+        if (const auto box = element->as<platform::ComboBox>())
+            box->setUsesDataSource(true);
+        WireViews(tag, window->contentView());
+        window->makeFirstResponder(element);
+        DialogCallbackSet(dialogCallback);
+        ModalScript script;
+        c.steps(script.run(), element);
+        script.perform([] { platform::Application::shared()->stopModalWithCode(1); });
+        platform::Application::shared()->runModalForWindow(window);
+        std::string codes;
+        for (const std::int64_t event : heardEvents())
+            if (event < ViewEvent::DrawRect)
+                codes += std::to_string(event) + " ";
+        if (const auto box = element->as<platform::ComboBox>())
+            codes += "[" + box->stringValue()->utf8() + "]";
+        EXPECT_EQ(codes, c.heard);
+        DialogCallbackSet(nullptr);
+    }
+    CUI_ComboBoxDelegate::shared()->setComboBoxData(nullptr);
+}
+
+} // namespace
