@@ -1,14 +1,18 @@
 // A window with one control of each kind, created in code, and a console window that prints every
 // event the program hears: the controls' actions with their values, and each element event with its
 // code, view tag and window tag. The text field's cell shows a negative number in red, and files
-// dragged onto the effect view are listed. The Quit button, or closing the controls window, ends
-// the program.
+// dragged onto the effect view are listed. The text controls report their editing, the search
+// field each search starting and ending, and the combo box, whose suits come from the shared
+// combo-box delegate, its list opening, closing and choosing. The Quit button, or closing the
+// controls window, ends the program.
 
 #include "runtime/console/ConsoleOperations.h"
 #include "runtime/core/RuntimeInit.h"
+#include "runtime/elements/CUI_ComboBoxDelegate.h"
 #include "runtime/elements/CUI_TextFieldCellEvent.h"
 #include "runtime/elements/ElementOperations.h"
 #include "runtime/elements/TextFieldCellSC.h"
+#include "runtime/elements/ViewWiring.h"
 #include "runtime/shell/Additions.h"
 #include "runtime/shell/CUI_AppDelegate.h"
 #include "runtime/shell/Callbacks.h"
@@ -25,10 +29,12 @@
 #include "platform/views/controls/Box.h"
 #include "platform/views/controls/Button.h"
 #include "platform/views/controls/ColorWell.h"
+#include "platform/views/controls/ComboBox.h"
 #include "platform/views/controls/ComboButton.h"
 #include "platform/views/controls/LevelIndicator.h"
 #include "platform/views/controls/PopUpButton.h"
 #include "platform/views/controls/ProgressIndicator.h"
+#include "platform/views/controls/SearchField.h"
 #include "platform/views/controls/SegmentedControl.h"
 #include "platform/views/controls/Slider.h"
 #include "platform/windows/Menu.h"
@@ -75,6 +81,8 @@ const Placed kPlaced[] = {
     {ElementKind::Box, {300, 70, 170, 90}},
     {ElementKind::VisualEffectView, {300, 20, 80, 40}},
     {ElementKind::ScrollView, {390, 20, 80, 40}},
+    {ElementKind::SearchField, {20, 480, 200, 24}},
+    {ElementKind::ComboBox, {240, 480, 180, 24}},
 };
 
 // One line into the console window and onto the standard output.
@@ -176,13 +184,20 @@ void dressUp(const Ref<platform::View>& element) {
         field->setCell(std::make_shared<TextFieldCellSC>());
         field->setPlaceholderString(text("a number"));
     }
+    if (const auto box = element->as<platform::ComboBox>()) {
+        box->setUsesDataSource(true);
+        box->setCompletes(true);
+        box->setPlaceholderString(text("a suit"));
+    }
+    if (const auto search = element->as<platform::SearchField>())
+        search->setPlaceholderString(text("Search"));
     if (element->as<platform::VisualEffectView>())
         element->registerForDraggedTypes(
             platform::Array::arrayWithObjects({text(platform::FilenamesPboardType)}));
 }
 
 void openControls() {
-    WindowOpen(kControlsWindow, String::fromUtf8("Controls"), kParamNotGiven, {420, 120, 490, 480});
+    WindowOpen(kControlsWindow, String::fromUtf8("Controls"), kParamNotGiven, {420, 120, 490, 520});
     const auto quitButton =
         ElementCreate(kControlsWindow, kQuit, ElementKind::PushButton, {380, 430, 90, 30})
             ->as<platform::Button>();
@@ -191,6 +206,11 @@ void openControls() {
     std::int64_t tag = kQuit;
     for (const Placed& placed : kPlaced)
         dressUp(ElementCreate(kControlsWindow, ++tag, placed.kind, placed.frame));
+    // The text controls hear their editing through the shared delegates, and the combo box is
+    // served its items by one of them.
+    CUI_ComboBoxDelegate::shared()->setComboBoxData(platform::Array::arrayWithObjects(
+        {text("Clubs"), text("Diamonds"), text("Hearts"), text("Spades")}));
+    WireViews(kControlsWindow, WindowWithTag(kControlsWindow)->contentView());
 }
 
 } // namespace

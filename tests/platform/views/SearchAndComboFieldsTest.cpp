@@ -16,8 +16,8 @@
 #include <QListWidget>
 #include <gtest/gtest.h>
 
+#include <map>
 #include <string>
-#include <vector>
 
 using namespace platform;
 using platform::testing::Key;
@@ -28,23 +28,30 @@ namespace {
 
 const Rect kFieldFrame{20, 20, 180, 24};
 
-// Clicks the button at the field's start or end.
-void clickAtStart(const Ref<View>& field) {
-    UserActions::clickInView(field, {10, kFieldFrame.size.height / 2});
-}
-void clickAtEnd(const Ref<View>& field) {
-    UserActions::clickInView(field, {kFieldFrame.size.width - 10, kFieldFrame.size.height / 2});
-}
-
-// Runs the steps in a window holding the field, the last step stopping the run with 1. Answers
-// the run's response and the field's text.
-std::string runWith(const Ref<TextField>& field,
-                    void (*steps)(ModalScript&, const Ref<TextField>&)) {
+// Plays the steps in a modal run of a window holding the field, then stops the run with 1. A
+// lowercase letter is typed; R is Return, E Escape, B Backspace, U Up and D Down; S clicks at the
+// field's start and C at its end. Answers the run's response and the field's text.
+std::string runWith(const Ref<TextField>& field, std::string_view steps) {
     const auto window = std::make_shared<Window>(Rect{200, 200, 220, 64}, WindowStyleMask::Titled);
     window->contentView()->addSubview(field);
     window->makeFirstResponder(field);
     ModalScript script;
-    steps(script.run(), field);
+    script.run();
+    const double middle = kFieldFrame.size.height / 2;
+    const std::map<char, Key> keys = {{'R', Key::Return},
+                                      {'E', Key::Escape},
+                                      {'B', Key::Backspace},
+                                      {'U', Key::Up},
+                                      {'D', Key::Down}};
+    for (const char step : steps) {
+        const double x = step == 'S' ? 10 : kFieldFrame.size.width - 10;
+        if (const auto key = keys.find(step); key != keys.end())
+            script.press(key->second);
+        else if (step == 'S' || step == 'C')
+            script.perform([field, x, middle] { UserActions::clickInView(field, {x, middle}); });
+        else
+            script.type(std::string(1, step));
+    }
     script.perform([] { Application::shared()->stopModalWithCode(1); });
     const std::int64_t response = Application::shared()->runModalForWindow(window);
     window->close();
@@ -63,35 +70,18 @@ public:
 
 // The response, the text left and what the action and the delegate heard.
 TEST(SearchField, SendsItsActionAndTellsWhenASearchStartsAndEnds) {
-    using Steps = void (*)(ModalScript&, const Ref<TextField>&);
     struct Case {
         bool whole;
-        Steps steps;
+        const char* steps;
         const char* outcome;
     };
     const Case cases[] = {
-        {false,
-         [](ModalScript& s, const Ref<TextField>&) {
-             s.type("ab").press(Key::Backspace).press(Key::Backspace);
-         },
-         "1 [] start act(a) act(ab) act(a) end act() "},
-        {true,
-         [](ModalScript& s, const Ref<TextField>&) {
-             s.type("ab").press(Key::Return).type("c").press(Key::Escape);
-         },
-         "1 [] start act(ab) end act() "},
-        {false,
-         [](ModalScript& s, const Ref<TextField>& f) {
-             s.type("x").perform([f] { clickAtEnd(f); });
-         },
-         "1 [] start act(x) end act() "},
-        {true,
-         [](ModalScript& s, const Ref<TextField>& f) {
-             s.type("q").perform([f] { clickAtStart(f); }).perform([f] { clickAtStart(f); });
-         },
-         "1 [q] start act(q) act(q) "},
-        // Escape in an empty field is no search.
-        {false, [](ModalScript& s, const Ref<TextField>&) { s.press(Key::Escape); }, "1 [] "},
+        {false, "abBB", "1 [] start act(a) act(ab) act(a) end act() "},
+        {true, "abRcE", "1 [] start act(ab) end act() "},
+        // The clear button, then the magnifier with nothing to search.
+        {false, "xCS", "1 [] start act(x) end act() act() "},
+        {true, "qSS", "1 [q] start act(q) act(q) "},
+        {false, "E", "1 [] "},
     };
     for (const Case& c : cases) {
         const auto field = std::make_shared<SearchField>(kFieldFrame);
@@ -120,57 +110,36 @@ public:
     std::int64_t numberOfItemsInComboBox(const Ref<ComboBox>&) override { return 3; }
     Ref<Object> comboBoxObjectValueForItemAtIndex(const Ref<ComboBox>&,
                                                   std::int64_t index) override {
-        return String::fromUtf8(std::vector<std::string>{"Apple", "Banana", "Cherry"}.at(
-            static_cast<std::size_t>(index)));
+        return String::fromUtf8(index == 0 ? "Apple" : index == 1 ? "Banana" : "Cherry");
     }
     std::string log;
     int shownRows = 0;
 };
 
 // The response, the text, what was heard, the selected item and the items the open list showed,
-// with the items the combo box's
-// own or its data source's.
+// with the combo box's own two items or its data source's three.
 TEST(ComboBox, ChoosesFromItsListCompletesTypingAndTellsItsDelegate) {
-    using Steps = void (*)(ModalScript&, const Ref<TextField>&);
     struct Case {
         bool dataSource;
-        Steps steps;
+        const char* steps;
         const char* outcome;
     };
     const Case cases[] = {
-        {true, [](ModalScript& s, const Ref<TextField>&) { s.type("ch").press(Key::Return); },
-         "1 [cherry] act -1 0"},
-        {false,
-         [](ModalScript& s, const Ref<TextField>&) {
-             s.type("b").press(Key::Backspace).type("a").type("x");
-         },
-         "1 [bax] -1 0"},
-        {false,
-         [](ModalScript& s, const Ref<TextField>&) {
-             s.press(Key::Down).press(Key::Down).press(Key::Down).press(Key::Down).press(Key::Up);
-         },
-         "1 [Banana] changed changed changed changed 1 0"},
-        {true,
-         [](ModalScript& s, const Ref<TextField>& f) {
-             s.perform([f] { clickAtEnd(f); }).press(Key::Down).press(Key::Down).press(Key::Return);
-         },
-         "1 [Banana] up changing changing down changed act 1 3"},
-        {false,
-         [](ModalScript& s, const Ref<TextField>& f) {
-             s.perform([f] { clickAtEnd(f); }).press(Key::Down).press(Key::Escape);
-         },
-         "1 [] up changing down -1 3"},
+        {true, "chR", "1 [cherry] act -1 0"},
+        // Deleting completes nothing.
+        {false, "bBax", "1 [bax] -1 0"},
+        {false, "DDDU", "1 [Apple] changed changed changed 0 0"},
+        {true, "CDDR", "1 [Banana] up changing changing down changed act 1 3"},
+        {false, "CDE", "1 [] up changing down -1 2"},
     };
     for (const Case& c : cases) {
         const auto box = std::make_shared<ComboBox>(kFieldFrame);
         const auto log = std::make_shared<ComboLog>();
         box->setCompletes(true);
         box->setUsesDataSource(c.dataSource);
-        if (c.dataSource)
-            box->setDataSource(log);
-        else
-            for (std::int64_t i = 0; i < 3; ++i)
-                box->addItemWithObjectValue(log->comboBoxObjectValueForItemAtIndex(box, i));
+        box->setDataSource(log);
+        for (std::int64_t i = 0; i < 2; ++i)
+            box->addItemWithObjectValue(log->comboBoxObjectValueForItemAtIndex(box, i));
         box->setDelegate(log);
         box->setTarget(log);
         box->setAction({"act:", &ComboLog::act});

@@ -1,6 +1,5 @@
-// The shared search-field and combo-box delegates: which elements the wiring gives them, and what
-// an element the user types in and chooses from reports, the combo box's items served from
-// comboBoxData.
+// The shared search-field and combo-box delegates: what a wired element the user types in and
+// chooses from reports, the combo box's items served from comboBoxData.
 
 #include "../shell/ShellTesting.h"
 
@@ -28,28 +27,18 @@ void clickArrow(const Ref<platform::View>& box) {
     platform::testing::UserActions::clickInView(box, {150, 11});
 }
 
-TEST_F(ShellTest, WiringGivesSearchFieldsAndComboBoxesTheSharedDelegatesUnlessTheyHaveOne) {
+// The shared delegate serves only combo boxes without a delegate or data source of their own.
+TEST_F(ShellTest, WiringKeepsTheComboBoxDelegateAndDataSourceOfTheProgram) {
     const auto window = openWindow(kWindow);
-    const auto own = std::make_shared<platform::ComboBoxDelegate>();
-    const auto ownSource = std::make_shared<platform::ComboBoxDataSource>();
-    std::vector<Ref<platform::ComboBox>> boxes;
-    for (int i = 0; i < 3; ++i) {
-        boxes.push_back(std::make_shared<platform::ComboBox>());
-        boxes.back()->setUsesDataSource(i < 2);
-        window->contentView()->addSubview(boxes.back());
-    }
-    boxes[0]->setDelegate(own);
-    boxes[0]->setDataSource(ownSource);
-    const auto search = std::make_shared<platform::SearchField>();
-    window->contentView()->addSubview(search);
+    const auto own = std::make_shared<CUI_ComboBoxDelegate>();
+    const auto box = std::make_shared<platform::ComboBox>();
+    box->setUsesDataSource(true);
+    box->setDelegate(own);
+    box->setDataSource(own);
+    window->contentView()->addSubview(box);
     WireViews(kWindow, window->contentView());
-    const auto& shared = CUI_ComboBoxDelegate::shared();
-    EXPECT_EQ(boxes[0]->delegate(), own);
-    EXPECT_EQ(boxes[0]->dataSource(), ownSource);
-    EXPECT_EQ(boxes[1]->delegate(), shared);
-    EXPECT_EQ(boxes[1]->dataSource(), shared);
-    EXPECT_EQ(boxes[2]->dataSource(), nullptr);
-    EXPECT_EQ(search->delegate(), CUI_SearchFieldDelegate::shared());
+    EXPECT_EQ(box->delegate(), own);
+    EXPECT_EQ(box->dataSource(), own);
 }
 
 // Each element made in code, wired, and used in a modal run; what the dialog callback heard of
