@@ -4,14 +4,12 @@
 #include "../shell/ShellTesting.h"
 
 #include "runtime/elements/CUI_ComboBoxDelegate.h"
-#include "runtime/elements/CUI_SearchFieldDelegate.h"
 #include "runtime/elements/ElementOperations.h"
 #include "runtime/elements/ViewWiring.h"
 
 #include "platform/foundation/String.h"
 #include "platform/testing/UserActions.h"
 #include "platform/views/controls/ComboBox.h"
-#include "platform/views/controls/SearchField.h"
 
 using platform::Ref;
 using platform::testing::Key;
@@ -22,9 +20,9 @@ namespace {
 
 constexpr std::int64_t kWindow = 41;
 
-// Clicks the arrow at the end of a combo box 160 points wide.
-void clickArrow(const Ref<platform::View>& box) {
-    platform::testing::UserActions::clickInView(box, {150, 11});
+// Clicks an element 160 points wide at x: 150 is the arrow of a combo box.
+void clickAt(const Ref<platform::View>& element, double x) {
+    platform::testing::UserActions::clickInView(element, {x, 11});
 }
 
 // The shared delegate serves only combo boxes without a delegate or data source of their own.
@@ -44,10 +42,9 @@ TEST_F(ShellTest, WiringKeepsTheComboBoxDelegateAndDataSourceOfTheProgram) {
 // Each element made in code, wired, and used in a modal run; what the dialog callback heard of
 // the control's own events (the view and window events left out).
 TEST_F(ShellTest, SearchFieldsAndComboBoxesReportTypingSearchesAndTheirLists) {
-    using Steps = void (*)(ModalScript&, const Ref<platform::View>&);
     struct Case {
         std::int64_t kind;
-        Steps steps;
+        void (*steps)(ModalScript&, const Ref<platform::View>&);
         const char* heard;
     };
     const Case cases[] = {
@@ -59,7 +56,7 @@ TEST_F(ShellTest, SearchFieldsAndComboBoxesReportTypingSearchesAndTheirLists) {
         // Three entries in comboBoxData: the list shows three, and Down goes no further.
         {ElementKind::ComboBox,
          [](ModalScript& s, const Ref<platform::View>& box) {
-             s.perform([box] { clickArrow(box); })
+             s.perform([box] { clickAt(box, 150); })
                  .press(Key::Down)
                  .press(Key::Down)
                  .press(Key::Down)
@@ -83,8 +80,10 @@ TEST_F(ShellTest, SearchFieldsAndComboBoxesReportTypingSearchesAndTheirLists) {
         WireViews(tag, window->contentView());
         window->makeFirstResponder(element);
         DialogCallbackSet(dialogCallback);
+        // A click puts the keyboard in the element whether or not its window is active yet.
         ModalScript script;
-        c.steps(script.run(), element);
+        script.run().perform([element] { clickAt(element, 60); });
+        c.steps(script, element);
         script.perform([] { platform::Application::shared()->stopModalWithCode(1); });
         platform::Application::shared()->runModalForWindow(window);
         std::string codes;
