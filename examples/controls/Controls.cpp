@@ -1,16 +1,20 @@
 // A window with one control of each kind, created in code, and a console window that prints every
 // event the program hears: the controls' actions with their values, and each element event with its
 // code, view tag and window tag. The text field's cell shows a negative number in red, and files
-// dragged onto the effect view are listed. The token field asks about each token it makes and
-// offers card names as completions; the caret beside it blinks while the window is key. The Quit
-// button, or closing the controls window, ends the program.
+// dragged onto the effect view are listed. The text controls report their editing, the search
+// field each search starting and ending, and the combo box, whose suits come from the shared
+// combo-box delegate, its list opening, closing and choosing. The token field asks about each
+// token it makes and offers card names as completions; the caret beside it blinks while the
+// window is key. The Quit button, or closing the controls window, ends the program.
 
 #include "runtime/console/ConsoleOperations.h"
 #include "runtime/core/RuntimeInit.h"
+#include "runtime/elements/CUI_ComboBoxDelegate.h"
 #include "runtime/elements/CUI_TextFieldCellEvent.h"
 #include "runtime/elements/CUI_TokenFieldDelegate.h"
 #include "runtime/elements/ElementOperations.h"
 #include "runtime/elements/TextFieldCellSC.h"
+#include "runtime/elements/ViewWiring.h"
 #include "runtime/shell/Additions.h"
 #include "runtime/shell/CUI_AppDelegate.h"
 #include "runtime/shell/CUI_DialogEvent.h"
@@ -28,10 +32,12 @@
 #include "platform/views/controls/Box.h"
 #include "platform/views/controls/Button.h"
 #include "platform/views/controls/ColorWell.h"
+#include "platform/views/controls/ComboBox.h"
 #include "platform/views/controls/ComboButton.h"
 #include "platform/views/controls/LevelIndicator.h"
 #include "platform/views/controls/PopUpButton.h"
 #include "platform/views/controls/ProgressIndicator.h"
+#include "platform/views/controls/SearchField.h"
 #include "platform/views/controls/SegmentedControl.h"
 #include "platform/views/controls/Slider.h"
 #include "platform/views/controls/TokenField.h"
@@ -81,6 +87,8 @@ const Placed kPlaced[] = {
     {ElementKind::ScrollView, {390, 20, 80, 40}},
     {ElementKind::TokenField, {20, 490, 300, 24}},
     {ElementKind::TextInsertionIndicator, {330, 492, 2, 20}},
+    {ElementKind::SearchField, {20, 520, 200, 24}},
+    {ElementKind::ComboBox, {240, 520, 180, 24}},
 };
 
 // One line into the console window and onto the standard output.
@@ -201,13 +209,20 @@ void dressUp(const Ref<platform::View>& element) {
         tokens->setDelegate(CUI_TokenFieldDelegate::shared());
         tokens->setPlaceholderString(text("cards, separated by commas"));
     }
+    if (const auto box = element->as<platform::ComboBox>()) {
+        box->setUsesDataSource(true);
+        box->setCompletes(true);
+        box->setPlaceholderString(text("a suit"));
+    }
+    if (const auto search = element->as<platform::SearchField>())
+        search->setPlaceholderString(text("Search"));
     if (element->as<platform::VisualEffectView>())
         element->registerForDraggedTypes(
             platform::Array::arrayWithObjects({text(platform::FilenamesPboardType)}));
 }
 
 void openControls() {
-    WindowOpen(kControlsWindow, String::fromUtf8("Controls"), kParamNotGiven, {420, 120, 490, 530});
+    WindowOpen(kControlsWindow, String::fromUtf8("Controls"), kParamNotGiven, {420, 120, 490, 570});
     const auto quitButton =
         ElementCreate(kControlsWindow, kQuit, ElementKind::PushButton, {380, 430, 90, 30})
             ->as<platform::Button>();
@@ -216,6 +231,11 @@ void openControls() {
     std::int64_t tag = kQuit;
     for (const Placed& placed : kPlaced)
         dressUp(ElementCreate(kControlsWindow, ++tag, placed.kind, placed.frame));
+    // The text controls hear their editing through the shared delegates, and the combo box is
+    // served its items by one of them.
+    CUI_ComboBoxDelegate::shared()->setComboBoxData(platform::Array::arrayWithObjects(
+        {text("Clubs"), text("Diamonds"), text("Hearts"), text("Spades")}));
+    WireViews(kControlsWindow, WindowWithTag(kControlsWindow)->contentView());
 }
 
 } // namespace

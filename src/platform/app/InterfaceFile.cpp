@@ -14,6 +14,7 @@
 #include "platform/views/TextField.h"
 #include "platform/views/controls/Box.h"
 #include "platform/views/controls/Button.h"
+#include "platform/views/controls/ComboBox.h"
 #include "platform/views/controls/DatePicker.h"
 #include "platform/views/controls/ImageView.h"
 #include "platform/views/controls/LevelIndicator.h"
@@ -241,6 +242,8 @@ const PropertyRow kProperties[] = {
      [](Object& o, const Value& v) {
          if (auto* popUp = as<PopUpButton>(o))
              popUp->selectItemAtIndex(v.whole);
+         else if (auto* box = as<ComboBox>(o))
+             box->selectItemAtIndex(v.whole);
      }},
     {"dateTime", Kind::Date,
      [](Object& o, const Value& v) {
@@ -613,12 +616,16 @@ private:
         keep(view);
         // The view is set up before it joins the window, as in code: changes to a widget in a
         // window make the toolkit post work to its parent.
-        if (auto* popUp = as<PopUpButton>(*view))
-            for (const auto& child : element.children)
-                if (child.tag == u"item")
-                    if (const auto* text = property(child, u"text"))
-                        popUp->addItemWithTitle(
-                            string(read(*text, Kind::String, owner(element)).text));
+        for (const auto& child : element.children) {
+            const auto* text = child.tag == u"item" ? property(child, u"text") : nullptr;
+            if (!text)
+                continue;
+            const auto title = string(read(*text, Kind::String, owner(element)).text);
+            if (auto* popUp = as<PopUpButton>(*view))
+                popUp->addItemWithTitle(title);
+            else if (auto* box = as<ComboBox>(*view))
+                box->addItemWithObjectValue(title);
+        }
         applyProperties(element, *view);
         if (container) {
             // Placed by hand, a widget keeps its distance from the top left corner.

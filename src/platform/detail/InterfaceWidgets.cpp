@@ -10,12 +10,14 @@
 #include "platform/views/controls/Box.h"
 #include "platform/views/controls/Button.h"
 #include "platform/views/controls/ColorWell.h"
+#include "platform/views/controls/ComboBox.h"
 #include "platform/views/controls/ComboButton.h"
 #include "platform/views/controls/DatePicker.h"
 #include "platform/views/controls/ImageView.h"
 #include "platform/views/controls/LevelIndicator.h"
 #include "platform/views/controls/PopUpButton.h"
 #include "platform/views/controls/ProgressIndicator.h"
+#include "platform/views/controls/SearchField.h"
 #include "platform/views/controls/SecureTextField.h"
 #include "platform/views/controls/SegmentedControl.h"
 #include "platform/views/controls/Slider.h"
@@ -102,6 +104,8 @@ constexpr FrameworkClass kFrameworkClasses[] = {
     {"Button", button},
     {"ColorWell", plain<ColorWell>},
     {"ComboButton", plain<ComboButton>},
+    {"ComboBox", plain<ComboBox>},
+    {"SearchField", plain<SearchField>},
     {"DatePicker", datePicker},
     {"ImageView", plain<ImageView>},
     {"LevelIndicator", plain<LevelIndicator>},

@@ -106,6 +106,14 @@ struct TextField::Editing {
     bool beginPending = false;
     // Set while the program sets the text, which the formatter does not judge.
     bool programmatic = false;
+
+    // What a subclass adds, reached from the toolkit's field.
+    static bool performCommand(TextField& field, std::string_view command) {
+        return field.performEditingCommand(command);
+    }
+    static void changed(TextField& field) { field.userChangedText(); }
+    static void typed(TextField& field) { field.userTypedText(); }
+    static void returnAction(TextField& field) { field.sendReturnAction(); }
 };
 
 namespace {
@@ -194,12 +202,17 @@ protected:
     void keyPressEvent(QKeyEvent* event) override {
         const char* command = commandForKey(*event);
         if (!command) {
+            const qsizetype kept = text().size() - selectedText().size();
             QLineEdit::keyPressEvent(event);
+            if (text().size() > kept)
+                TextField::Editing::typed(field_);
             return;
         }
         const auto self = field_.as<TextField>();
         if (const auto d = field_.delegate();
             d && d->controlTextViewDoCommandBySelector(self, self, command))
+            return;
+        if (TextField::Editing::performCommand(field_, command))
             return;
         const std::string_view name = command;
         if (name == "cancelOperation:") {
@@ -209,7 +222,7 @@ protected:
                 endEditing();
                 selectAll();
                 // Return also sends the field's action, as a click does a button's.
-                field_.sendAction();
+                TextField::Editing::returnAction(field_);
             }
         } else if (name == "insertTab:" || name == "insertBacktab:") {
             if (shouldEnd(self)) {
@@ -303,6 +316,7 @@ private:
                    "NSControlTextDidBeginEditingNotification");
         }
         notify(&TextFieldDelegate::controlTextDidChange, "NSControlTextDidChangeNotification");
+        TextField::Editing::changed(field_);
     }
 
     void notify(void (TextFieldDelegate::*method)(const Ref<Notification>&), const char* name) {
@@ -467,6 +481,14 @@ void TextField::applyFont() {
 void TextField::setAlignment(std::int64_t alignment) {
     Control::setAlignment(alignment);
     editing_->edit->setAlignment(toolkitAlignment(alignment));
+}
+
+void TextField::showChosenText(const Ref<String>& text, Range selection) {
+    editing_->programmatic = true;
+    editing_->edit->setText(text ? toQString(*text) : QString());
+    editing_->edit->setSelection(static_cast<int>(selection.location),
+                                 static_cast<int>(selection.length));
+    editing_->programmatic = false;
 }
 
 void TextField::selectText(const Ref<Object>&) {

@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <string_view>
 
 namespace platform {
 
@@ -81,6 +82,20 @@ public:
 
     // Internal to the platform: the editing state kept beside the toolkit's field.
     struct Editing;
+
+protected:
+    // For fields that do more with the user's editing. An editing command the delegate left to
+    // the field: answer true when the subclass performed it, and the field does nothing more.
+    virtual bool performEditingCommand(std::string_view) { return false; }
+    // After each change the user made to the text, once the delegate heard of it.
+    virtual void userChangedText() {}
+    // After a key added text (typing, pasting), once the change is complete.
+    virtual void userTypedText() {}
+    // Return ended editing; the field sends its action.
+    virtual void sendReturnAction() { sendAction(); }
+    // Shows text the field chose itself during the user's editing, such as a completion, with
+    // the selection: no formatter judges it and the delegate hears nothing of it.
+    void showChosenText(const Ref<String>& text, Range selection);
 
 private:
     TextFieldCell& textFieldCell() const;

@@ -22,13 +22,6 @@ constexpr TextCommand kTextCommands[] = {
     {"insertTab:", 5}, {"moveLeft:", 6},       {"moveRight:", 7},
 };
 
-// A notice's field is its object.
-void notify(std::int64_t code, const Ref<platform::Notification>& notice) {
-    if (notice)
-        ControlEvent(code, notice->object() ? notice->object()->as<platform::View>() : nullptr,
-                     notice);
-}
-
 // A question answered yes unless the program says no.
 bool ask(std::int64_t code, const Ref<platform::Control>& control,
          const Ref<platform::Object>& fieldEditor) {
@@ -38,6 +31,13 @@ bool ask(std::int64_t code, const Ref<platform::Control>& control,
 }
 
 } // namespace
+
+void TextNoticeEvent(std::int64_t code, const Ref<platform::Notification>& notice,
+                     bool noticeAsObject) {
+    if (notice)
+        ControlEvent(code, notice->object() ? notice->object()->as<platform::View>() : nullptr,
+                     noticeAsObject ? notice : nullptr);
+}
 
 std::int64_t TextCommandNumber(std::string_view selector) {
     for (const TextCommand& command : kTextCommands)
@@ -70,15 +70,15 @@ bool CUI_TextFieldDelegate::controlTextShouldEndEditing(const Ref<platform::Cont
 }
 
 void CUI_TextFieldDelegate::controlTextDidBeginEditing(const Ref<platform::Notification>& notice) {
-    notify(TextEditingEvent::DidBeginEditing, notice);
+    TextNoticeEvent(TextEditingEvent::DidBeginEditing, notice, true);
 }
 
 void CUI_TextFieldDelegate::controlTextDidChange(const Ref<platform::Notification>& notice) {
-    notify(TextEditingEvent::DidChange, notice);
+    TextNoticeEvent(TextEditingEvent::DidChange, notice, true);
 }
 
 void CUI_TextFieldDelegate::controlTextDidEndEditing(const Ref<platform::Notification>& notice) {
-    notify(TextEditingEvent::DidEndEditing, notice);
+    TextNoticeEvent(TextEditingEvent::DidEndEditing, notice, true);
 }
 
 bool CUI_TextFieldDelegate::controlTextViewDoCommandBySelector(

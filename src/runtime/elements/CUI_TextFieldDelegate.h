@@ -34,6 +34,11 @@ public:
                                             std::string_view selector) override;
 };
 
+// Reports the notice of a text control through ControlEvent: the control is the notice's object,
+// and the notice itself is the object reported, or none.
+void TextNoticeEvent(std::int64_t code, const platform::Ref<platform::Notification>& notice,
+                     bool noticeAsObject);
+
 // The number the record carries for an editing command, given by its selector name; 0 for every
 // command without one.
 std::int64_t TextCommandNumber(std::string_view selector);

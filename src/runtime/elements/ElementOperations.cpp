@@ -4,6 +4,7 @@
 #include "runtime/elements/ButtonSC.h"
 #include "runtime/elements/CUI_ColorWellPulldownTarget.h"
 #include "runtime/elements/ColorWellSC.h"
+#include "runtime/elements/ComboBoxSC.h"
 #include "runtime/elements/ComboButtonSC.h"
 #include "runtime/elements/DatePickerSC.h"
 #include "runtime/elements/ImageViewSC.h"
@@ -11,6 +12,7 @@
 #include "runtime/elements/PopUpButtonSC.h"
 #include "runtime/elements/ProgressIndicatorSC.h"
 #include "runtime/elements/ScrollViewSC.h"
+#include "runtime/elements/SearchFieldSC.h"
 #include "runtime/elements/SecureTextFieldSC.h"
 #include "runtime/elements/SegmentedControlSC.h"
 #include "runtime/elements/SliderSC.h"
@@ -78,6 +80,8 @@ constexpr KindRow kKinds[] = {
     {ElementKind::ScrollView, make<ScrollViewSC>},
     {ElementKind::TokenField, make<TokenFieldSC>},
     {ElementKind::TextInsertionIndicator, make<TextInsertionIndicatorSC>},
+    {ElementKind::SearchField, make<SearchFieldSC>},
+    {ElementKind::ComboBox, make<ComboBoxSC>},
 };
 
 // The member an interface file names, of the kind of the toolkit class it extends.
@@ -118,6 +122,8 @@ constexpr NamedRow kNamed[] = {
     {"TokenFieldSC", named<TokenFieldSC>},
     {"ViewSC", named<ViewSC>},
     {"VisualEffectViewSC", named<VisualEffectViewSC>},
+    {"SearchFieldSC", named<SearchFieldSC>},
+    {"ComboBoxSC", named<ComboBoxSC>},
 };
 
 template <class W>

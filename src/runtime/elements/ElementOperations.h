@@ -43,6 +43,8 @@ inline constexpr std::int64_t VisualEffectView = 22;
 inline constexpr std::int64_t ScrollView = 23;
 inline constexpr std::int64_t TokenField = 24;
 inline constexpr std::int64_t TextInsertionIndicator = 25;
+inline constexpr std::int64_t SearchField = 26;
+inline constexpr std::int64_t ComboBox = 27;
 } // namespace ElementKind
 
 // Creates an element of the kind in the content view of the window with the tag, at the frame

@@ -1,5 +1,7 @@
 #include "runtime/elements/ViewWiring.h"
 
+#include "runtime/elements/CUI_ComboBoxDelegate.h"
+#include "runtime/elements/CUI_SearchFieldDelegate.h"
 #include "runtime/elements/CUI_TextFieldDelegate.h"
 #include "runtime/elements/CUI_TokenFieldDelegate.h"
 #include "runtime/elements/MenuWiring.h"
@@ -12,10 +14,12 @@
 #include "platform/views/View.h"
 #include "platform/views/controls/Button.h"
 #include "platform/views/controls/ColorWell.h"
+#include "platform/views/controls/ComboBox.h"
 #include "platform/views/controls/ComboButton.h"
 #include "platform/views/controls/DatePicker.h"
 #include "platform/views/controls/LevelIndicator.h"
 #include "platform/views/controls/PopUpButton.h"
+#include "platform/views/controls/SearchField.h"
 #include "platform/views/controls/SecureTextField.h"
 #include "platform/views/controls/SegmentedControl.h"
 #include "platform/views/controls/Slider.h"
@@ -88,6 +92,23 @@ void textFieldDelegate(Control& control) {
         field.setDelegate(CUI_TextFieldDelegate::shared());
 }
 
+// A search field keeps a delegate of the program's.
+void searchFieldDelegate(Control& control) {
+    auto& field = static_cast<platform::SearchField&>(control);
+    if (!field.delegate())
+        field.setDelegate(CUI_SearchFieldDelegate::shared());
+}
+
+// A combo box keeps a delegate of the program's. One that uses a data source and has none is
+// served the shared delegate's items.
+void comboBoxDelegate(Control& control) {
+    auto& box = static_cast<platform::ComboBox&>(control);
+    if (!box.delegate())
+        box.setDelegate(CUI_ComboBoxDelegate::shared());
+    if (box.usesDataSource() && !box.dataSource())
+        box.setDataSource(CUI_ComboBoxDelegate::shared());
+}
+
 struct WiringRow {
     // The platform class the row is for.
     const char* className;
@@ -110,10 +131,10 @@ constexpr WiringRow matchingNothing(const char* className) {
 }
 
 // The wiring table, in the order its rows are tried. The rows matching nothing name what later
-// elements bring: the combo box, the search field and the text view take their shared
-// delegates (the editable text view replacing any it had); the path control its target, action
-// and delegate; the split, stack and tab views their delegates before they are descended into;
-// the table and outline views a delegate and data source of their own.
+// elements bring: the text view takes its shared delegate (the editable text view replacing any it
+// had); the path control its target, action and delegate; the split, stack and tab views their
+// delegates before they are descended into; the table and outline views a delegate and data
+// source of their own.
 constexpr WiringRow kWiringRows[] = {
     matchingNothing("PlayerView"),
     matchingNothing("WebView"),
@@ -123,7 +144,7 @@ constexpr WiringRow kWiringRows[] = {
     controlRow<platform::Button, targetActionA>("Button"),
     matchingNothing("CollectionView"),
     controlRow<platform::ColorWell, targetActionA>("ColorWell"),
-    matchingNothing("ComboBox"),
+    controlRow<platform::ComboBox, comboBoxDelegate>("ComboBox"),
     controlRow<platform::ComboButton, targetActionA>("ComboButton"),
     controlRow<platform::DatePicker, datePickerAction>("DatePicker"),
     controlRow<platform::LevelIndicator, targetActionB>("LevelIndicator"),
@@ -132,7 +153,7 @@ constexpr WiringRow kWiringRows[] = {
     matchingNothing("PDFView"),
     matchingNothing("PDFThumbnailView"),
     controlRow<platform::PopUpButton, targetActionA>("PopUpButton"),
-    matchingNothing("SearchField"),
+    controlRow<platform::SearchField, searchFieldDelegate>("SearchField"),
     controlRow<platform::SecureTextField, secureFieldDelegate>("SecureTextField"),
     controlRow<platform::SegmentedControl, targetActionA>("SegmentedControl"),
     controlRow<platform::Slider, targetActionA>("Slider"),

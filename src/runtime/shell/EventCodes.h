@@ -33,6 +33,20 @@ inline constexpr std::int64_t ShouldEndEditing = 1204;
 inline constexpr std::int64_t DoCommandBySelector = 1205;
 } // namespace TextEditingEvent
 
+// What a combo box tells CUI_ComboBoxDelegate of its list, through ControlEvent.
+namespace ComboBoxEvent {
+inline constexpr std::int64_t SelectionDidChange = 1100;
+inline constexpr std::int64_t SelectionIsChanging = 1101;
+inline constexpr std::int64_t WillDismiss = 1102;
+inline constexpr std::int64_t WillPopUp = 1103;
+} // namespace ComboBoxEvent
+
+// What a search field tells CUI_SearchFieldDelegate, through ControlEvent.
+namespace SearchFieldEvent {
+inline constexpr std::int64_t DidStartSearching = 1400;
+inline constexpr std::int64_t DidEndSearching = 1401;
+} // namespace SearchFieldEvent
+
 // What a token field asks the dialog callback about its tokens, with the token field's tag and
 // wndTag.
 namespace TokenFieldEvent {

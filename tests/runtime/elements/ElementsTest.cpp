@@ -449,7 +449,7 @@ TEST_F(ElementsTest, NothingIsCreatedWithoutAWindowOrForAnUnknownKind) {
     const std::size_t before = content->subviews().size();
     EXPECT_EQ(ElementCreate(61, 1, ElementKind::PushButton, {}), nullptr);
     EXPECT_EQ(ElementCreate(kWindow, 1, 0, {}), nullptr);
-    EXPECT_EQ(ElementCreate(kWindow, 1, 26, {}), nullptr);
+    EXPECT_EQ(ElementCreate(kWindow, 1, ElementKind::ComboBox + 1, {}), nullptr);
     EXPECT_EQ(content->subviews().size(), before);
 }
 
