@@ -15,7 +15,7 @@ class TabViewItem;
 // item view that is a subview of the tab view. The user selects a tab by clicking it, with the
 // arrow keys on the focused bar, and with Ctrl+Tab / Ctrl+Shift+Tab or Ctrl+PgDn / Ctrl+PgUp
 // anywhere in the tab view. Every change of selection, the program's too, asks the delegate
-// first and tells it before and after. The first item added is selected.
+// first and tells it before and after. While no item is selected, an item added is selected.
 class TabView : public View {
 public:
     explicit TabView(Rect frame = {});
@@ -31,24 +31,28 @@ public:
     // -1 for an item not in the tab view.
     std::int64_t indexOfTabViewItem(const Ref<TabViewItem>& item) const;
     void addTabViewItem(const Ref<TabViewItem>& item);
-    // An index past the end adds at the end; an item in another tab view moves here.
+    // An index past the end adds at the end; an item in another tab view, or already in this
+    // one, moves here.
     void insertTabViewItemAtIndex(const Ref<TabViewItem>& item, std::int64_t index);
     // Removing the selected item selects the one after it, else the one before.
     void removeTabViewItem(const Ref<TabViewItem>& item);
 
     Ref<TabViewItem> selectedTabViewItem() const;
     void selectTabViewItem(const Ref<TabViewItem>& item);
+    // Selecting the selected item, or an index outside the items, does nothing and asks nothing.
     void selectTabViewItemAtIndex(std::int64_t index);
     // The next and previous tabs, wrapping around at the ends.
     void selectNextTabViewItem();
     void selectPreviousTabViewItem();
-    // Where the selected item's view is: the bounds below the tab bar.
+    // Where every item's view is placed: the bounds below the tab bar.
     Rect contentRect() const;
 
     std::shared_ptr<TabViewDelegate> delegate() const { return delegate_.lock(); }
     // The tab view holds its delegate weakly, as a window does.
     void setDelegate(const std::shared_ptr<TabViewDelegate>& delegate) { delegate_ = delegate; }
 
+    // Lays out the bar and the items' views, the unselected ones too, whatever the views'
+    // autoresizing masks say.
     void resizeSubviewsWithOldSize(Size oldSize) override;
 
     // Internal to the platform: the toolkit side of the tab view.
@@ -58,9 +62,9 @@ private:
     friend class TabViewItem;
     void itemDidChange(const TabViewItem& item);
     void showView(const Ref<View>& old, const Ref<View>& shown);
-    void showSelected(std::int64_t index);
+    void showSelectedOnBar();
     void placeBar();
-    void countChanged();
+    void numberOfItemsDidChange();
 
     std::unique_ptr<Toolkit> toolkit_;
     std::vector<Ref<TabViewItem>> items_;

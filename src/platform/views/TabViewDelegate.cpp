@@ -4,8 +4,7 @@ namespace platform {
 
 TabViewDelegate::~TabViewDelegate() = default;
 
-bool TabViewDelegate::tabViewShouldSelectTabViewItem(const Ref<TabView>&,
-                                                     const Ref<TabViewItem>&) {
+bool TabViewDelegate::tabViewShouldSelectTabViewItem(const Ref<TabView>&, const Ref<TabViewItem>&) {
     return true;
 }
 

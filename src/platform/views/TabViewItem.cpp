@@ -3,6 +3,8 @@
 #include "platform/foundation/String.h"
 #include "platform/views/TabView.h"
 
+#include <utility>
+
 namespace platform {
 
 TabViewItem::TabViewItem(Ref<Object> identifier)
@@ -19,8 +21,13 @@ void TabViewItem::setLabel(Ref<String> label) {
 
 void TabViewItem::setView(Ref<View> view) {
     const Ref<View> old = std::exchange(view_, std::move(view));
-    if (const auto tabs = tabView(); tabs && tabs->selectedTabViewItem().get() == this)
+    const auto tabs = tabView();
+    if (!tabs)
+        return;
+    if (tabs->selectedTabViewItem().get() == this)
         tabs->showView(old, view_);
+    else if (view_)
+        view_->setFrame(tabs->contentRect());
 }
 
 } // namespace platform
