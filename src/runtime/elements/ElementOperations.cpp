@@ -16,6 +16,7 @@
 #include "runtime/elements/SliderSC.h"
 #include "runtime/elements/StepperSC.h"
 #include "runtime/elements/SwitchSC.h"
+#include "runtime/elements/TabViewSC.h"
 #include "runtime/elements/TextFieldSC.h"
 #include "runtime/elements/ViewSC.h"
 #include "runtime/elements/VisualEffectViewSC.h"
@@ -109,6 +110,7 @@ constexpr NamedRow kNamed[] = {
     {"SliderSC", named<SliderSC>},
     {"StepperSC", named<StepperSC>},
     {"SwitchSC", named<SwitchSC>},
+    {"TabViewSC", named<TabViewSC>},
     {"TextFieldSC", named<TextFieldSC>},
     {"ViewSC", named<ViewSC>},
     {"VisualEffectViewSC", named<VisualEffectViewSC>},

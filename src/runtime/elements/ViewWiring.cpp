@@ -1,5 +1,6 @@
 #include "runtime/elements/ViewWiring.h"
 
+#include "runtime/elements/CUI_TabViewDelegate.h"
 #include "runtime/elements/CUI_TextFieldDelegate.h"
 #include "runtime/elements/MenuWiring.h"
 #include "runtime/shell/Additions.h"
@@ -7,6 +8,8 @@
 #include "runtime/shell/ViewTag.h"
 
 #include "platform/views/Control.h"
+#include "platform/views/TabView.h"
+#include "platform/views/TabViewItem.h"
 #include "platform/views/TextField.h"
 #include "platform/views/View.h"
 #include "platform/views/controls/Button.h"
@@ -79,6 +82,19 @@ void textFieldDelegate(Control& control) {
         field.setDelegate(CUI_TextFieldDelegate::shared());
 }
 
+// A tab view without a delegate reports to the shared one. The views of all its items are
+// wired, the unselected ones too, and then the tab view's own subviews, all with the window tag
+// the tab view was just given.
+void wireTabView(View& view) {
+    auto& tabs = static_cast<platform::TabView&>(view);
+    if (!tabs.delegate())
+        tabs.setDelegate(CUI_TabViewDelegate::shared());
+    const std::int64_t windowTag = Additions::wndTag(view);
+    for (const auto& item : tabs.tabViewItems())
+        WireViews(windowTag, item->view());
+    WireViews(windowTag, view.self()->as<View>());
+}
+
 struct WiringRow {
     // The platform class the row is for.
     const char* className;
@@ -132,7 +148,7 @@ constexpr WiringRow kWiringRows[] = {
     controlRow<platform::Stepper, targetActionA>("Stepper"),
     controlRow<platform::Switch, targetActionA>("Switch"),
     matchingNothing("TableView"),
-    matchingNothing("TabView"),
+    {"TabView", [](const View& view) { return view.isKindOf<platform::TabView>(); }, wireTabView},
     matchingNothing("TokenField"),
     controlRow<platform::TextField, textFieldDelegate>("TextField"),
     matchingNothing("TextView"),
@@ -161,6 +177,8 @@ void wireTag(View& view) {
             setSharedTarget(*control);
     } else if (control && view.identifier()) {
         control->setTag(IntegerValue(view.identifier()));
+    } else if (const auto tabs = view.as<platform::TabView>(); tabs && view.identifier()) {
+        tabs->setTag(IntegerValue(view.identifier()));
     }
 }
 

@@ -1,0 +1,114 @@
+// Tab views loaded from an interface file: every page is wired and searched by tag, selected or
+// not, and the shared tab-view delegate reports each change of the selection with the item's
+// place in the record, taking the program's answer to whether a tab may be selected.
+
+#include "../shell/ShellTesting.h"
+
+#include "runtime/elements/CUI_TabViewDelegate.h"
+#include "runtime/elements/InterfaceLoading.h"
+#include "runtime/elements/TabViewSC.h"
+#include "runtime/shell/ViewLookup.h"
+
+#include "platform/app/Event.h"
+#include "platform/foundation/String.h"
+#include "platform/testing/UserActions.h"
+#include "platform/views/TabViewItem.h"
+#include "platform/views/TextField.h"
+#include "platform/views/controls/Button.h"
+
+using platform::Ref;
+using platform::testing::UserActions;
+using namespace shelltest;
+
+namespace {
+
+constexpr std::int64_t kWindow = 9;
+constexpr std::int64_t kTabs = 30;
+
+Ref<TabViewSC> loadTabs() {
+    WindowLoad(kWindow, text(PONDARO_INTERFACE_DIR "/tabs.ui"));
+    return ViewWithTagOfClass<TabViewSC>(kTabs);
+}
+
+std::string selectedLabel(const TabViewSC& tabs) {
+    return tabs.selectedTabViewItem()->label()->utf8();
+}
+
+TEST_F(ShellTest, ALoadedTabWidgetIsATabViewWiredAndSearchedThroughEveryPage) {
+    const auto tabs = loadTabs();
+    ASSERT_TRUE(tabs);
+    std::string labels;
+    for (const auto& item : tabs->tabViewItems())
+        labels += item->label()->utf8() + " ";
+    EXPECT_EQ(labels + selectedLabel(*tabs), "General Search Notes Search");
+    EXPECT_EQ(tabs->delegate(), CUI_TabViewDelegate::shared());
+    // The button on the unselected third page takes its tag from its identifier and is wired.
+    const auto clear = ViewWithTagOfClass<platform::Button>(5);
+    ASSERT_TRUE(clear);
+    EXPECT_EQ(clear->action().name(), "controlAction:");
+    EXPECT_EQ(Additions::wndTag(*clear), kWindow);
+    EXPECT_TRUE(ViewWithTagOfClass<platform::TextField>(3));
+    // The page's own identifier names nothing.
+    EXPECT_FALSE(ViewWithTag(6));
+    // The selected page's layout fills the content rectangle.
+    const auto find = ViewWithTagOfClass<platform::Button>(4);
+    ASSERT_TRUE(find);
+    EXPECT_EQ(find->frame().width(), tabs->contentRect().width() - 18);
+}
+
+// Each step starts on the first tab with the focus in its field; what was heard, with the
+// record's longVal during each notice about an item, the tab selected after it, and the longVal
+// the record is left with.
+TEST_F(ShellTest, TheSharedDelegateReportsSelectionsAndTakesTheProgramsAnswer) {
+    struct Case {
+        const char* name;
+        bool callback;
+        bool refuse;
+        void (*act)(const Ref<TabViewSC>&);
+        const char* outcome;
+    };
+    using Key = UserActions::Key;
+    constexpr auto ctrl = platform::EventModifierFlag::Command;
+    const Case cases[] = {
+        {"third tab", true, false,
+         [](const Ref<TabViewSC>& t) { UserActions::pressKey(t->window(), Key::PageUp, ctrl); },
+         "1701 30/9 1702@2 30/9 1703@2 30/9 -> Notes 2"},
+        {"refused", true, true,
+         [](const Ref<TabViewSC>& t) { UserActions::pressKey(t->window(), Key::Tab, ctrl); },
+         "1701 30/9 -> General 2"},
+        {"no callback allows", false, true,
+         [](const Ref<TabViewSC>& t) { UserActions::pressKey(t->window(), Key::Tab, ctrl); },
+         "-> Search 1"},
+        {"removing the selected", true, false,
+         [](const Ref<TabViewSC>& t) { t->removeTabViewItem(t->tabViewItemAtIndex(0)); },
+         "1701 30/9 1702@0 30/9 1703@0 30/9 1700 30/9 -> Search 0"},
+    };
+    for (const Case& c : cases) {
+        const auto tabs = loadTabs();
+        ASSERT_TRUE(tabs);
+        tabs->selectTabViewItemAtIndex(0);
+        tabs->window()->makeFirstResponder(ViewWithTag(3));
+        DialogEventSetLongVal(2);
+        DialogCallbackSet(c.callback ? dialogCallback : nullptr);
+        heard().clear();
+        std::string log;
+        whileHeard() = [&] {
+            const Heard& call = heard().back();
+            log += std::to_string(call.event);
+            if (call.event == TabViewEvent::WillSelectItem ||
+                call.event == TabViewEvent::DidSelectItem)
+                log += "@" + std::to_string(DialogEventLongVal());
+            log += " " + std::to_string(call.tag) + "/" + std::to_string(call.wndTag) + " ";
+            if (call.event == TabViewEvent::ShouldSelectItem && c.refuse)
+                DialogEventSetBoolVal(false);
+        };
+        c.act(tabs);
+        whileHeard() = nullptr;
+        EXPECT_EQ(log + "-> " + selectedLabel(*tabs) + " " + std::to_string(DialogEventLongVal()),
+                  c.outcome)
+            << c.name;
+        WindowWithTag(kWindow)->close();
+    }
+}
+
+} // namespace
