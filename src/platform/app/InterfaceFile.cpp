@@ -654,7 +654,10 @@ private:
                 view.isFlipped() ? frame.minY() : view.bounds().height() - frame.maxY()};
     }
 
-    void children(const InterfaceElement& element, const Ref<View>& view) {
+    // The widgets and the layout inside a widget's view. The layout's size is asked of the
+    // owner where the view is not placed by a layout itself (a tab view's page).
+    void children(const InterfaceElement& element, const Ref<View>& view,
+                  const Ref<View>& owner = nullptr) {
         if (const auto tabs = view->as<TabView>()) {
             pages(element, tabs);
             return;
@@ -671,15 +674,16 @@ private:
                 widget(child, container, offsetOf(*view, *container));
             } else if (child.tag == u"layout") {
                 auto plan = layout(child, container, false);
-                layouter_.addLayout(view, container, std::move(plan));
+                layouter_.addLayout(owner ? owner : view, container, std::move(plan));
             }
         }
     }
 
     // The pages of a tab widget, each the view of a tab view item labelled with the page's
     // title and named by the page's object name. A page takes the tab view's content rectangle
-    // before its own widgets are placed in it, and its layout fills it. The tab the file shows
-    // is selected once all pages are there.
+    // before its own widgets are placed in it, and its layout fills it; the tab view asks for
+    // room for the largest of its pages' layouts. The tab the file shows is selected once all
+    // pages are there.
     void pages(const InterfaceElement& element, const Ref<TabView>& tabs) {
         for (const auto& child : element.children) {
             if (child.tag != u"widget")
@@ -699,7 +703,7 @@ private:
                 if (attribute.tag == u"attribute" && attribute.attribute(u"name") == u"title")
                     item->setLabel(string(read(attribute, Kind::String, owner(child)).text));
             tabs->addTabViewItem(item);
-            children(child, made.view);
+            children(child, made.view, tabs);
         }
         if (const auto* current = property(element, u"currentIndex"))
             tabs->selectTabViewItemAtIndex(read(*current, Kind::Integer, owner(element)).whole);
