@@ -15,7 +15,8 @@ namespace platform {
 
 namespace {
 
-// The keys that select another tab from anywhere in the tab view, and which way they go.
+// The keys that select another tab from anywhere in the tab view, and which way they go. The
+// toolkit reports Shift+Tab as a back tab.
 struct SwitchKey {
     Qt::Key key;
     Qt::KeyboardModifiers modifiers;
@@ -25,7 +26,6 @@ struct SwitchKey {
 const SwitchKey kSwitchKeys[] = {
     {Qt::Key_Tab, Qt::ControlModifier, 1},
     {Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier, -1},
-    {Qt::Key_Tab, Qt::ControlModifier | Qt::ShiftModifier, -1},
     {Qt::Key_PageDown, Qt::ControlModifier, 1},
     {Qt::Key_PageUp, Qt::ControlModifier, -1},
 };
