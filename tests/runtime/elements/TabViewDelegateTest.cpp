@@ -45,17 +45,15 @@ TEST_F(ShellTest, ALoadedTabWidgetIsATabViewWiredAndSearchedThroughEveryPage) {
     EXPECT_EQ(clear->action().name() + std::to_string(Additions::wndTag(*clear)),
               "controlAction:9");
     EXPECT_FALSE(ViewWithTag(6)); // the page's own identifier names nothing
-    // The page's layout is run at the size the window's layout gave the tab view, where its
-    // field leaves its button the width a button of the same title has below the tab view.
+    // The page's layout runs at the tab view's final size: the button is as wide as its twin.
     const auto find = ViewWithTagOfClass<platform::Button>(4);
     const auto alike = ViewWithTagOfClass<platform::Button>(8);
     ASSERT_TRUE(find && alike);
     EXPECT_EQ(find->frame().size, alike->frame().size);
 }
 
-// Each step starts on the first tab with the focus in its field; what was heard, with the
-// record's longVal during each notice about an item, the tab selected after it, and the longVal
-// the record is left with.
+// From the first tab, the focus in its field: what was heard (with longVal during the notices
+// about an item), the tab selected after it, and the longVal the record is left with.
 TEST_F(ShellTest, TheSharedDelegateReportsSelectionsAndTakesTheProgramsAnswer) {
     using Key = UserActions::Key;
     struct Case {
