@@ -1,7 +1,9 @@
 // A preferences window drawn in the designer (Preferences.ui), loaded and wired with one call,
 // and a console window that prints every event the program hears: the elements waking from the
-// file, the controls' actions with their values, and each element event with its code, view tag
-// and window tag. The Done button, or closing the preferences window, ends the program.
+// file, the controls' actions with their values, each change of the selected tab with the tab's
+// place, and each element event with its code, view tag and window tag. The preferences sit on
+// tabs (Ctrl+Tab and Ctrl+PgDn go to the next); the Done button, or closing the preferences
+// window, ends the program.
 //
 //     preferences [path/to/Preferences.ui]
 
@@ -9,6 +11,7 @@
 #include "runtime/core/RuntimeInit.h"
 #include "runtime/elements/InterfaceLoading.h"
 #include "runtime/shell/CUI_AppDelegate.h"
+#include "runtime/shell/CUI_DialogEvent.h"
 #include "runtime/shell/Callbacks.h"
 #include "runtime/shell/EventCodes.h"
 #include "runtime/shell/ViewLookup.h"
@@ -64,6 +67,9 @@ void heard(std::int64_t event, std::int64_t tag, std::int64_t wndTag,
     if (const auto value =
             control && event == kControlActionEvent ? control->objectValue() : nullptr)
         line += " value " + value->description()->utf8();
+    // The tab view's notices about a tab carry its place in the record.
+    if (event == TabViewEvent::WillSelectItem || event == TabViewEvent::DidSelectItem)
+        line += " tab " + std::to_string(DialogEventLongVal());
     report(line);
     if (event == kControlActionEvent && tag == kDone && wndTag == kPreferencesWindow) {
         report("done");

@@ -11,6 +11,8 @@
 #include "platform/foundation/Date.h"
 #include "platform/foundation/String.h"
 #include "platform/views/ScrollView.h"
+#include "platform/views/TabView.h"
+#include "platform/views/TabViewItem.h"
 #include "platform/views/TextField.h"
 #include "platform/views/controls/Box.h"
 #include "platform/views/controls/Button.h"
@@ -107,6 +109,8 @@ void setTag(Object& object, const Value& value) {
     const std::int64_t tag = value.whole;
     if (auto* control = as<Control>(object))
         control->setTag(tag);
+    else if (auto* tabs = as<TabView>(object))
+        tabs->setTag(tag);
     else if (auto* item = as<MenuItem>(object))
         item->setTag(tag);
 }
@@ -657,7 +661,14 @@ private:
                 view.isFlipped() ? frame.minY() : view.bounds().height() - frame.maxY()};
     }
 
-    void children(const InterfaceElement& element, const Ref<View>& view) {
+    // The widgets and the layout inside a widget's view. The layout's size is asked of the
+    // owner where the view is not placed by a layout itself (a tab view's page).
+    void children(const InterfaceElement& element, const Ref<View>& view,
+                  const Ref<View>& owner = nullptr) {
+        if (const auto tabs = view->as<TabView>()) {
+            pages(element, tabs);
+            return;
+        }
         Ref<View> container = view;
         if (auto* box = as<Box>(*view))
             container = box->contentView();
@@ -670,9 +681,39 @@ private:
                 widget(child, container, offsetOf(*view, *container));
             } else if (child.tag == u"layout") {
                 auto plan = layout(child, container, false);
-                layouter_.addLayout(view, container, std::move(plan));
+                layouter_.addLayout(owner ? owner : view, container, std::move(plan));
             }
         }
+    }
+
+    // The pages of a tab widget, each the view of a tab view item labelled with the page's
+    // title and named by the page's object name. A page takes the tab view's content rectangle
+    // before its own widgets are placed in it, and its layout fills it; the tab view asks for
+    // room for the largest of its pages' layouts. The tab the file shows is selected once all
+    // pages are there.
+    void pages(const InterfaceElement& element, const Ref<TabView>& tabs) {
+        for (const auto& child : element.children) {
+            if (child.tag != u"widget")
+                continue;
+            detail::InterfaceBlueprint page = blueprint(child, nullptr, {});
+            page.frame = tabs->contentRect();
+            const auto made =
+                detail::makeInterfaceView(child.attribute(u"class").toStdString(), page);
+            if (!made.known)
+                warnUnknown(child, child.attribute(u"class"), "view");
+            keep(made.view);
+            applyProperties(child, *made.view);
+            const auto item = std::make_shared<TabViewItem>(string(owner(child)));
+            keep(item);
+            item->setView(made.view);
+            for (const auto& attribute : child.children)
+                if (attribute.tag == u"attribute" && attribute.attribute(u"name") == u"title")
+                    item->setLabel(string(read(attribute, Kind::String, owner(child)).text));
+            tabs->addTabViewItem(item);
+            children(child, made.view, tabs);
+        }
+        if (const auto* current = property(element, u"currentIndex"))
+            tabs->selectTabViewItemAtIndex(read(*current, Kind::Integer, owner(element)).whole);
     }
 
     std::vector<int> numbers(const InterfaceElement& element, QStringView name) const {

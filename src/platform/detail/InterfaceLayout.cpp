@@ -137,7 +137,7 @@ void InterfaceLayouter::setSizing(const View& view, const InterfaceSizing& sizin
 void InterfaceLayouter::addLayout(const Ref<View>& owner, const Ref<View>& container,
                                   InterfaceLayoutPlan plan) {
     owned_.push_back(std::make_unique<Owned>(Owned{owner, container, std::move(plan)}));
-    ownedBy_[owner.get()] = owned_.back().get();
+    ownedBy_.emplace(owner.get(), owned_.back().get());
 }
 
 QLayoutItem* InterfaceLayouter::itemFor(const InterfaceLayoutEntry& entry,
@@ -156,16 +156,19 @@ QLayoutItem* InterfaceLayouter::itemFor(const InterfaceLayoutEntry& entry,
     QSize hint;
     QSize minimum;
     Qt::Orientations expanding = policy.expandingDirections();
-    if (const auto owned = ownedBy_.find(&view); owned != ownedBy_.end()) {
-        // A container asks for what its own layout needs, plus what lies around the container.
-        std::vector<Item*> inner;
-        const auto layout = toolkitLayout(owned->second->plan, inner);
-        const Size outside = view.frame().size;
-        const Size inside = owned->second->container->frame().size;
-        const QSize around = sizeOf({outside.width - inside.width, outside.height - inside.height});
-        hint = layout->sizeHint() + around;
-        minimum = layout->minimumSize() + around;
-        expanding |= layout->expandingDirections();
+    if (const auto [first, last] = ownedBy_.equal_range(&view); first != last) {
+        // A container asks for what its own layouts need, plus what lies around the container.
+        for (auto owned = first; owned != last; ++owned) {
+            std::vector<Item*> inner;
+            const auto layout = toolkitLayout(owned->second->plan, inner);
+            const Size outside = view.frame().size;
+            const Size inside = owned->second->container->frame().size;
+            const QSize around =
+                sizeOf({outside.width - inside.width, outside.height - inside.height});
+            hint = hint.expandedTo(layout->sizeHint() + around);
+            minimum = minimum.expandedTo(layout->minimumSize() + around);
+            expanding |= layout->expandingDirections();
+        }
     } else {
         hint = hintOf(view);
         const QSize smallest = widget ? widget->minimumSizeHint().expandedTo({0, 0}) : QSize();
@@ -251,7 +254,8 @@ std::unique_ptr<QLayout> InterfaceLayouter::toolkitLayout(const InterfaceLayoutP
 }
 
 void InterfaceLayouter::layOut() {
-    for (const auto& owned : owned_) {
+    for (auto it = owned_.rbegin(); it != owned_.rend(); ++it) {
+        const auto& owned = *it;
         std::vector<Item*> items;
         const auto layout = toolkitLayout(owned->plan, items);
         const QSize size = sizeOf(owned->container->bounds().size);

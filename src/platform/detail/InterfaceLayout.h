@@ -69,8 +69,10 @@ public:
 
     void setSizing(const View& view, const InterfaceSizing& sizing);
     // The layout of a widget: it fills the container, which is the owner itself or a view
-    // inside it (a box's content view). Layouts are run in the order added, which must put a
-    // container before the containers inside it.
+    // inside it (a box's content view, a tab view's page). An owner with several layouts (a
+    // tab view with several pages) asks for the room the largest needs. Layouts are added as
+    // the file is read, a container's after those of the containers inside it, and run in the
+    // reverse order, so that each container has its final size when its own layout runs.
     void addLayout(const Ref<View>& owner, const Ref<View>& container, InterfaceLayoutPlan plan);
     void layOut();
 
@@ -87,7 +89,7 @@ private:
 
     std::map<const View*, InterfaceSizing> sizing_;
     std::vector<std::unique_ptr<Owned>> owned_;
-    std::map<const View*, const Owned*> ownedBy_;
+    std::multimap<const View*, const Owned*> ownedBy_;
     // Which of the two runs of a layout is under way.
     int run_ = 0;
 };

@@ -4,6 +4,7 @@
 #include "platform/foundation/Date.h"
 #include "platform/foundation/String.h"
 #include "platform/views/ScrollView.h"
+#include "platform/views/TabView.h"
 #include "platform/views/TextField.h"
 #include "platform/views/TextInsertionIndicator.h"
 #include "platform/views/VisualEffectView.h"
@@ -117,6 +118,7 @@ constexpr FrameworkClass kFrameworkClasses[] = {
     {"Slider", plain<Slider>},
     {"Stepper", plain<Stepper>},
     {"Switch", plain<Switch>},
+    {"TabView", plain<TabView>},
     {"TextField", textField},
     {"TextInsertionIndicator", plain<TextInsertionIndicator>},
     {"TokenField", plain<TokenField>},

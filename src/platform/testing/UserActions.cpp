@@ -1,5 +1,6 @@
 #include "platform/testing/UserActions.h"
 
+#include "platform/detail/EventTranslation.h"
 #include "platform/detail/ScreenGeometry.h"
 #include "platform/detail/ViewPeer.h"
 #include "platform/detail/WindowPeer.h"
@@ -22,6 +23,8 @@
 #include <QToolTip>
 #include <QUrl>
 #include <QWheelEvent>
+
+#include <algorithm>
 
 namespace platform::testing {
 
@@ -88,28 +91,32 @@ void UserActions::typeCharacter(const Ref<Window>& window, char32_t character) {
     QApplication::sendEvent(target, &release);
 }
 
-void UserActions::pressKey(const Ref<Window>& window, Key key) {
+void UserActions::pressKey(const Ref<Window>& window, Key key, std::uint64_t modifierFlags) {
     struct Row {
         Key key;
         Qt::Key toolkitKey;
         const char* text;
     };
     static constexpr Row rows[] = {
-        {Key::Tab, Qt::Key_Tab, "\t"},    {Key::Return, Qt::Key_Return, "\r"},
-        {Key::Space, Qt::Key_Space, " "}, {Key::Up, Qt::Key_Up, ""},
-        {Key::Down, Qt::Key_Down, ""},    {Key::Left, Qt::Key_Left, ""},
-        {Key::Right, Qt::Key_Right, ""},
+        {Key::Tab, Qt::Key_Tab, "\t"},         {Key::Return, Qt::Key_Return, "\r"},
+        {Key::Space, Qt::Key_Space, " "},      {Key::Up, Qt::Key_Up, ""},
+        {Key::Down, Qt::Key_Down, ""},         {Key::Left, Qt::Key_Left, ""},
+        {Key::Right, Qt::Key_Right, ""},       {Key::PageUp, Qt::Key_PageUp, ""},
+        {Key::PageDown, Qt::Key_PageDown, ""},
     };
+    const Qt::KeyboardModifiers modifiers = detail::toolkitModifiers(modifierFlags);
     QWidget* widget = window->peer().widget;
     QWidget* target = widget->focusWidget() ? widget->focusWidget() : widget;
     for (const Row& row : rows) {
         if (row.key != key)
             continue;
-        QKeyEvent press(QEvent::KeyPress, row.toolkitKey, Qt::NoModifier, row.text);
+        const Qt::Key pressed =
+            key == Key::Tab && (modifiers & Qt::ShiftModifier) ? Qt::Key_Backtab : row.toolkitKey;
+        QKeyEvent press(QEvent::KeyPress, pressed, modifiers, row.text);
         QApplication::sendEvent(target, &press);
         // The press may have moved the focus (Tab); the release goes where the focus is now.
         target = widget->focusWidget() ? widget->focusWidget() : widget;
-        QKeyEvent release(QEvent::KeyRelease, row.toolkitKey, Qt::NoModifier, row.text);
+        QKeyEvent release(QEvent::KeyRelease, pressed, modifiers, row.text);
         QApplication::sendEvent(target, &release);
     }
 }
@@ -134,15 +141,23 @@ bool UserActions::chooseMenuItem(const Ref<Window>& window, const std::string& t
 
 namespace {
 
-// Where a click at a point of the view goes, as the window system sends it: for a control, to its
-// innermost widget at the point, such as a segment of a segmented control; with the point in
-// that widget's coordinates.
+// Where a click at a point of the view goes, as the window system sends it, with the point in that
+// widget's coordinates: for a control, to its innermost widget at the point, such as a segment of
+// a segmented control; so for a part of another view that is none of its subviews, such as the
+// bar of a tab view.
 std::pair<QWidget*, QPointF> clickTarget(const Ref<View>& view, Point point) {
     const Rect bounds = view->bounds();
     const double y = view->isFlipped() ? point.y - bounds.minY() : bounds.maxY() - point.y;
     QWidget* widget = view->peer().widget;
     const QPointF at(point.x - bounds.minX(), y);
-    QWidget* inner = view->as<Control>() ? widget->childAt(at.toPoint()) : nullptr;
+    QWidget* inner = widget->childAt(at.toPoint());
+    const auto showsSubview = [&](const Ref<View>& subview) {
+        QWidget* shown = subview->peer().widget;
+        return shown && (shown == inner || shown->isAncestorOf(inner));
+    };
+    if (inner && !view->as<Control>() &&
+        std::any_of(view->subviews().begin(), view->subviews().end(), showsSubview))
+        inner = nullptr;
     if (!inner)
         inner = widget;
     return {inner, inner->mapFrom(widget, at)};

@@ -3,6 +3,7 @@
 #include "platform/foundation/Geometry.h"
 #include "platform/foundation/Object.h"
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -26,9 +27,10 @@ public:
     // Pressing and releasing the key of a character in the window's focused widget.
     static void typeCharacter(const Ref<Window>& window, char32_t character);
     // The keys that move the focus and work controls.
-    enum class Key { Tab, Return, Space, Up, Down, Left, Right };
-    // Pressing and releasing a key in the window's focused widget.
-    static void pressKey(const Ref<Window>& window, Key key);
+    enum class Key { Tab, Return, Space, Up, Down, Left, Right, PageUp, PageDown };
+    // Pressing and releasing a key in the window's focused widget, with the modifier keys of
+    // the flags (EventModifierFlag) held down; Shift+Tab is the toolkit's back tab.
+    static void pressKey(const Ref<Window>& window, Key key, std::uint64_t modifierFlags = 0);
     // Clicking the title in the window's menu bar, which opens its menu, then moving to the item
     // and clicking it. False when the bar, the menu or the item is missing or the menu stayed
     // open.

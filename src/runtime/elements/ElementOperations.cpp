@@ -18,6 +18,7 @@
 #include "runtime/elements/SliderSC.h"
 #include "runtime/elements/StepperSC.h"
 #include "runtime/elements/SwitchSC.h"
+#include "runtime/elements/TabViewSC.h"
 #include "runtime/elements/TextFieldSC.h"
 #include "runtime/elements/TextInsertionIndicatorSC.h"
 #include "runtime/elements/TokenFieldSC.h"
@@ -117,6 +118,7 @@ constexpr NamedRow kNamed[] = {
     {"SliderSC", named<SliderSC>},
     {"StepperSC", named<StepperSC>},
     {"SwitchSC", named<SwitchSC>},
+    {"TabViewSC", named<TabViewSC>},
     {"TextFieldSC", named<TextFieldSC>},
     {"TextInsertionIndicatorSC", named<TextInsertionIndicatorSC>},
     {"TokenFieldSC", named<TokenFieldSC>},

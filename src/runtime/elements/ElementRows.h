@@ -160,7 +160,7 @@ inline constexpr auto kFullWithoutFocusQuestion =
     ElementRowsWithout(kFull, std::array{M::AcceptsFirstResponder});
 
 // Drawing, cursor rectangles, the menu and waking from an interface file: SliderSC, StepperSC,
-// SegmentedControlSC, ScrollViewSC.
+// SegmentedControlSC, ScrollViewSC, TabViewSC.
 inline constexpr auto kDrawing = std::to_array<ElementRow>({
     {M::DrawRect, ViewEvent::DrawRect, Prepare::No, PassOn::UnlessHandled},
     {M::ResetCursorRects, ViewEvent::ResetCursorRects, Prepare::Nothing, PassOn::Never},

@@ -19,7 +19,6 @@
 
 #include <cstdint>
 #include <span>
-#include <type_traits>
 
 namespace platform {
 class Menu;
@@ -65,10 +64,11 @@ public:
             Base::drawRect(dirtyRect);
         }
     }
-    // A control's tag is its own. The platform gives other views none, so the members that are
-    // no controls answer the number in their identifier, by which programs name them.
+    // The tag of a view that keeps one (a control, a tab view) is its own. The platform gives
+    // other views none, so those members answer the number in their identifier, by which
+    // programs name them.
     std::int64_t tag() const override {
-        if constexpr (std::is_base_of_v<platform::Control, Base>)
+        if constexpr (requires(Base & base) { base.setTag(std::int64_t{}); })
             return Base::tag();
         else
             return this->identifier() ? IntegerValue(this->identifier()) : Base::tag();

@@ -2,6 +2,7 @@
 
 #include "runtime/elements/CUI_ComboBoxDelegate.h"
 #include "runtime/elements/CUI_SearchFieldDelegate.h"
+#include "runtime/elements/CUI_TabViewDelegate.h"
 #include "runtime/elements/CUI_TextFieldDelegate.h"
 #include "runtime/elements/CUI_TokenFieldDelegate.h"
 #include "runtime/elements/MenuWiring.h"
@@ -10,6 +11,8 @@
 #include "runtime/shell/ViewTag.h"
 
 #include "platform/views/Control.h"
+#include "platform/views/TabView.h"
+#include "platform/views/TabViewItem.h"
 #include "platform/views/TextField.h"
 #include "platform/views/View.h"
 #include "platform/views/controls/Button.h"
@@ -109,6 +112,19 @@ void comboBoxDelegate(Control& control) {
         box.setDataSource(CUI_ComboBoxDelegate::shared());
 }
 
+// A tab view without a delegate reports to the shared one. The views of all its items are
+// wired, the unselected ones too, and then the tab view's own subviews, all with the window tag
+// the tab view was just given.
+void wireTabView(View& view) {
+    auto& tabs = static_cast<platform::TabView&>(view);
+    if (!tabs.delegate())
+        tabs.setDelegate(CUI_TabViewDelegate::shared());
+    const std::int64_t windowTag = Additions::wndTag(view);
+    for (const auto& item : tabs.tabViewItems())
+        WireViews(windowTag, item->view());
+    WireViews(windowTag, view.self()->as<View>());
+}
+
 struct WiringRow {
     // The platform class the row is for.
     const char* className;
@@ -132,7 +148,7 @@ constexpr WiringRow matchingNothing(const char* className) {
 
 // The wiring table, in the order its rows are tried. The rows matching nothing name what later
 // elements bring: the text view takes its shared delegate (the editable text view replacing any it
-// had); the path control its target, action and delegate; the split, stack and tab views their
+// had); the path control its target, action and delegate; the split and stack views their
 // delegates before they are descended into; the table and outline views a delegate and data
 // source of their own.
 constexpr WiringRow kWiringRows[] = {
@@ -162,7 +178,7 @@ constexpr WiringRow kWiringRows[] = {
     controlRow<platform::Stepper, targetActionA>("Stepper"),
     controlRow<platform::Switch, targetActionA>("Switch"),
     matchingNothing("TableView"),
-    matchingNothing("TabView"),
+    {"TabView", [](const View& view) { return view.isKindOf<platform::TabView>(); }, wireTabView},
     controlRow<platform::TokenField, tokenFieldDelegate>("TokenField"),
     controlRow<platform::TextField, textFieldDelegate>("TextField"),
     matchingNothing("TextView"),
@@ -191,6 +207,8 @@ void wireTag(View& view) {
             setSharedTarget(*control);
     } else if (control && view.identifier()) {
         control->setTag(IntegerValue(view.identifier()));
+    } else if (const auto tabs = view.as<platform::TabView>(); tabs && view.identifier()) {
+        tabs->setTag(IntegerValue(view.identifier()));
     }
 }
 

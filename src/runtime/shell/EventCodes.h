@@ -62,6 +62,15 @@ inline constexpr std::int64_t HasMenu = 1808;
 inline constexpr std::int64_t Menu = 1809;
 } // namespace TokenFieldEvent
 
+// What a tab view's CUI_TabViewDelegate reports to the dialog callback: the number of items
+// changed, whether an item may be selected, and an item about to be and just selected.
+namespace TabViewEvent {
+inline constexpr std::int64_t DidChangeNumberOfItems = 1700;
+inline constexpr std::int64_t ShouldSelectItem = 1701;
+inline constexpr std::int64_t WillSelectItem = 1702;
+inline constexpr std::int64_t DidSelectItem = 1703;
+} // namespace TabViewEvent
+
 // The questions a cell of the family asks the dialog callback, with the cell as the object.
 namespace CellEvent {
 inline constexpr std::int64_t Font = 4200;

@@ -35,6 +35,13 @@ void ForwardViewEvent(const platform::Ref<platform::View>& view, std::int64_t ev
     CurrentEventSet(nullptr);
 }
 
+void ForwardElementDelegateEvent(const platform::View& view, std::int64_t event,
+                                 const platform::Ref<platform::Object>& object) {
+    const std::int64_t wndTag = Additions::wndTag(view);
+    CurrentOutputWindowTagSet(std::llabs(wndTag));
+    DialogCallbackCall(event, view.tag(), wndTag, object);
+}
+
 void ForwardWindowAwake(platform::Window& window) {
     const std::int64_t tag = IntegerValue(window.identifier());
     CurrentOutputWindowTagSet(tag);

@@ -6,6 +6,8 @@
 
 #include "platform/foundation/Array.h"
 #include "platform/foundation/String.h"
+#include "platform/views/TabView.h"
+#include "platform/views/TabViewItem.h"
 #include "platform/views/View.h"
 #include "platform/windows/TitlebarAccessoryViewController.h"
 #include "platform/windows/Toolbar.h"
@@ -99,6 +101,14 @@ void postNotice(const char* message, const Ref<platform::String>& informative) {
 Ref<View> SubviewWithTag(const Ref<View>& container, std::int64_t tag) {
     if (!container)
         return nullptr;
+    // Only the selected item's view is a subview of a tab view; the views inside every item are
+    // searched, selected or not, though the items' views themselves are not compared.
+    if (const auto tabs = container->as<platform::TabView>()) {
+        for (const auto& item : tabs->tabViewItems())
+            if (Ref<View> hit = SubviewWithTag(item->view(), tag))
+                return hit;
+        return nullptr;
+    }
     for (const auto& subview : container->subviews()) {
         if (subviewTag(*subview) == tag)
             return subview;

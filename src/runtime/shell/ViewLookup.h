@@ -25,7 +25,9 @@ class View;
 
 // The first view below the container, depth first in subview order, whose tag is the tag. Plain
 // views (exactly View, ViewSC or VisualEffectView) are tagged by their identifier's integer
-// value, every other view by its own tag. The container itself is not compared.
+// value, every other view by its own tag. The container itself is not compared. In a tab view
+// the views inside each item's view are searched, in the order of the items, whichever is
+// selected; the items' views themselves are not compared.
 platform::Ref<platform::View> SubviewWithTag(const platform::Ref<platform::View>& container,
                                              std::int64_t tag);
 

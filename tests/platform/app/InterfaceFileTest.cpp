@@ -109,7 +109,7 @@ TEST(InterfaceFile, EveryKindOfWidgetLoadsAsItsViewWithItsProperties) {
         "Box type 2 'Title'",
         "ScrollView",
         "View",
-        "View",
+        "TabView",
         "ImageView value 0",
         "Button 'OK' type 7 font 15 value 0 '1'",
         "Menu ''",
