@@ -1,11 +1,11 @@
 #include "runtime/elements/CUI_TokenFieldDelegate.h"
 
-#include "runtime/shell/Additions.h"
+#include "runtime/elements/CUI_TextFieldDelegate.h"
+
 #include "runtime/shell/CUI_ControlTarget.h"
 #include "runtime/shell/CUI_DialogEvent.h"
-#include "runtime/shell/Callbacks.h"
 #include "runtime/shell/EventCodes.h"
-#include "runtime/shell/WindowOperations.h"
+#include "runtime/shell/EventForwarding.h"
 
 #include "platform/app/Pasteboard.h"
 #include "platform/foundation/Array.h"
@@ -13,18 +13,10 @@
 #include "platform/foundation/String.h"
 #include "platform/views/controls/TokenField.h"
 
-#include <cstdlib>
-
 using platform::Ref;
 using platform::TokenField;
 
 namespace {
-
-// The notices name the token field as their object; the program hears them without one.
-void notify(std::int64_t code, const Ref<platform::Notification>& notice) {
-    if (notice && notice->object())
-        ControlEvent(code, notice->object()->as<platform::View>(), nullptr);
-}
 
 // A should-question answered yes unless the program says no.
 bool ask(std::int64_t code, const Ref<platform::Control>& control,
@@ -44,11 +36,8 @@ const Ref<CUI_TokenFieldDelegate>& CUI_TokenFieldDelegate::shared() {
 void CUI_TokenFieldDelegate::tokenFieldForwardEventObject(const Ref<TokenField>& field,
                                                           std::int64_t code,
                                                           const Ref<platform::Object>& object) {
-    if (!field)
-        return;
-    const std::int64_t wndTag = Additions::wndTag(*field);
-    CurrentOutputWindowTagSet(std::llabs(wndTag));
-    DialogCallbackCall(code, field->tag(), wndTag, object);
+    if (field)
+        ForwardElementDelegateEvent(*field, code, object);
 }
 
 bool CUI_TokenFieldDelegate::controlTextShouldBeginEditing(
@@ -62,15 +51,15 @@ bool CUI_TokenFieldDelegate::controlTextShouldEndEditing(const Ref<platform::Con
 }
 
 void CUI_TokenFieldDelegate::controlTextDidBeginEditing(const Ref<platform::Notification>& notice) {
-    notify(TextEditingEvent::DidBeginEditing, notice);
+    TextNoticeEvent(TextEditingEvent::DidBeginEditing, notice, false);
 }
 
 void CUI_TokenFieldDelegate::controlTextDidChange(const Ref<platform::Notification>& notice) {
-    notify(TextEditingEvent::DidChange, notice);
+    TextNoticeEvent(TextEditingEvent::DidChange, notice, false);
 }
 
 void CUI_TokenFieldDelegate::controlTextDidEndEditing(const Ref<platform::Notification>& notice) {
-    notify(TextEditingEvent::DidEndEditing, notice);
+    TextNoticeEvent(TextEditingEvent::DidEndEditing, notice, false);
 }
 
 Ref<platform::String> CUI_TokenFieldDelegate::tokenFieldDisplayStringForRepresentedObject(

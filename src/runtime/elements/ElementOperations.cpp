@@ -106,6 +106,7 @@ constexpr NamedRow kNamed[] = {
     {"BoxSC", named<BoxSC>},
     {"ButtonSC", named<ButtonSC>},
     {"ColorWellSC", named<ColorWellSC>},
+    {"ComboBoxSC", named<ComboBoxSC>},
     {"ComboButtonSC", named<ComboButtonSC>},
     {"DatePickerSC", named<DatePickerSC>},
     {"ImageViewSC", named<ImageViewSC>},
@@ -113,6 +114,7 @@ constexpr NamedRow kNamed[] = {
     {"PopUpButtonSC", named<PopUpButtonSC>},
     {"ProgressIndicatorSC", named<ProgressIndicatorSC>},
     {"ScrollViewSC", named<ScrollViewSC>},
+    {"SearchFieldSC", named<SearchFieldSC>},
     {"SecureTextFieldSC", named<SecureTextFieldSC>},
     {"SegmentedControlSC", named<SegmentedControlSC>},
     {"SliderSC", named<SliderSC>},
@@ -124,8 +126,6 @@ constexpr NamedRow kNamed[] = {
     {"TokenFieldSC", named<TokenFieldSC>},
     {"ViewSC", named<ViewSC>},
     {"VisualEffectViewSC", named<VisualEffectViewSC>},
-    {"SearchFieldSC", named<SearchFieldSC>},
-    {"ComboBoxSC", named<ComboBoxSC>},
 };
 
 template <class W>

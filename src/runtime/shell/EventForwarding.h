@@ -18,9 +18,9 @@ void ForwardWindowEvent(const platform::Ref<platform::Window>& window, std::int6
                         const platform::Ref<platform::Event>& platformEvent);
 void ForwardViewEvent(const platform::Ref<platform::View>& view, std::int64_t event,
                       const platform::Ref<platform::Event>& platformEvent);
-// The path of the element delegates that consult only the dialog callback (tab views): the
-// element's attached wndTag, made positive, becomes the current output window tag, and the
-// dialog callback hears the event with the element's tag and its wndTag as it is.
+// The path of the element delegates that consult only the dialog callback (tab views, token
+// fields): the element's attached wndTag, made positive, becomes the current output window tag, and
+// the dialog callback hears the event with the element's tag and its wndTag as it is.
 void ForwardElementDelegateEvent(const platform::View& view, std::int64_t event,
                                  const platform::Ref<platform::Object>& object);
 // A window from an interface file, once the file has been built, is named by the number in its
