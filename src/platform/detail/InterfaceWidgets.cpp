@@ -5,6 +5,7 @@
 #include "platform/foundation/String.h"
 #include "platform/views/ScrollView.h"
 #include "platform/views/TextField.h"
+#include "platform/views/TextView.h"
 #include "platform/views/VisualEffectView.h"
 #include "platform/views/controls/Box.h"
 #include "platform/views/controls/Button.h"
@@ -112,6 +113,7 @@ constexpr FrameworkClass kFrameworkClasses[] = {
     {"Stepper", plain<Stepper>},
     {"Switch", plain<Switch>},
     {"TextField", textField},
+    {"TextView", plain<TextView>},
     {"VisualEffectView", plain<VisualEffectView>},
 };
 
