@@ -93,7 +93,7 @@ public:
     bool insert(Range range, const QString& text, const QTextDocumentFragment* fragment) {
         if (!view_.isEditable())
             return false;
-        const auto self = view_.as<TextView>();
+        const auto self = alive();
         auto& storage = *view_.textStorage();
         const auto end = static_cast<std::int64_t>(storage.length());
         range.location = std::clamp<std::int64_t>(range.location, 0, end);
@@ -170,7 +170,7 @@ protected:
     }
 
     void keyPressEvent(QKeyEvent* event) override {
-        const auto keep = view_.as<TextView>();
+        const auto keep = alive();
         struct Shortcut {
             QKeySequence::StandardKey key;
             void (TextView::*action)(const Ref<Object>&);
@@ -243,7 +243,7 @@ protected:
     }
 
     void contextMenuEvent(QContextMenuEvent* event) override {
-        const auto keep = view_.as<TextView>();
+        const auto keep = alive();
         const bool selected = textCursor().hasSelection();
         const bool editable = view_.isEditable();
         QMenu menu(this);
@@ -267,8 +267,8 @@ protected:
 
     void focusInEvent(QFocusEvent* event) override {
         QTextEdit::focusInEvent(event);
-        const auto self = view_.as<TextView>();
-        if (const auto window = view_.window(); window && window->firstResponder() != self)
+        const auto self = alive();
+        if (const auto window = view_.window(); self && window && window->firstResponder() != self)
             window->makeFirstResponder(self);
     }
 
@@ -283,7 +283,8 @@ protected:
 
 private:
     void selectionMoved() {
-        if (editing_.adjusting)
+        // The view being destroyed lets go of its document, which moves the insertion point.
+        if (editing_.adjusting || !alive())
             return;
         const Range now = rangeOf(textCursor());
         if (now == editing_.agreed)
@@ -291,7 +292,7 @@ private:
         Range answer = now;
         if (const auto d = view_.delegate()) {
             answer = d->textViewWillChangeSelectionFromCharacterRangeToCharacterRange(
-                view_.as<TextView>(), editing_.agreed, now);
+                alive(), editing_.agreed, now);
             const auto end = static_cast<std::int64_t>(view_.textStorage()->length());
             answer.location = std::clamp<std::int64_t>(answer.location, 0, end);
             answer.length = std::clamp<std::int64_t>(answer.length, 0, end - answer.location);
@@ -308,7 +309,7 @@ private:
 
     // The selected text offered to the desktop's sharing services, through the delegate.
     void share() {
-        const auto self = view_.as<TextView>();
+        const auto self = alive();
         auto items = Array::arrayWithObjects(
             {view_.textStorage()->substringWithRange(view_.selectedRange())});
         Ref<SharingServicePicker> picker = std::make_shared<SharingServicePicker>(items);
@@ -324,8 +325,16 @@ private:
     }
 
     void notify(void (TextViewDelegate::*method)(const Ref<Notification>&), const char* name) {
+        const auto self = alive();
+        if (!self)
+            return;
         if (const auto d = view_.delegate())
-            ((*d).*method)(std::make_shared<Notification>(String::fromUtf8(name), view_.self()));
+            ((*d).*method)(std::make_shared<Notification>(String::fromUtf8(name), self));
+    }
+
+    // The view, or none while it is being destroyed and the toolkit still reports to it.
+    Ref<TextView> alive() const {
+        return std::static_pointer_cast<TextView>(view_.weak_from_this().lock());
     }
 
     TextView& view_;

@@ -17,6 +17,7 @@
 #include "runtime/elements/StepperSC.h"
 #include "runtime/elements/SwitchSC.h"
 #include "runtime/elements/TextFieldSC.h"
+#include "runtime/elements/TextViewSC.h"
 #include "runtime/elements/ViewSC.h"
 #include "runtime/elements/VisualEffectViewSC.h"
 #include "runtime/shell/Additions.h"
@@ -110,6 +111,7 @@ constexpr NamedRow kNamed[] = {
     {"StepperSC", named<StepperSC>},
     {"SwitchSC", named<SwitchSC>},
     {"TextFieldSC", named<TextFieldSC>},
+    {"TextViewSC", named<TextViewSC>},
     {"ViewSC", named<ViewSC>},
     {"VisualEffectViewSC", named<VisualEffectViewSC>},
 };

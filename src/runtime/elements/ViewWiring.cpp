@@ -1,6 +1,8 @@
 #include "runtime/elements/ViewWiring.h"
 
 #include "runtime/elements/CUI_TextFieldDelegate.h"
+#include "runtime/elements/CUI_TextStorageDelegate.h"
+#include "runtime/elements/CUI_TextViewDelegate.h"
 #include "runtime/elements/MenuWiring.h"
 #include "runtime/shell/Additions.h"
 #include "runtime/shell/CUI_ControlTarget.h"
@@ -8,6 +10,8 @@
 
 #include "platform/views/Control.h"
 #include "platform/views/TextField.h"
+#include "platform/views/TextStorage.h"
+#include "platform/views/TextView.h"
 #include "platform/views/View.h"
 #include "platform/views/controls/Button.h"
 #include "platform/views/controls/ColorWell.h"
@@ -79,6 +83,16 @@ void textFieldDelegate(Control& control) {
         field.setDelegate(CUI_TextFieldDelegate::shared());
 }
 
+// An editable text view reports to the shared delegate, whatever delegate it had; its storage
+// reports its edits to the storage's callbacks unless it has a delegate of its own.
+void textViewDelegate(View& view) {
+    auto& textView = static_cast<platform::TextView&>(view);
+    if (textView.isEditable())
+        textView.setDelegate(CUI_TextViewDelegate::shared());
+    if (!textView.textStorage()->delegate())
+        textView.textStorage()->setDelegate(CUI_TextStorageDelegate::shared());
+}
+
 struct WiringRow {
     // The platform class the row is for.
     const char* className;
@@ -135,7 +149,8 @@ constexpr WiringRow kWiringRows[] = {
     matchingNothing("TabView"),
     matchingNothing("TokenField"),
     controlRow<platform::TextField, textFieldDelegate>("TextField"),
-    matchingNothing("TextView"),
+    {"TextView", [](const View& view) { return view.isKindOf<platform::TextView>(); },
+     textViewDelegate},
 };
 
 const WiringRow* matchingRow(const View& view) {
