@@ -14,6 +14,7 @@
 #include "platform/views/TabView.h"
 #include "platform/views/TabViewItem.h"
 #include "platform/views/TextField.h"
+#include "platform/views/TextView.h"
 #include "platform/views/controls/Box.h"
 #include "platform/views/controls/Button.h"
 #include "platform/views/controls/ComboBox.h"
@@ -113,6 +114,8 @@ void setTag(Object& object, const Value& value) {
         tabs->setTag(tag);
     else if (auto* item = as<MenuItem>(object))
         item->setTag(tag);
+    else if (auto* textView = as<TextView>(object))
+        textView->setTag(tag);
 }
 
 // The range and value of the numeric views, which share no base that has them.
@@ -240,6 +243,13 @@ const PropertyRow kProperties[] = {
      [](Object& o, const Value& v) {
          if (auto* field = as<TextField>(o))
              field->setEditable(!v.boolean);
+         else if (auto* textView = as<TextView>(o))
+             textView->setEditable(!v.boolean);
+     }},
+    {"plainText", Kind::String,
+     [](Object& o, const Value& v) {
+         if (auto* textView = as<TextView>(o))
+             textView->setString(string(v.text));
      }},
     {"checked", Kind::Bool, setChecked},
     {"currentIndex", Kind::Integer,

@@ -7,6 +7,7 @@
 #include "platform/views/TabView.h"
 #include "platform/views/TextField.h"
 #include "platform/views/TextInsertionIndicator.h"
+#include "platform/views/TextView.h"
 #include "platform/views/VisualEffectView.h"
 #include "platform/views/controls/Box.h"
 #include "platform/views/controls/Button.h"
@@ -122,6 +123,7 @@ constexpr FrameworkClass kFrameworkClasses[] = {
     {"TextField", textField},
     {"TextInsertionIndicator", plain<TextInsertionIndicator>},
     {"TokenField", plain<TokenField>},
+    {"TextView", plain<TextView>},
     {"VisualEffectView", plain<VisualEffectView>},
 };
 

@@ -5,11 +5,14 @@
 #include "platform/detail/ForwardingWidget.h"
 #include "platform/detail/MenuPeer.h"
 
+#include <QAbstractScrollArea>
 #include <QContextMenuEvent>
 #include <QHelpEvent>
 #include <QPaintEvent>
 #include <QPoint>
 #include <QPointer>
+
+#include <type_traits>
 
 namespace platform {
 
@@ -48,7 +51,11 @@ protected:
     void paintEvent(QPaintEvent* event) override {
         this->receiver().viewWillDraw();
         Base::paintEvent(event);
-        paintView(this->receiver(), *this, event->rect());
+        // A scrolling widget paints in its viewport, not in itself.
+        if constexpr (std::is_base_of_v<QAbstractScrollArea, Base>)
+            paintView(this->receiver(), *this->viewport(), event->rect());
+        else
+            paintView(this->receiver(), *this, event->rect());
     }
     void contextMenuEvent(QContextMenuEvent* event) override {
         if (!showContextMenu(this->receiver(), *this, *event))

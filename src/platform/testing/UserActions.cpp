@@ -9,6 +9,7 @@
 #include "platform/views/View.h"
 #include "platform/windows/Window.h"
 
+#include <QAbstractScrollArea>
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
@@ -256,6 +257,9 @@ void UserActions::toggleFullScreen(const Ref<Window>& window) {
 bool UserActions::dragFiles(const Ref<View>& view, const std::vector<std::string>& paths,
                             DragEnd end) {
     QWidget* widget = view->peer().widget;
+    // A scrolling view takes drops in its viewport, the widget under the pointer.
+    if (auto* area = qobject_cast<QAbstractScrollArea*>(widget))
+        widget = area->viewport();
     QMimeData data;
     QList<QUrl> urls;
     for (const auto& path : paths)

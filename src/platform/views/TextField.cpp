@@ -2,6 +2,7 @@
 
 #include "platform/app/Application.h"
 #include "platform/detail/ColorConversion.h"
+#include "platform/detail/EditingCommands.h"
 #include "platform/detail/FontPeer.h"
 #include "platform/detail/ViewPeer.h"
 #include "platform/drawing/AttributedString.h"
@@ -35,32 +36,6 @@ QString toQString(const String& string) {
 
 Ref<String> fromQString(const QString& string) {
     return String::create(string.toStdU16String());
-}
-
-// The editing command of a key, as the framework names it; none for keys that type or that
-// the field handles without asking (shortcuts, selection with Shift held).
-const char* commandForKey(const QKeyEvent& event) {
-    struct Row {
-        int key;
-        const char* command;
-        bool withShift;
-    };
-    static constexpr Row rows[] = {
-        {Qt::Key_Return, "insertNewline:", true},   {Qt::Key_Enter, "insertNewline:", true},
-        {Qt::Key_Escape, "cancelOperation:", true}, {Qt::Key_Tab, "insertTab:", false},
-        {Qt::Key_Backtab, "insertBacktab:", true},  {Qt::Key_Backspace, "deleteBackward:", false},
-        {Qt::Key_Delete, "deleteForward:", false},  {Qt::Key_Left, "moveLeft:", false},
-        {Qt::Key_Right, "moveRight:", false},       {Qt::Key_Up, "moveUp:", false},
-        {Qt::Key_Down, "moveDown:", false},         {Qt::Key_Home, "moveToBeginningOfLine:", false},
-        {Qt::Key_End, "moveToEndOfLine:", false},
-    };
-    const Qt::KeyboardModifiers modifiers = event.modifiers() & ~Qt::KeypadModifier;
-    if (modifiers & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))
-        return nullptr;
-    for (const Row& row : rows)
-        if (row.key == event.key() && (row.withShift || !(modifiers & Qt::ShiftModifier)))
-            return row.command;
-    return nullptr;
 }
 
 Qt::Alignment toolkitAlignment(std::int64_t alignment) {
@@ -200,7 +175,7 @@ protected:
     }
 
     void keyPressEvent(QKeyEvent* event) override {
-        const char* command = commandForKey(*event);
+        const char* command = detail::editingCommandForKey(*event);
         if (!command) {
             const qsizetype kept = text().size() - selectedText().size();
             QLineEdit::keyPressEvent(event);

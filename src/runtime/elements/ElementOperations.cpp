@@ -21,6 +21,7 @@
 #include "runtime/elements/TabViewSC.h"
 #include "runtime/elements/TextFieldSC.h"
 #include "runtime/elements/TextInsertionIndicatorSC.h"
+#include "runtime/elements/TextViewSC.h"
 #include "runtime/elements/TokenFieldSC.h"
 #include "runtime/elements/ViewSC.h"
 #include "runtime/elements/VisualEffectViewSC.h"
@@ -124,6 +125,7 @@ constexpr NamedRow kNamed[] = {
     {"TextFieldSC", named<TextFieldSC>},
     {"TextInsertionIndicatorSC", named<TextInsertionIndicatorSC>},
     {"TokenFieldSC", named<TokenFieldSC>},
+    {"TextViewSC", named<TextViewSC>},
     {"ViewSC", named<ViewSC>},
     {"VisualEffectViewSC", named<VisualEffectViewSC>},
 };

@@ -171,7 +171,7 @@ inline constexpr auto kDrawing = std::to_array<ElementRow>({
 // The drawing set without drawing: SwitchSC.
 inline constexpr auto kReduced = ElementRowsWithout(kDrawing, std::array{M::DrawRect});
 
-// Dropped files: ViewSC and VisualEffectViewSC.
+// Dropped files: ViewSC, VisualEffectViewSC and TextViewSC.
 inline constexpr auto kFileDrops = std::to_array<ElementRow>({
     {M::DraggingEntered, ViewEvent::DraggingEntered, Prepare::Nothing, PassOn::Never},
     {M::DraggingExited, ViewEvent::DraggingExited, Prepare::Nothing, PassOn::Never},
@@ -206,5 +206,8 @@ inline constexpr auto kVisualEffect = ElementRowsJoining(
                                                     PassOn::UnlessHandled, true}}),
                       *ElementRowFor(kView, M::DidChangeEffectiveAppearance)),
     kFileDrops);
+
+// TextViewSC: the full set with the focus prepared YES, and dropped files taken.
+inline constexpr auto kTextView = ElementRowsJoining(kFullAcceptingFocus, kFileDrops);
 
 } // namespace ElementSet

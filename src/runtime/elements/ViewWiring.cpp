@@ -4,6 +4,8 @@
 #include "runtime/elements/CUI_SearchFieldDelegate.h"
 #include "runtime/elements/CUI_TabViewDelegate.h"
 #include "runtime/elements/CUI_TextFieldDelegate.h"
+#include "runtime/elements/CUI_TextStorageDelegate.h"
+#include "runtime/elements/CUI_TextViewDelegate.h"
 #include "runtime/elements/CUI_TokenFieldDelegate.h"
 #include "runtime/elements/MenuWiring.h"
 #include "runtime/shell/Additions.h"
@@ -14,6 +16,8 @@
 #include "platform/views/TabView.h"
 #include "platform/views/TabViewItem.h"
 #include "platform/views/TextField.h"
+#include "platform/views/TextStorage.h"
+#include "platform/views/TextView.h"
 #include "platform/views/View.h"
 #include "platform/views/controls/Button.h"
 #include "platform/views/controls/ColorWell.h"
@@ -125,6 +129,16 @@ void wireTabView(View& view) {
     WireViews(windowTag, view.self()->as<View>());
 }
 
+// An editable text view reports to the shared delegate, whatever delegate it had; its storage
+// reports its edits to the storage's callbacks unless it has a delegate of its own.
+void textViewDelegate(View& view) {
+    auto& textView = static_cast<platform::TextView&>(view);
+    if (textView.isEditable())
+        textView.setDelegate(CUI_TextViewDelegate::shared());
+    if (!textView.textStorage()->delegate())
+        textView.textStorage()->setDelegate(CUI_TextStorageDelegate::shared());
+}
+
 struct WiringRow {
     // The platform class the row is for.
     const char* className;
@@ -140,6 +154,11 @@ template <class K, void (*Rule)(Control&)>
 constexpr WiringRow controlRow(const char* className) {
     return {className, [](const View& view) { return view.isKindOf<K>(); },
             [](View& view) { Rule(static_cast<Control&>(view)); }};
+}
+
+template <class K, void (*Rule)(View&)>
+constexpr WiringRow viewRow(const char* className) {
+    return {className, [](const View& view) { return view.isKindOf<K>(); }, Rule};
 }
 
 constexpr WiringRow matchingNothing(const char* className) {
@@ -178,10 +197,10 @@ constexpr WiringRow kWiringRows[] = {
     controlRow<platform::Stepper, targetActionA>("Stepper"),
     controlRow<platform::Switch, targetActionA>("Switch"),
     matchingNothing("TableView"),
-    {"TabView", [](const View& view) { return view.isKindOf<platform::TabView>(); }, wireTabView},
+    viewRow<platform::TabView, wireTabView>("TabView"),
     controlRow<platform::TokenField, tokenFieldDelegate>("TokenField"),
     controlRow<platform::TextField, textFieldDelegate>("TextField"),
-    matchingNothing("TextView"),
+    viewRow<platform::TextView, textViewDelegate>("TextView"),
 };
 
 const WiringRow* matchingRow(const View& view) {

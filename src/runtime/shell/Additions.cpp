@@ -5,6 +5,7 @@
 #include "platform/foundation/Number.h"
 #include "platform/foundation/Value.h"
 #include "platform/services/SavePanel.h"
+#include "platform/views/TextStorage.h"
 #include "platform/views/View.h"
 #include "platform/windows/Alert.h"
 #include "platform/windows/Menu.h"
@@ -206,6 +207,33 @@ platform::Ref<platform::Array> dragFileExtensions(const platform::View& view) {
 }
 void setDragFileExtensions(platform::View& view, platform::Ref<platform::Array> value) {
     view.setAttachedProperty("dragFileExtensionsArray", std::move(value));
+}
+
+TextStorageCallback willProcessEditingCallback(const platform::TextStorage& storage) {
+    return attachedCallback<TextStorageCallback>(storage, "willProcessEditingCallbackValue");
+}
+void setCuiTextStorageWillProcessEditingCallback(platform::TextStorage& storage,
+                                                 TextStorageCallback callback) {
+    setAttachedCallback(storage, "willProcessEditingCallbackValue", callback);
+}
+void* willProcessEditingUserData(const platform::TextStorage& storage) {
+    return attachedPointer(storage, "willProcessEditingUserDataValue");
+}
+void setCuiTextStorageWillProcessEditingUserData(platform::TextStorage& storage, void* userData) {
+    setAttachedPointer(storage, "willProcessEditingUserDataValue", userData);
+}
+TextStorageCallback didProcessEditingCallback(const platform::TextStorage& storage) {
+    return attachedCallback<TextStorageCallback>(storage, "didProcessEditingCallbackValue");
+}
+void setCuiTextStorageDidProcessEditingCallback(platform::TextStorage& storage,
+                                                TextStorageCallback callback) {
+    setAttachedCallback(storage, "didProcessEditingCallbackValue", callback);
+}
+void* didProcessEditingUserData(const platform::TextStorage& storage) {
+    return attachedPointer(storage, "didProcessEditingUserDataValue");
+}
+void setCuiTextStorageDidProcessEditingUserData(platform::TextStorage& storage, void* userData) {
+    setAttachedPointer(storage, "didProcessEditingUserDataValue", userData);
 }
 
 } // namespace Additions

@@ -19,6 +19,7 @@ class Dictionary;
 class Menu;
 class MenuItem;
 class SavePanel;
+class TextStorage;
 class View;
 class Window;
 } // namespace platform
@@ -88,5 +89,18 @@ platform::Ref<platform::Array> dragFileTypes(const platform::View& view);
 void setDragFileTypes(platform::View& view, platform::Ref<platform::Array> value);
 platform::Ref<platform::Array> dragFileExtensions(const platform::View& view);
 void setDragFileExtensions(platform::View& view, platform::Ref<platform::Array> value);
+
+// Text storages: what hears of each edit before it is laid out and after, through the shared
+// CUI_TextStorageDelegate.
+TextStorageCallback willProcessEditingCallback(const platform::TextStorage& storage);
+void setCuiTextStorageWillProcessEditingCallback(platform::TextStorage& storage,
+                                                 TextStorageCallback callback);
+void* willProcessEditingUserData(const platform::TextStorage& storage);
+void setCuiTextStorageWillProcessEditingUserData(platform::TextStorage& storage, void* userData);
+TextStorageCallback didProcessEditingCallback(const platform::TextStorage& storage);
+void setCuiTextStorageDidProcessEditingCallback(platform::TextStorage& storage,
+                                                TextStorageCallback callback);
+void* didProcessEditingUserData(const platform::TextStorage& storage);
+void setCuiTextStorageDidProcessEditingUserData(platform::TextStorage& storage, void* userData);
 
 } // namespace Additions

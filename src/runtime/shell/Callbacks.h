@@ -37,6 +37,13 @@ using ToolTipCallback = platform::Ref<platform::String> (*)(std::int64_t tag, st
                                                             std::int64_t toolTipTag,
                                                             void* userData);
 
+// (the text storage, what the edit changed as TextStorageEditActions, the edited range's location
+// and length, the change in length, user data)
+using TextStorageCallback = void (*)(const platform::Ref<platform::Object>& textStorage,
+                                     std::uint64_t editedMask, std::int64_t location,
+                                     std::int64_t length, std::int64_t changeInLength,
+                                     void* userData);
+
 // (menu number, item number)
 using MenuCallback = void (*)(std::int64_t menu, std::int64_t item);
 

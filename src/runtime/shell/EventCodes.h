@@ -152,6 +152,20 @@ inline constexpr std::int64_t MenuForEvent = 2026;
 inline constexpr std::int64_t AwakeFromNib = 2029;
 } // namespace ViewEvent
 
+// What text views tell and ask through CUI_TextViewDelegate, to the dialog callback with the
+// text view's tag and window tag.
+namespace TextViewEvent {
+inline constexpr std::int64_t DidBeginEditing = 2100;
+inline constexpr std::int64_t DidChange = 2101;
+inline constexpr std::int64_t DidEndEditing = 2102;
+inline constexpr std::int64_t WillChangeSelection = 2303;
+inline constexpr std::int64_t DidChangeSelection = 2305;
+inline constexpr std::int64_t ShouldChangeText = 2308;
+inline constexpr std::int64_t Completions = 2319;
+inline constexpr std::int64_t WillShowSharingServicePicker = 2320;
+inline constexpr std::int64_t DoCommandBySelector = 2321;
+} // namespace TextViewEvent
+
 // The font manager's changeFont reached CUI_FontManagerDelegate.
 namespace FontEvent {
 inline constexpr std::int64_t Changed = 2200;
