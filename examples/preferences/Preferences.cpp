@@ -2,8 +2,9 @@
 // and a console window that prints every event the program hears: the elements waking from the
 // file, the controls' actions with their values, each change of the selected tab with the tab's
 // place, and each element event with its code, view tag and window tag. The preferences sit on
-// tabs (Ctrl+Tab and Ctrl+PgDn go to the next); the Done button, or closing the preferences
-// window, ends the program.
+// tabs (Ctrl+Tab and Ctrl+PgDn go to the next): the Search tab's search field and combo box, the
+// Tokens tab's token field and the Notes tab's text view report their editing questions and
+// notices too. The Done button, or closing the preferences window, ends the program.
 //
 //     preferences [path/to/Preferences.ui]
 
