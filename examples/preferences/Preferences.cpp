@@ -59,8 +59,10 @@ void report(const std::string& line) {
 
 void heard(std::int64_t event, std::int64_t tag, std::int64_t wndTag,
            const Ref<platform::Object>& object) {
-    // Drawing comes at every repaint; it would bury the rest.
-    if (event == ViewEvent::DrawRect || event == ViewEvent::ResetCursorRects)
+    // Drawing comes at every repaint, and the console window updates after each line printed;
+    // they would bury the rest.
+    if (event == ViewEvent::DrawRect || event == ViewEvent::ResetCursorRects ||
+        event == WindowEvent::DidUpdate)
         return;
     std::string line = "event " + std::to_string(event) + " view " + std::to_string(tag) +
                        " window " + std::to_string(wndTag);
