@@ -64,9 +64,9 @@ public:
             Base::drawRect(dirtyRect);
         }
     }
-    // The tag of a view that keeps one (a control, a tab view) is its own. The platform gives
-    // other views none, so those members answer the number in their identifier, by which
-    // programs name them.
+    // The tag of a view that keeps one (a control, a tab view, a text view) is its own. The
+    // platform gives other views none, so those members answer the number in their identifier,
+    // by which programs name them.
     std::int64_t tag() const override {
         if constexpr (requires(Base & base) { base.setTag(std::int64_t{}); })
             return Base::tag();

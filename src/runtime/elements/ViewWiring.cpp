@@ -224,10 +224,16 @@ void wireTag(View& view) {
         // The numbered actions are the shared target's; without it they would reach nothing.
         if (!control->target())
             setSharedTarget(*control);
-    } else if (control && view.identifier()) {
-        control->setTag(IntegerValue(view.identifier()));
-    } else if (const auto tabs = view.as<platform::TabView>(); tabs && view.identifier()) {
-        tabs->setTag(IntegerValue(view.identifier()));
+    } else if (view.identifier()) {
+        // Controls, tab views and text views keep a tag of their own; without one they take the
+        // identifier's number.
+        const std::int64_t number = IntegerValue(view.identifier());
+        if (control)
+            control->setTag(number);
+        else if (const auto tabs = view.as<platform::TabView>())
+            tabs->setTag(number);
+        else if (const auto text = view.as<platform::TextView>())
+            text->setTag(number);
     }
 }
 
