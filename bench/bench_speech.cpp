@@ -40,7 +40,9 @@ void finished(const Ref<platform::Object>&, std::int64_t message, void* done) {
 void synthesizer(benchmark::State& state) {
     const auto speaker = platform::SpeechSynthesizer::create();
     bool done = false;
-    speaker->setDelegate(std::make_shared<CUI_SpeechSynthesizerDelegate>(finished, &done));
+    // The synthesizer holds its delegate weakly, as programs' objects are held.
+    const auto delegate = std::make_shared<CUI_SpeechSynthesizerDelegate>(finished, &done);
+    speaker->setDelegate(delegate);
     const auto file =
         platform::URL::fileURLWithPath(*platform::String::fromUtf8(target().string()));
     for (auto _ : state) {
