@@ -22,15 +22,14 @@ constexpr TextCommand kTextCommands[] = {
     {"insertTab:", 5}, {"moveLeft:", 6},       {"moveRight:", 7},
 };
 
-// A question answered yes unless the program says no.
-bool ask(std::int64_t code, const Ref<platform::Control>& control,
-         const Ref<platform::Object>& fieldEditor) {
+} // namespace
+
+bool TextShouldEvent(std::int64_t code, const Ref<platform::Control>& control,
+                     const Ref<platform::Object>& fieldEditor) {
     DialogEventSetBoolVal(true);
     ControlEvent(code, control, fieldEditor);
     return DialogEventBoolVal();
 }
-
-} // namespace
 
 void TextNoticeEvent(std::int64_t code, const Ref<platform::Notification>& notice,
                      bool noticeAsObject) {
@@ -61,12 +60,12 @@ platform::Selector CUI_TextFieldDelegate::actionSelector() {
 
 bool CUI_TextFieldDelegate::controlTextShouldBeginEditing(
     const Ref<platform::Control>& control, const Ref<platform::Object>& fieldEditor) {
-    return ask(TextEditingEvent::ShouldBeginEditing, control, fieldEditor);
+    return TextShouldEvent(TextEditingEvent::ShouldBeginEditing, control, fieldEditor);
 }
 
 bool CUI_TextFieldDelegate::controlTextShouldEndEditing(const Ref<platform::Control>& control,
                                                         const Ref<platform::Object>& fieldEditor) {
-    return ask(TextEditingEvent::ShouldEndEditing, control, fieldEditor);
+    return TextShouldEvent(TextEditingEvent::ShouldEndEditing, control, fieldEditor);
 }
 
 void CUI_TextFieldDelegate::controlTextDidBeginEditing(const Ref<platform::Notification>& notice) {

@@ -34,6 +34,11 @@ public:
                                             std::string_view selector) override;
 };
 
+// Asks a should-question of a text control through ControlEvent, with the field editor as the
+// object: yes unless the program's callback says no.
+bool TextShouldEvent(std::int64_t code, const platform::Ref<platform::Control>& control,
+                     const platform::Ref<platform::Object>& fieldEditor);
+
 // Reports the notice of a text control through ControlEvent: the control is the notice's object,
 // and the notice itself is the object reported, or none.
 void TextNoticeEvent(std::int64_t code, const platform::Ref<platform::Notification>& notice,

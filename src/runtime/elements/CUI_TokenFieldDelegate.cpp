@@ -2,7 +2,6 @@
 
 #include "runtime/elements/CUI_TextFieldDelegate.h"
 
-#include "runtime/shell/CUI_ControlTarget.h"
 #include "runtime/shell/CUI_DialogEvent.h"
 #include "runtime/shell/EventCodes.h"
 #include "runtime/shell/EventForwarding.h"
@@ -15,18 +14,6 @@
 
 using platform::Ref;
 using platform::TokenField;
-
-namespace {
-
-// A should-question answered yes unless the program says no.
-bool ask(std::int64_t code, const Ref<platform::Control>& control,
-         const Ref<platform::Object>& fieldEditor) {
-    DialogEventSetBoolVal(true);
-    ControlEvent(code, control, fieldEditor);
-    return DialogEventBoolVal();
-}
-
-} // namespace
 
 const Ref<CUI_TokenFieldDelegate>& CUI_TokenFieldDelegate::shared() {
     static const Ref<CUI_TokenFieldDelegate> delegate = std::make_shared<CUI_TokenFieldDelegate>();
@@ -42,12 +29,12 @@ void CUI_TokenFieldDelegate::tokenFieldForwardEventObject(const Ref<TokenField>&
 
 bool CUI_TokenFieldDelegate::controlTextShouldBeginEditing(
     const Ref<platform::Control>& control, const Ref<platform::Object>& fieldEditor) {
-    return ask(TextEditingEvent::ShouldBeginEditing, control, fieldEditor);
+    return TextShouldEvent(TextEditingEvent::ShouldBeginEditing, control, fieldEditor);
 }
 
 bool CUI_TokenFieldDelegate::controlTextShouldEndEditing(const Ref<platform::Control>& control,
                                                          const Ref<platform::Object>& fieldEditor) {
-    return ask(TextEditingEvent::ShouldEndEditing, control, fieldEditor);
+    return TextShouldEvent(TextEditingEvent::ShouldEndEditing, control, fieldEditor);
 }
 
 void CUI_TokenFieldDelegate::controlTextDidBeginEditing(const Ref<platform::Notification>& notice) {
