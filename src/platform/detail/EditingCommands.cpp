@@ -28,4 +28,11 @@ const char* editingCommandForKey(const QKeyEvent& event) {
     return nullptr;
 }
 
+QKeyEvent* tabKeyPress(QEvent& event) {
+    if (event.type() != QEvent::KeyPress)
+        return nullptr;
+    auto* key = static_cast<QKeyEvent*>(&event);
+    return key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab ? key : nullptr;
+}
+
 } // namespace platform::detail

@@ -164,12 +164,9 @@ public:
 protected:
     bool event(QEvent* event) override {
         // Tab and Back-Tab are editing commands of the field, not the toolkit's focus keys.
-        if (event->type() == QEvent::KeyPress) {
-            auto* key = static_cast<QKeyEvent*>(event);
-            if (key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab) {
-                keyPressEvent(key);
-                return true;
-            }
+        if (QKeyEvent* key = detail::tabKeyPress(*event)) {
+            keyPressEvent(key);
+            return true;
         }
         return QLineEdit::event(event);
     }

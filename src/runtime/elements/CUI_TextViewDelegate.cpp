@@ -1,12 +1,9 @@
 #include "runtime/elements/CUI_TextViewDelegate.h"
 
 #include "runtime/elements/CUI_TextFieldDelegate.h"
-#include "runtime/shell/Additions.h"
 #include "runtime/shell/CUI_DialogEvent.h"
-#include "runtime/shell/Callbacks.h"
 #include "runtime/shell/EventCodes.h"
-#include "runtime/shell/ViewTag.h"
-#include "runtime/shell/WindowOperations.h"
+#include "runtime/shell/EventForwarding.h"
 
 #include "platform/foundation/Array.h"
 #include "platform/foundation/Notification.h"
@@ -27,11 +24,8 @@ const Ref<CUI_TextViewDelegate>& CUI_TextViewDelegate::shared() {
 void CUI_TextViewDelegate::textViewCallUserDefinedOnDialogFunctionWithEventObject(
     const Ref<platform::TextView>& textView, std::int64_t event,
     const Ref<platform::Object>& object) {
-    if (!textView)
-        return;
-    const std::int64_t wndTag = Additions::wndTag(*textView);
-    CurrentOutputWindowTagSet(wndTag);
-    DialogCallbackCall(event, ViewTag(*textView), wndTag, object);
+    if (textView)
+        ForwardElementDelegateEvent(*textView, event, object);
 }
 
 void CUI_TextViewDelegate::notify(std::int64_t code, const Ref<platform::Notification>& notice) {
