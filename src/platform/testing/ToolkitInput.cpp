@@ -13,16 +13,16 @@ void clickWidget(QWidget& widget) {
     clickWidgetAt(widget, QRectF(widget.rect()).center());
 }
 
-void clickWidgetAt(QWidget& widget, QPointF at) {
+void clickWidgetAt(QWidget& widget, QPointF at, Qt::KeyboardModifiers modifiers) {
     QPointer<QWidget> target = &widget;
     const QPointF global = widget.mapToGlobal(at);
     QMouseEvent press(QEvent::MouseButtonPress, at, global, Qt::LeftButton, Qt::LeftButton,
-                      Qt::NoModifier);
+                      modifiers);
     QApplication::sendEvent(target, &press);
     if (!target)
         return;
     QMouseEvent release(QEvent::MouseButtonRelease, at, global, Qt::LeftButton, Qt::NoButton,
-                        Qt::NoModifier);
+                        modifiers);
     QApplication::sendEvent(target, &release);
 }
 

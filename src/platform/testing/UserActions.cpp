@@ -150,7 +150,9 @@ std::pair<QWidget*, QPointF> clickTarget(const Ref<View>& view, Point point) {
     const Rect bounds = view->bounds();
     const double y = view->isFlipped() ? point.y - bounds.minY() : bounds.maxY() - point.y;
     QWidget* widget = view->peer().widget;
-    const QPointF at(point.x - bounds.minX(), y);
+    // A view larger than its superview shows only a part in its widget, from this offset.
+    const QPoint offset = view->peer().shownOffset;
+    const QPointF at(point.x - bounds.minX() - offset.x(), y - offset.y());
     QWidget* inner = widget->childAt(at.toPoint());
     const auto showsSubview = [&](const Ref<View>& subview) {
         QWidget* shown = subview->peer().widget;
@@ -166,9 +168,9 @@ std::pair<QWidget*, QPointF> clickTarget(const Ref<View>& view, Point point) {
 
 } // namespace
 
-void UserActions::clickInView(const Ref<View>& view, Point point) {
+void UserActions::clickInView(const Ref<View>& view, Point point, std::uint64_t modifierFlags) {
     const auto [widget, at] = clickTarget(view, point);
-    clickWidgetAt(*widget, at);
+    clickWidgetAt(*widget, at, detail::toolkitModifiers(modifierFlags));
 }
 
 void UserActions::doubleClickInView(const Ref<View>& view, Point point) {

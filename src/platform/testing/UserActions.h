@@ -36,8 +36,9 @@ public:
     // open.
     static bool chooseMenuItem(const Ref<Window>& window, const std::string& title,
                                const std::string& item);
-    // Pressing and releasing the left mouse button at a point of the view.
-    static void clickInView(const Ref<View>& view, Point point);
+    // Pressing and releasing the left mouse button at a point of the view, with the modifier keys
+    // of the flags (EventModifierFlag) held down.
+    static void clickInView(const Ref<View>& view, Point point, std::uint64_t modifierFlags = 0);
     // Resting the pointer at a point of the view until its tool tip shows. Answers the tip's
     // text, empty when none showed, and hides the tip again.
     static std::string toolTipAt(const Ref<View>& view, Point point);

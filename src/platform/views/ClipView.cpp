@@ -68,6 +68,8 @@ void ClipView::scrollToPoint(Point point) {
     const Point constrained = constrainScrollPoint(point);
     if (constrained != bounds().origin)
         setBoundsOrigin(constrained);
+    if (documentView_)
+        documentView_->prepareContentInRect(documentVisibleRect());
     if (const auto scrollView = enclosingScrollView())
         scrollView->reflectScrolledClipView(std::static_pointer_cast<ClipView>(self()));
 }

@@ -24,14 +24,14 @@ void Control::setEnabled(bool enabled) {
         widget->setEnabled(enabled);
 }
 
-bool Control::sendAction() {
-    if (!enabled_ || action_.isNull())
+bool Control::sendAction(const Selector& action) {
+    if (!enabled_ || action.isNull())
         return false;
     // The action may close the window that holds the control.
     const auto self = shared_from_this();
     if (const auto receiver = target())
-        return action_.performOn(*receiver, self);
-    return action_.performOn(*Application::shared(), self);
+        return action.performOn(*receiver, self);
+    return action.performOn(*Application::shared(), self);
 }
 
 std::int64_t Control::intValue() const {

@@ -34,7 +34,9 @@ public:
     void setAction(Selector action) { action_ = std::move(action); }
     // Sends the action with this control as the sender. Answers whether an object performed it;
     // a disabled control or one without an action sends nothing.
-    bool sendAction();
+    bool sendAction() { return sendAction(action_); }
+    // The same with another of the control's actions, such as a table's double action.
+    bool sendAction(const Selector& action);
 
     // The value as a number; the numeric controls keep it as one.
     virtual double doubleValue() const = 0;

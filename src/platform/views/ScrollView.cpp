@@ -4,6 +4,8 @@
 #include "platform/detail/ViewPeer.h"
 #include "platform/views/ClipView.h"
 #include "platform/views/Scroller.h"
+#include "platform/views/tables/TableHeaderView.h"
+#include "platform/views/tables/TableView.h"
 
 #include <QApplication>
 #include <QScrollBar>
@@ -53,7 +55,7 @@ Ref<View> ScrollView::documentView() const {
 void ScrollView::setDocumentView(const Ref<View>& view) {
     attachParts();
     contentView_->setDocumentView(view);
-    reflectScrolledClipView(contentView_);
+    tile();
 }
 
 Size ScrollView::contentSize() const {
@@ -105,16 +107,31 @@ void ScrollView::setBackgroundColor(Ref<Color> color) {
 bool ScrollView::scrollerWanted() const {
     if (!hasVerticalScroller_)
         return false;
-    return !autohidesScrollers_ || contentView_->scrollableRect().height() > bounds().height();
+    const double header = headerView_ ? headerView_->frame().height() : 0;
+    return !autohidesScrollers_ ||
+           contentView_->scrollableRect().height() > bounds().height() - header;
 }
 
 void ScrollView::tile() {
     const Size size = bounds().size;
     const bool shown = scrollerWanted();
     const double width = shown ? std::min(Scroller::scrollerWidth(), size.width) : 0;
+    const auto table = std::dynamic_pointer_cast<TableView>(documentView());
+    const Ref<View> header = table ? table->headerView() : nullptr;
+    if (header != headerView_) {
+        if (headerView_ && headerView_->superview().get() == this)
+            headerView_->removeFromSuperview();
+        headerView_ = header;
+        if (header)
+            addSubview(header);
+    }
+    const double headerHeight = header ? std::min(header->frame().height(), size.height) : 0;
+    const double below = size.height - headerHeight;
+    if (header)
+        header->setFrame({0, below, size.width - width, headerHeight});
     verticalScroller_->setHidden(!shown);
-    verticalScroller_->setFrame({size.width - width, 0, width, size.height});
-    contentView_->setFrame({0, 0, size.width - width, size.height});
+    verticalScroller_->setFrame({size.width - width, 0, width, below});
+    contentView_->setFrame({0, 0, size.width - width, below});
     // A larger clip view may now reach past the document's end.
     contentView_->scrollToPoint(contentView_->bounds().origin);
     reflectScrolledClipView(contentView_);

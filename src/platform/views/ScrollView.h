@@ -25,8 +25,9 @@ enum class ScrollElasticity : std::int64_t { Automatic = 0, None = 1, Allowed = 
 // the scroll view. This scroll view scrolls vertically: it has no horizontal scroller and never
 // bounces past the ends of its document, whatever its elasticity says; it scrolls past them only
 // as far as its content insets allow. Its subviews are the
-// clip view and the scroller, in that order; a view cannot be a superview while it is being
-// made, so they join when the scroll view is first used or put in a window.
+// clip view and the scroller, in that order, and, when the document is a table with a header
+// view, that header above the clip view, beside the scroller; a view cannot be a superview while it
+// is being made, so they join when the scroll view is first used or put in a window.
 //
 // The wheel scrolls it: a wheel event that reaches the scroll view (its document did not take
 // it) moves the document by verticalLineScroll points for each line the desktop scrolls per
@@ -99,6 +100,8 @@ private:
 
     Ref<ClipView> contentView_;
     Ref<Scroller> verticalScroller_;
+    // The document table's header view while it is shown.
+    Ref<View> headerView_;
     bool hasVerticalScroller_ = false;
     bool autohidesScrollers_ = false;
     BorderType borderType_ = BorderType::NoBorder;

@@ -86,6 +86,10 @@ public:
     virtual void viewWillDraw() {}
     // Draws the view; the base implementation draws nothing. The rectangle is the part to draw.
     virtual void drawRect(Rect dirtyRect);
+    // Called by the enclosing clip view each time it scrolls or changes size, with the part of
+    // this view that is now in view, so that a view which makes its subviews only where they are
+    // seen (a table's cells) can make them; the base does nothing.
+    virtual void prepareContentInRect(Rect) {}
 
     // Layer backing: a layer-backed view can round its corners.
     bool wantsLayer() const { return wantsLayer_; }

@@ -1,0 +1,38 @@
+#include "platform/views/tables/TableCellView.h"
+
+#include "platform/detail/ViewPeer.h"
+#include "platform/drawing/Image.h"
+#include "platform/foundation/String.h"
+#include "platform/views/TextField.h"
+#include "platform/views/controls/ImageView.h"
+
+namespace platform {
+
+TableCellView::TableCellView(Rect frame) : View(frame) {}
+
+TableCellView::~TableCellView() = default;
+
+void TableCellView::setObjectValue(Ref<Object> value) {
+    objectValue_ = std::move(value);
+    if (textField_ && !(objectValue_ && objectValue_->isKindOf<Image>()))
+        textField_->setObjectValue(objectValue_);
+    if (imageView_ && objectValue_ && objectValue_->isKindOf<Image>())
+        imageView_->setImage(std::static_pointer_cast<Image>(objectValue_));
+}
+
+Ref<TableCellView> TableCellView::makeTextCell(Rect frame) {
+    auto cell = std::make_shared<TableCellView>(frame);
+    auto field = std::make_shared<TextField>(Rect{{0, 0}, frame.size});
+    field->setBordered(false);
+    field->setDrawsBackground(false);
+    field->setEditable(false);
+    field->setSelectable(false);
+    field->setAutoresizingMask(AutoresizingMask::WidthSizable | AutoresizingMask::HeightSizable);
+    // Clicks on a text that cannot be edited select the row: they go through to the table.
+    field->peer().widget->setAttribute(Qt::WA_TransparentForMouseEvents);
+    cell->addSubview(field);
+    cell->setTextField(field);
+    return cell;
+}
+
+} // namespace platform

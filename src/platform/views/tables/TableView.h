@@ -1,0 +1,182 @@
+#pragma once
+
+#include "platform/foundation/Selector.h"
+#include "platform/views/Control.h"
+
+#include <cstdint>
+#include <map>
+#include <memory>
+#include <vector>
+
+namespace platform {
+
+class Array;
+class IndexSet;
+class TableColumn;
+class TableHeaderView;
+class TableViewDataSource;
+class TableViewDelegate;
+
+// Rows of values in columns, each cell shown by a view of its own. The data source tells how
+// many rows there are and the value of each cell; the delegate may make each cell's view,
+// else the table makes a text cell showing the value. Cell views exist only for the rows in
+// view: as the table scrolls, the views of rows that leave go to a pool by their identifier,
+// from which makeViewWithIdentifierOwner hands them out again, so a table of 100,000 rows has
+// as many views as one of a screenful.
+//
+// The table is meant to be the document of a scroll view, which shows its header view above
+// the rows. Rows are rowHeight high plus the vertical intercell spacing, from the top. The
+// user selects rows with clicks (Ctrl adds or removes a row, Shift selects a run from the row
+// clicked before, where multiple selection is allowed) and with the Up and Down keys (Shift
+// extending the run); each change asks the delegate first. Changes by the program ask
+// nothing. Every change tells the delegate after it.
+class TableView : public Control {
+public:
+    explicit TableView(Rect frame = {});
+    ~TableView() override;
+
+    // Both are held weakly, as a window holds its delegate.
+    std::shared_ptr<TableViewDataSource> dataSource() const { return dataSource_.lock(); }
+    void setDataSource(const std::shared_ptr<TableViewDataSource>& dataSource) {
+        dataSource_ = dataSource;
+    }
+    std::shared_ptr<TableViewDelegate> delegate() const { return delegate_.lock(); }
+    void setDelegate(const std::shared_ptr<TableViewDelegate>& delegate) { delegate_ = delegate; }
+
+    const std::vector<Ref<TableColumn>>& tableColumns() const { return columns_; }
+    std::int64_t numberOfColumns() const { return std::ssize(columns_); }
+    // A column in another table moves here.
+    void addTableColumn(const Ref<TableColumn>& column);
+    void removeTableColumn(const Ref<TableColumn>& column);
+    // -1 for none.
+    std::int64_t columnWithIdentifier(const Ref<String>& identifier) const;
+    Ref<TableColumn> tableColumnWithIdentifier(const Ref<String>& identifier) const;
+    // A new table has a header view; none shows no header.
+    Ref<TableHeaderView> headerView() const { return headerView_; }
+    void setHeaderView(Ref<TableHeaderView> header);
+
+    // The height of a row's cells, 17 unless set, and the room between cells: 3 points across
+    // and 2 down unless set.
+    double rowHeight() const { return rowHeight_; }
+    void setRowHeight(double height);
+    Size intercellSpacing() const { return intercellSpacing_; }
+    void setIntercellSpacing(Size spacing);
+
+    // Asks the data source again for the number of rows and the shown cells' values. Selected
+    // rows past the new end are deselected.
+    void reloadData();
+    // Fills the shown cells of these rows and columns again, asking the delegate for their
+    // views as when they came into view.
+    void reloadDataForRowIndexesColumnIndexes(const IndexSet& rows, const IndexSet& columns);
+    // The count the data source gave at the last reload.
+    std::int64_t numberOfRows() const { return numberOfRows_; }
+
+    Rect rectOfRow(std::int64_t row) const;
+    // Hidden columns have no width.
+    Rect rectOfColumn(std::int64_t column) const;
+    // The cell's rectangle less the intercell spacing: where its view goes.
+    Rect frameOfCellAtColumnRow(std::int64_t column, std::int64_t row) const;
+    // -1 outside the rows or columns.
+    std::int64_t rowAtPoint(Point point) const;
+    std::int64_t columnAtPoint(Point point) const;
+    // The rows that meet the rectangle.
+    Range rowsInRect(Rect rect) const;
+    // Scrolls the enclosing clip view as little as brings the row into view.
+    void scrollRowToVisible(std::int64_t row);
+
+    // The view shown for the cell; with make, a cell not in view gets one made for it (which
+    // the table does not keep). None outside the table.
+    Ref<View> viewAtColumnRowMakeIfNecessary(std::int64_t column, std::int64_t row, bool make);
+    // A view that left the table's view with this identifier, for a delegate to fill again;
+    // none when there is none. The owner is accepted for the framework's form and not used.
+    Ref<View> makeViewWithIdentifierOwner(const Ref<String>& identifier, const Ref<Object>& owner);
+
+    bool allowsMultipleSelection() const { return allowsMultipleSelection_; }
+    void setAllowsMultipleSelection(bool value) { allowsMultipleSelection_ = value; }
+    // Yes unless set; without it a click outside the rows keeps the selection.
+    bool allowsEmptySelection() const { return allowsEmptySelection_; }
+    void setAllowsEmptySelection(bool value) { allowsEmptySelection_ = value; }
+    // A copy of the selected rows.
+    Ref<IndexSet> selectedRowIndexes() const;
+    // The row selected last that is still selected, -1 for none.
+    std::int64_t selectedRow() const;
+    std::int64_t numberOfSelectedRows() const;
+    bool isRowSelected(std::int64_t row) const;
+    // Rows past the end are left out.
+    void selectRowIndexesByExtendingSelection(const IndexSet& rows, bool extend);
+    void deselectRow(std::int64_t row);
+    void deselectAll();
+    // The row and column of the last click, -1 outside them.
+    std::int64_t clickedRow() const { return clickedRow_; }
+    std::int64_t clickedColumn() const { return clickedColumn_; }
+
+    // The order the rows are shown in, as the data source sorts them: an array of sort
+    // descriptors, the first deciding. Every change, the program's too, tells the data source.
+    Ref<Array> sortDescriptors() const { return sortDescriptors_; }
+    void setSortDescriptors(Ref<Array> descriptors);
+
+    // Sent on a double click in the rows; the action goes on every click in the rows.
+    Selector doubleAction() const { return doubleAction_; }
+    void setDoubleAction(Selector action) { doubleAction_ = std::move(action); }
+
+    bool isFlipped() const override { return true; }
+    bool acceptsFirstResponder() const override { return true; }
+    double doubleValue() const override { return 0; }
+    void setDoubleValue(double) override {}
+    void mouseDown(const Ref<Event>& event) override;
+    void keyDown(const Ref<Event>& event) override;
+    void prepareContentInRect(Rect rect) override;
+
+private:
+    friend class TableColumn;
+    friend class TableHeaderView;
+    // After a column's title, width or visibility changed, or the row geometry.
+    void columnDidChange();
+    void headerPressedColumn(std::int64_t column);
+    void headerClickedColumn(std::int64_t column);
+    void headerResizedColumn(std::int64_t column, double width);
+
+    Ref<TableView> thisTable() {
+        return std::static_pointer_cast<TableView>(weak_from_this().lock());
+    }
+    double rowPitch() const { return rowHeight_ + intercellSpacing_.height; }
+    Rect visibleRect() const;
+    // Brings the table's size in line with its rows and columns and the space it is shown in.
+    void sizeToRows();
+    // Makes the cell views of the rows now in view, places them, and puts those of rows out of
+    // view in the pool.
+    void tile();
+    Ref<View> makeCellView(std::int64_t column, std::int64_t row);
+    // Takes a cell view out of view, into the pool when it has an identifier.
+    void recycle(const Ref<View>& cell);
+    void recycleAllRows();
+    void columnsDidChange();
+    // The user's change of the selection: asks the delegate, then selects what it allows.
+    void userSelect(const IndexSet& proposed, std::int64_t focus);
+    void selectionDidChange();
+    void moveSelection(int step, bool extend);
+
+    std::weak_ptr<TableViewDataSource> dataSource_;
+    std::weak_ptr<TableViewDelegate> delegate_;
+    std::vector<Ref<TableColumn>> columns_;
+    Ref<TableHeaderView> headerView_;
+    double rowHeight_ = 17;
+    Size intercellSpacing_{3, 2};
+    std::int64_t numberOfRows_ = 0;
+    // The cell views of the rows in view, one per column (none for hidden columns).
+    std::map<std::int64_t, std::vector<Ref<View>>> shown_;
+    // Views of rows that left the view, by identifier.
+    std::map<std::u16string, std::vector<Ref<View>>> pool_;
+    Ref<IndexSet> selection_;
+    std::int64_t anchorRow_ = -1;
+    std::int64_t cursorRow_ = -1;
+    std::int64_t clickedRow_ = -1;
+    std::int64_t clickedColumn_ = -1;
+    bool allowsMultipleSelection_ = false;
+    bool allowsEmptySelection_ = true;
+    Ref<Array> sortDescriptors_;
+    Selector doubleAction_;
+    bool tiling_ = false;
+};
+
+} // namespace platform

@@ -1,0 +1,198 @@
+// A table of a hundred rows in a scroll view, driven by real clicks, keys and the wheel: what
+// the user selects and the delegate hears, which cell views exist as it scrolls, and sorting by
+// a click on a column's header.
+
+#include "platform/views/tables/TableView.h"
+#include "platform/app/Event.h"
+#include "platform/foundation/Array.h"
+#include "platform/foundation/IndexSet.h"
+#include "platform/foundation/Number.h"
+#include "platform/foundation/SortDescriptor.h"
+#include "platform/testing/UserActions.h"
+#include "platform/views/ScrollView.h"
+#include "platform/views/TextField.h"
+#include "platform/views/tables/TableCellView.h"
+#include "platform/views/tables/TableColumn.h"
+#include "platform/views/tables/TableHeaderView.h"
+#include "platform/views/tables/TableViewDataSource.h"
+#include "platform/views/tables/TableViewDelegate.h"
+#include "platform/windows/Window.h"
+
+#include <QApplication>
+#include <gtest/gtest.h>
+
+#include <functional>
+
+using namespace platform;
+using platform::testing::UserActions;
+using Key = UserActions::Key;
+
+namespace {
+
+// Rows "r0" to "r99" with the scores 0, 7, 14, … modulo 100; hears what the table tells.
+class Rows : public TableViewDataSource, public TableViewDelegate {
+public:
+    Rows() {
+        for (int i = 0; i < 100; ++i)
+            rows.push_back({"r" + std::to_string(i), i * 7 % 100});
+    }
+    std::int64_t numberOfRowsInTableView(const Ref<TableView>&) override {
+        return std::ssize(rows);
+    }
+    Ref<Object> tableViewObjectValueForTableColumnRow(const Ref<TableView>&,
+                                                      const Ref<TableColumn>& c,
+                                                      std::int64_t row) override {
+        if (c->identifier()->utf8() == "name")
+            return String::fromUtf8(rows[row].first);
+        return Number::numberWithInteger(rows[row].second);
+    }
+    void tableViewSortDescriptorsDidChange(const Ref<TableView>& t, const Ref<Array>&) override {
+        const auto d =
+            std::dynamic_pointer_cast<SortDescriptor>(t->sortDescriptors()->firstObject());
+        heard += " sort " + d->key() + (d->ascending() ? "+" : "-");
+        std::stable_sort(rows.begin(), rows.end(), [&](const auto& a, const auto& b) {
+            return d->ascending() ? a.second < b.second : a.second > b.second;
+        });
+        t->reloadData();
+    }
+    bool tableViewShouldSelectRow(const Ref<TableView>&, std::int64_t row) override {
+        return row != refused;
+    }
+    void tableViewSelectionDidChange(const Ref<Notification>&) override { heard += " changed"; }
+    std::vector<std::pair<std::string, int>> rows;
+    std::int64_t refused = -1;
+    std::string heard;
+};
+
+struct Table {
+    Ref<Window> window = std::make_shared<Window>(Rect(9, 9, 300, 220), WindowStyleMask::Titled);
+    Ref<ScrollView> scroll = std::make_shared<ScrollView>(Rect(0, 0, 300, 220));
+    Ref<TableView> table = std::make_shared<TableView>();
+    std::shared_ptr<Rows> rows = std::make_shared<Rows>();
+
+    explicit Table(bool multiple) {
+        for (const char* id : {"name", "score"}) {
+            auto column = std::make_shared<TableColumn>(String::fromUtf8(id));
+            column->setTitle(String::fromUtf8(id));
+            column->setSortDescriptorPrototype(
+                SortDescriptor::sortDescriptorWithKeyAscending(id, true));
+            table->addTableColumn(column);
+        }
+        table->setAllowsMultipleSelection(multiple);
+        table->setDataSource(rows);
+        table->setDelegate(rows);
+        table->reloadData();
+        scroll->setHasVerticalScroller(true);
+        scroll->setDocumentView(table);
+        window->contentView()->addSubview(scroll);
+        window->makeKeyAndOrderFront();
+        QApplication::processEvents();
+    }
+    ~Table() { window->close(); }
+    std::string text(std::int64_t column, std::int64_t row) const {
+        const auto cell = std::dynamic_pointer_cast<TableCellView>(
+            table->viewAtColumnRowMakeIfNecessary(column, row, false));
+        return cell ? cell->textField()->stringValue()->utf8() : "(none)";
+    }
+    std::size_t shownCells() const {
+        return std::count_if(table->subviews().begin(), table->subviews().end(),
+                             [](const auto& v) { return !v->isHidden(); });
+    }
+};
+
+using Act = std::function<void(Table&)>;
+
+Act click(std::int64_t row, std::uint64_t flags = 0) {
+    return [=](Table& t) {
+        UserActions::clickInView(t.table, {30, t.table->rectOfRow(row).midY()}, flags);
+    };
+}
+Act key(Key k, std::uint64_t flags = 0) {
+    return [=](Table& t) { UserActions::pressKey(t.window, k, flags); };
+}
+
+TEST(TableViewSelection, ClicksAndKeysSelectThroughTheDelegate) {
+    constexpr auto ctrl = EventModifierFlag::Command;
+    constexpr auto shift = EventModifierFlag::Shift;
+    struct Case {
+        const char* name;
+        bool multiple;
+        std::int64_t refused;
+        std::vector<Act> acts;
+        const char* selected;
+        int changes;
+    };
+    const Case cases[] = {
+        {"click", false, -1, {click(2)}, "[2]", 1},
+        {"click again changes nothing", false, -1, {click(2), click(2)}, "[2]", 1},
+        {"arrows move",
+         false,
+         -1,
+         {click(2), key(Key::Down), key(Key::Down), key(Key::Up)},
+         "[3]",
+         4},
+        {"down from nothing takes the first", false, -1, {key(Key::Down)}, "[0]", 1},
+        {"shift arrows extend",
+         true,
+         -1,
+         {click(2), key(Key::Down, shift), key(Key::Down, shift)},
+         "[2-4]",
+         3},
+        {"shift arrows in single", false, -1, {click(2), key(Key::Down, shift)}, "[3]", 2},
+        {"ctrl click adds", true, -1, {click(1), click(3, ctrl), click(5, ctrl)}, "[1, 3, 5]", 3},
+        {"ctrl click removes", true, -1, {click(1), click(3, ctrl), click(1, ctrl)}, "[3]", 3},
+        {"ctrl click in single", false, -1, {click(1), click(3, ctrl)}, "[3]", 2},
+        {"ctrl click deselects", false, -1, {click(1), click(1, ctrl)}, "(empty)", 2},
+        {"shift click runs", true, -1, {click(4), click(1, shift)}, "[1-4]", 2},
+        {"refused click keeps", false, 3, {click(2), click(3)}, "[2]", 1},
+        {"refused key keeps", false, 3, {click(2), key(Key::Down)}, "[2]", 1},
+        {"refused row left out of a run", true, 3, {click(1), click(5, shift)}, "[1-2, 4-5]", 2},
+    };
+    for (const Case& c : cases) {
+        Table t(c.multiple);
+        t.rows->refused = c.refused;
+        for (const Act& act : c.acts)
+            act(t);
+        EXPECT_EQ(t.table->selectedRowIndexes()->description()->utf8(), c.selected) << c.name;
+        EXPECT_EQ(t.rows->heard.size(), std::string(" changed").size() * c.changes) << c.name;
+    }
+}
+
+TEST(TableViewCells, OnlyRowsInViewHaveCellsAndScrollingReusesThem) {
+    Table t(false);
+    const std::size_t screenful = t.shownCells();
+    EXPECT_GT(screenful, 10u);
+    EXPECT_LT(screenful, 30u);
+    EXPECT_EQ(t.text(0, 0), "r0");
+    EXPECT_EQ(t.text(1, 3), "21");
+    EXPECT_EQ(t.text(0, 60), "(none)");
+    for (int i = 0; i < 30; ++i)
+        UserActions::rollWheel(t.scroll, -3);
+    EXPECT_EQ(t.text(0, 0), "(none)");
+    EXPECT_EQ(t.text(0, 99), "r99");
+    EXPECT_LE(t.shownCells(), screenful + 2);
+    // Every view made is either shown or waiting in the pool: not one per row.
+    EXPECT_LT(t.table->subviews().size(), 3 * screenful);
+    click(98)(t);
+    key(Key::Up)(t);
+    EXPECT_EQ(t.table->selectedRow(), 97);
+}
+
+TEST(TableViewSorting, HeaderClicksSortOneWayThenTheOther) {
+    Table t(false);
+    const Ref<TableHeaderView> header = t.table->headerView();
+    const auto clickHeader = [&](int column) {
+        const Rect r = header->headerRectOfColumn(column);
+        UserActions::clickInView(header, {r.midX(), r.midY()});
+    };
+    clickHeader(1);
+    EXPECT_EQ(t.text(1, 0), "0");
+    EXPECT_EQ(t.text(1, 1), "1");
+    clickHeader(1);
+    EXPECT_EQ(t.text(1, 0), "99");
+    clickHeader(0);
+    EXPECT_EQ(t.rows->heard, " sort score+ sort score- sort name+");
+    EXPECT_EQ(t.table->sortDescriptors()->count(), 2u);
+}
+
+} // namespace
