@@ -6,11 +6,13 @@
 #include "platform/app/Event.h"
 #include "platform/foundation/Array.h"
 #include "platform/foundation/IndexSet.h"
+#include "platform/foundation/Notification.h"
 #include "platform/foundation/Number.h"
 #include "platform/foundation/SortDescriptor.h"
 #include "platform/testing/UserActions.h"
 #include "platform/views/ScrollView.h"
 #include "platform/views/TextField.h"
+#include "platform/views/TextFieldDelegate.h"
 #include "platform/views/tables/TableCellView.h"
 #include "platform/views/tables/TableColumn.h"
 #include "platform/views/tables/TableHeaderView.h"
@@ -155,6 +157,54 @@ TEST(TableViewSelection, ClicksAndKeysSelectThroughTheDelegate) {
             act(t);
         EXPECT_EQ(t.table->selectedRowIndexes()->description()->utf8(), c.selected) << c.name;
         EXPECT_EQ(t.rows->heard.size(), std::string(" changed").size() * c.changes) << c.name;
+    }
+}
+
+// Hears where editing ended and with what text, as a program that writes edits back does.
+class EditEnd : public TextFieldDelegate {
+public:
+    explicit EditEnd(Ref<TableView> table) : table_(std::move(table)) {}
+    void controlTextDidEndEditing(const Ref<Notification>& n) override {
+        const auto field = std::dynamic_pointer_cast<TextField>(n->object());
+        heard += std::to_string(table_->rowForView(*field)) + " " +
+                 std::to_string(table_->columnForView(*field)) + " " + field->stringValue()->utf8();
+    }
+    std::string heard;
+
+private:
+    Ref<TableView> table_;
+};
+
+TEST(TableViewEditing, DoubleClicksAndReturnEditTheCellAndTellWhereEditingEnded) {
+    struct Case {
+        const char* name;
+        bool nameEditable;
+        std::vector<Act> acts;
+        const char* heard;
+    };
+    const Act doubleClickScore = [](Table& t) {
+        UserActions::doubleClickInView(
+            t.table, {t.table->rectOfColumn(1).midX(), t.table->rectOfRow(4).midY()});
+    };
+    const Case cases[] = {
+        {"double click", true, {doubleClickScore}, "4 1 x"},
+        {"return", true, {click(2), key(Key::Return)}, "2 0 x"},
+        {"return past a column not editable", false, {click(2), key(Key::Return)}, "2 1 x"},
+        {"return without a selection", true, {key(Key::Return)}, ""},
+    };
+    for (const Case& c : cases) {
+        Table t(false);
+        t.table->tableColumns()[0]->setEditable(c.nameEditable);
+        t.table->reloadData();
+        for (const Act& act : c.acts)
+            act(t);
+        const auto editor = std::make_shared<EditEnd>(t.table);
+        if (const auto field = std::dynamic_pointer_cast<TextField>(t.window->firstResponder())) {
+            field->setDelegate(editor);
+            UserActions::typeCharacter(t.window, U'x');
+            key(Key::Return)(t);
+        }
+        EXPECT_EQ(editor->heard, c.heard) << c.name;
     }
 }
 

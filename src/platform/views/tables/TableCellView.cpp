@@ -20,15 +20,15 @@ void TableCellView::setObjectValue(Ref<Object> value) {
         imageView_->setImage(std::static_pointer_cast<Image>(objectValue_));
 }
 
-Ref<TableCellView> TableCellView::makeTextCell(Rect frame) {
+Ref<TableCellView> TableCellView::makeTextCell(Rect frame, bool editable) {
     auto cell = std::make_shared<TableCellView>(frame);
     auto field = std::make_shared<TextField>(Rect{{0, 0}, frame.size});
     field->setBordered(false);
     field->setDrawsBackground(false);
-    field->setEditable(false);
-    field->setSelectable(false);
+    field->setEditable(editable);
+    field->setSelectable(editable);
     field->setAutoresizingMask(AutoresizingMask::WidthSizable | AutoresizingMask::HeightSizable);
-    // Clicks on a text that cannot be edited select the row: they go through to the table.
+    // Clicks select rows and double clicks edit: they go through to the table.
     field->peer().widget->setAttribute(Qt::WA_TransparentForMouseEvents);
     cell->addSubview(field);
     cell->setTextField(field);

@@ -25,8 +25,9 @@ public:
     void setObjectValue(Ref<Object> value);
 
     // A cell view as a table makes one for a column that has no view of its own: a text field
-    // filling it, without border or background, that sends its clicks on to the table.
-    static Ref<TableCellView> makeTextCell(Rect frame);
+    // filling it, without border or background, editable or a label, that sends its clicks on
+    // to the table (which starts its editing).
+    static Ref<TableCellView> makeTextCell(Rect frame, bool editable);
 
     bool isFlipped() const override { return true; }
 

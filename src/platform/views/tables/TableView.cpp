@@ -10,6 +10,7 @@
 #include "platform/foundation/SortDescriptor.h"
 #include "platform/views/ClipView.h"
 #include "platform/views/ScrollView.h"
+#include "platform/views/TextField.h"
 #include "platform/views/tables/TableCellView.h"
 #include "platform/views/tables/TableColumn.h"
 #include "platform/views/tables/TableHeaderView.h"
@@ -253,6 +254,35 @@ Ref<View> TableView::makeViewWithIdentifierOwner(const Ref<String>& identifier,
     return view;
 }
 
+std::pair<std::int64_t, std::int64_t> TableView::cellHolding(const View& view) const {
+    for (const auto& [row, cells] : shown_)
+        for (std::size_t column = 0; column < cells.size(); ++column)
+            if (cells[column] &&
+                (cells[column].get() == &view || view.isDescendantOf(*cells[column])))
+                return {row, std::int64_t(column)};
+    return {-1, -1};
+}
+
+std::int64_t TableView::rowForView(const View& view) const {
+    return cellHolding(view).first;
+}
+
+std::int64_t TableView::columnForView(const View& view) const {
+    return cellHolding(view).second;
+}
+
+bool TableView::editColumnRowWithEventSelect(std::int64_t column, std::int64_t row,
+                                             const Ref<Event>&, bool) {
+    scrollRowToVisible(row);
+    const auto cell = std::dynamic_pointer_cast<TableCellView>(
+        viewAtColumnRowMakeIfNecessary(column, row, false));
+    const Ref<TextField> field = cell ? cell->textField() : nullptr;
+    if (!field || !field->isEditable() || !field->window())
+        return false;
+    field->selectText();
+    return true;
+}
+
 Ref<IndexSet> TableView::selectedRowIndexes() const {
     auto copy = IndexSet::indexSet();
     copy->addIndexes(*selection_);
@@ -323,6 +353,7 @@ void TableView::mouseDown(const Ref<Event>& event) {
     clickedColumn_ = row < 0 ? -1 : columnAtPoint(point);
     if (event->clickCount() >= 2 && row >= 0) {
         sendAction(doubleAction_);
+        editColumnRowWithEventSelect(clickedColumn_, row, event, true);
         return;
     }
     const std::uint64_t flags = event->modifierFlags();
@@ -359,6 +390,12 @@ void TableView::keyDown(const Ref<Event>& event) {
         break;
     case KeyCode::DownArrow:
         moveSelection(1, extend);
+        break;
+    case KeyCode::Return:
+        for (std::int64_t column = 0; column < numberOfColumns(); ++column)
+            if (editColumnRowWithEventSelect(column, selectedRow(), event, true))
+                return;
+        Control::keyDown(event);
         break;
     default:
         Control::keyDown(event);
@@ -498,17 +535,24 @@ Ref<View> TableView::makeCellView(std::int64_t column, std::int64_t row) {
     if (!view)
         view = makeViewWithIdentifierOwner(shown->identifier(), nullptr);
     if (!view) {
-        view = TableCellView::makeTextCell(frameOfCellAtColumnRow(column, row));
+        view =
+            TableCellView::makeTextCell(frameOfCellAtColumnRow(column, row), shown->isEditable());
         view->setIdentifier(shown->identifier());
     }
     const auto source = dataSource();
     const Ref<Object> value =
         source ? source->tableViewObjectValueForTableColumnRow(table, shown, row) : nullptr;
-    // A view the table made itself always shows the row's value, so that a reused one shows
-    // nothing of the row it showed before.
-    if (const auto cell = std::dynamic_pointer_cast<TableCellView>(view);
-        cell && (value || !fromDelegate))
+    const auto cell = std::dynamic_pointer_cast<TableCellView>(view);
+    if (!cell)
+        return view;
+    // A view the table took itself always shows the row's value, so that a reused one shows
+    // nothing of the row it showed before, and can be edited as its column says now.
+    if (value || !fromDelegate)
         cell->setObjectValue(value);
+    if (const auto field = cell->textField(); field && !fromDelegate) {
+        field->setEditable(shown->isEditable());
+        field->setSelectable(shown->isEditable());
+    }
     return view;
 }
 

@@ -29,7 +29,9 @@ class TableViewDelegate;
 // user selects rows with clicks (Ctrl adds or removes a row, Shift selects a run from the row
 // clicked before, where multiple selection is allowed) and with the Up and Down keys (Shift
 // extending the run); each change asks the delegate first. Changes by the program ask
-// nothing. Every change tells the delegate after it.
+// nothing. Every change tells the delegate after it. A double click in the rows sends the
+// double action and edits the clicked cell when it can be edited; Return edits the first cell
+// of the selected row that can be.
 class TableView : public Control {
 public:
     explicit TableView(Rect frame = {});
@@ -90,6 +92,18 @@ public:
     // A view that left the table's view with this identifier, for a delegate to fill again;
     // none when there is none. The owner is accepted for the framework's form and not used.
     Ref<View> makeViewWithIdentifierOwner(const Ref<String>& identifier, const Ref<Object>& owner);
+    // The row and the column of the shown cell view that is or holds the view; -1 for a view in
+    // no shown cell.
+    std::int64_t rowForView(const View& view) const;
+    std::int64_t columnForView(const View& view) const;
+
+    // Starts the user's editing of a shown cell whose view is a TableCellView with an editable
+    // text field: scrolls the row into view and makes the field the first responder, its whole
+    // text selected. The field's delegate hears when editing ends, and finds the cell with
+    // rowForView and columnForView. Answers whether editing began. The event is accepted for
+    // the framework's form and not used; the text is always selected.
+    bool editColumnRowWithEventSelect(std::int64_t column, std::int64_t row,
+                                      const Ref<Event>& event, bool select);
 
     bool allowsMultipleSelection() const { return allowsMultipleSelection_; }
     void setAllowsMultipleSelection(bool value) { allowsMultipleSelection_ = value; }
@@ -115,7 +129,7 @@ public:
     Ref<Array> sortDescriptors() const { return sortDescriptors_; }
     void setSortDescriptors(Ref<Array> descriptors);
 
-    // Sent on a double click in the rows; the action goes on every click in the rows.
+    // Sent on a double click in the rows; the action goes on every click.
     Selector doubleAction() const { return doubleAction_; }
     void setDoubleAction(Selector action) { doubleAction_ = std::move(action); }
 
@@ -155,6 +169,8 @@ private:
     void userSelect(const IndexSet& proposed, std::int64_t focus);
     void selectionDidChange();
     void moveSelection(int step, bool extend);
+    // The cell of a shown row and column, -1 and -1 when the view is in none.
+    std::pair<std::int64_t, std::int64_t> cellHolding(const View& view) const;
 
     std::weak_ptr<TableViewDataSource> dataSource_;
     std::weak_ptr<TableViewDelegate> delegate_;
