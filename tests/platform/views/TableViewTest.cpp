@@ -44,6 +44,7 @@ public:
     Ref<Object> tableViewObjectValueForTableColumnRow(const Ref<TableView>&,
                                                       const Ref<TableColumn>& c,
                                                       std::int64_t row) override {
+        ++asked;
         if (c->identifier()->utf8() == "name")
             return String::fromUtf8(rows[row].first);
         return Number::numberWithInteger(rows[row].second);
@@ -64,6 +65,7 @@ public:
     std::vector<std::pair<std::string, int>> rows;
     std::int64_t refused = -1;
     std::string heard;
+    std::size_t asked = 0;
 };
 
 struct Table {
@@ -213,6 +215,8 @@ TEST(TableViewCells, OnlyRowsInViewHaveCellsAndScrollingReusesThem) {
     const std::size_t screenful = t.shownCells();
     EXPECT_GT(screenful, 10u);
     EXPECT_LT(screenful, 30u);
+    // Set up before it was shown, the table asked only for the values it shows.
+    EXPECT_EQ(t.rows->asked, screenful);
     EXPECT_EQ(t.text(0, 0), "r0");
     EXPECT_EQ(t.text(1, 3), "21");
     EXPECT_EQ(t.text(0, 60), "(none)");

@@ -406,6 +406,11 @@ void TableView::prepareContentInRect(Rect) {
     tile();
 }
 
+void TableView::viewDidMoveToWindow() {
+    Control::viewDidMoveToWindow();
+    tile();
+}
+
 void TableView::columnDidChange() {
     if (headerView_)
         headerView_->reloadColumns();
@@ -466,9 +471,18 @@ void TableView::headerResizedColumn(std::int64_t column, double width) {
 }
 
 Rect TableView::visibleRect() const {
-    if (const auto clip = std::dynamic_pointer_cast<ClipView>(superview()))
+    const auto parent = superview();
+    if (const auto clip = std::dynamic_pointer_cast<ClipView>(parent))
         return clip->documentVisibleRect();
-    return bounds();
+    // Out of a window nothing is seen, so no cells are made for a table being set up.
+    if (!parent || !window())
+        return {};
+    const Rect around = parent->bounds();
+    const Point a = convertPointFromView(around.origin, parent.get());
+    const Point b = convertPointFromView({around.maxX(), around.maxY()}, parent.get());
+    const Rect seen{std::min(a.x, b.x), std::min(a.y, b.y), std::abs(b.x - a.x),
+                    std::abs(b.y - a.y)};
+    return seen.intersection(bounds());
 }
 
 void TableView::sizeToRows() {

@@ -140,6 +140,7 @@ public:
     void mouseDown(const Ref<Event>& event) override;
     void keyDown(const Ref<Event>& event) override;
     void prepareContentInRect(Rect rect) override;
+    void viewDidMoveToWindow() override;
 
 private:
     friend class TableColumn;
