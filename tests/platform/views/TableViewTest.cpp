@@ -24,6 +24,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <sstream>
 
 using namespace platform;
 using platform::testing::UserActions;
@@ -230,6 +231,34 @@ TEST(TableViewCells, OnlyRowsInViewHaveCellsAndScrollingReusesThem) {
     click(98)(t);
     key(Key::Up)(t);
     EXPECT_EQ(t.table->selectedRow(), 97);
+}
+
+TEST(TableViewGeometry, ColumnWidthsVisibilityAndRowHeightPlaceTheCells) {
+    struct Case {
+        const char* name;
+        std::function<void(TableView&)> change;
+        const char* cell; // the frame of the score cell of row 2
+        std::int64_t columnAt120;
+    };
+    const Case cases[] = {
+        {"as made", [](TableView&) {}, "{{104.5, 39}, {100, 17}}", 1},
+        {"name hidden", [](TableView& t) { t.tableColumns()[0]->setHidden(true); },
+         "{{1.5, 39}, {100, 17}}", -1},
+        {"name narrowed", [](TableView& t) { t.tableColumns()[0]->setWidth(40); },
+         "{{44.5, 39}, {100, 17}}", 1},
+        {"name's minimum above its width",
+         [](TableView& t) { t.tableColumns()[0]->setMinWidth(160); }, "{{164.5, 39}, {100, 17}}",
+         0},
+        {"taller rows", [](TableView& t) { t.setRowHeight(30); }, "{{104.5, 65}, {100, 30}}", 1},
+    };
+    for (const Case& c : cases) {
+        Table t(false);
+        c.change(*t.table);
+        std::ostringstream cell;
+        cell << t.table->viewAtColumnRowMakeIfNecessary(1, 2, false)->frame();
+        EXPECT_EQ(cell.str(), c.cell) << c.name;
+        EXPECT_EQ(t.table->columnAtPoint({120, 5}), c.columnAt120) << c.name;
+    }
 }
 
 TEST(TableViewSorting, HeaderClicksSortOneWayThenTheOther) {
