@@ -116,6 +116,20 @@ Act key(Key k, std::uint64_t flags = 0) {
     return [=](Table& t) { UserActions::pressKey(t.window, k, flags); };
 }
 
+// The program's changes: selecting rows, and reloading fewer rows than were selected.
+Act select(Range rows, bool extend) {
+    return [=](Table& t) {
+        t.table->selectRowIndexesByExtendingSelection(*IndexSet::indexSetWithIndexesInRange(rows),
+                                                      extend);
+    };
+}
+Act keepRows(std::size_t count) {
+    return [=](Table& t) {
+        t.rows->rows.resize(count);
+        t.table->reloadData();
+    };
+}
+
 TEST(TableViewSelection, ClicksAndKeysSelectThroughTheDelegate) {
     constexpr auto ctrl = EventModifierFlag::Command;
     constexpr auto shift = EventModifierFlag::Shift;
@@ -152,6 +166,18 @@ TEST(TableViewSelection, ClicksAndKeysSelectThroughTheDelegate) {
         {"refused click keeps", false, 3, {click(2), click(3)}, "[2]", 1},
         {"refused key keeps", false, 3, {click(2), key(Key::Down)}, "[2]", 1},
         {"refused row left out of a run", true, 3, {click(1), click(5, shift)}, "[1-2, 4-5]", 2},
+        {"program selects unasked", false, 3, {select({2, 3}, false)}, "[2-4]", 1},
+        {"program extends", false, -1, {click(1), select({6, 1}, true)}, "[1, 6]", 2},
+        {"program reselects quietly", false, -1, {click(1), select({1, 1}, false)}, "[1]", 1},
+        {"program selects past the end", false, -1, {select({98, 5}, false)}, "[98-99]", 1},
+        {"reload drops rows gone", true, -1, {select({40, 20}, false), keepRows(50)}, "[40-49]", 2},
+        {"reload keeps rows there", true, -1, {select({10, 2}, false), keepRows(50)}, "[10-11]", 1},
+        {"arrows from a program selection",
+         false,
+         -1,
+         {select({7, 1}, false), key(Key::Down)},
+         "[8]",
+         2},
     };
     for (const Case& c : cases) {
         Table t(c.multiple);
