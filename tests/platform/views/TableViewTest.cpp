@@ -130,6 +130,30 @@ Act keepRows(std::size_t count) {
     };
 }
 
+// The data source's own row changes, told to the table row by row.
+Act insertAt(std::int64_t row) {
+    return [=](Table& t) {
+        t.rows->rows.insert(t.rows->rows.begin() + row, {"new", 0});
+        t.table->insertRowsAtIndexesWithAnimation(*IndexSet::indexSetWithIndex(row), 0);
+    };
+}
+Act removeAt(std::int64_t row) {
+    return [=](Table& t) {
+        t.rows->rows.erase(t.rows->rows.begin() + row);
+        t.table->removeRowsAtIndexesWithAnimation(*IndexSet::indexSetWithIndex(row), 0);
+    };
+}
+Act moveRow(std::int64_t from, std::int64_t to) {
+    return [=](Table& t) {
+        const auto moved = t.rows->rows[from];
+        t.rows->rows.erase(t.rows->rows.begin() + from);
+        t.rows->rows.insert(t.rows->rows.begin() + to, moved);
+        t.table->beginUpdates();
+        t.table->moveRowAtIndexToIndex(from, to);
+        t.table->endUpdates();
+    };
+}
+
 TEST(TableViewSelection, ClicksAndKeysSelectThroughTheDelegate) {
     constexpr auto ctrl = EventModifierFlag::Command;
     constexpr auto shift = EventModifierFlag::Shift;
@@ -172,6 +196,14 @@ TEST(TableViewSelection, ClicksAndKeysSelectThroughTheDelegate) {
         {"program selects past the end", false, -1, {select({98, 5}, false)}, "[98-99]", 1},
         {"reload drops rows gone", true, -1, {select({40, 20}, false), keepRows(50)}, "[40-49]", 2},
         {"reload keeps rows there", true, -1, {select({10, 2}, false), keepRows(50)}, "[10-11]", 1},
+        {"inserted row shifts the selection", false, -1, {click(2), insertAt(1)}, "[3]", 1},
+        {"removed selected row", true, -1, {select({2, 2}, false), removeAt(2)}, "[2]", 2},
+        {"moved rows carry the selection",
+         true,
+         -1,
+         {select({1, 2}, false), moveRow(1, 5), moveRow(9, 0)},
+         "[2, 6]",
+         1},
         {"arrows from a program selection",
          false,
          -1,
@@ -186,6 +218,7 @@ TEST(TableViewSelection, ClicksAndKeysSelectThroughTheDelegate) {
             act(t);
         EXPECT_EQ(t.table->selectedRowIndexes()->description()->utf8(), c.selected) << c.name;
         EXPECT_EQ(t.rows->heard.size(), std::string(" changed").size() * c.changes) << c.name;
+        EXPECT_EQ(t.text(0, 0), t.rows->rows[0].first) << c.name;
     }
 }
 

@@ -148,6 +148,60 @@ void TableView::reloadData() {
         selectionDidChange();
 }
 
+void TableView::beginUpdates() {
+    ++updateDepth_;
+}
+
+void TableView::endUpdates() {
+    if (updateDepth_ > 0 && --updateDepth_ == 0)
+        rowsDidChange();
+}
+
+void TableView::insertRowsAtIndexesWithAnimation(const IndexSet& indexes, std::uint64_t) {
+    // Ascending, each index is where its row stands once those before it are in.
+    for (const std::int64_t row : indexes) {
+        if (row > numberOfRows_)
+            break;
+        selection_->shiftIndexesStartingAtIndexBy(row, 1);
+        ++numberOfRows_;
+    }
+    rowsDidChange();
+}
+
+void TableView::removeRowsAtIndexesWithAnimation(const IndexSet& indexes, std::uint64_t) {
+    const std::int64_t selected = selection_->count();
+    const std::vector<std::int64_t> rows = indexes.indexes();
+    for (auto row = rows.rbegin(); row != rows.rend(); ++row) {
+        if (*row >= numberOfRows_)
+            continue;
+        selection_->shiftIndexesStartingAtIndexBy(*row + 1, -1);
+        --numberOfRows_;
+    }
+    rowsDidChange();
+    if (selection_->count() != selected)
+        selectionDidChange();
+}
+
+void TableView::moveRowAtIndexToIndex(std::int64_t oldIndex, std::int64_t newIndex) {
+    if (oldIndex == newIndex || oldIndex < 0 || newIndex < 0 || oldIndex >= numberOfRows_ ||
+        newIndex >= numberOfRows_)
+        return;
+    const bool selected = selection_->containsIndex(oldIndex);
+    selection_->shiftIndexesStartingAtIndexBy(oldIndex + 1, -1);
+    selection_->shiftIndexesStartingAtIndexBy(newIndex, 1);
+    if (selected)
+        selection_->addIndex(newIndex);
+    rowsDidChange();
+}
+
+void TableView::rowsDidChange() {
+    if (updateDepth_ > 0)
+        return;
+    recycleAllRows();
+    tile();
+    peer().widget->update();
+}
+
 void TableView::reloadDataForRowIndexesColumnIndexes(const IndexSet& rows,
                                                      const IndexSet& columns) {
     for (const std::int64_t row : rows) {

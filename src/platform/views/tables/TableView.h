@@ -19,6 +19,15 @@ class TableHeaderView;
 class TableViewDataSource;
 class TableViewDelegate;
 
+// How rows inserted or removed come and go.
+namespace TableViewAnimation {
+inline constexpr std::uint64_t EffectNone = 0;
+inline constexpr std::uint64_t EffectFade = 1;
+inline constexpr std::uint64_t EffectGap = 2;
+inline constexpr std::uint64_t SlideUp = 16;
+inline constexpr std::uint64_t SlideDown = 32;
+} // namespace TableViewAnimation
+
 // Rows of values in columns, each cell shown by a view of its own. The data source tells how
 // many rows there are and the value of each cell; the delegate may make each cell's view,
 // else the table makes a text cell showing the value. Cell views exist only for the rows in
@@ -74,6 +83,17 @@ public:
     void reloadDataForRowIndexesColumnIndexes(const IndexSet& rows, const IndexSet& columns);
     // The count the data source gave at the last reload.
     std::int64_t numberOfRows() const { return numberOfRows_; }
+
+    // Rows the data source inserted, removed or moved: the table follows with its row count,
+    // its selection and the rows in view, without loading every row again. Inserted indexes
+    // are those of the rows after the insertion, removed ones those before. Between
+    // beginUpdates and endUpdates (which nest) the rows in view are brought up to date once,
+    // at the end.
+    void beginUpdates();
+    void endUpdates();
+    void insertRowsAtIndexesWithAnimation(const IndexSet& indexes, std::uint64_t animation);
+    void removeRowsAtIndexesWithAnimation(const IndexSet& indexes, std::uint64_t animation);
+    void moveRowAtIndexToIndex(std::int64_t oldIndex, std::int64_t newIndex);
 
     Rect rectOfRow(std::int64_t row) const;
     // Hidden columns have no width.
@@ -167,6 +187,8 @@ private:
     // Takes a cell view out of view, into the pool when it has an identifier.
     void recycle(const Ref<View>& cell);
     void recycleAllRows();
+    // After rows were inserted, removed or moved, unless inside beginUpdates.
+    void rowsDidChange();
     void columnsDidChange();
     // The user's change of the selection: asks the delegate, then selects what it allows.
     void userSelect(const IndexSet& proposed, std::int64_t focus);
@@ -196,6 +218,7 @@ private:
     Ref<Array> sortDescriptors_;
     Selector doubleAction_;
     bool tiling_ = false;
+    int updateDepth_ = 0;
 };
 
 } // namespace platform

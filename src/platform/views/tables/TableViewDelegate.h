@@ -6,8 +6,12 @@
 
 namespace platform {
 
+class Array;
+class Event;
 class Notification;
+class String;
 class TableColumn;
+class TableRowView;
 class TableView;
 class View;
 
@@ -37,6 +41,42 @@ public:
     // The user dragged a column's edge; the user information holds the column under
     // "NSTableColumn" and its width before under "NSOldWidth".
     virtual void tableViewColumnDidResize(const Ref<Notification>& notification);
+
+    // The view behind a row coming into view; none lets the table make a TableRowView.
+    virtual Ref<TableRowView> tableViewRowViewForRow(const Ref<TableView>& tableView,
+                                                     std::int64_t row);
+    // A row came into view with its cell views in it, or left the view.
+    virtual void tableViewDidAddRowViewForRow(const Ref<TableView>& tableView,
+                                              const Ref<TableRowView>& rowView, std::int64_t row);
+    virtual void tableViewDidRemoveRowViewForRow(const Ref<TableView>& tableView,
+                                                 const Ref<TableRowView>& rowView,
+                                                 std::int64_t row);
+    // A group row is a heading across every column, made with a column of none.
+    virtual bool tableViewIsGroupRow(const Ref<TableView>& tableView, std::int64_t row);
+    // Asked for every row when the table loads its data; the base answers the table's
+    // rowHeight.
+    virtual double tableViewHeightOfRow(const Ref<TableView>& tableView, std::int64_t row);
+    virtual bool tableViewShouldSelectTableColumn(const Ref<TableView>& tableView,
+                                                  const Ref<TableColumn>& column);
+    // While the user drags the mouse across rows, before the change is final.
+    virtual void tableViewSelectionIsChanging(const Ref<Notification>& notification);
+    // Before typed characters select the row whose text begins with them.
+    virtual bool tableViewShouldTypeSelectForEventWithCurrentSearchString(
+        const Ref<TableView>& tableView, const Ref<Event>& event, const Ref<String>& searchString);
+    // While the user drags a column's header to another place.
+    virtual bool tableViewShouldReorderColumnToColumn(const Ref<TableView>& tableView,
+                                                      std::int64_t columnIndex,
+                                                      std::int64_t newColumnIndex);
+    virtual void tableViewDidDragTableColumn(const Ref<TableView>& tableView,
+                                             const Ref<TableColumn>& column);
+    // The user information holds the old and new indexes under "NSOldColumn" and
+    // "NSNewColumn".
+    virtual void tableViewColumnDidMove(const Ref<Notification>& notification);
+    // Whether the header's menu offers to hide and show the column; the base answers no.
+    virtual bool tableViewUserCanChangeVisibilityOfTableColumn(const Ref<TableView>& tableView,
+                                                               const Ref<TableColumn>& column);
+    virtual void tableViewUserDidChangeVisibilityOfTableColumns(const Ref<TableView>& tableView,
+                                                                const Ref<Array>& columns);
 };
 
 } // namespace platform
