@@ -14,4 +14,8 @@ inline QColor toQColor(const Color& color) {
         static_cast<float>(color.blueComponent()), static_cast<float>(color.alphaComponent()));
 }
 
+inline Ref<Color> fromQColor(const QColor& color) {
+    return Color::colorWithRed(color.redF(), color.greenF(), color.blueF(), color.alphaF());
+}
+
 } // namespace platform::detail

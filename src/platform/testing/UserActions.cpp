@@ -173,6 +173,25 @@ void UserActions::clickInView(const Ref<View>& view, Point point, std::uint64_t 
     clickWidgetAt(*widget, at, detail::toolkitModifiers(modifierFlags));
 }
 
+void UserActions::dragInView(const Ref<View>& view, Point from, Point to, int steps) {
+    const auto [widget, start] = clickTarget(view, from);
+    // The widget pressed keeps the mouse until the release, wherever the pointer goes.
+    QPointer<QWidget> target = widget;
+    const auto [over, end] = clickTarget(view, to);
+    const QPointF finish = widget->mapFromGlobal(over->mapToGlobal(end));
+    const auto send = [&](QEvent::Type type, QPointF at, Qt::MouseButtons buttons) {
+        QMouseEvent event(type, at, target->mapToGlobal(at),
+                          type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton, buttons,
+                          Qt::NoModifier);
+        QApplication::sendEvent(target, &event);
+    };
+    send(QEvent::MouseButtonPress, start, Qt::LeftButton);
+    for (int step = 1; step <= steps && target; ++step)
+        send(QEvent::MouseMove, start + (finish - start) * step / steps, Qt::LeftButton);
+    if (target)
+        send(QEvent::MouseButtonRelease, finish, Qt::NoButton);
+}
+
 void UserActions::doubleClickInView(const Ref<View>& view, Point point) {
     const auto [widget, at] = clickTarget(view, point);
     QPointer<QWidget> target = widget;

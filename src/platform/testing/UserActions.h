@@ -46,6 +46,9 @@ public:
     // The toolkit hands a real wheel event on from a view that does not take it to the views
     // round it; an event made here is not passed on, so it goes to this view itself.
     static void rollWheel(const Ref<View>& view, int notches);
+    // Pressing the left mouse button at a point of the view, moving the pointer with the button
+    // held down in even steps to another point of the view, and releasing it there.
+    static void dragInView(const Ref<View>& view, Point from, Point to, int steps = 4);
     // Two presses of the left mouse button in quick succession at a point of the view.
     static void doubleClickInView(const Ref<View>& view, Point point);
     // Asking for the view's contextual menu with the right mouse button at a point of the view;

@@ -463,6 +463,10 @@ void TextField::showChosenText(const Ref<String>& text, Range selection) {
     editing_->programmatic = false;
 }
 
+bool TextField::isEditingText() const {
+    return editing_->inSession;
+}
+
 void TextField::selectText(const Ref<Object>&) {
     if (const auto window = this->window())
         window->makeFirstResponder(as<TextField>());
@@ -476,9 +480,13 @@ void TextField::applyPalette() {
                                   ? detail::toQColor(*backgroundColor_)
                                   : QColor(Qt::transparent);
     const QColor text = detail::toQColor(*textColor());
+    // On a selected table row, text of the ordinary colour would vanish into the highlight.
+    const bool emphasized = textFieldCell().backgroundStyle() == BackgroundStyle::Emphasized &&
+                            textColor()->isEqual(*Color::controlTextColor());
     for (const auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
         palette.setColor(group, QPalette::Base, background);
-        palette.setColor(group, QPalette::Text, text);
+        palette.setColor(group, QPalette::Text,
+                         emphasized ? palette.color(group, QPalette::HighlightedText) : text);
     }
     const bool drawsAsBefore = palette == edit->palette() &&
                                edit->backgroundRole() == QPalette::Base &&

@@ -75,6 +75,8 @@ public:
     // The field holds its delegate weakly, as a window does.
     void setDelegate(const std::shared_ptr<TextFieldDelegate>& delegate) { delegate_ = delegate; }
 
+    // Whether the user is editing the text: from the first change until editing ends.
+    bool isEditingText() const;
     // Selects the whole text and makes the field its window's first responder.
     void selectText(const Ref<Object>& sender = nullptr);
     // Editable and selectable fields take the keyboard focus; labels do not.

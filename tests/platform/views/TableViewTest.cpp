@@ -16,6 +16,7 @@
 #include "platform/views/tables/TableCellView.h"
 #include "platform/views/tables/TableColumn.h"
 #include "platform/views/tables/TableHeaderView.h"
+#include "platform/views/tables/TableRowView.h"
 #include "platform/views/tables/TableViewDataSource.h"
 #include "platform/views/tables/TableViewDelegate.h"
 #include "platform/windows/Window.h"
@@ -99,9 +100,13 @@ struct Table {
             table->viewAtColumnRowMakeIfNecessary(column, row, false));
         return cell ? cell->textField()->stringValue()->utf8() : "(none)";
     }
+    // The cell views shown in the rows' views.
     std::size_t shownCells() const {
-        return std::count_if(table->subviews().begin(), table->subviews().end(),
-                             [](const auto& v) { return !v->isHidden(); });
+        std::size_t shown = 0;
+        for (const auto& row : table->subviews())
+            for (const auto& cell : row->subviews())
+                shown += !row->isHidden() && !cell->isHidden();
+        return shown;
     }
 };
 
@@ -314,7 +319,10 @@ TEST(TableViewGeometry, ColumnWidthsVisibilityAndRowHeightPlaceTheCells) {
         Table t(false);
         c.change(*t.table);
         std::ostringstream cell;
-        cell << t.table->viewAtColumnRowMakeIfNecessary(1, 2, false)->frame();
+        const Rect row = t.table->rowViewAtRowMakeIfNecessary(2, false)->frame();
+        cell << t.table->viewAtColumnRowMakeIfNecessary(1, 2, false)
+                    ->frame()
+                    .offsetBy(row.minX(), row.minY());
         EXPECT_EQ(cell.str(), c.cell) << c.name;
         EXPECT_EQ(t.table->columnAtPoint({120, 5}), c.columnAt120) << c.name;
     }

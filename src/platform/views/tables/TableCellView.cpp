@@ -4,6 +4,7 @@
 #include "platform/drawing/Image.h"
 #include "platform/foundation/String.h"
 #include "platform/views/TextField.h"
+#include "platform/views/TextFieldCell.h"
 #include "platform/views/controls/ImageView.h"
 
 namespace platform {
@@ -18,6 +19,15 @@ void TableCellView::setObjectValue(Ref<Object> value) {
         textField_->setObjectValue(objectValue_);
     if (imageView_ && objectValue_ && objectValue_->isKindOf<Image>())
         imageView_->setImage(std::static_pointer_cast<Image>(objectValue_));
+}
+
+void TableCellView::setBackgroundStyle(BackgroundStyle style) {
+    backgroundStyle_ = style;
+    const auto cell = textField_ ? textField_->cell()->as<TextFieldCell>() : nullptr;
+    if (!cell || cell->backgroundStyle() == style)
+        return;
+    cell->setBackgroundStyle(style);
+    textField_->setNeedsDisplay(true);
 }
 
 Ref<TableCellView> TableCellView::makeTextCell(Rect frame, bool editable) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/views/TextFieldCell.h"
 #include "platform/views/View.h"
 
 namespace platform {
@@ -24,6 +25,11 @@ public:
     Ref<Object> objectValue() const { return objectValue_; }
     void setObjectValue(Ref<Object> value);
 
+    // What the cell is drawn on, which its row view sets: emphasized on a selected row. The
+    // text field outlet follows it.
+    BackgroundStyle backgroundStyle() const { return backgroundStyle_; }
+    void setBackgroundStyle(BackgroundStyle style);
+
     // A cell view as a table makes one for a column that has no view of its own: a text field
     // filling it, without border or background, editable or a label, that sends its clicks on
     // to the table (which starts its editing).
@@ -35,6 +41,7 @@ private:
     Ref<TextField> textField_;
     Ref<ImageView> imageView_;
     Ref<Object> objectValue_;
+    BackgroundStyle backgroundStyle_ = BackgroundStyle::Normal;
 };
 
 } // namespace platform

@@ -7,15 +7,56 @@
 #include "platform/views/tables/TableColumn.h"
 #include "platform/views/tables/TableView.h"
 
+#include <QContextMenuEvent>
 #include <QHeaderView>
+#include <QMenu>
 #include <QStandardItemModel>
 
 namespace platform {
 
 struct TableHeaderView::Toolkit {
+    // Offers, on the header's context menu, to hide and show the columns the table's delegate
+    // lets the user hide.
+    class VisibilityMenu : public QObject {
+    public:
+        explicit VisibilityMenu(TableHeaderView& header) : header_(header) {}
+
+    protected:
+        bool eventFilter(QObject* watched, QEvent* event) override {
+            const auto table = header_.tableView();
+            if (event->type() != QEvent::ContextMenu || !table)
+                return false;
+            auto* menu = new QMenu(qobject_cast<QWidget*>(watched));
+            menu->setAttribute(Qt::WA_DeleteOnClose);
+            const auto& columns = table->tableColumns();
+            for (std::size_t i = 0; i < columns.size(); ++i) {
+                if (!header_.userCanChangeVisibilityOfColumn(std::int64_t(i)))
+                    continue;
+                QAction* action = menu->addAction(detail::toQString(columns[i]->title()));
+                action->setCheckable(true);
+                action->setChecked(!columns[i]->isHidden());
+                const WeakRef<TableView> weak = table;
+                QObject::connect(action, &QAction::triggered, menu, [weak, i] {
+                    if (const auto shown = weak.lock())
+                        shown->headerToggledColumn(std::int64_t(i));
+                });
+            }
+            if (menu->isEmpty()) {
+                delete menu;
+                return false;
+            }
+            menu->popup(static_cast<QContextMenuEvent*>(event)->globalPos());
+            return true;
+        }
+
+    private:
+        TableHeaderView& header_;
+    };
+
     QHeaderView* header = nullptr;
     // The header shows the sections of a model's columns; only their titles are used.
     QStandardItemModel* model = nullptr;
+    VisibilityMenu* visibilityMenu = nullptr;
     // Set while the platform sizes the sections, which then report nothing.
     bool programmatic = false;
 };
@@ -34,6 +75,9 @@ TableHeaderView::TableHeaderView(Rect frame)
     header->setHighlightSections(false);
     header->setSectionResizeMode(QHeaderView::Interactive);
     header->setMinimumSectionSize(0);
+    toolkit_->visibilityMenu = new Toolkit::VisibilityMenu(*this);
+    toolkit_->visibilityMenu->setParent(header);
+    header->viewport()->installEventFilter(toolkit_->visibilityMenu);
     if (frame.height() <= 0) {
         toolkit_->model->setColumnCount(1);
         frame.size.height = header->sizeHint().height();
@@ -55,6 +99,13 @@ TableHeaderView::TableHeaderView(Rect frame)
                          if (const auto table = tableView())
                              table->headerResizedColumn(index, width);
                      });
+    QObject::connect(header, &QHeaderView::sectionMoved, header,
+                     [this](int, int oldVisual, int newVisual) {
+                         if (toolkit_->programmatic)
+                             return;
+                         if (const auto table = tableView())
+                             table->headerMovedColumn(oldVisual, newVisual);
+                     });
     // The header keeps the order the table has: the indicator follows the sort descriptors.
     QObject::connect(header, &QHeaderView::sortIndicatorChanged, header,
                      [this](int, Qt::SortOrder) {
@@ -67,6 +118,11 @@ TableHeaderView::~TableHeaderView() = default;
 
 std::int64_t TableHeaderView::columnAtPoint(Point point) const {
     return toolkit_->header->logicalIndexAt(static_cast<int>(point.x - bounds().minX()));
+}
+
+bool TableHeaderView::userCanChangeVisibilityOfColumn(std::int64_t column) const {
+    const auto table = tableView();
+    return table && table->userCanChangeVisibilityOfColumn(column);
 }
 
 Rect TableHeaderView::headerRectOfColumn(std::int64_t column) const {
@@ -83,6 +139,12 @@ void TableHeaderView::reloadColumns() {
     toolkit_->programmatic = true;
     const auto& columns = table ? table->tableColumns() : std::vector<Ref<TableColumn>>{};
     toolkit_->model->setColumnCount(static_cast<int>(columns.size()));
+    // The table keeps its columns in the order they are shown; the header shows them so, each
+    // section where its column is.
+    for (int section = 0; section < header.count(); ++section)
+        if (header.visualIndex(section) != section)
+            header.moveSection(header.visualIndex(section), section);
+    header.setSectionsMovable(table && table->allowsColumnReordering());
     int sorted = -1;
     Qt::SortOrder order = Qt::AscendingOrder;
     const auto descriptors = table ? table->sortDescriptors() : nullptr;

@@ -1,7 +1,9 @@
 #include "platform/views/tables/TableView.h"
 
 #include "platform/app/Event.h"
+#include "platform/detail/ColorConversion.h"
 #include "platform/detail/ViewPeer.h"
+#include "platform/drawing/Graphics.h"
 #include "platform/foundation/Array.h"
 #include "platform/foundation/Dictionary.h"
 #include "platform/foundation/IndexSet.h"
@@ -14,14 +16,17 @@
 #include "platform/views/tables/TableCellView.h"
 #include "platform/views/tables/TableColumn.h"
 #include "platform/views/tables/TableHeaderView.h"
+#include "platform/views/tables/TableRowView.h"
 #include "platform/views/tables/TableViewDataSource.h"
 #include "platform/views/tables/TableViewDelegate.h"
 #include "platform/windows/Window.h"
 
-#include <QPainter>
+#include <QApplication>
+#include <QKeyEvent>
 
 #include <algorithm>
 #include <cmath>
+#include <functional>
 
 namespace platform {
 
@@ -30,32 +35,38 @@ namespace {
 constexpr const char* kSelectionDidChange = "NSTableViewSelectionDidChangeNotification";
 constexpr const char* kColumnDidResize = "NSTableViewColumnDidResizeNotification";
 
-// The table's widget draws the selected rows' highlight under the cell views.
-class TableWidget : public detail::ViewWidget<QWidget> {
+constexpr const char* kSelectionIsChanging = "NSTableViewSelectionIsChangingNotification";
+constexpr const char* kColumnDidMove = "NSTableViewColumnDidMoveNotification";
+
+// Watches the field being edited in a cell. Return is let through to the field first, and when
+// it ended the editing the table takes the keyboard back, so that the arrows move the
+// selection again; focus leaving the field ends the watch.
+class EditingWatch : public QObject {
 public:
-    using ViewWidget::ViewWidget;
+    EditingWatch(std::function<void()> returned, std::function<void()> left)
+        : returned_(std::move(returned)), left_(std::move(left)) {}
 
 protected:
-    void paintEvent(QPaintEvent* event) override {
-        auto& table = static_cast<TableView&>(receiver());
-        const QPoint offset = table.peer().shownOffset;
-        const Rect shown{table.bounds().minX() + offset.x(), table.bounds().minY() + offset.y(),
-                         double(width()), double(height())};
-        const Range rows = table.rowsInRect(shown);
-        const QColor color = palette().color(
-            isActiveWindow() ? QPalette::Active : QPalette::Inactive, QPalette::Highlight);
-        QPainter painter(this);
-        for (std::int64_t row = rows.location; row < rows.maxRange(); ++row) {
-            if (!table.isRowSelected(row))
-                continue;
-            const Rect r = table.rectOfRow(row);
-            painter.fillRect(
-                QRectF(r.minX() - shown.minX(), r.minY() - shown.minY(), r.width(), r.height()),
-                color);
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::FocusOut) {
+            left_();
+            return false;
         }
-        painter.end();
-        ViewWidget::paintEvent(event);
+        const auto* key =
+            event->type() == QEvent::KeyPress ? static_cast<QKeyEvent*>(event) : nullptr;
+        if (!key || resending_ || (key->key() != Qt::Key_Return && key->key() != Qt::Key_Enter))
+            return false;
+        resending_ = true;
+        QApplication::sendEvent(watched, event);
+        resending_ = false;
+        returned_();
+        return true;
     }
+
+private:
+    std::function<void()> returned_;
+    std::function<void()> left_;
+    bool resending_ = false;
 };
 
 void copyInto(IndexSet& target, const IndexSet& source) {
@@ -63,13 +74,62 @@ void copyInto(IndexSet& target, const IndexSet& source) {
     target.addIndexes(source);
 }
 
+// Moves an element to another place, those between closing up.
+template <class T>
+void moveElement(std::vector<T>& elements, std::int64_t from, std::int64_t to) {
+    const auto a = elements.begin() + from;
+    const auto b = elements.begin() + to;
+    if (from < to)
+        std::rotate(a, a + 1, b + 1);
+    else
+        std::rotate(b, a, a + 1);
+}
+
+Ref<IndexSet> copyOf(const IndexSet& source) {
+    auto copy = IndexSet::indexSet();
+    copy->addIndexes(source);
+    return copy;
+}
+
+// The index chosen last while it is still chosen, else the last one chosen, -1 for none.
+std::int64_t lastChosen(const IndexSet& chosen, std::int64_t latest) {
+    if (latest >= 0 && chosen.containsIndex(latest))
+        return latest;
+    const std::int64_t last = chosen.lastIndex();
+    return last == NotFound ? -1 : last;
+}
+
+// The program's selection of rows or columns: the indexes before count, added to the
+// selection when extending it.
+Ref<IndexSet> proposedSelection(const IndexSet& selection, const IndexSet& indexes, bool extend,
+                                std::int64_t count) {
+    auto wanted = IndexSet::indexSet();
+    if (extend)
+        wanted->addIndexes(selection);
+    wanted->addIndexes(indexes);
+    wanted->removeIndexesInRange({count, NotFound - count});
+    return wanted;
+}
+
+// Makes the wanted indexes the selection of rows or of columns; selecting either deselects
+// the other. Answers whether anything changed.
+bool replaceSelection(IndexSet& selection, IndexSet& other, const IndexSet& wanted) {
+    const bool otherSelected = wanted.count() > 0 && other.count() > 0;
+    if (wanted.isEqual(selection) && !otherSelected)
+        return false;
+    if (otherSelected)
+        other.removeAllIndexes();
+    copyInto(selection, wanted);
+    return true;
+}
+
 } // namespace
 
 TableView::TableView(Rect frame)
     : Control(frame, std::make_unique<ViewPeer>(nullptr)),
       headerView_(std::make_shared<TableHeaderView>()), selection_(IndexSet::indexSet()),
-      sortDescriptors_(Array::array()) {
-    auto* widget = new TableWidget(*this);
+      columnSelection_(IndexSet::indexSet()), sortDescriptors_(Array::array()) {
+    auto* widget = new detail::ViewWidget<QWidget>(*this);
     widget->setFocusPolicy(Qt::StrongFocus);
     peer().widget = widget;
     // A table of many rows is far taller than any widget may be: the widget shows only the
@@ -94,9 +154,40 @@ void TableView::removeTableColumn(const Ref<TableColumn>& column) {
     const auto found = std::find(columns_.begin(), columns_.end(), column);
     if (found == columns_.end())
         return;
+    const auto index = std::int64_t(found - columns_.begin());
     columns_.erase(found);
     column->tableView_.reset();
+    const bool selected = columnSelection_->containsIndex(index);
+    columnSelection_->shiftIndexesStartingAtIndexBy(index + 1, -1);
     columnsDidChange();
+    if (selected)
+        selectionDidChange();
+}
+
+void TableView::moveColumnToColumn(std::int64_t oldIndex, std::int64_t newIndex) {
+    if (oldIndex < 0 || newIndex < 0 || oldIndex >= numberOfColumns() ||
+        newIndex >= numberOfColumns() || oldIndex == newIndex)
+        return;
+    moveElement(columns_, oldIndex, newIndex);
+    const bool selected = columnSelection_->containsIndex(oldIndex);
+    columnSelection_->shiftIndexesStartingAtIndexBy(oldIndex + 1, -1);
+    columnSelection_->shiftIndexesStartingAtIndexBy(newIndex, 1);
+    if (selected)
+        columnSelection_->addIndex(newIndex);
+    columnsDidChange();
+    if (const auto d = delegate()) {
+        auto info = Dictionary::dictionary();
+        info->setObjectForKey(Number::numberWithInteger(oldIndex), String::fromUtf8("NSOldColumn"));
+        info->setObjectForKey(Number::numberWithInteger(newIndex), String::fromUtf8("NSNewColumn"));
+        d->tableViewColumnDidMove(
+            std::make_shared<Notification>(String::fromUtf8(kColumnDidMove), thisTable(), info));
+    }
+}
+
+void TableView::setAllowsColumnReordering(bool value) {
+    allowsColumnReordering_ = value;
+    if (headerView_)
+        headerView_->reloadColumns();
 }
 
 std::int64_t TableView::columnWithIdentifier(const Ref<String>& identifier) const {
@@ -127,12 +218,64 @@ void TableView::setHeaderView(Ref<TableHeaderView> header) {
 
 void TableView::setRowHeight(double height) {
     rowHeight_ = std::max(0.0, height);
+    loadRowHeights();
     columnDidChange();
 }
 
 void TableView::setIntercellSpacing(Size spacing) {
     intercellSpacing_ = spacing;
+    sumRowHeights();
     columnDidChange();
+}
+
+double TableView::rowTop(std::int64_t row) const {
+    return rowTops_.empty() ? double(row) * rowPitch() : rowTops_[std::size_t(row)];
+}
+
+void TableView::loadRowHeights() {
+    rowHeights_.clear();
+    if (delegate()) {
+        rowHeights_.reserve(std::size_t(numberOfRows_));
+        for (std::int64_t row = 0; row < numberOfRows_; ++row)
+            rowHeights_.push_back(askedHeightOfRow(row));
+    }
+    sumRowHeights();
+}
+
+double TableView::askedHeightOfRow(std::int64_t row) {
+    const auto d = delegate();
+    const double height = d ? d->tableViewHeightOfRow(thisTable(), row) : rowHeight_;
+    // A row of no height could never be found again under the mouse.
+    return std::isfinite(height) && height >= 1 ? height : std::max(1.0, rowHeight_);
+}
+
+void TableView::sumRowHeights() {
+    rowTops_.clear();
+    if (rowHeights_.empty())
+        return;
+    rowTops_.reserve(rowHeights_.size() + 1);
+    double top = 0;
+    rowTops_.push_back(top);
+    for (const double height : rowHeights_)
+        rowTops_.push_back(top += height + intercellSpacing_.height);
+}
+
+void TableView::noteHeightOfRowsWithIndexesChanged(const IndexSet& rows) {
+    if (std::ssize(rowHeights_) != numberOfRows_) {
+        loadRowHeights();
+    } else {
+        for (const std::int64_t row : rows)
+            if (row < numberOfRows_)
+                rowHeights_[std::size_t(row)] = askedHeightOfRow(row);
+        sumRowHeights();
+    }
+    tile();
+    peer().widget->update();
+}
+
+bool TableView::isGroupRow(std::int64_t row) {
+    const auto d = delegate();
+    return d && d->tableViewIsGroupRow(thisTable(), row);
 }
 
 void TableView::reloadData() {
@@ -140,6 +283,7 @@ void TableView::reloadData() {
     numberOfRows_ =
         source ? std::max<std::int64_t>(0, source->numberOfRowsInTableView(thisTable())) : 0;
     recycleAllRows();
+    loadRowHeights();
     const std::int64_t before = selection_->count();
     selection_->removeIndexesInRange({numberOfRows_, NotFound - numberOfRows_});
     tile();
@@ -163,6 +307,8 @@ void TableView::insertRowsAtIndexesWithAnimation(const IndexSet& indexes, std::u
         if (row > numberOfRows_)
             break;
         selection_->shiftIndexesStartingAtIndexBy(row, 1);
+        if (std::ssize(rowHeights_) == numberOfRows_ && delegate())
+            rowHeights_.insert(rowHeights_.begin() + row, askedHeightOfRow(row));
         ++numberOfRows_;
     }
     rowsDidChange();
@@ -175,6 +321,8 @@ void TableView::removeRowsAtIndexesWithAnimation(const IndexSet& indexes, std::u
         if (*row >= numberOfRows_)
             continue;
         selection_->shiftIndexesStartingAtIndexBy(*row + 1, -1);
+        if (std::ssize(rowHeights_) == numberOfRows_)
+            rowHeights_.erase(rowHeights_.begin() + *row);
         --numberOfRows_;
     }
     rowsDidChange();
@@ -191,12 +339,18 @@ void TableView::moveRowAtIndexToIndex(std::int64_t oldIndex, std::int64_t newInd
     selection_->shiftIndexesStartingAtIndexBy(newIndex, 1);
     if (selected)
         selection_->addIndex(newIndex);
+    if (std::ssize(rowHeights_) == numberOfRows_)
+        moveElement(rowHeights_, oldIndex, newIndex);
     rowsDidChange();
 }
 
 void TableView::rowsDidChange() {
     if (updateDepth_ > 0)
         return;
+    if (std::ssize(rowHeights_) != numberOfRows_ && (delegate() || !rowHeights_.empty()))
+        loadRowHeights();
+    else
+        sumRowHeights();
     recycleAllRows();
     tile();
     peer().widget->update();
@@ -208,11 +362,12 @@ void TableView::reloadDataForRowIndexesColumnIndexes(const IndexSet& rows,
         const auto shown = shown_.find(row);
         if (shown == shown_.end())
             continue;
+        auto& cells = shown->second.cells;
         for (const std::int64_t column : columns) {
-            if (column < 0 || column >= std::ssize(shown->second) || !shown->second[column])
+            if (column < 0 || column >= std::ssize(cells) || !cells[column])
                 continue;
-            recycle(shown->second[column]);
-            shown->second[column] = nullptr;
+            recycle(cells[column]);
+            cells[column] = nullptr;
         }
     }
     tile();
@@ -221,7 +376,8 @@ void TableView::reloadDataForRowIndexesColumnIndexes(const IndexSet& rows,
 Rect TableView::rectOfRow(std::int64_t row) const {
     if (row < 0 || row >= numberOfRows_)
         return {};
-    return {0, double(row) * rowPitch(), frame().width(), rowPitch()};
+    const double top = rowTop(row);
+    return {0, top, frame().width(), rowTop(row + 1) - top};
 }
 
 Rect TableView::rectOfColumn(std::int64_t column) const {
@@ -242,13 +398,18 @@ Rect TableView::frameOfCellAtColumnRow(std::int64_t column, std::int64_t row) co
     if (across.width() <= 0 || down.height() <= 0)
         return {};
     return {across.minX() + intercellSpacing_.width / 2, down.minY() + intercellSpacing_.height / 2,
-            std::max(0.0, across.width() - intercellSpacing_.width), rowHeight_};
+            std::max(0.0, across.width() - intercellSpacing_.width),
+            std::max(0.0, down.height() - intercellSpacing_.height)};
 }
 
 std::int64_t TableView::rowAtPoint(Point point) const {
-    if (point.y < 0 || point.x < 0 || point.x >= frame().width() || rowPitch() <= 0)
+    if (point.y < 0 || point.x < 0 || point.x >= frame().width())
         return -1;
-    const auto row = static_cast<std::int64_t>(point.y / rowPitch());
+    std::int64_t row = -1;
+    if (!rowTops_.empty())
+        row = std::upper_bound(rowTops_.begin(), rowTops_.end(), point.y) - rowTops_.begin() - 1;
+    else if (rowPitch() > 0)
+        row = static_cast<std::int64_t>(point.y / rowPitch());
     return row < numberOfRows_ ? row : -1;
 }
 
@@ -262,12 +423,21 @@ std::int64_t TableView::columnAtPoint(Point point) const {
 }
 
 Range TableView::rowsInRect(Rect rect) const {
-    if (rowPitch() <= 0 || rect.height() <= 0)
+    if (rect.height() <= 0)
         return {};
-    const auto first =
-        std::max<std::int64_t>(0, std::int64_t(std::floor(rect.minY() / rowPitch())));
-    const auto end =
-        std::min<std::int64_t>(numberOfRows_, std::int64_t(std::ceil(rect.maxY() / rowPitch())));
+    std::int64_t first = 0;
+    std::int64_t end = 0;
+    if (!rowTops_.empty()) {
+        // The rows that start before the rectangle's bottom and end after its top.
+        first = std::upper_bound(rowTops_.begin() + 1, rowTops_.end(), rect.minY()) -
+                rowTops_.begin() - 1;
+        end =
+            std::lower_bound(rowTops_.begin(), rowTops_.end() - 1, rect.maxY()) - rowTops_.begin();
+    } else if (rowPitch() > 0) {
+        first = std::max<std::int64_t>(0, std::int64_t(std::floor(rect.minY() / rowPitch())));
+        end = std::min<std::int64_t>(numberOfRows_,
+                                     std::int64_t(std::ceil(rect.maxY() / rowPitch())));
+    }
     return {first, std::max<std::int64_t>(0, end - first)};
 }
 
@@ -291,9 +461,28 @@ Ref<View> TableView::viewAtColumnRowMakeIfNecessary(std::int64_t column, std::in
     if (column < 0 || column >= numberOfColumns() || row < 0 || row >= numberOfRows_)
         return nullptr;
     const auto shown = shown_.find(row);
-    if (shown != shown_.end() && column < std::ssize(shown->second) && shown->second[column])
-        return shown->second[column];
-    return make ? makeCellView(column, row) : nullptr;
+    if (shown != shown_.end()) {
+        const ShownRow& views = shown->second;
+        if (views.groupView)
+            return views.groupView;
+        if (column < std::ssize(views.cells) && views.cells[column])
+            return views.cells[column];
+    }
+    if (!make)
+        return nullptr;
+    return isGroupRow(row) ? makeGroupView(row) : makeCellView(column, row);
+}
+
+Ref<TableRowView> TableView::rowViewAtRowMakeIfNecessary(std::int64_t row, bool make) {
+    if (row < 0 || row >= numberOfRows_)
+        return nullptr;
+    if (const auto shown = shown_.find(row); shown != shown_.end())
+        return shown->second.rowView;
+    if (!make)
+        return nullptr;
+    ShownRow made = makeRowView(row, false);
+    fillRow(row, made);
+    return made.rowView;
 }
 
 Ref<View> TableView::makeViewWithIdentifierOwner(const Ref<String>& identifier,
@@ -309,11 +498,16 @@ Ref<View> TableView::makeViewWithIdentifierOwner(const Ref<String>& identifier,
 }
 
 std::pair<std::int64_t, std::int64_t> TableView::cellHolding(const View& view) const {
-    for (const auto& [row, cells] : shown_)
-        for (std::size_t column = 0; column < cells.size(); ++column)
-            if (cells[column] &&
-                (cells[column].get() == &view || view.isDescendantOf(*cells[column])))
+    const auto holds = [&view](const Ref<View>& cell) {
+        return cell && (cell.get() == &view || view.isDescendantOf(*cell));
+    };
+    for (const auto& [row, shown] : shown_) {
+        if (holds(shown.groupView))
+            return {row, -1};
+        for (std::size_t column = 0; column < shown.cells.size(); ++column)
+            if (holds(shown.cells[column]))
                 return {row, std::int64_t(column)};
+    }
     return {-1, -1};
 }
 
@@ -334,20 +528,49 @@ bool TableView::editColumnRowWithEventSelect(std::int64_t column, std::int64_t r
     if (!field || !field->isEditable() || !field->window())
         return false;
     field->selectText();
+    watchEditing(field);
     return true;
 }
 
+void TableView::watchEditing(const Ref<TextField>& field) {
+    editingDidEnd();
+    if (!editingWatch_)
+        editingWatch_ = std::make_unique<EditingWatch>(
+            [this] {
+                const auto edited = editedField_.lock();
+                const auto window = this->window();
+                if (edited && !edited->isEditingText() && window &&
+                    window->firstResponder() == edited)
+                    window->makeFirstResponder(thisTable());
+            },
+            [this] { editingDidEnd(); });
+    editedField_ = field;
+    QWidget* edit = field->peer().widget;
+    // A cell's field lets clicks through to the table, except while it is being edited, when
+    // a click in it places the insertion point.
+    edit->setProperty("tableLetClicksThrough",
+                      edit->testAttribute(Qt::WA_TransparentForMouseEvents));
+    edit->setAttribute(Qt::WA_TransparentForMouseEvents, false);
+    edit->installEventFilter(editingWatch_.get());
+}
+
+void TableView::editingDidEnd() {
+    const auto field = editedField_.lock();
+    editedField_.reset();
+    if (!field)
+        return;
+    QWidget* edit = field->peer().widget;
+    edit->removeEventFilter(editingWatch_.get());
+    edit->setAttribute(Qt::WA_TransparentForMouseEvents,
+                       edit->property("tableLetClicksThrough").toBool());
+}
+
 Ref<IndexSet> TableView::selectedRowIndexes() const {
-    auto copy = IndexSet::indexSet();
-    copy->addIndexes(*selection_);
-    return copy;
+    return copyOf(*selection_);
 }
 
 std::int64_t TableView::selectedRow() const {
-    if (cursorRow_ >= 0 && selection_->containsIndex(cursorRow_))
-        return cursorRow_;
-    const std::int64_t last = selection_->lastIndex();
-    return last == NotFound ? -1 : last;
+    return lastChosen(*selection_, cursorRow_);
 }
 
 std::int64_t TableView::numberOfSelectedRows() const {
@@ -359,16 +582,37 @@ bool TableView::isRowSelected(std::int64_t row) const {
 }
 
 void TableView::selectRowIndexesByExtendingSelection(const IndexSet& rows, bool extend) {
-    IndexSet wanted;
-    if (extend)
-        wanted.addIndexes(*selection_);
-    wanted.addIndexes(rows);
-    wanted.removeIndexesInRange({numberOfRows_, NotFound - numberOfRows_});
+    const auto wanted = proposedSelection(*selection_, rows, extend, numberOfRows_);
     if (rows.count() > 0)
         anchorRow_ = cursorRow_ = rows.lastIndex();
-    if (wanted.isEqual(*selection_))
+    if (replaceSelection(*selection_, *columnSelection_, *wanted))
+        selectionDidChange();
+}
+
+Ref<IndexSet> TableView::selectedColumnIndexes() const {
+    return copyOf(*columnSelection_);
+}
+
+std::int64_t TableView::selectedColumn() const {
+    return lastChosen(*columnSelection_, lastColumn_);
+}
+
+bool TableView::isColumnSelected(std::int64_t column) const {
+    return columnSelection_->containsIndex(column);
+}
+
+void TableView::selectColumnIndexesByExtendingSelection(const IndexSet& columns, bool extend) {
+    const auto wanted = proposedSelection(*columnSelection_, columns, extend, numberOfColumns());
+    if (columns.count() > 0)
+        lastColumn_ = columns.lastIndex();
+    if (replaceSelection(*columnSelection_, *selection_, *wanted))
+        selectionDidChange();
+}
+
+void TableView::deselectColumn(std::int64_t column) {
+    if (!columnSelection_->containsIndex(column))
         return;
-    copyInto(*selection_, wanted);
+    columnSelection_->removeIndex(column);
     selectionDidChange();
 }
 
@@ -401,8 +645,11 @@ void TableView::mouseDown(const Ref<Event>& event) {
     const auto table = thisTable();
     if (const auto window = this->window())
         window->makeFirstResponder(table);
+    // A release that never came still ends the press before.
+    mouseUp(event);
     const Point point = convertPointFromView(event->locationInWindow(), nullptr);
     const std::int64_t row = rowAtPoint(point);
+    typedSearch_.clear();
     clickedRow_ = row;
     clickedColumn_ = row < 0 ? -1 : columnAtPoint(point);
     if (event->clickCount() >= 2 && row >= 0) {
@@ -414,6 +661,8 @@ void TableView::mouseDown(const Ref<Event>& event) {
     const bool toggle = (flags & EventModifierFlag::Command) != 0;
     const bool extend = (flags & EventModifierFlag::Shift) != 0;
     IndexSet wanted;
+    tracking_ = true;
+    trackingRow_ = row;
     if (row < 0) {
         if (toggle || extend)
             return;
@@ -436,6 +685,36 @@ void TableView::mouseDown(const Ref<Event>& event) {
     sendAction();
 }
 
+void TableView::mouseDragged(const Ref<Event>& event) {
+    if (!tracking_ || trackingRow_ < 0 || numberOfRows_ == 0)
+        return;
+    const Point point = convertPointFromView(event->locationInWindow(), nullptr);
+    // Above or below the rows the drag reaches the first or the last row.
+    std::int64_t row = rowAtPoint({0, point.y});
+    if (row < 0)
+        row = point.y < 0 ? 0 : numberOfRows_ - 1;
+    IndexSet wanted;
+    if (allowsMultipleSelection_) {
+        const std::int64_t first = std::min(trackingRow_, row);
+        wanted.addIndexesInRange({first, std::max(trackingRow_, row) - first + 1});
+    } else {
+        wanted.addIndex(row);
+    }
+    userSelect(wanted, row);
+    scrollRowToVisible(row);
+}
+
+void TableView::mouseUp(const Ref<Event>&) {
+    if (!tracking_)
+        return;
+    tracking_ = false;
+    trackingRow_ = -1;
+    if (changedWhileTracking_) {
+        changedWhileTracking_ = false;
+        selectionDidChange();
+    }
+}
+
 void TableView::keyDown(const Ref<Event>& event) {
     const bool extend = (event->modifierFlags() & EventModifierFlag::Shift) != 0;
     switch (event->keyCode()) {
@@ -452,8 +731,74 @@ void TableView::keyDown(const Ref<Event>& event) {
         Control::keyDown(event);
         break;
     default:
-        Control::keyDown(event);
+        if (!typeSelect(event))
+            Control::keyDown(event);
+        return;
     }
+    typedSearch_.clear();
+}
+
+bool TableView::typeSelect(const Ref<Event>& event) {
+    const Ref<String> typed = event->characters();
+    constexpr std::uint64_t shortcut =
+        EventModifierFlag::Command | EventModifierFlag::Control | EventModifierFlag::Option;
+    if (!allowsTypeSelect_ || !typed || typed->utf16().empty() ||
+        (event->modifierFlags() & shortcut) != 0)
+        return false;
+    // Function keys bring characters of the private use area; neither they nor control
+    // characters are typed text.
+    for (const char16_t c : typed->utf16())
+        if (c < 0x20 || c == 0x7f || (c >= 0xe000 && c <= 0xf8ff))
+            return false;
+    const bool continuing =
+        !typedSearch_.empty() &&
+        event->timestamp() - typedAt_ <= QApplication::keyboardInputInterval() / 1000.0;
+    const std::u16string search = (continuing ? typedSearch_ : std::u16string()) + typed->utf16();
+    const auto table = thisTable();
+    if (const auto d = delegate();
+        d && !d->tableViewShouldTypeSelectForEventWithCurrentSearchString(table, event,
+                                                                          String::create(search)))
+        return false;
+    typedSearch_ = search;
+    typedAt_ = event->timestamp();
+    const auto first = std::find_if(columns_.begin(), columns_.end(),
+                                    [](const auto& column) { return !column->isHidden(); });
+    if (first == columns_.end() || numberOfRows_ == 0)
+        return true;
+    const auto source = dataSource();
+    const QString wanted = QString::fromStdU16String(search);
+    // A longer search may still match the selected row; a new one starts after it.
+    const std::int64_t selected = selectedRow();
+    const std::int64_t start = selected < 0 ? 0 : selected + (continuing ? 0 : 1);
+    for (std::int64_t i = 0; i < numberOfRows_; ++i) {
+        const std::int64_t row = (start + i) % numberOfRows_;
+        Ref<Object> value =
+            source ? source->tableViewObjectValueForTableColumnRow(table, *first, row) : nullptr;
+        if (!value) {
+            const auto cell = std::dynamic_pointer_cast<TableCellView>(
+                viewAtColumnRowMakeIfNecessary(first - columns_.begin(), row, false));
+            value = cell && cell->textField() ? cell->textField()->stringValue() : nullptr;
+        }
+        const Ref<String> text = value ? value->description() : nullptr;
+        if (!text ||
+            !QString::fromStdU16String(text->utf16()).startsWith(wanted, Qt::CaseInsensitive))
+            continue;
+        IndexSet one;
+        one.addIndex(row);
+        anchorRow_ = row;
+        userSelect(one, row);
+        scrollRowToVisible(row);
+        break;
+    }
+    return true;
+}
+
+void TableView::drawRect(Rect dirtyRect) {
+    if (columnSelection_->count() == 0)
+        return;
+    detail::fromQColor(peer().widget->palette().color(QPalette::Highlight))->set();
+    for (const std::int64_t column : *columnSelection_)
+        RectFill(rectOfColumn(column).intersection(dirtyRect));
 }
 
 void TableView::prepareContentInRect(Rect) {
@@ -484,6 +829,14 @@ void TableView::headerClickedColumn(std::int64_t column) {
         return;
     const auto table = thisTable();
     const Ref<TableColumn> clicked = columns_[column];
+    if (allowsColumnSelection_) {
+        const auto d = delegate();
+        if (!d || d->tableViewShouldSelectTableColumn(table, clicked)) {
+            IndexSet one;
+            one.addIndex(column);
+            selectColumnIndexesByExtendingSelection(one, false);
+        }
+    }
     if (const auto prototype = clicked->sortDescriptorPrototype()) {
         // A click on the column sorted by first turns its order round; a click on another puts
         // its order first, ahead of the earlier ones.
@@ -504,6 +857,40 @@ void TableView::headerClickedColumn(std::int64_t column) {
     }
     if (const auto d = delegate())
         d->tableViewDidClickTableColumn(table, clicked);
+}
+
+void TableView::headerMovedColumn(std::int64_t oldIndex, std::int64_t newIndex) {
+    const auto d = delegate();
+    const auto table = thisTable();
+    if (!allowsColumnReordering_ || oldIndex < 0 || oldIndex >= numberOfColumns() ||
+        (d && !d->tableViewShouldReorderColumnToColumn(table, oldIndex, newIndex))) {
+        // The header shows the columns as they stay.
+        if (headerView_)
+            headerView_->reloadColumns();
+        return;
+    }
+    const Ref<TableColumn> moved = columns_[oldIndex];
+    moveColumnToColumn(oldIndex, newIndex);
+    if (d)
+        d->tableViewDidDragTableColumn(table, moved);
+}
+
+bool TableView::userCanChangeVisibilityOfColumn(std::int64_t column) {
+    const auto d = delegate();
+    return d && column >= 0 && column < numberOfColumns() &&
+           d->tableViewUserCanChangeVisibilityOfTableColumn(thisTable(), columns_[column]);
+}
+
+void TableView::headerToggledColumn(std::int64_t column) {
+    if (!userCanChangeVisibilityOfColumn(column))
+        return;
+    const Ref<TableColumn> toggled = columns_[column];
+    toggled->setHidden(!toggled->isHidden());
+    if (const auto d = delegate()) {
+        auto changed = Array::array();
+        changed->addObject(toggled);
+        d->tableViewUserDidChangeVisibilityOfTableColumns(thisTable(), changed);
+    }
 }
 
 void TableView::headerResizedColumn(std::int64_t column, double width) {
@@ -543,7 +930,7 @@ void TableView::sizeToRows() {
     double width = 0;
     for (std::int64_t i = 0; i < numberOfColumns(); ++i)
         width += rectOfColumn(i).width();
-    double height = double(numberOfRows_) * rowPitch();
+    double height = rowTop(numberOfRows_);
     // The rows fill the clip view at least, so that a click below the last row is the table's.
     if (const auto clip = std::dynamic_pointer_cast<ClipView>(superview())) {
         width = std::max(width, clip->bounds().width());
@@ -564,16 +951,68 @@ void TableView::tile() {
             ++shown;
             continue;
         }
-        for (const auto& cell : shown->second)
-            recycle(cell);
+        ShownRow gone = std::move(shown->second);
+        const std::int64_t row = shown->first;
         shown = shown_.erase(shown);
+        recycleRow(row, gone);
     }
     for (std::int64_t row = rows.location; row < rows.maxRange(); ++row) {
         // Built aside: the delegate may reload the table while it makes a view.
-        std::vector<Ref<View>> cells = std::move(shown_[row]);
-        cells.resize(columns_.size());
+        const auto found = shown_.find(row);
+        const bool added = found == shown_.end();
+        ShownRow views = added ? makeRowView(row, true) : std::move(found->second);
+        fillRow(row, views);
+        if (views.rowView->superview().get() != this)
+            addSubview(views.rowView);
+        views.rowView->setHidden(false);
+        const Ref<TableRowView> rowView = views.rowView;
+        shown_[row] = std::move(views);
+        if (const auto d = delegate(); d && added)
+            d->tableViewDidAddRowViewForRow(thisTable(), rowView, row);
+    }
+    tiling_ = false;
+}
+
+TableView::ShownRow TableView::makeRowView(std::int64_t row, bool fromPool) {
+    ShownRow made;
+    if (const auto d = delegate())
+        made.rowView = d->tableViewRowViewForRow(thisTable(), row);
+    if (!made.rowView && fromPool && !rowViewPool_.empty()) {
+        made.rowView = std::move(rowViewPool_.back());
+        rowViewPool_.pop_back();
+        made.ownRowView = true;
+    }
+    if (!made.rowView) {
+        made.rowView = std::make_shared<TableRowView>();
+        made.ownRowView = fromPool;
+    }
+    made.rowView->setGroupRowStyle(isGroupRow(row));
+    return made;
+}
+
+void TableView::fillRow(std::int64_t row, ShownRow& shown) {
+    TableRowView& rowView = *shown.rowView;
+    const Rect rowRect = rectOfRow(row);
+    rowView.setFrame(rowRect);
+    const auto place = [&rowView](const Ref<View>& view, Rect frame) {
+        view->setFrame(frame);
+        if (view->superview().get() != &rowView)
+            rowView.addSubview(view);
+        view->setHidden(false);
+    };
+    if (rowView.isGroupRowStyle()) {
+        for (const auto& cell : shown.cells)
+            recycle(cell);
+        shown.cells.clear();
+        if (!shown.groupView)
+            shown.groupView = makeGroupView(row);
+        if (shown.groupView)
+            place(shown.groupView, {0, intercellSpacing_.height / 2, rowRect.width(),
+                                    std::max(0.0, rowRect.height() - intercellSpacing_.height)});
+    } else {
+        shown.cells.resize(columns_.size());
         for (std::size_t column = 0; column < columns_.size(); ++column) {
-            Ref<View>& cell = cells[column];
+            Ref<View>& cell = shown.cells[column];
             if (columns_[column]->isHidden()) {
                 recycle(cell);
                 cell = nullptr;
@@ -581,16 +1020,18 @@ void TableView::tile() {
             }
             if (!cell)
                 cell = makeCellView(std::int64_t(column), row);
-            if (!cell)
-                continue;
-            cell->setFrame(frameOfCellAtColumnRow(std::int64_t(column), row));
-            if (cell->superview().get() != this)
-                addSubview(cell);
-            cell->setHidden(false);
+            if (cell)
+                place(
+                    cell,
+                    frameOfCellAtColumnRow(std::int64_t(column), row).offsetBy(0, -rowRect.minY()));
         }
-        shown_[row] = std::move(cells);
     }
-    tiling_ = false;
+    rowView.setSelected(isRowSelected(row));
+}
+
+Ref<View> TableView::makeGroupView(std::int64_t row) {
+    const auto d = delegate();
+    return d ? d->tableViewViewForTableColumnRow(thisTable(), nullptr, row) : nullptr;
 }
 
 Ref<View> TableView::makeCellView(std::int64_t column, std::int64_t row) {
@@ -627,7 +1068,8 @@ Ref<View> TableView::makeCellView(std::int64_t column, std::int64_t row) {
 void TableView::recycle(const Ref<View>& cell) {
     if (!cell)
         return;
-    // Pooled views stay subviews, hidden: taking a widget out of a window costs far more.
+    // Pooled views stay in their row views, hidden: taking a widget out of a window costs far
+    // more. A row view taken from the pool usually gets its own cells back.
     if (const Ref<String> identifier = cell->identifier()) {
         auto& pool = pool_[identifier->utf16()];
         if (pool.size() < std::size_t(rowsInRect(visibleRect()).length + 4)) {
@@ -636,15 +1078,29 @@ void TableView::recycle(const Ref<View>& cell) {
             return;
         }
     }
-    if (cell->superview().get() == this)
-        cell->removeFromSuperview();
+    cell->removeFromSuperview();
+}
+
+void TableView::recycleRow(std::int64_t row, ShownRow& shown) {
+    for (const auto& cell : shown.cells)
+        recycle(cell);
+    recycle(shown.groupView);
+    if (shown.ownRowView &&
+        rowViewPool_.size() < std::size_t(rowsInRect(visibleRect()).length + 4)) {
+        shown.rowView->setHidden(true);
+        rowViewPool_.push_back(shown.rowView);
+    } else {
+        shown.rowView->removeFromSuperview();
+    }
+    if (const auto d = delegate())
+        d->tableViewDidRemoveRowViewForRow(thisTable(), shown.rowView, row);
 }
 
 void TableView::recycleAllRows() {
-    for (const auto& [row, cells] : shown_)
-        for (const auto& cell : cells)
-            recycle(cell);
+    auto shown = std::move(shown_);
     shown_.clear();
+    for (auto& [row, views] : shown)
+        recycleRow(row, views);
 }
 
 void TableView::columnsDidChange() {
@@ -661,14 +1117,18 @@ void TableView::userSelect(const IndexSet& proposed, std::int64_t focus) {
     IndexSet wanted;
     wanted.addIndexes(proposed);
     wanted.removeIndexesInRange({numberOfRows_, NotFound - numberOfRows_});
-    if (wanted.isEqual(*selection_) || (wanted.count() == 0 && !allowsEmptySelection_))
+    const bool columnsSelected = wanted.count() > 0 && columnSelection_->count() > 0;
+    if ((wanted.isEqual(*selection_) && !columnsSelected) ||
+        (wanted.count() == 0 && !allowsEmptySelection_))
         return;
     const auto table = thisTable();
     if (const auto d = delegate()) {
         if (!d->selectionShouldChangeInTableView(table))
             return;
-        for (const std::int64_t row : proposed.indexes()) {
-            if (selection_->containsIndex(row) || d->tableViewShouldSelectRow(table, row))
+        for (const std::int64_t row : wanted.indexes()) {
+            // Group rows are headings, which the user does not select.
+            if (!d->tableViewIsGroupRow(table, row) &&
+                (selection_->containsIndex(row) || d->tableViewShouldSelectRow(table, row)))
                 continue;
             // A refused click or key keeps the selection; a refused row of a run is left out.
             if (row == focus)
@@ -676,16 +1136,25 @@ void TableView::userSelect(const IndexSet& proposed, std::int64_t focus) {
             wanted.removeIndex(row);
         }
     }
-    if (wanted.isEqual(*selection_))
+    if (!replaceSelection(*selection_, *columnSelection_, wanted))
         return;
-    copyInto(*selection_, wanted);
     cursorRow_ = focus;
     selectionDidChange();
 }
 
 void TableView::selectionDidChange() {
     peer().widget->update();
-    if (const auto d = delegate())
+    for (const auto& [row, shown] : shown_)
+        shown.rowView->setSelected(isRowSelected(row));
+    const auto d = delegate();
+    if (tracking_) {
+        changedWhileTracking_ = true;
+        if (d)
+            d->tableViewSelectionIsChanging(std::make_shared<Notification>(
+                String::fromUtf8(kSelectionIsChanging), thisTable()));
+        return;
+    }
+    if (d)
         d->tableViewSelectionDidChange(
             std::make_shared<Notification>(String::fromUtf8(kSelectionDidChange), thisTable()));
 }
@@ -696,9 +1165,14 @@ void TableView::moveSelection(int step, bool extend) {
     const std::int64_t from = cursorRow_ >= 0 && isRowSelected(cursorRow_)
                                   ? cursorRow_
                                   : (step > 0 ? selection_->lastIndex() : selection_->firstIndex());
-    const std::int64_t target = from == NotFound
-                                    ? (step > 0 ? 0 : numberOfRows_ - 1)
-                                    : std::clamp<std::int64_t>(from + step, 0, numberOfRows_ - 1);
+    std::int64_t target = from == NotFound ? (step > 0 ? 0 : numberOfRows_ - 1) : from + step;
+    // The arrows pass over group rows, which are headings.
+    while (target >= 0 && target < numberOfRows_ && isGroupRow(target))
+        target += step;
+    if (target < 0 || target >= numberOfRows_)
+        target = from == NotFound ? -1 : from;
+    if (target < 0)
+        return;
     IndexSet wanted;
     if (extend && allowsMultipleSelection_ && anchorRow_ >= 0 && anchorRow_ < numberOfRows_) {
         const std::int64_t first = std::min(anchorRow_, target);
