@@ -22,6 +22,7 @@
 #include "platform/windows/Window.h"
 
 #include <QApplication>
+#include <QFocusEvent>
 #include <QKeyEvent>
 
 #include <algorithm>
@@ -49,7 +50,10 @@ public:
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
         if (event->type() == QEvent::FocusOut) {
-            left_();
+            // The window going to the background leaves the field editing.
+            const auto reason = static_cast<QFocusEvent*>(event)->reason();
+            if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason)
+                left_();
             return false;
         }
         const auto* key =
