@@ -159,7 +159,6 @@ TEST(TableRows, RowViewsHoldTheCellsAndShowTheSelection) {
     EXPECT_EQ(t.rows->added[2], 23);
     const Ref<View> cell = t.table->viewAtColumnRowMakeIfNecessary(1, 4, false);
     EXPECT_EQ(cell->superview(), t.table->rowViewAtRowMakeIfNecessary(4, false));
-    EXPECT_EQ(t.table->rowForView(*cell), 4);
     EXPECT_EQ(t.table->rowViewAtRowMakeIfNecessary(60, true)->subviews().size(), 3u);
 
     const QColor plain = t.textColor(2);
@@ -273,6 +272,8 @@ TEST(TableRows, AfterEditingTheKeysMoveTheSelectionAgain) {
     const auto again = std::dynamic_pointer_cast<TextField>(t.window->firstResponder());
     ASSERT_TRUE(again);
     UserActions::typeCharacter(t.window, U'q');
+    // A click in the field being edited goes to the field.
+    UserActions::clickInView(t.table, t.inRow(3));
     EXPECT_TRUE(again->isEditingText());
     UserActions::clickInView(t.table, t.inRow(6));
     EXPECT_FALSE(again->isEditingText());

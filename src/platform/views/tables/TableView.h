@@ -271,7 +271,8 @@ private:
     void moveSelection(int step, bool extend);
     // Selects a row from typed letters; answers whether the key was used.
     bool typeSelect(const Ref<Event>& event);
-    // Editing of the cell's field ends: the table takes the keyboard again.
+    // Watches the field being edited, so that the table takes the keyboard back when Return
+    // ends the editing; the watch ends with the field's focus.
     void watchEditing(const Ref<TextField>& field);
     void editingDidEnd();
     // The cell of a shown row and column, -1 and -1 when the view is in none.
