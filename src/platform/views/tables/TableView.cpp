@@ -14,6 +14,7 @@
 #include "platform/views/tables/TableCellView.h"
 #include "platform/views/tables/TableColumn.h"
 #include "platform/views/tables/TableHeaderView.h"
+#include "platform/views/tables/TableRowDragging.h"
 #include "platform/views/tables/TableViewDataSource.h"
 #include "platform/views/tables/TableViewDelegate.h"
 #include "platform/windows/Window.h"
@@ -68,7 +69,7 @@ void copyInto(IndexSet& target, const IndexSet& source) {
 TableView::TableView(Rect frame)
     : Control(frame, std::make_unique<ViewPeer>(nullptr)),
       headerView_(std::make_shared<TableHeaderView>()), selection_(IndexSet::indexSet()),
-      sortDescriptors_(Array::array()) {
+      sortDescriptors_(Array::array()), rowDragging_(std::make_unique<TableRowDragging>(*this)) {
     auto* widget = new TableWidget(*this);
     widget->setFocusPolicy(Qt::StrongFocus);
     peer().widget = widget;
@@ -405,6 +406,7 @@ void TableView::mouseDown(const Ref<Event>& event) {
     const std::int64_t row = rowAtPoint(point);
     clickedRow_ = row;
     clickedColumn_ = row < 0 ? -1 : columnAtPoint(point);
+    rowDragging_->mouseDown(event, row);
     if (event->clickCount() >= 2 && row >= 0) {
         sendAction(doubleAction_);
         editColumnRowWithEventSelect(clickedColumn_, row, event, true);
@@ -434,6 +436,32 @@ void TableView::mouseDown(const Ref<Event>& event) {
     }
     userSelect(wanted, row);
     sendAction();
+}
+
+void TableView::mouseDragged(const Ref<Event>& event) {
+    rowDragging_->mouseDragged(event);
+}
+
+std::uint64_t TableView::draggingSourceOperationMaskForLocal(bool isLocal) const {
+    return rowDragging_->sourceOperationMask(isLocal);
+}
+void TableView::setDraggingSourceOperationMaskForLocal(std::uint64_t mask, bool isLocal) {
+    rowDragging_->setSourceOperationMask(mask, isLocal);
+}
+void TableView::setDropRowDropOperation(std::int64_t row, std::uint64_t dropOperation) {
+    rowDragging_->setDropRowDropOperation(row, dropOperation);
+}
+std::uint64_t TableView::draggingEntered(const Ref<DraggingInfo>& sender) {
+    return rowDragging_->draggingUpdated(sender);
+}
+std::uint64_t TableView::draggingUpdated(const Ref<DraggingInfo>& sender) {
+    return rowDragging_->draggingUpdated(sender);
+}
+void TableView::draggingExited(const Ref<DraggingInfo>&) {
+    rowDragging_->draggingExited();
+}
+bool TableView::performDragOperation(const Ref<DraggingInfo>& sender) {
+    return rowDragging_->performDragOperation(sender);
 }
 
 void TableView::keyDown(const Ref<Event>& event) {
