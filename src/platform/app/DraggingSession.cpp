@@ -26,6 +26,7 @@
 #include <QMimeData>
 #include <QMouseEvent>
 #include <QPointer>
+#include <QPropertyAnimation>
 #include <QUrl>
 
 #include <algorithm>
@@ -48,6 +49,14 @@ constexpr ToolkitOperation toolkitOperations[] = {
     {DragOperation::Move, Qt::MoveAction},
     {DragOperation::Link, Qt::LinkAction},
 };
+
+// A rectangle of the view in the toolkit's coordinates of its window's widget (y down).
+QRectF rectInWindowWidget(const View& view, Rect rect, const QWidget& top) {
+    const Point a = view.convertPointToView(rect.origin, nullptr);
+    const Point b = view.convertPointToView({rect.maxX(), rect.maxY()}, nullptr);
+    return {QPointF(std::min(a.x, b.x), top.height() - std::max(a.y, b.y)),
+            QPointF(std::max(a.x, b.x), top.height() - std::min(a.y, b.y))};
+}
 
 Point screenPoint(QPointF global) {
     return {global.x(), detail::mainScreenHeight() - global.y()};
@@ -129,9 +138,9 @@ public:
             image_->setAttribute(Qt::WA_ShowWithoutActivating);
             image_->setPixmap(sourceWidget->window()->grab(imageRect));
             image_->setWindowOpacity(0.75);
-            const QPoint topLeft = sourceWidget->window()->mapToGlobal(imageRect.topLeft());
-            pointerInImage_ = global - QPointF(topLeft);
-            image_->move(topLeft);
+            startTopLeft_ = sourceWidget->window()->mapToGlobal(imageRect.topLeft());
+            pointerInImage_ = global - QPointF(startTopLeft_);
+            image_->move(startTopLeft_);
             image_->show();
         }
         qApp->installEventFilter(this);
@@ -168,6 +177,7 @@ public:
             moved(global);
         if (!destination_ || operation_ == DragOperation::None) {
             exitDestination();
+            slideImageTo(startTopLeft_);
             finish(global, DragOperation::None);
             return;
         }
@@ -178,11 +188,16 @@ public:
         if (done)
             destination->concludeDragOperation(info);
         destination->draggingEnded(info);
+        if (!done)
+            slideImageTo(startTopLeft_);
+        else if (info->animatesToDestination())
+            slideImageToItems();
         finish(global, done ? operation_ : DragOperation::None);
     }
 
     void cancel() {
         exitDestination();
+        slideImageTo(startTopLeft_);
         finish(last_, DragOperation::None);
     }
 
@@ -249,6 +264,32 @@ private:
         finish(global, operation);
     }
 
+    // The image goes back where it came from when nothing took the drag, and where the
+    // destination put the items when it asked for that; it is gone once there.
+    void slideImageTo(QPoint topLeft) {
+        if (!image_)
+            return;
+        auto* slide = new QPropertyAnimation(image_, "pos");
+        slide->setEndValue(topLeft);
+        slide->setDuration(150);
+        QObject::connect(slide, &QAbstractAnimation::finished, image_, &QObject::deleteLater);
+        slide->start(QAbstractAnimation::DeleteWhenStopped);
+        image_ = nullptr;
+    }
+
+    void slideImageToItems() {
+        const auto& info = session_.info_;
+        const auto view = info->draggingSource();
+        const auto window = view ? view->window() : nullptr;
+        if (!window || !window->peer().widget)
+            return;
+        QRectF items;
+        info->enumerateDraggingItemsForView(view, [&](DraggingItem& item, std::int64_t, bool&) {
+            items |= rectInWindowWidget(*view, item.draggingFrame(), *window->peer().widget);
+        });
+        slideImageTo(window->peer().widget->mapToGlobal(items.topLeft().toPoint()));
+    }
+
     void stopFollowing() {
         qApp->removeEventFilter(this);
         if (image_)
@@ -271,6 +312,7 @@ private:
     QPointer<QWidget> sourceWidget_;
     QLabel* image_ = nullptr;
     QPointF pointerInImage_;
+    QPoint startTopLeft_;
     QPointF last_;
     std::shared_ptr<DraggingDestination> destination_;
     std::uint64_t operation_ = DragOperation::None;
@@ -308,11 +350,7 @@ DraggingSession::beginDraggingSession(View& view, std::vector<Ref<DraggingItem>>
     const auto pasteboardItems = Array::array();
     for (const auto& item : items) {
         pasteboardItems->addObject(item->item());
-        const Rect frame = item->draggingFrame();
-        const Point a = view.convertPointToView(frame.origin, nullptr);
-        const Point b = view.convertPointToView({frame.maxX(), frame.maxY()}, nullptr);
-        imageRect |= QRectF(QPointF(std::min(a.x, b.x), top->height() - std::max(a.y, b.y)),
-                            QPointF(std::max(a.x, b.x), top->height() - std::min(a.y, b.y)));
+        imageRect |= rectInWindowWidget(view, item->draggingFrame(), *top);
     }
     const auto pasteboard = std::make_shared<Pasteboard>();
     pasteboard->writeObjects(pasteboardItems);

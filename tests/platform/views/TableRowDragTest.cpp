@@ -154,116 +154,57 @@ struct Table {
 TEST(TableRowDrag, DraggedRowsDropWhereTheDataSourceLetsThem) {
     struct Case {
         const char* name;
-        std::vector<std::int64_t> selected;
-        std::set<std::int64_t> unwritable;
+        // Rows as bits: the rows selected before the drag, and those the data source does not
+        // write.
+        unsigned selected, unwritable;
         std::uint64_t answer;
         bool retargetOn;
-        // The rows pressed and dropped on, and where in the last one.
+        // The row pressed, and the row dropped on and where in it.
         std::int64_t pressed, target;
         Point (Table::*at)(std::int64_t) const;
         DragFinish finish;
-        const char* log;
-        const char* shown;
+        const char *log, *shown, *selectedAfter;
     };
     const Case cases[] = {
-        {"the selection moves to the gap above a row",
-         {0, 1},
-         {},
-         DragOperation::Move,
-         false,
-         0,
-         5,
-         &Table::top,
-         DragFinish::Release,
-         "begin [0-1]; 1 On 5 Above accept 5 Above from the table, 2 items ended 16",
-         "2 3 4 0 1 5"},
-        {"near a row's bottom edge is the gap above the next",
-         {0, 1},
-         {},
-         DragOperation::Move,
-         false,
-         0,
-         3,
-         &Table::bottom,
-         DragFinish::Release,
-         "begin [0-1]; 1 On 4 Above accept 4 Above from the table, 2 items ended 16",
-         "2 3 0 1 4 5"},
-        {"the data source moves a drop on a row to the gap above it",
-         {0, 1},
-         {},
-         DragOperation::Move,
-         true,
-         0,
-         3,
-         &Table::middle,
-         DragFinish::Release,
-         "begin [0-1]; 1 On 3 On accept 3 Above from the table, 2 items ended 16",
-         "2 0 1 3 4 5"},
-        {"an unselected row is dragged alone",
-         {0, 1},
-         {},
-         DragOperation::Copy,
-         false,
-         3,
-         0,
-         &Table::top,
-         DragFinish::Release,
-         "begin [3]; 4 On 0 Above accept 0 Above from the table, 1 items ended 1",
-         "3 0 1 2 4 5"},
-        {"rows the data source does not write stay behind",
-         {1, 2, 3},
-         {2},
-         DragOperation::Move,
-         false,
-         1,
-         5,
-         &Table::bottom,
-         DragFinish::Release,
+        {"the selection moves to the gap above a row", 0b11, 0, DragOperation::Move, false, 0, 5,
+         &Table::top, DragFinish::Release,
+         "begin [0-1]; 1 On 5 Above accept 5 Above from the table, 2 items ended 16", "2 3 4 0 1 5",
+         "[0-1]"},
+        {"near a row's bottom edge is the gap above the next", 0b11, 0, DragOperation::Move, false,
+         0, 3, &Table::bottom, DragFinish::Release,
+         "begin [0-1]; 1 On 4 Above accept 4 Above from the table, 2 items ended 16", "2 3 0 1 4 5",
+         "[0-1]"},
+        {"the data source moves a drop on a row to the gap above it", 0b11, 0, DragOperation::Move,
+         true, 0, 3, &Table::middle, DragFinish::Release,
+         "begin [0-1]; 1 On 3 On accept 3 Above from the table, 2 items ended 16", "2 0 1 3 4 5",
+         "[0-1]"},
+        {"an unselected row is dragged alone", 0b11, 0, DragOperation::Copy, false, 3, 0,
+         &Table::top, DragFinish::Release,
+         "begin [3]; 4 On 0 Above accept 0 Above from the table, 1 items ended 1", "3 0 1 2 4 5",
+         "[3]"},
+        {"rows the data source does not write stay behind", 0b1110, 0b100, DragOperation::Move,
+         false, 1, 5, &Table::bottom, DragFinish::Release,
          "begin [1, 3]; 2 On 6 Above accept 6 Above from the table, 2 items ended 16",
-         "0 2 4 5 1 3"},
-        {"a refused drop changes nothing",
-         {0, 1},
-         {},
-         DragOperation::None,
-         false,
-         0,
-         5,
-         &Table::top,
-         DragFinish::Release,
-         "begin [0-1]; 1 On 5 Above ended 0",
-         "0 1 2 3 4 5"},
-        {"out of the window the toolkit takes the drag",
-         {0, 1},
-         {},
-         DragOperation::Move,
-         false,
-         0,
-         2,
-         &Table::outside,
-         DragFinish::Release,
-         "begin [0-1]; 1 On ended 0",
-         "0 1 2 3 4 5"},
-        {"Escape cancels the drag",
-         {0, 1},
-         {},
-         DragOperation::Move,
-         false,
-         0,
-         5,
-         &Table::top,
-         DragFinish::Escape,
-         "begin [0-1]; 1 On 5 Above ended 0",
-         "0 1 2 3 4 5"},
+         "0 2 4 5 1 3", "[1-3]"},
+        {"a refused drop changes nothing", 0b11, 0, DragOperation::None, false, 0, 5, &Table::top,
+         DragFinish::Release, "begin [0-1]; 1 On 5 Above ended 0", "0 1 2 3 4 5", "[0-1]"},
+        {"out of the window the toolkit takes the drag", 0b11, 0, DragOperation::Move, false, 0, 2,
+         &Table::outside, DragFinish::Release, "begin [0-1]; 1 On ended 0", "0 1 2 3 4 5", "[0-1]"},
+        {"Escape cancels the drag", 0b11, 0, DragOperation::Move, false, 0, 5, &Table::top,
+         DragFinish::Escape, "begin [0-1]; 1 On 5 Above ended 0", "0 1 2 3 4 5", "[0-1]"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         Table t;
-        t.rows->unwritable = c.unwritable;
         t.rows->answer = c.answer;
         t.rows->retargetOn = c.retargetOn;
         IndexSet selection;
-        for (const auto row : c.selected)
-            selection.addIndex(row);
+        for (std::int64_t row = 0; row < 6; ++row) {
+            if (c.selected >> row & 1)
+                selection.addIndex(row);
+            if (c.unwritable >> row & 1)
+                t.rows->unwritable.insert(row);
+        }
         t.table->selectRowIndexesByExtendingSelection(selection, false);
         // Past the drag distance into the next row, then to the target.
         const Point pressed = t.middle(c.pressed);
@@ -271,6 +212,7 @@ TEST(TableRowDrag, DraggedRowsDropWhereTheDataSourceLetsThem) {
             t.table, {pressed, {pressed.x, pressed.y + 19}, (t.*c.at)(c.target)}, c.finish);
         EXPECT_EQ(t.rows->log, c.log);
         EXPECT_EQ(t.shown(), c.shown);
+        EXPECT_EQ(t.table->selectedRowIndexes()->description()->utf8(), c.selectedAfter);
         EXPECT_EQ(DraggingSession::current(), nullptr);
     }
 }

@@ -86,11 +86,12 @@ void TableRowDragging::mouseDragged(const Ref<Event>& event) {
     if (items.empty())
         return;
     // The press selected the pressed row alone; a drag of the selection keeps it selected.
-    if (pressedRows_->count() > 1 && !rows->isEqual(*table_.selectedRowIndexes()))
-        table_.selectRowIndexesByExtendingSelection(*rows, false);
+    if (pressedRows_->count() > 1 && !pressedRows_->isEqual(*table_.selectedRowIndexes()))
+        table_.selectRowIndexesByExtendingSelection(*pressedRows_, false);
     draggedRows_ = rows;
     const std::shared_ptr<DraggingSource> source(table, this);
-    DraggingSession::beginDraggingSession(table_, std::move(items), event, source);
+    if (!DraggingSession::beginDraggingSession(table_, std::move(items), event, source))
+        draggedRows_ = nullptr;
 }
 
 std::uint64_t TableRowDragging::sourceOperationMask(bool isLocal) const {
