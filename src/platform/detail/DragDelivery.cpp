@@ -46,24 +46,6 @@ Ref<Pasteboard> pasteboardFor(const QMimeData* data) {
     return pasteboard;
 }
 
-Point locationIn(const Ref<Window>& window, QWidget& widget, QPointF position) {
-    if (!window)
-        return {position.x(), position.y()};
-    QWidget* top = window->peer().widget;
-    const QPointF inTop = widget.mapTo(top, position);
-    return {inTop.x(), top->height() - inTop.y()};
-}
-
-bool offersRegisteredType(const Pasteboard& pasteboard, const Ref<Array>& registered) {
-    if (!registered)
-        return false;
-    for (const auto& type : *registered)
-        if (const auto name = std::dynamic_pointer_cast<String>(type);
-            name && pasteboard.containsType(*name))
-            return true;
-    return false;
-}
-
 Qt::DropAction toolkitAction(std::uint64_t operation) {
     if (operation & DragOperation::Copy)
         return Qt::CopyAction;
@@ -101,6 +83,24 @@ void end() {
 }
 
 } // namespace
+
+Point locationIn(const Ref<Window>& window, QWidget& widget, QPointF position) {
+    if (!window)
+        return {position.x(), position.y()};
+    QWidget* top = window->peer().widget;
+    const QPointF inTop = widget.mapTo(top, position);
+    return {inTop.x(), top->height() - inTop.y()};
+}
+
+bool offersRegisteredType(const Pasteboard& pasteboard, const Ref<Array>& registered) {
+    if (!registered)
+        return false;
+    for (const auto& type : *registered)
+        if (const auto name = std::dynamic_pointer_cast<String>(type);
+            name && pasteboard.containsType(*name))
+            return true;
+    return false;
+}
 
 bool deliverDragEnter(View& view, QWidget& widget, QDragEnterEvent& event) {
     const std::shared_ptr<DraggingDestination> destination(view.weak_from_this().lock(), &view);

@@ -10,12 +10,22 @@
 #include <QDragMoveEvent>
 #include <QDropEvent>
 
+#include "platform/foundation/Geometry.h"
+#include "platform/foundation/Object.h"
+
 namespace platform {
+class Array;
+class Pasteboard;
 class View;
 class Window;
 } // namespace platform
 
 namespace platform::detail {
+
+// A point of the widget in the window's content coordinates.
+Point locationIn(const Ref<Window>& window, QWidget& widget, QPointF position);
+// Whether the pasteboard offers one of the registered types.
+bool offersRegisteredType(const Pasteboard& pasteboard, const Ref<Array>& registered);
 
 bool deliverDragEnter(View& view, QWidget& widget, QDragEnterEvent& event);
 bool deliverDragEnter(Window& window, QWidget& widget, QDragEnterEvent& event);

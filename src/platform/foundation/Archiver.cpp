@@ -1,6 +1,10 @@
 #include "platform/foundation/Archiver.h"
 
+#include "platform/detail/ImagePeer.h"
+#include "platform/drawing/AttributedString.h"
 #include "platform/drawing/Color.h"
+#include "platform/drawing/Font.h"
+#include "platform/drawing/Image.h"
 #include "platform/foundation/Array.h"
 #include "platform/foundation/Data.h"
 #include "platform/foundation/Dictionary.h"
@@ -10,10 +14,12 @@
 #include "platform/foundation/URL.h"
 #include "platform/foundation/Value.h"
 
+#include <QBuffer>
 #include <QCborStreamReader>
 #include <QCborStreamWriter>
 #include <QFile>
 #include <QFileInfo>
+#include <QImageReader>
 #include <QSaveFile>
 
 #include <algorithm>
@@ -43,6 +49,11 @@ constexpr quint64 RangeTag = 0x504F4E00 + 5;
 // A string that is not well-formed UTF-16 (a lone surrogate) cannot be a CBOR text string; it
 // is kept as its code units, little-endian, in a byte string.
 constexpr quint64 Utf16Tag = 0x504F4E00 + 6;
+// An attributed string is its string and its attribute dictionary; a font its name and size;
+// an image its picture in PNG.
+constexpr quint64 AttributedStringTag = 0x504F4E00 + 7;
+constexpr quint64 FontTag = 0x504F4E00 + 8;
+constexpr quint64 ImageTag = 0x504F4E00 + 9;
 constexpr std::int64_t FormatVersion = 1;
 
 // A file descriptor closed when it goes out of scope.
@@ -73,6 +84,10 @@ bool isWellFormedUtf16(const std::u16string& units) {
 
 // The estimate of the memory an archive's objects take once decoded (see ArchiveLimits). The
 // writer and the reader charge the same amounts, so that whatever is written can be read.
+std::size_t pictureCost(QSize size) {
+    return 4 * std::size_t(std::max(0, size.width())) * std::size_t(std::max(0, size.height()));
+}
+
 class DecodedBudget {
 public:
     explicit DecodedBudget(std::size_t bytes) : left_(bytes) {}
@@ -154,6 +169,22 @@ public:
         }
         if (const auto* value = dynamic_cast<const Value*>(&object))
             return writeValue(*value);
+        if (const auto* text = dynamic_cast<const AttributedString*>(&object)) {
+            if (depth >= limits_.maxDepth)
+                return false;
+            writer_.append(QCborTag(AttributedStringTag));
+            writer_.startArray(2);
+            return write(*text->string(), depth + 1) && write(*text->attributes(), depth + 1) &&
+                   writer_.endArray();
+        }
+        if (const auto* font = dynamic_cast<const Font*>(&object)) {
+            writer_.append(QCborTag(FontTag));
+            writer_.startArray(2);
+            return writeString(*font->fontName()) && (writer_.append(font->pointSize()), true) &&
+                   writer_.endArray();
+        }
+        if (const auto* image = dynamic_cast<const Image*>(&object))
+            return writeImage(image->peer().image);
         return false;
     }
 
@@ -189,6 +220,17 @@ private:
             writer_.append(number.boolValue());
             break;
         }
+        return true;
+    }
+
+    bool writeImage(const QImage& image) {
+        QByteArray png;
+        QBuffer buffer(&png);
+        if (!budget_.charge(pictureCost(image.size())) || !buffer.open(QIODevice::WriteOnly) ||
+            !image.save(&buffer, "PNG"))
+            return false;
+        writer_.append(QCborTag(ImageTag));
+        writer_.append(png);
         return true;
     }
 
@@ -311,7 +353,7 @@ private:
         case QCborStreamReader::Map:
             return depth < limits_.maxDepth ? readDictionary(depth) : nullptr;
         case QCborStreamReader::Tag:
-            return readTagged();
+            return readTagged(depth);
         case QCborStreamReader::Invalid:
             return nullptr;
         }
@@ -439,7 +481,52 @@ private:
         return !reader_.hasNext() && leave();
     }
 
-    Ref<Object> readTagged() {
+    Ref<Object> readAttributedString(int depth) {
+        if (depth >= limits_.maxDepth || reader_.type() != QCborStreamReader::Array ||
+            !reader_.enterContainer() || !reader_.hasNext())
+            return nullptr;
+        const auto string = std::dynamic_pointer_cast<String>(read(depth + 1));
+        if (!string || !reader_.hasNext())
+            return nullptr;
+        const auto attributes = std::dynamic_pointer_cast<Dictionary>(read(depth + 1));
+        if (!attributes || reader_.hasNext() || !leave())
+            return nullptr;
+        return AttributedString::create(string, attributes);
+    }
+
+    // A font the machine does not have is read as the system font of the size.
+    Ref<Object> readFont() {
+        QString name;
+        double size = 0;
+        if (reader_.type() != QCborStreamReader::Array || !reader_.enterContainer() ||
+            !reader_.hasNext() || reader_.type() != QCborStreamReader::String || !readText(name) ||
+            !budget_.chargeText(std::size_t(name.size())) || !reader_.hasNext() ||
+            !readDouble(size) || reader_.hasNext() || !leave() || !(size > 0 && size < 10000))
+            return nullptr;
+        const auto font = Font::fontWithNameSize(*String::create(name.toStdU16String()), size);
+        return font ? font : Font::systemFontOfSize(size);
+    }
+
+    // The picture's size is checked against the budget before it is decoded.
+    Ref<Object> readImage() {
+        QByteArray png;
+        if (reader_.type() != QCborStreamReader::ByteArray || !readBytes(png))
+            return nullptr;
+        QBuffer buffer(&png);
+        buffer.open(QIODevice::ReadOnly);
+        QImageReader decoder(&buffer, "PNG");
+        const QSize size = decoder.size();
+        if (!size.isValid() || !budget_.charge(pictureCost(size)))
+            return nullptr;
+        QImage picture;
+        if (!decoder.read(&picture))
+            return nullptr;
+        const auto image = std::make_shared<Image>(Size{});
+        image->peer().image = std::move(picture);
+        return image;
+    }
+
+    Ref<Object> readTagged(int depth) {
         const quint64 tag = quint64(reader_.toTag());
         if (!reader_.next())
             return nullptr;
@@ -478,6 +565,12 @@ private:
             std::array<double, 4> r{};
             return readDoubles(r) ? Value::valueWithRect(Rect(r[0], r[1], r[2], r[3])) : nullptr;
         }
+        case AttributedStringTag:
+            return readAttributedString(depth);
+        case FontTag:
+            return readFont();
+        case ImageTag:
+            return readImage();
         case RangeTag: {
             std::int64_t location = 0, length = 0;
             if (reader_.type() != QCborStreamReader::Array || !reader_.enterContainer() ||

@@ -12,7 +12,7 @@ class String;
 // Bounds on what an archive may hold, so that reading a hostile file costs bounded time and
 // memory. The archiver keeps to the same bounds, so everything it writes can be read back.
 struct ArchiveLimits {
-    // Nesting of arrays and dictionaries; the root collection is level 1.
+    // Nesting of arrays, dictionaries and attributed strings; the root collection is level 1.
     int maxDepth = 64;
     // Objects of every kind, collections and dictionary keys included.
     std::size_t maxObjects = std::size_t(1) << 22;
@@ -21,9 +21,10 @@ struct ArchiveLimits {
     // The memory the objects of an archive take once decoded, estimated as ObjectCost bytes per
     // object (the object, the count of its references, the reference its collection holds and
     // the allocator's rounding), plus two bytes per UTF-16 unit of its text (twice for a URL,
-    // which keeps its text and its path), the bytes of its data and EntryCost bytes per
-    // dictionary entry. It keeps a small file of many tiny objects from taking a hundred times
-    // its size in memory.
+    // which keeps its text and its path), the bytes of its data, four bytes per pixel of its
+    // picture and EntryCost bytes per dictionary entry. It keeps a small file of many tiny
+    // objects, or a small picture of many pixels, from taking a hundred times its size in
+    // memory.
     std::size_t maxDecodedBytes = std::size_t(256) << 20;
     static constexpr std::size_t ObjectCost = 128;
     static constexpr std::size_t EntryCost = 64;
@@ -32,8 +33,9 @@ struct ArchiveLimits {
 // The application's archive file form: a tree of objects in CBOR (RFC 8949). The file starts
 // with the self-describing CBOR tag and the tag "POND", followed by a two-entry array of the
 // format version and the root object. Strings, numbers (integers, doubles and booleans stay what
-// they were), null, arrays, dictionaries, data, URLs, colours and the geometry values (points,
-// sizes, rectangles, ranges) can be archived; any other object makes archiving fail. Objects are
+// they were), null, arrays, dictionaries, data, URLs, colours, the geometry values (points,
+// sizes, rectangles, ranges), attributed strings, fonts and images (as PNG) can be archived;
+// any other object makes archiving fail. Objects are
 // archived by value: an object reached twice is read back as two equal objects.
 class Archiver {
 public:

@@ -103,7 +103,7 @@ void UserActions::pressKey(const Ref<Window>& window, Key key, std::uint64_t mod
         {Key::Space, Qt::Key_Space, " "},      {Key::Up, Qt::Key_Up, ""},
         {Key::Down, Qt::Key_Down, ""},         {Key::Left, Qt::Key_Left, ""},
         {Key::Right, Qt::Key_Right, ""},       {Key::PageUp, Qt::Key_PageUp, ""},
-        {Key::PageDown, Qt::Key_PageDown, ""},
+        {Key::PageDown, Qt::Key_PageDown, ""}, {Key::Escape, Qt::Key_Escape, "\x1b"},
     };
     const Qt::KeyboardModifiers modifiers = detail::toolkitModifiers(modifierFlags);
     QWidget* widget = window->peer().widget;
@@ -146,13 +146,18 @@ namespace {
 // widget's coordinates: for a control, to its innermost widget at the point, such as a segment of
 // a segmented control; so for a part of another view that is none of its subviews, such as the
 // bar of a tab view.
-std::pair<QWidget*, QPointF> clickTarget(const Ref<View>& view, Point point) {
+// A point of the view in the toolkit's coordinates of its widget.
+QPointF shownPoint(const Ref<View>& view, Point point) {
     const Rect bounds = view->bounds();
     const double y = view->isFlipped() ? point.y - bounds.minY() : bounds.maxY() - point.y;
-    QWidget* widget = view->peer().widget;
     // A view larger than its superview shows only a part in its widget, from this offset.
     const QPoint offset = view->peer().shownOffset;
-    const QPointF at(point.x - bounds.minX() - offset.x(), y - offset.y());
+    return {point.x - bounds.minX() - offset.x(), y - offset.y()};
+}
+
+std::pair<QWidget*, QPointF> clickTarget(const Ref<View>& view, Point point) {
+    QWidget* widget = view->peer().widget;
+    const QPointF at = shownPoint(view, point);
     QWidget* inner = widget->childAt(at.toPoint());
     const auto showsSubview = [&](const Ref<View>& subview) {
         QWidget* shown = subview->peer().widget;
@@ -173,23 +178,26 @@ void UserActions::clickInView(const Ref<View>& view, Point point, std::uint64_t 
     clickWidgetAt(*widget, at, detail::toolkitModifiers(modifierFlags));
 }
 
-void UserActions::dragInView(const Ref<View>& view, Point from, Point to, int steps) {
-    const auto [widget, start] = clickTarget(view, from);
-    // The widget pressed keeps the mouse until the release, wherever the pointer goes.
-    QPointer<QWidget> target = widget;
-    const auto [over, end] = clickTarget(view, to);
-    const QPointF finish = widget->mapFromGlobal(over->mapToGlobal(end));
-    const auto send = [&](QEvent::Type type, QPointF at, Qt::MouseButtons buttons) {
-        QMouseEvent event(type, at, target->mapToGlobal(at),
-                          type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton, buttons,
-                          Qt::NoModifier);
+void UserActions::dragInView(const Ref<View>& view, const std::vector<Point>& points,
+                             DragFinish finish) {
+    if (points.empty())
+        return;
+    // While the button is down the toolkit sends every move and the release to the widget
+    // pressed, wherever the pointer is.
+    QPointer<QWidget> target = clickTarget(view, points.front()).first;
+    const auto send = [&](QEvent::Type type, Point point, Qt::MouseButtons buttons) {
+        const QPointF local = target->mapFrom(view->peer().widget, shownPoint(view, point));
+        const Qt::MouseButton button = type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton;
+        QMouseEvent event(type, local, target->mapToGlobal(local), button, buttons, Qt::NoModifier);
         QApplication::sendEvent(target, &event);
     };
-    send(QEvent::MouseButtonPress, start, Qt::LeftButton);
-    for (int step = 1; step <= steps && target; ++step)
-        send(QEvent::MouseMove, start + (finish - start) * step / steps, Qt::LeftButton);
+    send(QEvent::MouseButtonPress, points.front(), Qt::LeftButton);
+    for (std::size_t i = 1; i < points.size() && target; ++i)
+        send(QEvent::MouseMove, points[i], Qt::LeftButton);
+    if (finish == DragFinish::Escape)
+        pressKey(view->window(), Key::Escape);
     if (target)
-        send(QEvent::MouseButtonRelease, finish, Qt::NoButton);
+        send(QEvent::MouseButtonRelease, points.back(), Qt::NoButton);
 }
 
 void UserActions::doubleClickInView(const Ref<View>& view, Point point) {

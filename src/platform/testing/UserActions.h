@@ -27,7 +27,7 @@ public:
     // Pressing and releasing the key of a character in the window's focused widget.
     static void typeCharacter(const Ref<Window>& window, char32_t character);
     // The keys that move the focus and work controls.
-    enum class Key { Tab, Return, Space, Up, Down, Left, Right, PageUp, PageDown };
+    enum class Key { Tab, Return, Space, Up, Down, Left, Right, PageUp, PageDown, Escape };
     // Pressing and releasing a key in the window's focused widget, with the modifier keys of
     // the flags (EventModifierFlag) held down; Shift+Tab is the toolkit's back tab.
     static void pressKey(const Ref<Window>& window, Key key, std::uint64_t modifierFlags = 0);
@@ -46,9 +46,12 @@ public:
     // The toolkit hands a real wheel event on from a view that does not take it to the views
     // round it; an event made here is not passed on, so it goes to this view itself.
     static void rollWheel(const Ref<View>& view, int notches);
-    // Pressing the left mouse button at a point of the view, moving the pointer with the button
-    // held down in even steps to another point of the view, and releasing it there.
-    static void dragInView(const Ref<View>& view, Point from, Point to, int steps = 4);
+    // Pressing the left mouse button at the first point of the view, moving the pointer through
+    // the other points (which may lie outside the view) and releasing the button at the last;
+    // with Escape, Escape is pressed at the last point, before the button is released.
+    enum class DragFinish { Release, Escape };
+    static void dragInView(const Ref<View>& view, const std::vector<Point>& points,
+                           DragFinish finish = DragFinish::Release);
     // Two presses of the left mouse button in quick succession at a point of the view.
     static void doubleClickInView(const Ref<View>& view, Point point);
     // Asking for the view's contextual menu with the right mouse button at a point of the view;

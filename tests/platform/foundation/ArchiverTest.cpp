@@ -1,6 +1,10 @@
 #include "FoundationTesting.h"
 
+#include "platform/detail/ImagePeer.h"
+#include "platform/drawing/AttributedString.h"
 #include "platform/drawing/Color.h"
+#include "platform/drawing/Font.h"
+#include "platform/drawing/Image.h"
 #include "platform/foundation/Archiver.h"
 #include "platform/foundation/Array.h"
 #include "platform/foundation/Data.h"
@@ -105,6 +109,9 @@ TEST(Archiver, EveryKindComesBackAsItWas) {
         dictionary->setObjectForKey(str("v"), str(key));
     dictionary->setObjectForKey(Number::numberWithInteger(2), Number::numberWithInteger(1));
     const std::u16string loneSurrogate{u'a', 0xD800, u'b'};
+    auto attributes = Dictionary::dictionary();
+    attributes->setObjectForKey(Font::systemFontOfSize(13), FontAttributeName());
+    attributes->setObjectForKey(Color::colorWithRed(1, 0, 0, 1), ForegroundColorAttributeName());
     const std::vector<Ref<Object>> objects = {
         str("Grüße, 🂡"),
         String::create(loneSurrogate),
@@ -124,6 +131,7 @@ TEST(Archiver, EveryKindComesBackAsItWas) {
         Color::colorWithRed(0.1, 0.2, 0.3, 0.4),
         Value::valueWithRect(Rect(1, 2, 3, 4)),
         Value::valueWithRange({7, std::numeric_limits<std::int64_t>::max()}),
+        AttributedString::create(str("Pik"), attributes),
     };
     for (const auto& object : objects) {
         SCOPED_TRACE(object->description()->utf8());
@@ -140,6 +148,22 @@ TEST(Archiver, EveryKindComesBackAsItWas) {
     const auto nan = roundTrip(Number::numberWithDouble(std::nan("")));
     ASSERT_NE(nan, nullptr);
     EXPECT_TRUE(std::isnan(nan->as<Number>()->doubleValue()));
+}
+
+// A picture comes back pixel for pixel, and its pixels count against the decoded budget.
+TEST(Archiver, ImagesComeBackAsTheirPictures) {
+    const auto image = std::make_shared<Image>(Size{64, 32});
+    image->peer().image.setPixelColor(3, 2, QColor(10, 20, 30, 40));
+    const auto back = std::dynamic_pointer_cast<Image>(roundTrip(image));
+    ASSERT_NE(back, nullptr);
+    EXPECT_EQ(back->peer().image.convertToFormat(image->peer().image.format()),
+              image->peer().image);
+    ArchiveLimits budget;
+    budget.maxDecodedBytes = 8 << 10;
+    EXPECT_EQ(Archiver::archivedDataWithRootObject(image, budget), nullptr);
+    EXPECT_EQ(
+        Archiver::unarchiveObjectWithData(*Archiver::archivedDataWithRootObject(image), budget),
+        nullptr);
 }
 
 TEST(Archiver, ObjectsItCannotHoldMakeTheWholeArchiveFail) {

@@ -16,6 +16,7 @@
 #include "platform/views/tables/TableCellView.h"
 #include "platform/views/tables/TableColumn.h"
 #include "platform/views/tables/TableHeaderView.h"
+#include "platform/views/tables/TableRowDragging.h"
 #include "platform/views/tables/TableRowView.h"
 #include "platform/views/tables/TableViewDataSource.h"
 #include "platform/views/tables/TableViewDelegate.h"
@@ -132,7 +133,8 @@ bool replaceSelection(IndexSet& selection, IndexSet& other, const IndexSet& want
 TableView::TableView(Rect frame)
     : Control(frame, std::make_unique<ViewPeer>(nullptr)),
       headerView_(std::make_shared<TableHeaderView>()), selection_(IndexSet::indexSet()),
-      columnSelection_(IndexSet::indexSet()), sortDescriptors_(Array::array()) {
+      columnSelection_(IndexSet::indexSet()), sortDescriptors_(Array::array()),
+      rowDragging_(std::make_unique<TableRowDragging>(*this)) {
     auto* widget = new detail::ViewWidget<QWidget>(*this);
     widget->setFocusPolicy(Qt::StrongFocus);
     peer().widget = widget;
@@ -656,6 +658,7 @@ void TableView::mouseDown(const Ref<Event>& event) {
     typedSearch_.clear();
     clickedRow_ = row;
     clickedColumn_ = row < 0 ? -1 : columnAtPoint(point);
+    rowDragging_->mouseDown(event, row);
     if (event->clickCount() >= 2 && row >= 0) {
         sendAction(doubleAction_);
         editColumnRowWithEventSelect(clickedColumn_, row, event, true);
@@ -690,6 +693,9 @@ void TableView::mouseDown(const Ref<Event>& event) {
 }
 
 void TableView::mouseDragged(const Ref<Event>& event) {
+    // Once the rows are being dragged the press no longer selects.
+    if (rowDragging_->mouseDragged(event))
+        return mouseUp(event);
     if (!tracking_ || trackingRow_ < 0 || numberOfRows_ == 0)
         return;
     const Point point = convertPointFromView(event->locationInWindow(), nullptr);
@@ -717,6 +723,27 @@ void TableView::mouseUp(const Ref<Event>&) {
         changedWhileTracking_ = false;
         selectionDidChange();
     }
+
+std::uint64_t TableView::draggingSourceOperationMaskForLocal(bool isLocal) const {
+    return rowDragging_->sourceOperationMask(isLocal);
+}
+void TableView::setDraggingSourceOperationMaskForLocal(std::uint64_t mask, bool isLocal) {
+    rowDragging_->setSourceOperationMask(mask, isLocal);
+}
+void TableView::setDropRowDropOperation(std::int64_t row, std::uint64_t dropOperation) {
+    rowDragging_->setDropRowDropOperation(row, dropOperation);
+}
+std::uint64_t TableView::draggingEntered(const Ref<DraggingInfo>& sender) {
+    return rowDragging_->draggingUpdated(sender);
+}
+std::uint64_t TableView::draggingUpdated(const Ref<DraggingInfo>& sender) {
+    return rowDragging_->draggingUpdated(sender);
+}
+void TableView::draggingExited(const Ref<DraggingInfo>&) {
+    rowDragging_->draggingExited();
+}
+bool TableView::performDragOperation(const Ref<DraggingInfo>& sender) {
+    return rowDragging_->performDragOperation(sender);
 }
 
 void TableView::keyDown(const Ref<Event>& event) {

@@ -18,6 +18,7 @@ class Array;
 class IndexSet;
 class TableColumn;
 class TableHeaderView;
+class TableRowDragging;
 class TableRowView;
 class TableViewDataSource;
 class TableViewDelegate;
@@ -192,6 +193,18 @@ public:
     Selector doubleAction() const { return doubleAction_; }
     void setDoubleAction(Selector action) { doubleAction_ = std::move(action); }
 
+    // What destinations in the program (local) and outside it may do with rows dragged out of
+    // the table; unless set, whatever they choose in the program and copying outside it.
+    std::uint64_t draggingSourceOperationMaskForLocal(bool isLocal) const;
+    void setDraggingSourceOperationMaskForLocal(std::uint64_t mask, bool isLocal);
+    // While the data source validates a drop, moves it to another row and drop operation.
+    void setDropRowDropOperation(std::int64_t row, std::uint64_t dropOperation);
+    std::uint64_t draggingEntered(const Ref<DraggingInfo>& sender) override;
+    std::uint64_t draggingUpdated(const Ref<DraggingInfo>& sender) override;
+    void draggingExited(const Ref<DraggingInfo>& sender) override;
+    bool performDragOperation(const Ref<DraggingInfo>& sender) override;
+    void mouseDragged(const Ref<Event>& event) override;
+
     bool isFlipped() const override { return true; }
     bool acceptsFirstResponder() const override { return true; }
     double doubleValue() const override { return 0; }
@@ -319,6 +332,7 @@ private:
     Selector doubleAction_;
     bool tiling_ = false;
     int updateDepth_ = 0;
+    std::unique_ptr<TableRowDragging> rowDragging_;
 };
 
 } // namespace platform
