@@ -103,7 +103,7 @@ void UserActions::pressKey(const Ref<Window>& window, Key key, std::uint64_t mod
         {Key::Space, Qt::Key_Space, " "},      {Key::Up, Qt::Key_Up, ""},
         {Key::Down, Qt::Key_Down, ""},         {Key::Left, Qt::Key_Left, ""},
         {Key::Right, Qt::Key_Right, ""},       {Key::PageUp, Qt::Key_PageUp, ""},
-        {Key::PageDown, Qt::Key_PageDown, ""},
+        {Key::PageDown, Qt::Key_PageDown, ""}, {Key::Backspace, Qt::Key_Backspace, "\b"},
     };
     const Qt::KeyboardModifiers modifiers = detail::toolkitModifiers(modifierFlags);
     QWidget* widget = window->peer().widget;
