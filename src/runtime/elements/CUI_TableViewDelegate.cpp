@@ -520,22 +520,30 @@ void CUI_TableViewDelegate::controlTextDidEndEditing(const Ref<platform::Notific
     eventColumnIdentifier_ =
         eventColumn_ >= 0 ? served->tableColumns()[eventColumn_]->identifier() : nullptr;
     eventCellString_ = field->stringValue();
-    writeEdit(eventRow_, eventColumnIdentifier_, eventCellString_);
+    // A number shows as the number stored, which is the old one when the text was none.
+    if (const auto number = writeEdit(eventRow_, eventColumnIdentifier_, eventCellString_))
+        field->setStringValue(number->description());
     tableViewForwardEventObject(served, TableViewEvent::DidEndEditing, nullptr);
 }
 
-void CUI_TableViewDelegate::writeEdit(std::int64_t row, const Ref<String>& identifier,
-                                      const Ref<String>& text) {
+Ref<platform::Number> CUI_TableViewDelegate::writeEdit(std::int64_t row,
+                                                       const Ref<String>& identifier,
+                                                       const Ref<String>& text) {
     if (row < 0 || row >= rowCount() || !text)
-        return;
+        return nullptr;
     const Ref<Object> old = tableData_->objectAtIndex(row);
     if (const auto values = old ? old->as<platform::Dictionary>() : nullptr) {
         const auto value = identifier ? values->objectForKey(identifier) : nullptr;
-        if (const auto edited = editedValue(value, text))
+        const auto edited = editedValue(value, text);
+        if (edited)
             values->setObjectForKey(edited, identifier);
-    } else if (const auto edited = editedValue(old, text)) {
-        tableData_->replaceObjectAtIndexWithObject(row, edited);
-    } else if (const auto served = table()) {
-        served->reloadData();
+        return edited ? edited->as<platform::Number>() : nullptr;
     }
+    if (const auto edited = editedValue(old, text)) {
+        tableData_->replaceObjectAtIndexWithObject(row, edited);
+        return edited->as<platform::Number>();
+    }
+    if (const auto served = table())
+        served->reloadData();
+    return nullptr;
 }

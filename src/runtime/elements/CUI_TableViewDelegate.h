@@ -24,6 +24,7 @@ namespace platform {
 class Array;
 class Color;
 class Image;
+class Number;
 class String;
 class View;
 } // namespace platform
@@ -196,8 +197,10 @@ private:
                   const platform::Ref<platform::String>& identifier) const;
     void runCustomCellCallback(const platform::Ref<platform::TableView>& tableView,
                                const platform::Ref<platform::View>& cell, std::int64_t row) const;
-    void writeEdit(std::int64_t row, const platform::Ref<platform::String>& identifier,
-                   const platform::Ref<platform::String>& text);
+    // Answers the number stored, which the cell shows in place of the text typed.
+    platform::Ref<platform::Number> writeEdit(std::int64_t row,
+                                              const platform::Ref<platform::String>& identifier,
+                                              const platform::Ref<platform::String>& text);
     void reorder(const platform::Ref<platform::TableView>& tableView, std::int64_t row);
     void insertCopies(const platform::Ref<platform::TableView>& tableView, std::int64_t row);
 

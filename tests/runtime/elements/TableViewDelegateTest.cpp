@@ -133,15 +133,16 @@ TEST_F(ShellTest, EditsAreWrittenBackIntoTheRowByItsKind) {
         std::int64_t column;
         const char* typed;
         Ref<Object> after;
+        const char* shown;
     };
     const Case cases[] = {
-        {"string emptied", str("abc"), 0, "", str("")},
+        {"string emptied", str("abc"), 0, "", str(""), ""},
         {"attributed emptied keeps a blank",
          AttributedString::create(String::fromUtf8("abc"), attributes), 0, "",
-         AttributedString::create(String::fromUtf8(" "), attributes)},
-        {"number", num(5), 0, "12", num(12)},
-        {"number keeps its value for text", num(5), 0, "x7", num(5)},
-        {"dictionary value under the column", row("ann", 3), 1, "9", row("ann", 9)},
+         AttributedString::create(String::fromUtf8(" "), attributes), ""},
+        {"number", num(5), 0, " 012", num(12), "12"},
+        {"number keeps its value for text", num(5), 0, "x7", num(5), "5"},
+        {"dictionary value under the column", row("ann", 3), 1, "9", row("ann", 9), "9"},
     };
     for (const Case& c : cases) {
         const Loaded loaded({c.before});
@@ -155,6 +156,7 @@ TEST_F(ShellTest, EditsAreWrittenBackIntoTheRowByItsKind) {
         UserActions::pressKey(window, UserActions::Key::Return);
         EXPECT_TRUE(loaded.delegate->tableData()->objectAtIndex(0)->isEqual(*c.after)) << c.name;
         EXPECT_EQ(loaded.delegate->eventCellString()->utf8(), c.typed) << c.name;
+        EXPECT_EQ(loaded.cell(c.column, 0), c.shown) << c.name;
         // The first click selects the row, the second edits it after the double action.
         EXPECT_EQ(delegateHeard(), "1607 40/9 1608 40/9 1612 40/9 1 40/9 1634 40/9 1636 40/9 ")
             << c.name;
