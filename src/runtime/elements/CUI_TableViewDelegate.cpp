@@ -472,7 +472,8 @@ void CUI_TableViewDelegate::reorder(const Ref<TableView>& tableView, std::int64_
         const std::int64_t from = positions[i];
         const std::int64_t offset = static_cast<std::int64_t>(i);
         const std::int64_t to = from < row + offset ? row - 1 : row + offset;
-        if (from < 0 || from >= rowCount() || to < 0 || to >= rowCount())
+        // The program may have taken rows away since the drag began.
+        if (from >= rowCount() || to >= rowCount())
             continue;
         const Ref<Object> moved = tableData_->objectAtIndex(from);
         tableData_->removeObjectAtIndex(from);

@@ -266,19 +266,66 @@ TEST_F(ShellTest, RowsDroppedInsideTheTableMoveOrAreCopiedOrRefused) {
 }
 
 TEST_F(ShellTest, FilesDroppedFromOutsideAreReportedWithTheirURLs) {
-    const Loaded loaded({str("a")});
+    const Loaded loaded({str("a"), str("b")});
     DialogCallbackSet(dialogCallback);
     heard().clear();
     const auto info = drag(DragOperation::Copy, {"/tmp/a.txt", "/tmp/b.txt"});
     EXPECT_EQ(loaded.delegate->tableViewValidateDropProposedRowProposedDropOperation(loaded.table,
-                                                                                     info, 1, 1),
+                                                                                     info, 2, 1),
               DragOperation::Copy);
-    EXPECT_TRUE(loaded.delegate->tableViewAcceptDropRowDropOperation(loaded.table, info, 1, 1));
+    DialogEventSetBoolVal(false);
+    EXPECT_TRUE(loaded.delegate->tableViewAcceptDropRowDropOperation(loaded.table, info, 2, 1));
+    EXPECT_TRUE(DialogEventBoolVal());
+    EXPECT_EQ(DialogEventLongVal(), 2);
     EXPECT_EQ(delegateHeard(), "1628 40/9 1627 40/9 ");
     EXPECT_EQ(heard().back().object, info);
     ASSERT_EQ(DialogEventArrayObj()->count(), 2U);
     EXPECT_EQ(DialogEventUrlObj()->path()->utf8(), "/tmp/a.txt");
-    EXPECT_EQ(loaded.delegate->tableData()->count(), 1U);
+    EXPECT_EQ(loaded.delegate->tableData()->count(), 2U);
+}
+
+// With no receiver, each question is answered as the table answers without a delegate, whatever
+// an earlier event left in the record; a row count the program answers beyond its rows shows
+// empty rows.
+TEST_F(ShellTest, QuestionsNobodyAnswersGetTheTablesOwnAnswers) {
+    Loaded loaded({str("a"), str("b")});
+    const auto& d = loaded.delegate;
+    const auto& t = loaded.table;
+    const auto column = t->tableColumns()[0];
+    // Each answer less the table's own: 0 when they agree.
+    const std::pair<const char*, std::function<double()>> questions[] = {
+        {"group row", [&] { return d->tableViewIsGroupRow(t, 0); }},
+        {"height", [&] { return d->tableViewHeightOfRow(t, 0) - t->rowHeight(); }},
+        {"selection may change", [&] { return d->selectionShouldChangeInTableView(t) - 1; }},
+        {"row", [&] { return d->tableViewShouldSelectRow(t, 0) - 1; }},
+        {"column", [&] { return d->tableViewShouldSelectTableColumn(t, column) - 1; }},
+        {"type select",
+         [&] {
+             return d->tableViewShouldTypeSelectForEventWithCurrentSearchString(t, nullptr,
+                                                                                nullptr) -
+                    1;
+         }},
+        {"reorder", [&] { return d->tableViewShouldReorderColumnToColumn(t, 0, 1) - 1; }},
+        {"visibility",
+         [&] { return d->tableViewUserCanChangeVisibilityOfTableColumn(t, column) - 1; }},
+        {"rows", [&] { return d->numberOfRowsInTableView(t) - 2; }},
+        {"row view", [&] { return d->tableViewRowViewForRow(t, 0) ? 1 : 0; }},
+    };
+    for (const auto& [name, ask] : questions) {
+        for (const bool left : {true, false}) {
+            DialogEventSetBoolVal(left);
+            DialogEventSetViewObj(t);
+            EXPECT_EQ(ask(), 0) << name;
+        }
+    }
+    static CUI_TableViewDelegate* delegate = nullptr;
+    delegate = d.get();
+    Additions::setDelegateCallback(*t, [](std::int64_t, std::int64_t event) {
+        if (event == TableViewEvent::NumberOfRows)
+            delegate->setEventNumberOfRows(3);
+    });
+    t->reloadData();
+    EXPECT_EQ(loaded.shown(), "a b ");
 }
 
 // A click on the second row: the questions before the selection changes and the action after,
