@@ -231,15 +231,16 @@ TEST_F(ShellTest, RowsDroppedInsideTheTableMoveOrAreCopiedOrRefused) {
         std::int64_t dropOperation;
         std::uint64_t validated;
         bool accepted;
+        // The rows shown after the drop, which start as 0 to 5.
         const char* after;
     };
     constexpr auto any = CUI_TableViewDelegate::kAnyDropOperation;
     const Case cases[] = {
-        {"down", {0, 2}, 5, 1, Move | Copy, any, Move, true, "0 1 2 3 4 5 -> 2 3 4 0 1 5"},
-        {"up", {4, 2}, 1, 0, Move, any, Move, true, "-> 0 4 5 1 2 3"},
-        {"onto themselves", {2, 2}, 3, 0, Move, any, Move, false, "-> 0 1 2 3 4 5"},
-        {"on a row where only above is taken", {0, 1}, 3, 0, Move, 1, 0, false, "-> 0 1 2 3 4 5"},
-        {"copies", {1, 2}, 4, 1, Copy, any, Copy, true, "-> 0 1 2 3 1 2 4 5"},
+        {"down", {0, 2}, 5, 1, Move | Copy, any, Move, true, "2 3 4 0 1 5"},
+        {"up", {4, 2}, 1, 0, Move, any, Move, true, "0 4 5 1 2 3"},
+        {"onto themselves", {2, 2}, 3, 0, Move, any, Move, false, "0 1 2 3 4 5"},
+        {"on a row where only above is taken", {0, 1}, 3, 0, Move, 1, 0, false, "0 1 2 3 4 5"},
+        {"copies", {1, 2}, 4, 1, Copy, any, Copy, true, "0 1 2 3 1 2 4 5"},
     };
     for (const Case& c : cases) {
         const Loaded loaded({str("0"), str("1"), str("2"), str("3"), str("4"), str("5")});
@@ -257,8 +258,7 @@ TEST_F(ShellTest, RowsDroppedInsideTheTableMoveOrAreCopiedOrRefused) {
                                      loaded.table, info, c.dropRow, c.position),
                   c.accepted)
             << c.name;
-        EXPECT_EQ(std::string(c.after).substr(std::string(c.after).find("-> ") + 3), loaded.shown())
-            << c.name;
+        EXPECT_EQ(loaded.shown(), c.after) << c.name;
         loaded.delegate->tableViewDraggingSessionEndedAtPointOperation(loaded.table, nullptr, {},
                                                                        c.validated);
         EXPECT_FALSE(loaded.delegate->currentlyDraggedObjects());
