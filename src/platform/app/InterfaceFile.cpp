@@ -26,6 +26,8 @@
 #include "platform/views/controls/Slider.h"
 #include "platform/views/controls/Stepper.h"
 #include "platform/views/controls/Switch.h"
+#include "platform/views/tables/TableColumn.h"
+#include "platform/views/tables/TableView.h"
 #include "platform/windows/Menu.h"
 #include "platform/windows/MenuItem.h"
 #include "platform/windows/Window.h"
@@ -641,15 +643,46 @@ private:
                 box->addItemWithObjectValue(title);
         }
         applyProperties(element, *view);
+        const auto table = view->as<TableView>();
+        const Ref<View> placed = table ? tableInScrollView(element, table) : view;
         if (container) {
             // Placed by hand, a widget keeps its distance from the top left corner.
-            view->setAutoresizingMask(AutoresizingMask::MaxXMargin | AutoresizingMask::MinYMargin);
-            container->addSubview(view);
+            placed->setAutoresizingMask(AutoresizingMask::MaxXMargin |
+                                        AutoresizingMask::MinYMargin);
+            container->addSubview(placed);
         }
         if (const auto sized = sizing(element))
-            layouter_.setSizing(*view, *sized);
+            layouter_.setSizing(*placed, *sized);
         children(element, view);
-        return view;
+        return placed;
+    }
+
+    // A table stands where the file places it as the framework has it: the document of a scroll
+    // view, with a header and a column for each of the file's columns, titled as there. The
+    // columns are named "AutomaticTableColumnIdentifier.0", ".1" and so on, as the framework
+    // names columns that were given no identifier; a table with none gets one untitled column.
+    Ref<View> tableInScrollView(const InterfaceElement& element, const Ref<TableView>& table) {
+        auto scroll = std::make_shared<ScrollView>(table->frame());
+        keep(scroll);
+        scroll->setHasVerticalScroller(true);
+        const auto addColumn = [&](const Ref<String>& title) {
+            const auto identifier =
+                QStringLiteral("AutomaticTableColumnIdentifier.%1").arg(table->numberOfColumns());
+            auto column = std::make_shared<TableColumn>(string(identifier));
+            column->setTitle(title);
+            table->addTableColumn(column);
+        };
+        for (const auto& child : element.children)
+            if (child.tag == u"column") {
+                const auto* text = property(child, u"text");
+                addColumn(
+                    string(text ? read(*text, Kind::String, owner(element)).text : QString()));
+            }
+        if (table->numberOfColumns() == 0)
+            addColumn(String::create());
+        table->setFrame({{0, 0}, table->frame().size});
+        scroll->setDocumentView(table);
+        return scroll;
     }
 
     // A rectangle of the toolkit's, from the top left corner of the widget that holds it, as a

@@ -26,6 +26,7 @@
 #include "platform/views/controls/Stepper.h"
 #include "platform/views/controls/Switch.h"
 #include "platform/views/controls/TokenField.h"
+#include "platform/views/tables/TableView.h"
 #include "platform/windows/Window.h"
 
 #include <QDateTime>
@@ -120,6 +121,7 @@ constexpr FrameworkClass kFrameworkClasses[] = {
     {"Stepper", plain<Stepper>},
     {"Switch", plain<Switch>},
     {"TabView", plain<TabView>},
+    {"TableView", plain<TableView>},
     {"TextField", textField},
     {"TextInsertionIndicator", plain<TextInsertionIndicator>},
     {"TokenField", plain<TokenField>},

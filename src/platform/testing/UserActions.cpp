@@ -99,11 +99,17 @@ void UserActions::pressKey(const Ref<Window>& window, Key key, std::uint64_t mod
         const char* text;
     };
     static constexpr Row rows[] = {
-        {Key::Tab, Qt::Key_Tab, "\t"},         {Key::Return, Qt::Key_Return, "\r"},
-        {Key::Space, Qt::Key_Space, " "},      {Key::Up, Qt::Key_Up, ""},
-        {Key::Down, Qt::Key_Down, ""},         {Key::Left, Qt::Key_Left, ""},
-        {Key::Right, Qt::Key_Right, ""},       {Key::PageUp, Qt::Key_PageUp, ""},
-        {Key::PageDown, Qt::Key_PageDown, ""}, {Key::Escape, Qt::Key_Escape, "\x1b"},
+        {Key::Tab, Qt::Key_Tab, "\t"},
+        {Key::Return, Qt::Key_Return, "\r"},
+        {Key::Space, Qt::Key_Space, " "},
+        {Key::Up, Qt::Key_Up, ""},
+        {Key::Down, Qt::Key_Down, ""},
+        {Key::Left, Qt::Key_Left, ""},
+        {Key::Right, Qt::Key_Right, ""},
+        {Key::PageUp, Qt::Key_PageUp, ""},
+        {Key::PageDown, Qt::Key_PageDown, ""},
+        {Key::Escape, Qt::Key_Escape, "\x1b"},
+        {Key::Backspace, Qt::Key_Backspace, "\b"},
     };
     const Qt::KeyboardModifiers modifiers = detail::toolkitModifiers(modifierFlags);
     QWidget* widget = window->peer().widget;

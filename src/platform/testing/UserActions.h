@@ -27,7 +27,19 @@ public:
     // Pressing and releasing the key of a character in the window's focused widget.
     static void typeCharacter(const Ref<Window>& window, char32_t character);
     // The keys that move the focus and work controls.
-    enum class Key { Tab, Return, Space, Up, Down, Left, Right, PageUp, PageDown, Escape };
+    enum class Key {
+        Tab,
+        Return,
+        Space,
+        Up,
+        Down,
+        Left,
+        Right,
+        PageUp,
+        PageDown,
+        Escape,
+        Backspace
+    };
     // Pressing and releasing a key in the window's focused widget, with the modifier keys of
     // the flags (EventModifierFlag) held down; Shift+Tab is the toolkit's back tab.
     static void pressKey(const Ref<Window>& window, Key key, std::uint64_t modifierFlags = 0);

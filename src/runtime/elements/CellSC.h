@@ -6,6 +6,11 @@
 
 #include "platform/views/Cell.h"
 
+// The font question of a cell of the family, starting from the font the cell would answer
+// itself.
+platform::Ref<platform::Font> CellFontQuestion(const platform::Object& cell,
+                                               platform::Ref<platform::Font> own);
+
 class CellSC final : public platform::Cell {
 public:
     platform::Ref<platform::Font> font() const override;

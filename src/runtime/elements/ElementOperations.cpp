@@ -19,6 +19,7 @@
 #include "runtime/elements/StepperSC.h"
 #include "runtime/elements/SwitchSC.h"
 #include "runtime/elements/TabViewSC.h"
+#include "runtime/elements/TableViewSC.h"
 #include "runtime/elements/TextFieldSC.h"
 #include "runtime/elements/TextInsertionIndicatorSC.h"
 #include "runtime/elements/TextViewSC.h"
@@ -122,6 +123,7 @@ constexpr NamedRow kNamed[] = {
     {"StepperSC", named<StepperSC>},
     {"SwitchSC", named<SwitchSC>},
     {"TabViewSC", named<TabViewSC>},
+    {"TableViewSC", named<TableViewSC>},
     {"TextFieldSC", named<TextFieldSC>},
     {"TextInsertionIndicatorSC", named<TextInsertionIndicatorSC>},
     {"TokenFieldSC", named<TokenFieldSC>},

@@ -210,4 +210,8 @@ inline constexpr auto kVisualEffect = ElementRowsJoining(
 // TextViewSC: the full set with the focus prepared YES, and dropped files taken.
 inline constexpr auto kTextView = ElementRowsJoining(kFullAcceptingFocus, kFileDrops);
 
+// TableViewSC: the full set without drawing, which the table's rows and cells do, and with the
+// focus prepared YES.
+inline constexpr auto kTable = ElementRowsWithout(kFullAcceptingFocus, std::array{M::DrawRect});
+
 } // namespace ElementSet

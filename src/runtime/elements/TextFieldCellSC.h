@@ -7,6 +7,11 @@
 
 #include "platform/views/TextFieldCell.h"
 
+// The text-colour question of a cell of the family, starting from the colour the cell would
+// answer itself.
+platform::Ref<platform::Color> CellTextColorQuestion(const platform::Object& cell,
+                                                     platform::Ref<platform::Color> own);
+
 class TextFieldCellSC final : public platform::TextFieldCell {
 public:
     platform::Ref<platform::Color> textColor() const override;

@@ -3,6 +3,7 @@
 #include "runtime/elements/CUI_ComboBoxDelegate.h"
 #include "runtime/elements/CUI_SearchFieldDelegate.h"
 #include "runtime/elements/CUI_TabViewDelegate.h"
+#include "runtime/elements/CUI_TableViewDelegate.h"
 #include "runtime/elements/CUI_TextFieldDelegate.h"
 #include "runtime/elements/CUI_TextStorageDelegate.h"
 #include "runtime/elements/CUI_TextViewDelegate.h"
@@ -12,6 +13,7 @@
 #include "runtime/shell/CUI_ControlTarget.h"
 #include "runtime/shell/ViewTag.h"
 
+#include "platform/foundation/String.h"
 #include "platform/views/Control.h"
 #include "platform/views/TabView.h"
 #include "platform/views/TabViewItem.h"
@@ -33,6 +35,9 @@
 #include "platform/views/controls/Stepper.h"
 #include "platform/views/controls/Switch.h"
 #include "platform/views/controls/TokenField.h"
+#include "platform/views/tables/TableColumn.h"
+#include "platform/views/tables/TableHeaderView.h"
+#include "platform/views/tables/TableView.h"
 
 using platform::Control;
 using platform::Ref;
@@ -139,6 +144,49 @@ void textViewDelegate(View& view) {
         textView.textStorage()->setDelegate(CUI_TextStorageDelegate::shared());
 }
 
+// The key under which a table keeps the delegate the wiring made for it: the table holds its
+// delegate and data source only weakly.
+constexpr std::string_view kTableDelegateKey = "cuiTableViewDelegate";
+
+// A table lacking a delegate or a data source gets a CUI_TableViewDelegate of its own in the
+// missing parts, and as its target when it has no action.
+void tableDelegate(platform::TableView& table) {
+    if (table.delegate() && table.dataSource())
+        return;
+    const auto delegate = std::make_shared<CUI_TableViewDelegate>();
+    if (!table.delegate()) {
+        table.setDelegate(delegate);
+        delegate->setTable(std::static_pointer_cast<platform::TableView>(table.self()));
+    }
+    if (table.action().isNull()) {
+        table.setTarget(delegate);
+        table.setAction(CUI_TableViewDelegate::singleActionSelector());
+        table.setDoubleAction(CUI_TableViewDelegate::doubleActionSelector());
+    }
+    if (!table.dataSource())
+        table.setDataSource(delegate);
+    table.setAttachedProperty(kTableDelegateKey, delegate);
+}
+
+// Columns an interface file left unnamed are named by their titles, which programs know them by.
+void tableColumnIdentifiers(const platform::TableView& table) {
+    if (!table.headerView())
+        return;
+    for (const auto& column : table.tableColumns()) {
+        const auto title = column->title();
+        const auto identifier = column->identifier();
+        if (title && !title->isEmpty() && identifier &&
+            identifier->utf8().starts_with("AutomaticTableColumnIdentifier"))
+            column->setIdentifier(title);
+    }
+}
+
+void wireTableView(View& view) {
+    auto& table = static_cast<platform::TableView&>(view);
+    tableDelegate(table);
+    tableColumnIdentifiers(table);
+}
+
 struct WiringRow {
     // The platform class the row is for.
     const char* className;
@@ -168,8 +216,8 @@ constexpr WiringRow matchingNothing(const char* className) {
 // The wiring table, in the order its rows are tried. The rows matching nothing name what later
 // elements bring: the text view takes its shared delegate (the editable text view replacing any it
 // had); the path control its target, action and delegate; the split and stack views their
-// delegates before they are descended into; the table and outline views a delegate and data
-// source of their own.
+// delegates before they are descended into; the outline view a delegate and data source of its
+// own.
 constexpr WiringRow kWiringRows[] = {
     matchingNothing("PlayerView"),
     matchingNothing("WebView"),
@@ -196,7 +244,7 @@ constexpr WiringRow kWiringRows[] = {
     matchingNothing("StackView"),
     controlRow<platform::Stepper, targetActionA>("Stepper"),
     controlRow<platform::Switch, targetActionA>("Switch"),
-    matchingNothing("TableView"),
+    viewRow<platform::TableView, wireTableView>("TableView"),
     viewRow<platform::TabView, wireTabView>("TabView"),
     controlRow<platform::TokenField, tokenFieldDelegate>("TokenField"),
     controlRow<platform::TextField, textFieldDelegate>("TextField"),

@@ -20,6 +20,8 @@ class View;
 // A contextual menu numbered 101 or more is wired (ViewMenuWire). Then the first rule of the
 // wiring table that matches the view's class wires it: buttons, pop-up buttons, sliders and the
 // other controls that act get the shared target and "controlAction:" unless they already have
-// an action; a view that no rule matches is descended into. Views a rule matches are not
+// an action; a table view gets a CUI_TableViewDelegate of its own, which it keeps, and its
+// columns left unnamed take their titles as identifiers; a view that no rule matches is
+// descended into. Views a rule matches are not
 // descended into.
 void WireViews(std::int64_t windowTag, const platform::Ref<platform::View>& container);

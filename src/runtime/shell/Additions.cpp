@@ -209,6 +209,31 @@ void setDragFileExtensions(platform::View& view, platform::Ref<platform::Array> 
     view.setAttachedProperty("dragFileExtensionsArray", std::move(value));
 }
 
+TableDelegateCallback delegateCallback(const platform::View& table) {
+    return attachedCallback<TableDelegateCallback>(table, "delegateCallbackValue");
+}
+void setDelegateCallback(platform::View& table, TableDelegateCallback callback) {
+    setAttachedCallback(table, "delegateCallbackValue", callback);
+}
+CustomCellCallback customCellCallback(const platform::View& table) {
+    return attachedCallback<CustomCellCallback>(table, "customCellCallbackValue");
+}
+void setCustomCellCallback(platform::View& table, CustomCellCallback callback) {
+    setAttachedCallback(table, "customCellCallbackValue", callback);
+}
+void* customCellUserData(const platform::View& table) {
+    return attachedPointer(table, "customCellUserDataValue");
+}
+void setCustomCellUserData(platform::View& table, void* userData) {
+    setAttachedPointer(table, "customCellUserDataValue", userData);
+}
+platform::Ref<platform::Array> customCellIdentifiers(const platform::View& table) {
+    return attachedObject<platform::Array>(table, "customCellIdentifiersArray");
+}
+void setCustomCellIdentifiers(platform::View& table, platform::Ref<platform::Array> value) {
+    table.setAttachedProperty("customCellIdentifiersArray", std::move(value));
+}
+
 TextStorageCallback willProcessEditingCallback(const platform::TextStorage& storage) {
     return attachedCallback<TextStorageCallback>(storage, "willProcessEditingCallbackValue");
 }

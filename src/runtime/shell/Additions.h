@@ -90,6 +90,17 @@ void setDragFileTypes(platform::View& view, platform::Ref<platform::Array> value
 platform::Ref<platform::Array> dragFileExtensions(const platform::View& view);
 void setDragFileExtensions(platform::View& view, platform::Ref<platform::Array> value);
 
+// Table views: the receiver of the table delegate's events, and the program's own cells: the
+// identifiers of the columns whose cell views it fills itself, through the custom-cell callback.
+TableDelegateCallback delegateCallback(const platform::View& table);
+void setDelegateCallback(platform::View& table, TableDelegateCallback callback);
+CustomCellCallback customCellCallback(const platform::View& table);
+void setCustomCellCallback(platform::View& table, CustomCellCallback callback);
+void* customCellUserData(const platform::View& table);
+void setCustomCellUserData(platform::View& table, void* userData);
+platform::Ref<platform::Array> customCellIdentifiers(const platform::View& table);
+void setCustomCellIdentifiers(platform::View& table, platform::Ref<platform::Array> value);
+
 // Text storages: what hears of each edit before it is laid out and after, through the shared
 // CUI_TextStorageDelegate.
 TextStorageCallback willProcessEditingCallback(const platform::TextStorage& storage);

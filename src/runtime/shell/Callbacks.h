@@ -14,6 +14,8 @@
 //   Additions::setCuiMenuItemCallback      one menu item's callback (and its user data)
 //   MenuCallbackSet(callback)              the menu callback, for wired menu items without one
 //   ViewToolTipAdd(view, rect, callback)   the text of one tool tip of a view
+//   Additions::setDelegateCallback         one table view's delegate events
+//   Additions::setCustomCellCallback       one table view's own cells (and its user data)
 
 #include "platform/foundation/Object.h"
 
@@ -43,6 +45,13 @@ using TextStorageCallback = void (*)(const platform::Ref<platform::Object>& text
                                      std::uint64_t editedMask, std::int64_t location,
                                      std::int64_t length, std::int64_t changeInLength,
                                      void* userData);
+
+// (table view tag, event code): a table's own receiver of its delegate's events
+using TableDelegateCallback = void (*)(std::int64_t tag, std::int64_t event);
+// (table view tag, column identifier, row, one subview of the cell view, user data)
+using CustomCellCallback = void (*)(std::int64_t tag, const platform::Ref<platform::String>& column,
+                                    std::int64_t row,
+                                    const platform::Ref<platform::Object>& subview, void* userData);
 
 // (menu number, item number)
 using MenuCallback = void (*)(std::int64_t menu, std::int64_t item);

@@ -62,6 +62,44 @@ inline constexpr std::int64_t HasMenu = 1808;
 inline constexpr std::int64_t Menu = 1809;
 } // namespace TokenFieldEvent
 
+// What a table view's CUI_TableViewDelegate asks and tells the table's delegateCallback, or
+// else the dialog callback: its cells, rows and columns, its selection, the rows dropped on it
+// and the edits of its cells. A table's click is reported as the control action.
+namespace TableViewEvent {
+inline constexpr std::int64_t ViewForTableColumnRow = 1600;
+inline constexpr std::int64_t RowViewForRow = 1601;
+inline constexpr std::int64_t DidAddRowView = 1602;
+inline constexpr std::int64_t DidRemoveRowView = 1603;
+inline constexpr std::int64_t IsGroupRow = 1604;
+inline constexpr std::int64_t HeightOfRow = 1605;
+inline constexpr std::int64_t SelectionShouldChange = 1607;
+inline constexpr std::int64_t ShouldSelectRow = 1608;
+inline constexpr std::int64_t ShouldSelectTableColumn = 1610;
+inline constexpr std::int64_t SelectionIsChanging = 1611;
+inline constexpr std::int64_t SelectionDidChange = 1612;
+inline constexpr std::int64_t ShouldTypeSelect = 1613;
+inline constexpr std::int64_t ShouldReorderColumn = 1616;
+inline constexpr std::int64_t DidDragTableColumn = 1617;
+inline constexpr std::int64_t ColumnDidMove = 1618;
+inline constexpr std::int64_t ColumnDidResize = 1619;
+inline constexpr std::int64_t DidClickTableColumn = 1620;
+inline constexpr std::int64_t MouseDownInHeader = 1621;
+inline constexpr std::int64_t UserCanChangeVisibility = 1623;
+inline constexpr std::int64_t UserDidChangeVisibility = 1624;
+inline constexpr std::int64_t NumberOfRows = 1625;
+inline constexpr std::int64_t AcceptFileDrop = 1627;
+inline constexpr std::int64_t ValidateDrop = 1628;
+inline constexpr std::int64_t DoubleAction = 1634;
+inline constexpr std::int64_t DidEndEditing = 1636;
+} // namespace TableViewEvent
+
+// What a table row view of the family reports to the dialog callback, with the row view as the
+// object and 0 as both tags.
+namespace TableRowViewEvent {
+inline constexpr std::int64_t DrawSelection = 3003;
+inline constexpr std::int64_t DrawSeparator = 3004;
+} // namespace TableRowViewEvent
+
 // What a tab view's CUI_TabViewDelegate reports to the dialog callback: the number of items
 // changed, whether an item may be selected, and an item about to be and just selected.
 namespace TabViewEvent {

@@ -207,6 +207,15 @@ TEST(TableRows, RowsOfTheirOwnHeightsAndGroupRows) {
 
 using Act = std::function<void(Table&)>;
 
+// The pointer's way from one point to another in even steps, as a hand would move it.
+std::vector<Point> steps(Point from, Point to, int count) {
+    std::vector<Point> points{from};
+    for (int step = 1; step <= count; ++step)
+        points.push_back(
+            {from.x + (to.x - from.x) * step / count, from.y + (to.y - from.y) * step / count});
+    return points;
+}
+
 TEST(TableRows, DragsKeysAndTheHeaderAskTheDelegate) {
     const Act type = [](Table& t) {
         t.window->makeFirstResponder(t.table);
@@ -214,13 +223,13 @@ TEST(TableRows, DragsKeysAndTheHeaderAskTheDelegate) {
             UserActions::typeCharacter(t.window, char32_t(c));
     };
     const Act dragHeader = [](Table& t) {
-        UserActions::dragInView(t.table->headerView(), t.header(0), t.header(2), 6);
+        UserActions::dragInView(t.table->headerView(), steps(t.header(0), t.header(2), 6));
     };
     const Act resize = [](Table& t) {
-        UserActions::dragInView(t.table->headerView(), {82, 5}, {122, 5}, 4);
+        UserActions::dragInView(t.table->headerView(), steps({82, 5}, {122, 5}, 4));
     };
     const Act dragRows = [](Table& t) {
-        UserActions::dragInView(t.table, t.inRow(2), t.inRow(5), 3);
+        UserActions::dragInView(t.table, steps(t.inRow(2), t.inRow(5), 3));
     };
     const Act clickHeaders = [](Table& t) {
         t.table->setAllowsColumnSelection(true);
