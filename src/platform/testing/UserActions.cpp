@@ -173,6 +173,26 @@ void UserActions::clickInView(const Ref<View>& view, Point point, std::uint64_t 
     clickWidgetAt(*widget, at, detail::toolkitModifiers(modifierFlags));
 }
 
+void UserActions::dragInView(const Ref<View>& view, Point from, Point to) {
+    constexpr int kSteps = 4;
+    const auto [widget, at] = clickTarget(view, from);
+    QPointer<QWidget> target = widget;
+    const QPointF start = at;
+    // The view's y may grow upwards while the widget's grows downwards.
+    const double down = view->isFlipped() ? 1 : -1;
+    const QPointF end(at.x() + (to.x - from.x), at.y() + down * (to.y - from.y));
+    const auto send = [&](QEvent::Type type, QPointF point, Qt::MouseButtons buttons) {
+        const Qt::MouseButton button = type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton;
+        QMouseEvent event(type, point, target->mapToGlobal(point), button, buttons, Qt::NoModifier);
+        QApplication::sendEvent(target, &event);
+    };
+    send(QEvent::MouseButtonPress, start, Qt::LeftButton);
+    for (int step = 1; step <= kSteps && target; ++step)
+        send(QEvent::MouseMove, start + (end - start) * step / kSteps, Qt::LeftButton);
+    if (target)
+        send(QEvent::MouseButtonRelease, end, Qt::NoButton);
+}
+
 void UserActions::doubleClickInView(const Ref<View>& view, Point point) {
     const auto [widget, at] = clickTarget(view, point);
     QPointer<QWidget> target = widget;

@@ -39,6 +39,10 @@ public:
     // Pressing and releasing the left mouse button at a point of the view, with the modifier keys
     // of the flags (EventModifierFlag) held down.
     static void clickInView(const Ref<View>& view, Point point, std::uint64_t modifierFlags = 0);
+    // Pressing the left mouse button at a point of the view, moving the mouse in a few steps to
+    // another point of the view and releasing it there. The widget pressed, as for a click,
+    // hears the whole drag, as the toolkit's grab of the mouse makes it.
+    static void dragInView(const Ref<View>& view, Point from, Point to);
     // Resting the pointer at a point of the view until its tool tip shows. Answers the tip's
     // text, empty when none showed, and hides the tip again.
     static std::string toolTipAt(const Ref<View>& view, Point point);

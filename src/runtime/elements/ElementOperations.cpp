@@ -16,6 +16,7 @@
 #include "runtime/elements/SecureTextFieldSC.h"
 #include "runtime/elements/SegmentedControlSC.h"
 #include "runtime/elements/SliderSC.h"
+#include "runtime/elements/SplitViewSC.h"
 #include "runtime/elements/StepperSC.h"
 #include "runtime/elements/SwitchSC.h"
 #include "runtime/elements/TabViewSC.h"
@@ -119,6 +120,7 @@ constexpr NamedRow kNamed[] = {
     {"SecureTextFieldSC", named<SecureTextFieldSC>},
     {"SegmentedControlSC", named<SegmentedControlSC>},
     {"SliderSC", named<SliderSC>},
+    {"SplitViewSC", named<SplitViewSC>},
     {"StepperSC", named<StepperSC>},
     {"SwitchSC", named<SwitchSC>},
     {"TabViewSC", named<TabViewSC>},

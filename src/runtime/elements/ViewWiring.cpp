@@ -2,6 +2,7 @@
 
 #include "runtime/elements/CUI_ComboBoxDelegate.h"
 #include "runtime/elements/CUI_SearchFieldDelegate.h"
+#include "runtime/elements/CUI_SplitViewDelegate.h"
 #include "runtime/elements/CUI_TabViewDelegate.h"
 #include "runtime/elements/CUI_TextFieldDelegate.h"
 #include "runtime/elements/CUI_TextStorageDelegate.h"
@@ -13,6 +14,7 @@
 #include "runtime/shell/ViewTag.h"
 
 #include "platform/views/Control.h"
+#include "platform/views/SplitView.h"
 #include "platform/views/TabView.h"
 #include "platform/views/TabViewItem.h"
 #include "platform/views/TextField.h"
@@ -129,6 +131,15 @@ void wireTabView(View& view) {
     WireViews(windowTag, view.self()->as<View>());
 }
 
+// A split view without a delegate reports to the shared one; its panes are wired as any
+// container's subviews.
+void wireSplitView(View& view) {
+    auto& split = static_cast<platform::SplitView&>(view);
+    if (!split.delegate())
+        split.setDelegate(CUI_SplitViewDelegate::shared());
+    WireViews(Additions::wndTag(view), view.self()->as<View>());
+}
+
 // An editable text view reports to the shared delegate, whatever delegate it had; its storage
 // reports its edits to the storage's callbacks unless it has a delegate of its own.
 void textViewDelegate(View& view) {
@@ -167,9 +178,8 @@ constexpr WiringRow matchingNothing(const char* className) {
 
 // The wiring table, in the order its rows are tried. The rows matching nothing name what later
 // elements bring: the text view takes its shared delegate (the editable text view replacing any it
-// had); the path control its target, action and delegate; the split and stack views their
-// delegates before they are descended into; the table and outline views a delegate and data
-// source of their own.
+// had); the path control its target, action and delegate; the stack view its delegate before
+// it is descended into; the table and outline views a delegate and data source of their own.
 constexpr WiringRow kWiringRows[] = {
     matchingNothing("PlayerView"),
     matchingNothing("WebView"),
@@ -192,7 +202,7 @@ constexpr WiringRow kWiringRows[] = {
     controlRow<platform::SecureTextField, secureFieldDelegate>("SecureTextField"),
     controlRow<platform::SegmentedControl, targetActionA>("SegmentedControl"),
     controlRow<platform::Slider, targetActionA>("Slider"),
-    matchingNothing("SplitView"),
+    viewRow<platform::SplitView, wireSplitView>("SplitView"),
     matchingNothing("StackView"),
     controlRow<platform::Stepper, targetActionA>("Stepper"),
     controlRow<platform::Switch, targetActionA>("Switch"),
@@ -234,6 +244,8 @@ void wireTag(View& view) {
             tabs->setTag(number);
         else if (const auto text = view.as<platform::TextView>())
             text->setTag(number);
+        else if (const auto split = view.as<platform::SplitView>())
+            split->setTag(number);
     }
 }
 
