@@ -3,6 +3,7 @@
 #include "runtime/elements/CUI_ComboBoxDelegate.h"
 #include "runtime/elements/CUI_SearchFieldDelegate.h"
 #include "runtime/elements/CUI_SplitViewDelegate.h"
+#include "runtime/elements/CUI_StackViewDelegate.h"
 #include "runtime/elements/CUI_TabViewDelegate.h"
 #include "runtime/elements/CUI_TextFieldDelegate.h"
 #include "runtime/elements/CUI_TextStorageDelegate.h"
@@ -14,7 +15,9 @@
 #include "runtime/shell/ViewTag.h"
 
 #include "platform/views/Control.h"
+#include "platform/views/GridView.h"
 #include "platform/views/SplitView.h"
+#include "platform/views/StackView.h"
 #include "platform/views/TabView.h"
 #include "platform/views/TabViewItem.h"
 #include "platform/views/TextField.h"
@@ -140,6 +143,15 @@ void wireSplitView(View& view) {
     WireViews(Additions::wndTag(view), view.self()->as<View>());
 }
 
+// A stack view without a delegate reports to the shared one; its attached views are wired as
+// any container's subviews.
+void wireStackView(View& view) {
+    auto& stack = static_cast<platform::StackView&>(view);
+    if (!stack.delegate())
+        stack.setDelegate(CUI_StackViewDelegate::shared());
+    WireViews(Additions::wndTag(view), view.self()->as<View>());
+}
+
 // An editable text view reports to the shared delegate, whatever delegate it had; its storage
 // reports its edits to the storage's callbacks unless it has a delegate of its own.
 void textViewDelegate(View& view) {
@@ -178,8 +190,8 @@ constexpr WiringRow matchingNothing(const char* className) {
 
 // The wiring table, in the order its rows are tried. The rows matching nothing name what later
 // elements bring: the text view takes its shared delegate (the editable text view replacing any it
-// had); the path control its target, action and delegate; the stack view its delegate before
-// it is descended into; the table and outline views a delegate and data source of their own.
+// had); the path control its target, action and delegate; the table and outline views a
+// delegate and data source of their own.
 constexpr WiringRow kWiringRows[] = {
     matchingNothing("PlayerView"),
     matchingNothing("WebView"),
@@ -203,7 +215,7 @@ constexpr WiringRow kWiringRows[] = {
     controlRow<platform::SegmentedControl, targetActionA>("SegmentedControl"),
     controlRow<platform::Slider, targetActionA>("Slider"),
     viewRow<platform::SplitView, wireSplitView>("SplitView"),
-    matchingNothing("StackView"),
+    viewRow<platform::StackView, wireStackView>("StackView"),
     controlRow<platform::Stepper, targetActionA>("Stepper"),
     controlRow<platform::Switch, targetActionA>("Switch"),
     matchingNothing("TableView"),
@@ -246,6 +258,10 @@ void wireTag(View& view) {
             text->setTag(number);
         else if (const auto split = view.as<platform::SplitView>())
             split->setTag(number);
+        else if (const auto stack = view.as<platform::StackView>())
+            stack->setTag(number);
+        else if (const auto grid = view.as<platform::GridView>())
+            grid->setTag(number);
     }
 }
 

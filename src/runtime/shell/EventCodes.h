@@ -87,6 +87,13 @@ inline constexpr std::int64_t DividerThickness = 1512;
 inline constexpr std::int64_t DrawDivider = 1513;
 } // namespace SplitViewEvent
 
+// What the shared CUI_StackViewDelegate reports of a stack view: views detached earlier are
+// back, and views are about to be detached; the list of the views is the object.
+namespace StackViewEvent {
+inline constexpr std::int64_t DidReattachViews = 4500;
+inline constexpr std::int64_t WillDetachViews = 4501;
+} // namespace StackViewEvent
+
 // The questions a cell of the family asks the dialog callback, with the cell as the object.
 namespace CellEvent {
 inline constexpr std::int64_t Font = 4200;
