@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/views/LayoutAttribute.h"
 #include "platform/views/View.h"
 
 #include <array>
@@ -25,22 +26,6 @@ enum class StackViewGravity : std::int64_t {
     Trailing = 3
 };
 
-// Where views stand across a stack view, with the framework's layout attribute values: at the
-// start (left, top, leading), the end (right, bottom, trailing) or the middle (either centre);
-// width and height stretch them across.
-enum class LayoutAttribute : std::int64_t {
-    Left = 1,
-    Right = 2,
-    Top = 3,
-    Bottom = 4,
-    Leading = 5,
-    Trailing = 6,
-    Width = 7,
-    Height = 8,
-    CenterX = 9,
-    CenterY = 10,
-};
-
 // A row or column of views, placed by the stack view in frames: each view keeps its length
 // along the stack, the views stand the spacing apart within their gravity area, and across the
 // stack the alignment places them. A hidden view is detached from the stack view's subviews
@@ -59,6 +44,8 @@ public:
 
     UserInterfaceLayoutOrientation orientation() const { return orientation_; }
     void setOrientation(UserInterfaceLayoutOrientation orientation);
+    // Across the stack: the start (left, top, leading), the end (right, bottom, trailing) or the
+    // middle (either centre); width and height stretch the views across.
     LayoutAttribute alignment() const { return alignment_; }
     void setAlignment(LayoutAttribute alignment);
     double spacing() const { return spacing_; }
