@@ -11,6 +11,7 @@
 #include "platform/foundation/Date.h"
 #include "platform/foundation/String.h"
 #include "platform/views/ScrollView.h"
+#include "platform/views/SplitView.h"
 #include "platform/views/TabView.h"
 #include "platform/views/TabViewItem.h"
 #include "platform/views/TextField.h"
@@ -114,6 +115,8 @@ void setTag(Object& object, const Value& value) {
         control->setTag(tag);
     else if (auto* tabs = as<TabView>(object))
         tabs->setTag(tag);
+    else if (auto* split = as<SplitView>(object))
+        split->setTag(tag);
     else if (auto* item = as<MenuItem>(object))
         item->setTag(tag);
     else if (auto* textView = as<TextView>(object))
@@ -712,6 +715,10 @@ private:
             pages(element, tabs);
             return;
         }
+        if (const auto split = view->as<SplitView>()) {
+            panes(element, split);
+            return;
+        }
         Ref<View> container = view;
         if (auto* box = as<Box>(*view))
             container = box->contentView();
@@ -757,6 +764,21 @@ private:
         }
         if (const auto* current = property(element, u"currentIndex"))
             tabs->selectTabViewItemAtIndex(read(*current, Kind::Integer, owner(element)).whole);
+    }
+
+    // The widgets of a splitter, each a pane in the file's order, sharing its length equally.
+    // The toolkit's splitters put their widgets side by side unless their orientation is
+    // vertical.
+    void panes(const InterfaceElement& element, const Ref<SplitView>& split) {
+        const auto* orientation = property(element, u"orientation");
+        split->setVertical(
+            !orientation ||
+            !read(*orientation, Kind::Flags, owner(element)).text.contains(u"Vertical"));
+        for (const auto& child : element.children)
+            if (child.tag == u"widget")
+                if (const auto pane = widget(child, split))
+                    pane->setFrameSize({});
+        split->adjustSubviews();
     }
 
     std::vector<int> numbers(const InterfaceElement& element, QStringView name) const {

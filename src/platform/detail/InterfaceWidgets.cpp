@@ -4,6 +4,7 @@
 #include "platform/foundation/Date.h"
 #include "platform/foundation/String.h"
 #include "platform/views/ScrollView.h"
+#include "platform/views/SplitView.h"
 #include "platform/views/TabView.h"
 #include "platform/views/TextField.h"
 #include "platform/views/TextInsertionIndicator.h"
@@ -118,6 +119,7 @@ constexpr FrameworkClass kFrameworkClasses[] = {
     {"SecureTextField", plain<SecureTextField>},
     {"SegmentedControl", plain<SegmentedControl>},
     {"Slider", plain<Slider>},
+    {"SplitView", plain<SplitView>},
     {"Stepper", plain<Stepper>},
     {"Switch", plain<Switch>},
     {"TabView", plain<TabView>},

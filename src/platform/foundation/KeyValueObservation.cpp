@@ -41,7 +41,16 @@ void KeyValueObservation::remove(const Object& observer, const std::string* keyP
     });
 }
 
+bool KeyValueObservation::isObserved(std::string_view key) const {
+    return std::any_of(registrations_.begin(), registrations_.end(),
+                       [&](const Registration& r) { return r.keyPath == key; });
+}
+
 void KeyValueObservation::willChange(Object& object, std::string_view key) {
+    // A change of a key nobody observes costs nothing, as a view's frame moving in a layout
+    // while its hidden state is watched.
+    if (!isObserved(key))
+        return;
     Ref<Object> oldValue = object.valueForKey(key);
     pending_.push_back({std::string(key), oldValue});
     send(object, key, oldValue, nullptr, true);
@@ -55,6 +64,8 @@ void KeyValueObservation::didChange(Object& object, std::string_view key) {
     if (open != pending_.rend()) {
         oldValue = open->oldValue;
         pending_.erase(std::next(open).base());
+    } else if (!isObserved(key)) {
+        return;
     }
     send(object, key, oldValue, object.valueForKey(key), false);
 }

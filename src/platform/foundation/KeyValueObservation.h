@@ -48,6 +48,7 @@ public:
                      std::uint64_t options, void* context);
 
 private:
+    bool isObserved(std::string_view key) const;
     struct Registration {
         WeakRef<Object> observer;
         std::string keyPath;

@@ -1,20 +1,9 @@
 #pragma once
 
+#include "platform/views/LayoutAttribute.h"
 #include "platform/windows/ViewController.h"
 
-#include <cstdint>
-
 namespace platform {
-
-// Layout attributes with the framework's values, as far as accessories use them.
-enum class LayoutAttribute : std::int64_t {
-    Left = 1,
-    Right = 2,
-    Top = 3,
-    Bottom = 4,
-    Leading = 5,
-    Trailing = 6,
-};
 
 // A view that a window shows with its title bar. A title bar of this desktop belongs to the
 // window manager and cannot hold widgets, so the window shows its accessories in strips at the

@@ -7,6 +7,7 @@
 #include "runtime/elements/ComboBoxSC.h"
 #include "runtime/elements/ComboButtonSC.h"
 #include "runtime/elements/DatePickerSC.h"
+#include "runtime/elements/GridViewSC.h"
 #include "runtime/elements/ImageViewSC.h"
 #include "runtime/elements/LevelIndicatorSC.h"
 #include "runtime/elements/PopUpButtonSC.h"
@@ -16,6 +17,8 @@
 #include "runtime/elements/SecureTextFieldSC.h"
 #include "runtime/elements/SegmentedControlSC.h"
 #include "runtime/elements/SliderSC.h"
+#include "runtime/elements/SplitViewSC.h"
+#include "runtime/elements/StackViewSC.h"
 #include "runtime/elements/StepperSC.h"
 #include "runtime/elements/SwitchSC.h"
 #include "runtime/elements/TabViewSC.h"
@@ -111,6 +114,7 @@ constexpr NamedRow kNamed[] = {
     {"ComboBoxSC", named<ComboBoxSC>},
     {"ComboButtonSC", named<ComboButtonSC>},
     {"DatePickerSC", named<DatePickerSC>},
+    {"GridViewSC", named<GridViewSC>},
     {"ImageViewSC", named<ImageViewSC>},
     {"LevelIndicatorSC", named<LevelIndicatorSC>},
     {"PopUpButtonSC", named<PopUpButtonSC>},
@@ -120,6 +124,8 @@ constexpr NamedRow kNamed[] = {
     {"SecureTextFieldSC", named<SecureTextFieldSC>},
     {"SegmentedControlSC", named<SegmentedControlSC>},
     {"SliderSC", named<SliderSC>},
+    {"SplitViewSC", named<SplitViewSC>},
+    {"StackViewSC", named<StackViewSC>},
     {"StepperSC", named<StepperSC>},
     {"SwitchSC", named<SwitchSC>},
     {"TabViewSC", named<TabViewSC>},

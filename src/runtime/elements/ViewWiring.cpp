@@ -2,6 +2,8 @@
 
 #include "runtime/elements/CUI_ComboBoxDelegate.h"
 #include "runtime/elements/CUI_SearchFieldDelegate.h"
+#include "runtime/elements/CUI_SplitViewDelegate.h"
+#include "runtime/elements/CUI_StackViewDelegate.h"
 #include "runtime/elements/CUI_TabViewDelegate.h"
 #include "runtime/elements/CUI_TableViewDelegate.h"
 #include "runtime/elements/CUI_TextFieldDelegate.h"
@@ -15,6 +17,9 @@
 
 #include "platform/foundation/String.h"
 #include "platform/views/Control.h"
+#include "platform/views/GridView.h"
+#include "platform/views/SplitView.h"
+#include "platform/views/StackView.h"
 #include "platform/views/TabView.h"
 #include "platform/views/TabViewItem.h"
 #include "platform/views/TextField.h"
@@ -134,6 +139,24 @@ void wireTabView(View& view) {
     WireViews(windowTag, view.self()->as<View>());
 }
 
+// A split view without a delegate reports to the shared one; its panes are wired as any
+// container's subviews.
+void wireSplitView(View& view) {
+    auto& split = static_cast<platform::SplitView&>(view);
+    if (!split.delegate())
+        split.setDelegate(CUI_SplitViewDelegate::shared());
+    WireViews(Additions::wndTag(view), view.self()->as<View>());
+}
+
+// A stack view without a delegate reports to the shared one; its attached views are wired as
+// any container's subviews.
+void wireStackView(View& view) {
+    auto& stack = static_cast<platform::StackView&>(view);
+    if (!stack.delegate())
+        stack.setDelegate(CUI_StackViewDelegate::shared());
+    WireViews(Additions::wndTag(view), view.self()->as<View>());
+}
+
 // An editable text view reports to the shared delegate, whatever delegate it had; its storage
 // reports its edits to the storage's callbacks unless it has a delegate of its own.
 void textViewDelegate(View& view) {
@@ -215,9 +238,8 @@ constexpr WiringRow matchingNothing(const char* className) {
 
 // The wiring table, in the order its rows are tried. The rows matching nothing name what later
 // elements bring: the text view takes its shared delegate (the editable text view replacing any it
-// had); the path control its target, action and delegate; the split and stack views their
-// delegates before they are descended into; the outline view a delegate and data source of its
-// own.
+// had); the path control its target, action and delegate; the outline view a delegate and data
+// source of its own.
 constexpr WiringRow kWiringRows[] = {
     matchingNothing("PlayerView"),
     matchingNothing("WebView"),
@@ -240,8 +262,8 @@ constexpr WiringRow kWiringRows[] = {
     controlRow<platform::SecureTextField, secureFieldDelegate>("SecureTextField"),
     controlRow<platform::SegmentedControl, targetActionA>("SegmentedControl"),
     controlRow<platform::Slider, targetActionA>("Slider"),
-    matchingNothing("SplitView"),
-    matchingNothing("StackView"),
+    viewRow<platform::SplitView, wireSplitView>("SplitView"),
+    viewRow<platform::StackView, wireStackView>("StackView"),
     controlRow<platform::Stepper, targetActionA>("Stepper"),
     controlRow<platform::Switch, targetActionA>("Switch"),
     viewRow<platform::TableView, wireTableView>("TableView"),
@@ -282,6 +304,12 @@ void wireTag(View& view) {
             tabs->setTag(number);
         else if (const auto text = view.as<platform::TextView>())
             text->setTag(number);
+        else if (const auto split = view.as<platform::SplitView>())
+            split->setTag(number);
+        else if (const auto stack = view.as<platform::StackView>())
+            stack->setTag(number);
+        else if (const auto grid = view.as<platform::GridView>())
+            grid->setTag(number);
     }
 }
 

@@ -109,6 +109,29 @@ inline constexpr std::int64_t WillSelectItem = 1702;
 inline constexpr std::int64_t DidSelectItem = 1703;
 } // namespace TabViewEvent
 
+// What split views report to the dialog callback with their tag and wndTag: the questions of
+// the shared CUI_SplitViewDelegate (1501-1510) and SplitViewSC's divider questions (1511-1513).
+namespace SplitViewEvent {
+inline constexpr std::int64_t WillResizeSubviews = 1501;
+inline constexpr std::int64_t DidResizeSubviews = 1502;
+inline constexpr std::int64_t CanCollapseSubview = 1503;
+inline constexpr std::int64_t ShouldAdjustSizeOfSubview = 1504;
+inline constexpr std::int64_t ShouldHideDivider = 1506;
+inline constexpr std::int64_t ConstrainMaxCoordinate = 1508;
+inline constexpr std::int64_t ConstrainMinCoordinate = 1509;
+inline constexpr std::int64_t ConstrainSplitPosition = 1510;
+inline constexpr std::int64_t DividerColor = 1511;
+inline constexpr std::int64_t DividerThickness = 1512;
+inline constexpr std::int64_t DrawDivider = 1513;
+} // namespace SplitViewEvent
+
+// What the shared CUI_StackViewDelegate reports of a stack view: views detached earlier are
+// back, and views are about to be detached; the list of the views is the object.
+namespace StackViewEvent {
+inline constexpr std::int64_t DidReattachViews = 4500;
+inline constexpr std::int64_t WillDetachViews = 4501;
+} // namespace StackViewEvent
+
 // The questions a cell of the family asks the dialog callback, with the cell as the object.
 namespace CellEvent {
 inline constexpr std::int64_t Font = 4200;
