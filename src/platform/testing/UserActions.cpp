@@ -103,7 +103,7 @@ void UserActions::pressKey(const Ref<Window>& window, Key key, std::uint64_t mod
         {Key::Space, Qt::Key_Space, " "},      {Key::Up, Qt::Key_Up, ""},
         {Key::Down, Qt::Key_Down, ""},         {Key::Left, Qt::Key_Left, ""},
         {Key::Right, Qt::Key_Right, ""},       {Key::PageUp, Qt::Key_PageUp, ""},
-        {Key::PageDown, Qt::Key_PageDown, ""},
+        {Key::PageDown, Qt::Key_PageDown, ""}, {Key::Escape, Qt::Key_Escape, "\x1b"},
     };
     const Qt::KeyboardModifiers modifiers = detail::toolkitModifiers(modifierFlags);
     QWidget* widget = window->peer().widget;
@@ -171,6 +171,27 @@ std::pair<QWidget*, QPointF> clickTarget(const Ref<View>& view, Point point) {
 void UserActions::clickInView(const Ref<View>& view, Point point, std::uint64_t modifierFlags) {
     const auto [widget, at] = clickTarget(view, point);
     clickWidgetAt(*widget, at, detail::toolkitModifiers(modifierFlags));
+}
+
+void UserActions::dragInView(const Ref<View>& view, Point from, Point to) {
+    const auto [widget, at] = clickTarget(view, from);
+    QPointer<QWidget> target = widget;
+    const QPointF start = widget->mapToGlobal(at);
+    const QPointF end =
+        start + QPointF(to.x - from.x, view->isFlipped() ? to.y - from.y : from.y - to.y);
+    const auto send = [&](QEvent::Type type, QPointF global, Qt::MouseButtons buttons) {
+        if (!target)
+            return;
+        const Qt::MouseButton button = type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton;
+        QMouseEvent event(type, target->mapFromGlobal(global), global, button, buttons,
+                          Qt::NoModifier);
+        QApplication::sendEvent(target, &event);
+    };
+    send(QEvent::MouseButtonPress, start, Qt::LeftButton);
+    constexpr int steps = 4;
+    for (int step = 1; step <= steps; ++step)
+        send(QEvent::MouseMove, start + (end - start) * step / steps, Qt::LeftButton);
+    send(QEvent::MouseButtonRelease, end, Qt::NoButton);
 }
 
 void UserActions::doubleClickInView(const Ref<View>& view, Point point) {

@@ -27,7 +27,7 @@ public:
     // Pressing and releasing the key of a character in the window's focused widget.
     static void typeCharacter(const Ref<Window>& window, char32_t character);
     // The keys that move the focus and work controls.
-    enum class Key { Tab, Return, Space, Up, Down, Left, Right, PageUp, PageDown };
+    enum class Key { Tab, Return, Space, Up, Down, Left, Right, PageUp, PageDown, Escape };
     // Pressing and releasing a key in the window's focused widget, with the modifier keys of
     // the flags (EventModifierFlag) held down; Shift+Tab is the toolkit's back tab.
     static void pressKey(const Ref<Window>& window, Key key, std::uint64_t modifierFlags = 0);
@@ -46,6 +46,10 @@ public:
     // The toolkit hands a real wheel event on from a view that does not take it to the views
     // round it; an event made here is not passed on, so it goes to this view itself.
     static void rollWheel(const Ref<View>& view, int notches);
+    // Pressing the left mouse button at a point of the view, moving the pointer in a few steps to
+    // where the other point of the view was when the drag began, and releasing it there. The
+    // pointer keeps its way over the screen when the drag moves the view's window.
+    static void dragInView(const Ref<View>& view, Point from, Point to);
     // Two presses of the left mouse button in quick succession at a point of the view.
     static void doubleClickInView(const Ref<View>& view, Point point);
     // Asking for the view's contextual menu with the right mouse button at a point of the view;

@@ -71,6 +71,18 @@ inline constexpr std::int64_t WillSelectItem = 1702;
 inline constexpr std::int64_t DidSelectItem = 1703;
 } // namespace TabViewEvent
 
+// What a popover's CUI_PopoverDelegate asks and tells the dialog callback.
+namespace PopoverEvent {
+inline constexpr std::int64_t DetachableWindow = 1300;
+inline constexpr std::int64_t ShouldClose = 1301;
+inline constexpr std::int64_t WillShow = 1302;
+inline constexpr std::int64_t DidShow = 1303;
+inline constexpr std::int64_t WillClose = 1304;
+inline constexpr std::int64_t DidClose = 1305;
+inline constexpr std::int64_t DidDetach = 1306;
+inline constexpr std::int64_t ShouldDetach = 1307;
+} // namespace PopoverEvent
+
 // The questions a cell of the family asks the dialog callback, with the cell as the object.
 namespace CellEvent {
 inline constexpr std::int64_t Font = 4200;
