@@ -83,6 +83,12 @@ inline constexpr std::int64_t DidDetach = 1306;
 inline constexpr std::int64_t ShouldDetach = 1307;
 } // namespace PopoverEvent
 
+// A toolbar item that CUI_ToolbarDelegate made was chosen, or is asked whether it is enabled.
+namespace ToolbarEvent {
+inline constexpr std::int64_t ItemAction = 1900;
+inline constexpr std::int64_t ValidateItem = 1901;
+} // namespace ToolbarEvent
+
 // The questions a cell of the family asks the dialog callback, with the cell as the object.
 namespace CellEvent {
 inline constexpr std::int64_t Font = 4200;
