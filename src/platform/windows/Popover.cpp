@@ -118,7 +118,8 @@ void Popover::showRelativeToRectOfViewPreferredEdge(Rect rect, const Ref<View>& 
             origin = other;
     }
     window_->setFrameOrigin(origin);
-    window_->orderFront();
+    // Key, so that what the user types goes to the content's fields.
+    window_->makeKeyAndOrderFront();
     window_->startWatching();
     shown_ = true;
     if (!wasShown)
