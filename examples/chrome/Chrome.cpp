@@ -125,5 +125,7 @@ int main() {
     std::printf("Choose Edit Note, Customize or Clear in the toolbar.\n");
     std::fflush(stdout);
     platform::Application::shared()->runModalForWindow(WindowWithTag(kMainWindow));
+    // The popover's window goes while the application still runs.
+    popover.reset();
     return 0;
 }

@@ -95,29 +95,24 @@ void Toolbar::setDelegate(const std::shared_ptr<ToolbarDelegate>& delegate) {
 }
 
 std::vector<Ref<String>> Toolbar::allowedItemIdentifiers() {
-    const auto d = delegate();
-    return identifiersOf(
-        d ? d->toolbarAllowedItemIdentifiers(std::static_pointer_cast<Toolbar>(self())) : nullptr);
+    return ask(&ToolbarDelegate::toolbarAllowedItemIdentifiers);
 }
 
 std::vector<Ref<String>> Toolbar::defaultItemIdentifiers() {
-    const auto d = delegate();
-    return identifiersOf(
-        d ? d->toolbarDefaultItemIdentifiers(std::static_pointer_cast<Toolbar>(self())) : nullptr);
+    return ask(&ToolbarDelegate::toolbarDefaultItemIdentifiers);
 }
 
 std::vector<Ref<String>> Toolbar::selectableItemIdentifiers() {
-    const auto d = delegate();
-    return identifiersOf(
-        d ? d->toolbarSelectableItemIdentifiers(std::static_pointer_cast<Toolbar>(self()))
-          : nullptr);
+    return ask(&ToolbarDelegate::toolbarSelectableItemIdentifiers);
 }
 
 std::vector<Ref<String>> Toolbar::immovableItemIdentifiers() {
+    return ask(&ToolbarDelegate::toolbarImmovableItemIdentifiers);
+}
+
+std::vector<Ref<String>> Toolbar::ask(IdentifierQuestion question) {
     const auto d = delegate();
-    return identifiersOf(
-        d ? d->toolbarImmovableItemIdentifiers(std::static_pointer_cast<Toolbar>(self()))
-          : nullptr);
+    return identifiersOf(d ? ((*d).*question)(std::static_pointer_cast<Toolbar>(self())) : nullptr);
 }
 
 void Toolbar::setSelectedItemIdentifier(Ref<String> identifier) {

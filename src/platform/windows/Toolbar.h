@@ -8,6 +8,7 @@
 
 namespace platform {
 
+class Array;
 class String;
 class ToolbarDelegate;
 class ToolbarItem;
@@ -81,6 +82,8 @@ private:
     // The user clicked the item's button: a selectable item becomes the selected one, then the
     // item performs its action.
     void userChoseItem(const Ref<ToolbarItem>& item);
+    using IdentifierQuestion = Ref<Array> (ToolbarDelegate::*)(const Ref<Toolbar>&);
+    std::vector<Ref<String>> ask(IdentifierQuestion question);
     // Shows these items, made anew by the delegate where the toolbar does not have them yet.
     void showItemIdentifiers(const std::vector<Ref<String>>& identifiers);
 

@@ -14,6 +14,8 @@
 #include "platform/views/View.h"
 #include "platform/windows/ViewController.h"
 
+#include <tuple>
+
 using platform::Ref;
 using platform::View;
 using platform::testing::UserActions;
@@ -85,41 +87,35 @@ TEST_F(PopoverTest, TheRegistryFindsThePopoverAndTheViewsItShows) {
 // Dragging the shown popover away, with the program's answers: what the dialog callback heard
 // (tag/window tag), and where the content went.
 TEST_F(PopoverTest, DraggedAwayItDetachesIntoTheWindowOfTheDetachableWindowsTag) {
-    struct Case {
-        const char* name;
-        bool callback;
-        // Written into the record when the detachable window is asked for; 0 keeps it.
-        std::int64_t window;
-        const char* heard;
-        std::int64_t contentWindow;
+    // Written into the record when the detachable window is asked for (0 keeps it); heard,
+    // nothing without a callback; the tag of the window that then holds the content.
+    const std::tuple<std::int64_t, const char*, std::int64_t> cases[] = {
+        {0, "", kDetached},
+        {0, "1302 1303 1307 1300@41 1306 1304 1305 ", kDetached},
+        {-99, "1302 1303 1307 1300@41 1306 ", 0},
     };
-    const Case cases[] = {
-        {"no callback", false, 0, "", kDetached},
-        {"callback", true, 0, "1302 1303 1307 1300@41 1306 1304 1305 ", kDetached},
-        {"no window", true, -99, "1302 1303 1307 1300@41 1306 ", 0},
-    };
-    for (const Case& c : cases) {
-        DialogCallbackSet(c.callback ? dialogCallback : nullptr);
+    for (const auto& [window, expected, contentWindow] : cases) {
+        DialogCallbackSet(*expected ? dialogCallback : nullptr);
         std::string log;
         whileHeard() = [&] {
             const Heard& call = heard().back();
-            EXPECT_EQ(call.tag * 100 + call.wndTag, kPopover * 101) << c.name;
+            EXPECT_EQ(call.tag * 100 + call.wndTag, kPopover * 101);
             log += std::to_string(call.event);
             if (call.event == PopoverEvent::DetachableWindow) {
                 log += "@" + std::to_string(DialogEventLongVal());
-                if (c.window)
-                    DialogEventSetLongVal(c.window);
+                if (window)
+                    DialogEventSetLongVal(window);
             }
             log += " ";
         };
         show();
         UserActions::dragInView(content(), {20, 20}, {80, 80});
         whileHeard() = nullptr;
-        EXPECT_EQ(log, c.heard) << c.name;
-        EXPECT_EQ(popover->isShown(), c.contentWindow == 0) << c.name;
+        EXPECT_EQ(log, expected);
+        EXPECT_EQ(popover->isShown(), contentWindow == 0) << expected;
         EXPECT_EQ(ViewWindowTag(*content()->subviews().front()),
-                  c.contentWindow ? c.contentWindow : kPopover)
-            << c.name;
+                  contentWindow ? contentWindow : kPopover)
+            << expected;
         popover->close();
     }
     // Closing the detached window hides it and keeps it for the next time.
@@ -128,14 +124,6 @@ TEST_F(PopoverTest, DraggedAwayItDetachesIntoTheWindowOfTheDetachableWindowsTag)
     UserActions::clickCloseButton(detached);
     EXPECT_FALSE(detached->isVisible());
     EXPECT_EQ(WindowWithTag(kDetached), detached);
-}
-
-TEST_F(PopoverTest, AWokenPopoverReportsUnderTheNumberInItsIdentifier) {
-    DialogCallbackSet(dialogCallback);
-    popover->setIdentifier(platform::String::fromUtf8("-12"));
-    popover->awakeFromNib();
-    EXPECT_EQ(heardText(), "dialog 10059 -12/-12\n");
-    EXPECT_EQ(CurrentOutputWindowTag(), 12);
 }
 
 } // namespace

@@ -64,25 +64,21 @@ TEST_F(ShellTest, ItemsMadeFromTheRecordReportClicksWithTheirTags) {
 TEST_F(ShellTest, TheProgramsValidationAnswerDecidesWhetherAnItemCanBeChosen) {
     struct Case {
         const char* name;
-        bool callback, itemEnabled, refuse, chosen;
+        bool callback, itemEnabled, answer, chosen;
     };
     const Case cases[] = {
-        {"callback allows", true, true, false, true},
-        {"callback refuses", true, true, true, false},
-        {"callback enables a disabled item", true, false, false, true},
-        {"no callback, disabled", false, false, false, false},
+        {"callback allows", true, true, true, true},
+        {"callback refuses", true, true, false, false},
+        {"callback enables a disabled item", true, false, true, true},
+        {"no callback, disabled", false, false, true, false},
     };
     for (const Case& c : cases) {
         const auto window = windowWithRegisteredToolbar();
         const auto open = ToolbarItemWithTag(60, 8);
         DialogCallbackSet(c.callback ? dialogCallback : nullptr);
         whileHeard() = [&] {
-            if (heard().back().event == ToolbarEvent::ValidateItem) {
-                if (c.refuse)
-                    DialogEventSetBoolVal(false);
-                else if (!c.itemEnabled)
-                    DialogEventSetBoolVal(true);
-            }
+            if (heard().back().event == ToolbarEvent::ValidateItem)
+                DialogEventSetBoolVal(c.answer);
         };
         open->setEnabled(c.itemEnabled);
         heard().clear();
@@ -101,9 +97,8 @@ TEST_F(ShellTest, AToolbarWithoutARecordGetsBareItemsAndNoLists) {
     toolbar->setDelegate(CUI_ToolbarDelegate::shared());
     toolbar->insertItemWithItemIdentifierAtIndex(text("plain"), 0);
     ASSERT_EQ(toolbar->items().size(), 1u);
-    const auto item = toolbar->items().front();
-    EXPECT_EQ(item->tag(), 0);
-    EXPECT_TRUE(item->action().isNull());
+    EXPECT_TRUE(toolbar->items().front()->tag() == 0 &&
+                toolbar->items().front()->action().isNull());
     EXPECT_TRUE(toolbar->allowedItemIdentifiers().empty());
 }
 
