@@ -59,7 +59,14 @@ void WindowChrome::clear() {
     for (const auto& strip : strips_)
         delete strip.holder.data();
     delete menuBar_.data();
-    delete toolBar_.data();
+    // A click on one of the toolbar's buttons may change the toolbar, which builds the strips
+    // anew while the button still handles the click.
+    if (toolBar_) {
+        toolBar_->hide();
+        toolBar_->setParent(nullptr);
+        toolBar_->deleteLater();
+        toolBar_ = nullptr;
+    }
     strips_.clear();
     hostedViews_.clear();
 }
@@ -107,6 +114,8 @@ double WindowChrome::rebuild(const std::vector<Ref<TitlebarAccessoryViewControll
         toolBar_->setMovable(false);
         toolBar_->setFloatable(false);
         toolBar_->setToolButtonStyle(buttonStyle(toolbar->displayMode()));
+        const std::vector<Ref<String>> selectable = toolbar->selectableItemIdentifiers();
+        const Ref<String> selected = toolbar->selectedItemIdentifier();
         for (const auto& item : toolbar->items()) {
             if (const auto view = item->view()) {
                 toolBar_->addWidget(hold(view));
@@ -116,8 +125,22 @@ double WindowChrome::rebuild(const std::vector<Ref<TitlebarAccessoryViewControll
             if (const auto image = item->image())
                 icon = QIcon(QPixmap::fromImage(image->peer().image));
             QAction* action = toolBar_->addAction(icon, toQString(item->label()));
+            action->setObjectName(toQString(item->itemIdentifier()));
             action->setToolTip(toQString(item->toolTip()));
-            action->setEnabled(item->isEnabled());
+            action->setEnabled(item->isValidated());
+            if (std::any_of(selectable.begin(), selectable.end(), [&](const Ref<String>& each) {
+                    return each->isEqual(*item->itemIdentifier());
+                })) {
+                action->setCheckable(true);
+                action->setChecked(selected && selected->isEqual(*item->itemIdentifier()));
+            }
+            QObject::connect(
+                action, &QAction::triggered, action,
+                [weakBar = WeakRef<Toolbar>(toolbar), weakItem = WeakRef<ToolbarItem>(item)] {
+                    const auto bar = weakBar.lock();
+                    if (const auto chosen = weakItem.lock(); bar && chosen)
+                        bar->userChoseItem(chosen);
+                });
         }
         toolBar_->show();
         toolBarTop_ = top;

@@ -21,6 +21,7 @@
 #include <QMimeData>
 #include <QMouseEvent>
 #include <QPointer>
+#include <QToolBar>
 #include <QToolTip>
 #include <QUrl>
 #include <QWheelEvent>
@@ -178,6 +179,20 @@ std::pair<QWidget*, QPointF> clickTarget(const Ref<View>& view, Point point) {
 }
 
 } // namespace
+
+bool UserActions::clickToolbarItem(const Ref<Window>& window, const std::string& identifier) {
+    for (auto* bar : window->peer().widget->findChildren<QToolBar*>()) {
+        if (bar->isHidden())
+            continue;
+        for (QAction* action : bar->actions())
+            if (action->objectName() == QString::fromStdString(identifier))
+                if (QWidget* button = bar->widgetForAction(action)) {
+                    moveAndClick(*button, button->rect().center());
+                    return true;
+                }
+    }
+    return false;
+}
 
 void UserActions::clickInView(const Ref<View>& view, Point point, std::uint64_t modifierFlags) {
     const auto [widget, at] = clickTarget(view, point);

@@ -48,6 +48,9 @@ public:
     // open.
     static bool chooseMenuItem(const Ref<Window>& window, const std::string& title,
                                const std::string& item);
+    // Clicking the button of the toolbar item with the identifier in the window's toolbar. False
+    // when the window shows no such button.
+    static bool clickToolbarItem(const Ref<Window>& window, const std::string& identifier);
     // Pressing and releasing the left mouse button at a point of the view, with the modifier keys
     // of the flags (EventModifierFlag) held down.
     static void clickInView(const Ref<View>& view, Point point, std::uint64_t modifierFlags = 0);

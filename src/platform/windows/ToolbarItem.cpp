@@ -4,6 +4,7 @@
 #include "platform/foundation/String.h"
 #include "platform/views/View.h"
 #include "platform/windows/Toolbar.h"
+#include "platform/windows/ToolbarItemValidation.h"
 
 namespace platform {
 
@@ -40,6 +41,21 @@ void ToolbarItem::setImage(Ref<Image> image) {
 void ToolbarItem::setEnabled(bool enabled) {
     enabled_ = enabled;
     changed();
+}
+
+bool ToolbarItem::isValidated() {
+    const auto receiver = target();
+    auto* validation = dynamic_cast<ToolbarItemValidation*>(receiver.get());
+    return validation
+               ? validation->validateToolbarItem(std::static_pointer_cast<ToolbarItem>(self()))
+               : enabled_;
+}
+
+bool ToolbarItem::performAction() {
+    const auto receiver = target();
+    if (action_.isNull() || !receiver)
+        return false;
+    return action_.performOn(*receiver, self());
 }
 
 void ToolbarItem::changed() {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/foundation/Object.h"
+#include "platform/foundation/Selector.h"
 
 #include <cstdint>
 
@@ -11,8 +12,9 @@ class String;
 class Toolbar;
 class View;
 
-// One item of a toolbar: either a view of its own, or a button made of its image and label.
-// Changes to an item in a toolbar that a window shows appear at once.
+// One item of a toolbar: either a view of its own, or a button made of its image and label that
+// sends its action to its target when clicked. Changes to an item in a toolbar that a window
+// shows appear at once.
 class ToolbarItem : public Object {
 public:
     explicit ToolbarItem(Ref<String> itemIdentifier);
@@ -38,6 +40,16 @@ public:
     void setImage(Ref<Image> image);
     bool isEnabled() const { return enabled_; }
     void setEnabled(bool enabled);
+    Selector action() const { return action_; }
+    void setAction(Selector action) { action_ = std::move(action); }
+    Ref<Object> target() const { return target_.lock(); }
+    void setTarget(const Ref<Object>& target) { target_ = target; }
+    // Whether the user can choose the item now: its target's answer when the target validates
+    // its items (ToolbarItemValidation), else its own enabled state.
+    bool isValidated();
+    // Sends the action to the target, whether validated or not (a click validates first);
+    // answers whether the target performed it.
+    bool performAction();
 
 private:
     friend class Toolbar;
@@ -52,6 +64,8 @@ private:
     Ref<View> view_;
     Ref<Image> image_;
     bool enabled_ = true;
+    Selector action_;
+    WeakRef<Object> target_;
 };
 
 } // namespace platform

@@ -10,6 +10,7 @@
 #include "platform/windows/Alert.h"
 #include "platform/windows/Menu.h"
 #include "platform/windows/MenuItem.h"
+#include "platform/windows/Popover.h"
 #include "platform/windows/Window.h"
 
 namespace Additions {
@@ -144,6 +145,12 @@ std::int64_t tag(const platform::Menu& menu) {
 }
 void setTag(platform::Menu& menu, std::int64_t value) {
     setAttachedInteger(menu, "tagNumber", value);
+}
+std::int64_t tag(const platform::Popover& popover) {
+    return attachedInteger(popover, "tagNumber");
+}
+void setTag(platform::Popover& popover, std::int64_t value) {
+    setAttachedInteger(popover, "tagNumber", value);
 }
 
 MenuItemCallback cuiMenuItemCallback(const platform::MenuItem& item) {

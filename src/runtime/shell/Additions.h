@@ -18,6 +18,7 @@ class Array;
 class Dictionary;
 class Menu;
 class MenuItem;
+class Popover;
 class SavePanel;
 class TextStorage;
 class View;
@@ -63,6 +64,10 @@ void setSheet(platform::SavePanel& panel, bool value);
 // Menus.
 std::int64_t tag(const platform::Menu& menu);
 void setTag(platform::Menu& menu, std::int64_t value);
+
+// Popovers.
+std::int64_t tag(const platform::Popover& popover);
+void setTag(platform::Popover& popover, std::int64_t value);
 
 // Menu items.
 MenuItemCallback cuiMenuItemCallback(const platform::MenuItem& item);

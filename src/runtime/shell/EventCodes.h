@@ -132,6 +132,24 @@ inline constexpr std::int64_t DidReattachViews = 4500;
 inline constexpr std::int64_t WillDetachViews = 4501;
 } // namespace StackViewEvent
 
+// What a popover's CUI_PopoverDelegate asks and tells the dialog callback.
+namespace PopoverEvent {
+inline constexpr std::int64_t DetachableWindow = 1300;
+inline constexpr std::int64_t ShouldClose = 1301;
+inline constexpr std::int64_t WillShow = 1302;
+inline constexpr std::int64_t DidShow = 1303;
+inline constexpr std::int64_t WillClose = 1304;
+inline constexpr std::int64_t DidClose = 1305;
+inline constexpr std::int64_t DidDetach = 1306;
+inline constexpr std::int64_t ShouldDetach = 1307;
+} // namespace PopoverEvent
+
+// A toolbar item that CUI_ToolbarDelegate made was chosen, or is asked whether it is enabled.
+namespace ToolbarEvent {
+inline constexpr std::int64_t ItemAction = 1900;
+inline constexpr std::int64_t ValidateItem = 1901;
+} // namespace ToolbarEvent
+
 // The questions a cell of the family asks the dialog callback, with the cell as the object.
 namespace CellEvent {
 inline constexpr std::int64_t Font = 4200;

@@ -9,9 +9,11 @@
 #include "platform/views/TabView.h"
 #include "platform/views/TabViewItem.h"
 #include "platform/views/View.h"
+#include "platform/windows/Popover.h"
 #include "platform/windows/TitlebarAccessoryViewController.h"
 #include "platform/windows/Toolbar.h"
 #include "platform/windows/ToolbarItem.h"
+#include "platform/windows/ViewController.h"
 #include "platform/windows/Window.h"
 
 #include <cxxabi.h>
@@ -148,6 +150,10 @@ Ref<View> ViewWithTag(const TagOrRef& tag) {
     const std::int64_t t = tag.tag();
     if (namesNothing(t))
         return nullptr;
+    if (const auto popover = ShownPopover())
+        if (const auto controller = popover->contentViewController())
+            if (Ref<View> hit = SubviewWithTag(controller->view(), t))
+                return hit;
     const Ref<View> contentView = searchedContentView();
     if (!contentView)
         return nullptr;

@@ -45,7 +45,8 @@ platform::Ref<platform::Array> ToolbarRegistry();
 platform::Ref<platform::ToolbarItem> ToolbarItemWithTag(const TagOrRef& toolbar,
                                                         const TagOrRef& item);
 
-// The view with the tag in the current window: kContentViewTag gives its content view; then the
+// The view with the tag in the current window: first inside a registered popover that is shown,
+// when there is one; then kContentViewTag gives the window's content view; then the
 // content view's descendants, the title-bar accessories and the views of the items of the
 // window's toolbar (when that toolbar is registered) are searched in this order. A reference to
 // a view is answered with itself, a reference to anything else with absent.

@@ -14,6 +14,8 @@
 #include "platform/foundation/Dictionary.h"
 #include "platform/foundation/String.h"
 #include "platform/views/View.h"
+#include "platform/windows/Popover.h"
+#include "platform/windows/ViewController.h"
 #include "platform/windows/Window.h"
 
 #include <cstdlib>
@@ -57,6 +59,32 @@ void WindowSubclassRequestSet(bool request) {
 Ref<platform::Array> PopoverRegistry() {
     static const Ref<platform::Array> registry = platform::Array::array();
     return registry;
+}
+
+void PopoverRegister(const Ref<platform::Popover>& popover, std::int64_t tag) {
+    const std::int64_t absolute = std::llabs(tag);
+    if (!popover || absolute == 0 || absolute > kObjectThreshold)
+        return;
+    Additions::setTag(*popover, absolute);
+    const Ref<platform::Array> registry = PopoverRegistry();
+    if (registry->count() == 0)
+        registry->addObject(platform::Dictionary::dictionary());
+    const auto table = std::dynamic_pointer_cast<platform::Dictionary>(registry->objectAtIndex(0));
+    if (table && !PopoverWithTag(absolute))
+        table->setObjectForKey(
+            popover, platform::String::stringWithFormat("%ld", static_cast<long>(absolute)));
+}
+
+Ref<platform::Popover> ShownPopover() {
+    for (const auto& entry : *PopoverRegistry())
+        if (const auto table = std::dynamic_pointer_cast<platform::Dictionary>(entry)) {
+            const Ref<platform::Array> values = table->allValues();
+            for (const auto& value : *values)
+                if (const auto popover = value->as<platform::Popover>();
+                    popover && popover->isShown())
+                    return popover;
+        }
+    return nullptr;
 }
 
 void WindowOpen(std::int64_t tag, const Ref<platform::String>& title, std::int64_t style,
@@ -166,10 +194,12 @@ Ref<platform::Object> CurrentWindowObject() {
 }
 
 Ref<platform::View> CurrentContentView() {
-    // Popovers have no content view on this platform: only windows give one.
     const auto current = CurrentWindowObject();
-    const auto window = current ? current->as<platform::Window>() : nullptr;
-    return window ? window->contentView() : nullptr;
+    if (const auto window = current ? current->as<platform::Window>() : nullptr)
+        return window->contentView();
+    const auto popover = current ? current->as<platform::Popover>() : nullptr;
+    const auto controller = popover ? popover->contentViewController() : nullptr;
+    return controller ? controller->view() : nullptr;
 }
 
 Ref<platform::Window> FrontWindow() {
@@ -202,9 +232,13 @@ void WindowSetBackgroundColor(std::int64_t tag, const Ref<platform::Color>& colo
 }
 
 std::int64_t ViewWindowTag(const platform::View& view) {
-    // Popovers, the other holders of views, do not exist on this platform.
     const auto window = view.window();
-    return window ? Additions::tag(*window) : 0;
+    if (!window)
+        return 0;
+    if (const std::int64_t tag = Additions::tag(*window))
+        return tag;
+    const auto popover = platform::Popover::popoverOfWindow(*window);
+    return popover ? Additions::tag(*popover) : 0;
 }
 
 void WindowCallbackSet(std::int64_t tag, WindowCallback callback, void* userData) {

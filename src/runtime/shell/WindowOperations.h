@@ -15,6 +15,7 @@
 namespace platform {
 class Array;
 class Color;
+class Popover;
 class String;
 class View;
 class Window;
@@ -32,8 +33,14 @@ bool WindowSubclassRequest();
 void WindowSubclassRequestSet(bool request);
 
 // The popover registry: a list of dictionaries, each mapping the decimal text of a tag to a
-// popover. The platform has no popovers, so nothing adds to it; the lookups still read it.
+// popover. The runtime adds to it only through PopoverRegister.
 platform::Ref<platform::Array> PopoverRegistry();
+// Gives the popover the (absolute) tag and registers it under that tag, so that windows cannot
+// take the tag and the lookups find the popover and the views it shows. A later registration
+// under the same tag does not replace the first.
+void PopoverRegister(const platform::Ref<platform::Popover>& popover, std::int64_t tag);
+// The first registered popover that is shown, or none.
+platform::Ref<platform::Popover> ShownPopover();
 
 // Opens the window with the tag: creates it on first use, else retitles, resizes (unless the
 // rectangle is empty) and restyles (unless the style is kParamNotGiven) the one that exists. A
@@ -59,7 +66,7 @@ platform::Ref<platform::Object> PopoverWithTag(const TagOrRef& tag);
 bool WindowTagCheck(std::int64_t tag);
 // The window, or else the popover, of the current output window tag.
 platform::Ref<platform::Object> CurrentWindowObject();
-// The content view of the current window object.
+// The content view of the current window object; for a popover, its content controller's view.
 platform::Ref<platform::View> CurrentContentView();
 // The frontmost of the application's windows.
 platform::Ref<platform::Window> FrontWindow();
@@ -68,7 +75,7 @@ platform::Ref<platform::Window> FrontWindow();
 platform::Ref<platform::Object> WindowResolve(std::int64_t& tag);
 void WindowCenter(std::int64_t tag);
 void WindowSetBackgroundColor(std::int64_t tag, const platform::Ref<platform::Color>& color);
-// The tag of the view's window; 0 when it has none.
+// The tag of the view's window; when that is 0, the tag of the popover showing the view; else 0.
 std::int64_t ViewWindowTag(const platform::View& view);
 // Installs the callback and user data of the window with the tag; nothing when there is none.
 void WindowCallbackSet(std::int64_t tag, WindowCallback callback, void* userData);
