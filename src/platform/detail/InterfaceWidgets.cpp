@@ -17,6 +17,7 @@
 #include "platform/views/controls/DatePicker.h"
 #include "platform/views/controls/ImageView.h"
 #include "platform/views/controls/LevelIndicator.h"
+#include "platform/views/controls/PathControl.h"
 #include "platform/views/controls/PopUpButton.h"
 #include "platform/views/controls/ProgressIndicator.h"
 #include "platform/views/controls/SearchField.h"
@@ -110,6 +111,7 @@ constexpr FrameworkClass kFrameworkClasses[] = {
     {"DatePicker", datePicker},
     {"ImageView", plain<ImageView>},
     {"LevelIndicator", plain<LevelIndicator>},
+    {"PathControl", plain<PathControl>},
     {"PopUpButton", plain<PopUpButton>},
     {"ProgressIndicator", plain<ProgressIndicator>},
     {"ScrollView", plain<ScrollView>},

@@ -9,6 +9,7 @@
 #include "runtime/elements/DatePickerSC.h"
 #include "runtime/elements/ImageViewSC.h"
 #include "runtime/elements/LevelIndicatorSC.h"
+#include "runtime/elements/PathControlSC.h"
 #include "runtime/elements/PopUpButtonSC.h"
 #include "runtime/elements/ProgressIndicatorSC.h"
 #include "runtime/elements/ScrollViewSC.h"
@@ -112,6 +113,7 @@ constexpr NamedRow kNamed[] = {
     {"DatePickerSC", named<DatePickerSC>},
     {"ImageViewSC", named<ImageViewSC>},
     {"LevelIndicatorSC", named<LevelIndicatorSC>},
+    {"PathControlSC", named<PathControlSC>},
     {"PopUpButtonSC", named<PopUpButtonSC>},
     {"ProgressIndicatorSC", named<ProgressIndicatorSC>},
     {"ScrollViewSC", named<ScrollViewSC>},

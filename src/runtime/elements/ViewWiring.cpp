@@ -1,6 +1,7 @@
 #include "runtime/elements/ViewWiring.h"
 
 #include "runtime/elements/CUI_ComboBoxDelegate.h"
+#include "runtime/elements/CUI_PathControlDelegate.h"
 #include "runtime/elements/CUI_SearchFieldDelegate.h"
 #include "runtime/elements/CUI_TabViewDelegate.h"
 #include "runtime/elements/CUI_TextFieldDelegate.h"
@@ -25,6 +26,7 @@
 #include "platform/views/controls/ComboButton.h"
 #include "platform/views/controls/DatePicker.h"
 #include "platform/views/controls/LevelIndicator.h"
+#include "platform/views/controls/PathControl.h"
 #include "platform/views/controls/PopUpButton.h"
 #include "platform/views/controls/SearchField.h"
 #include "platform/views/controls/SecureTextField.h"
@@ -116,6 +118,14 @@ void comboBoxDelegate(Control& control) {
         box.setDataSource(CUI_ComboBoxDelegate::shared());
 }
 
+// A path control is given whichever of its target, action and delegate it lacks.
+void pathControlWiring(Control& control) {
+    targetActionB(control);
+    auto& path = static_cast<platform::PathControl&>(control);
+    if (!path.delegate())
+        path.setDelegate(CUI_PathControlDelegate::shared());
+}
+
 // A tab view without a delegate reports to the shared one. The views of all its items are
 // wired, the unselected ones too, and then the tab view's own subviews, all with the window tag
 // the tab view was just given.
@@ -167,7 +177,7 @@ constexpr WiringRow matchingNothing(const char* className) {
 
 // The wiring table, in the order its rows are tried. The rows matching nothing name what later
 // elements bring: the text view takes its shared delegate (the editable text view replacing any it
-// had); the path control its target, action and delegate; the split and stack views their
+// had); the split and stack views their
 // delegates before they are descended into; the table and outline views a delegate and data
 // source of their own.
 constexpr WiringRow kWiringRows[] = {
@@ -184,7 +194,7 @@ constexpr WiringRow kWiringRows[] = {
     controlRow<platform::DatePicker, datePickerAction>("DatePicker"),
     controlRow<platform::LevelIndicator, targetActionB>("LevelIndicator"),
     matchingNothing("OutlineView"),
-    matchingNothing("PathControl"),
+    controlRow<platform::PathControl, pathControlWiring>("PathControl"),
     matchingNothing("PDFView"),
     matchingNothing("PDFThumbnailView"),
     controlRow<platform::PopUpButton, targetActionA>("PopUpButton"),

@@ -77,6 +77,18 @@ inline constexpr std::int64_t Font = 4200;
 inline constexpr std::int64_t TextColor = 4300;
 } // namespace CellEvent
 
+// What a path control's CUI_PathControlDelegate asks and tells the dialog callback, with the
+// path control's tag and wndTag.
+namespace PathControlEvent {
+inline constexpr std::int64_t ValidateDrop = 4400;
+inline constexpr std::int64_t AcceptDrop = 4401;
+inline constexpr std::int64_t WillDisplayOpenPanel = 4402;
+inline constexpr std::int64_t WillPopUpMenu = 4403;
+// Not delivered: components are not dragged out of a path control
+inline constexpr std::int64_t ShouldDrag = 4404;
+inline constexpr std::int64_t DoubleAction = 4405;
+} // namespace PathControlEvent
+
 // Application events: the application delegate's notifications and questions.
 namespace AppEvent {
 inline constexpr std::int64_t WillFinishLaunching = 1;
