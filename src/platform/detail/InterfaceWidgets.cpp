@@ -19,6 +19,7 @@
 #include "platform/views/controls/LevelIndicator.h"
 #include "platform/views/controls/PathControl.h"
 #include "platform/views/controls/PopUpButton.h"
+#include "platform/views/controls/PredicateEditor.h"
 #include "platform/views/controls/ProgressIndicator.h"
 #include "platform/views/controls/SearchField.h"
 #include "platform/views/controls/SecureTextField.h"
@@ -113,6 +114,7 @@ constexpr FrameworkClass kFrameworkClasses[] = {
     {"LevelIndicator", plain<LevelIndicator>},
     {"PathControl", plain<PathControl>},
     {"PopUpButton", plain<PopUpButton>},
+    {"PredicateEditor", plain<PredicateEditor>},
     {"ProgressIndicator", plain<ProgressIndicator>},
     {"ScrollView", plain<ScrollView>},
     {"SearchField", plain<SearchField>},

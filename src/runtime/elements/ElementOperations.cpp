@@ -11,6 +11,7 @@
 #include "runtime/elements/LevelIndicatorSC.h"
 #include "runtime/elements/PathControlSC.h"
 #include "runtime/elements/PopUpButtonSC.h"
+#include "runtime/elements/PredicateEditorSC.h"
 #include "runtime/elements/ProgressIndicatorSC.h"
 #include "runtime/elements/ScrollViewSC.h"
 #include "runtime/elements/SearchFieldSC.h"
@@ -115,6 +116,7 @@ constexpr NamedRow kNamed[] = {
     {"LevelIndicatorSC", named<LevelIndicatorSC>},
     {"PathControlSC", named<PathControlSC>},
     {"PopUpButtonSC", named<PopUpButtonSC>},
+    {"PredicateEditorSC", named<PredicateEditorSC>},
     {"ProgressIndicatorSC", named<ProgressIndicatorSC>},
     {"ScrollViewSC", named<ScrollViewSC>},
     {"SearchFieldSC", named<SearchFieldSC>},
