@@ -30,15 +30,6 @@ Ref<PathControlSC> wiredPathControl() {
     return path;
 }
 
-// What the dialog callback heard, "<code>@<longVal> <tag>/<window tag>" for the drop questions.
-std::string heardLog() {
-    std::string log;
-    for (const Heard& call : heard())
-        log += std::to_string(call.event) + " " + std::to_string(call.tag) + "/" +
-               std::to_string(call.wndTag) + " ";
-    return log;
-}
-
 // Files dropped with the program's answers: what it heard and the URL after.
 TEST_F(ShellTest, TheSharedDelegateTakesTheProgramsAnswersToDrops) {
     struct Case {
@@ -48,11 +39,11 @@ TEST_F(ShellTest, TheSharedDelegateTakesTheProgramsAnswersToDrops) {
         const char* outcome;
     };
     const Case cases[] = {
-        {"taken", true, 0, "4400 7/12 4401 7/12 1 7/12 -> /tmp/a.txt"},
-        {"refused on entry", true, PathControlEvent::ValidateDrop, "4400 7/12 -> /usr/share"},
+        {"taken", true, 0, "dialog 4400 7/12\ndialog 4401 7/12\ndialog 1 7/12\n/tmp/a.txt"},
+        {"refused on entry", true, PathControlEvent::ValidateDrop, "dialog 4400 7/12\n/usr/share"},
         {"refused on drop", true, PathControlEvent::AcceptDrop,
-         "4400 7/12 4401 7/12 -> /usr/share"},
-        {"no callback takes it", false, PathControlEvent::AcceptDrop, "-> /tmp/a.txt"},
+         "dialog 4400 7/12\ndialog 4401 7/12\n/usr/share"},
+        {"no callback takes it", false, PathControlEvent::AcceptDrop, "/tmp/a.txt"},
     };
     for (const Case& c : cases) {
         const auto path = wiredPathControl();
@@ -67,7 +58,7 @@ TEST_F(ShellTest, TheSharedDelegateTakesTheProgramsAnswersToDrops) {
         };
         UserActions::dragFiles(path, {"/tmp/a.txt"}, UserActions::DragEnd::Drop);
         whileHeard() = nullptr;
-        EXPECT_EQ(heardLog() + "-> " + path->URL()->path()->utf8(), c.outcome) << c.name;
+        EXPECT_EQ(heardText() + path->URL()->path()->utf8(), c.outcome) << c.name;
     }
 }
 
@@ -85,7 +76,7 @@ TEST_F(ShellTest, TheSharedDelegateShowsThePopUpListAndReportsBothActions) {
     EXPECT_TRUE(UserActions::chooseInShownMenu({"usr"}));
     path->setPathStyle(platform::PathStyle::Standard);
     path->sendAction(path->doubleAction());
-    EXPECT_EQ(heardLog(), "4403 7/12 1 7/12 4405 7/12 ");
+    EXPECT_EQ(heardText(), "dialog 4403 7/12\ndialog 1 7/12\ndialog 4405 7/12\n");
 }
 
 } // namespace
