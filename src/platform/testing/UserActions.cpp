@@ -219,9 +219,11 @@ void UserActions::dragInView(const Ref<View>& view, const std::vector<Point>& pa
 
 void UserActions::touchWithTwoFingers(const Ref<View>& view,
                                       const std::vector<std::pair<Point, Point>>& path) {
-    static QPointingDevice screen(
+    // Owned by the application, which must outlive it.
+    static auto* screen = new QPointingDevice(
         QStringLiteral("touch screen"), 1, QInputDevice::DeviceType::TouchScreen,
-        QPointingDevice::PointerType::Finger, QInputDevice::Capability::Position, 2, 0);
+        QPointingDevice::PointerType::Finger, QInputDevice::Capability::Position, 2, 0, QString(),
+        QPointingDeviceUniqueId(), qApp);
     QWidget* widget = view->peer().widget;
     const auto send = [&](QEvent::Type type, QEventPoint::State state, const auto& fingers) {
         QList<QEventPoint> points;
@@ -229,7 +231,7 @@ void UserActions::touchWithTwoFingers(const Ref<View>& view,
             const QPointF at = widgetPoint(*view, id == 0 ? fingers.first : fingers.second);
             points.append(QEventPoint(id, state, at, widget->mapToGlobal(at)));
         }
-        QTouchEvent event(type, &screen, Qt::NoModifier, points);
+        QTouchEvent event(type, screen, Qt::NoModifier, points);
         QApplication::sendEvent(widget, &event);
     };
     if (path.empty())
@@ -242,13 +244,14 @@ void UserActions::touchWithTwoFingers(const Ref<View>& view,
 
 void UserActions::touchpadGesture(const Ref<View>& view, TouchpadGesture gesture,
                                   const std::vector<double>& values) {
-    static QPointingDevice touchpad(
+    static auto* touchpad = new QPointingDevice(
         QStringLiteral("touchpad"), 2, QInputDevice::DeviceType::TouchPad,
-        QPointingDevice::PointerType::Finger, QInputDevice::Capability::Position, 2, 0);
+        QPointingDevice::PointerType::Finger, QInputDevice::Capability::Position, 2, 0, QString(),
+        QPointingDeviceUniqueId(), qApp);
     QWidget* widget = view->peer().widget;
     const QPointF middle(widget->width() / 2.0, widget->height() / 2.0);
     const auto send = [&](Qt::NativeGestureType type, double value) {
-        QNativeGestureEvent event(type, &touchpad, 2, middle, middle, widget->mapToGlobal(middle),
+        QNativeGestureEvent event(type, touchpad, 2, middle, middle, widget->mapToGlobal(middle),
                                   value, QPointF());
         QApplication::sendEvent(widget, &event);
     };
