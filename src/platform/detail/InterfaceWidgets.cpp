@@ -18,7 +18,9 @@
 #include "platform/views/controls/DatePicker.h"
 #include "platform/views/controls/ImageView.h"
 #include "platform/views/controls/LevelIndicator.h"
+#include "platform/views/controls/PathControl.h"
 #include "platform/views/controls/PopUpButton.h"
+#include "platform/views/controls/PredicateEditor.h"
 #include "platform/views/controls/ProgressIndicator.h"
 #include "platform/views/controls/SearchField.h"
 #include "platform/views/controls/SecureTextField.h"
@@ -112,7 +114,9 @@ constexpr FrameworkClass kFrameworkClasses[] = {
     {"DatePicker", datePicker},
     {"ImageView", plain<ImageView>},
     {"LevelIndicator", plain<LevelIndicator>},
+    {"PathControl", plain<PathControl>},
     {"PopUpButton", plain<PopUpButton>},
+    {"PredicateEditor", plain<PredicateEditor>},
     {"ProgressIndicator", plain<ProgressIndicator>},
     {"ScrollView", plain<ScrollView>},
     {"SearchField", plain<SearchField>},

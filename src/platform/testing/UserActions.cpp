@@ -20,9 +20,12 @@
 #include <QMenuBar>
 #include <QMimeData>
 #include <QMouseEvent>
+#include <QNativeGestureEvent>
 #include <QPointer>
 #include <QToolBar>
+#include <QPointingDevice>
 #include <QToolTip>
+#include <QTouchEvent>
 #include <QUrl>
 #include <QWheelEvent>
 
@@ -149,22 +152,22 @@ bool UserActions::chooseMenuItem(const Ref<Window>& window, const std::string& t
 
 namespace {
 
+// Where a point of the view is in the view's widget.
+QPointF widgetPoint(const View& view, Point point) {
+    const Rect bounds = view.bounds();
+    const double y = view.isFlipped() ? point.y - bounds.minY() : bounds.maxY() - point.y;
+    // A view larger than its superview shows only a part in its widget, from this offset.
+    const QPoint offset = view.peer().shownOffset;
+    return {point.x - bounds.minX() - offset.x(), y - offset.y()};
+}
+
 // Where a click at a point of the view goes, as the window system sends it, with the point in that
 // widget's coordinates: for a control, to its innermost widget at the point, such as a segment of
 // a segmented control; so for a part of another view that is none of its subviews, such as the
 // bar of a tab view.
-// A point of the view in the toolkit's coordinates of its widget.
-QPointF shownPoint(const Ref<View>& view, Point point) {
-    const Rect bounds = view->bounds();
-    const double y = view->isFlipped() ? point.y - bounds.minY() : bounds.maxY() - point.y;
-    // A view larger than its superview shows only a part in its widget, from this offset.
-    const QPoint offset = view->peer().shownOffset;
-    return {point.x - bounds.minX() - offset.x(), y - offset.y()};
-}
-
 std::pair<QWidget*, QPointF> clickTarget(const Ref<View>& view, Point point) {
     QWidget* widget = view->peer().widget;
-    const QPointF at = shownPoint(view, point);
+    const QPointF at = widgetPoint(*view, point);
     QWidget* inner = widget->childAt(at.toPoint());
     const auto showsSubview = [&](const Ref<View>& subview) {
         QWidget* shown = subview->peer().widget;
@@ -207,7 +210,7 @@ void UserActions::dragInView(const Ref<View>& view, const std::vector<Point>& po
     // pressed, wherever the pointer is.
     QPointer<QWidget> target = clickTarget(view, points.front()).first;
     const auto send = [&](QEvent::Type type, Point point, Qt::MouseButtons buttons) {
-        const QPointF local = target->mapFrom(view->peer().widget, shownPoint(view, point));
+        const QPointF local = target->mapFrom(view->peer().widget, widgetPoint(*view, point));
         const Qt::MouseButton button = type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton;
         QMouseEvent event(type, local, target->mapToGlobal(local), button, buttons, Qt::NoModifier);
         QApplication::sendEvent(target, &event);
@@ -234,6 +237,72 @@ void UserActions::doubleClickInView(const Ref<View>& view, Point point) {
                         Qt::NoModifier);
     if (target)
         QApplication::sendEvent(target, &release);
+}
+
+void UserActions::dragInView(const Ref<View>& view, const std::vector<Point>& path) {
+    if (path.empty())
+        return;
+    // The widget pressed has the mouse until the release, wherever the pointer goes.
+    const auto [widget, first] = clickTarget(view, path.front());
+    QWidget* shown = view->peer().widget;
+    const auto send = [&, target = QPointer<QWidget>(widget)](QEvent::Type type, Point point) {
+        const QPointF at = target ? target->mapFrom(shown, widgetPoint(*view, point)) : QPointF();
+        const Qt::MouseButton button = type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton;
+        QMouseEvent event(type, at, target ? target->mapToGlobal(at) : at, button,
+                          type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton,
+                          Qt::NoModifier);
+        if (target)
+            QApplication::sendEvent(target, &event);
+    };
+    send(QEvent::MouseButtonPress, path.front());
+    for (std::size_t i = 1; i < path.size(); ++i)
+        send(QEvent::MouseMove, path[i]);
+    send(QEvent::MouseButtonRelease, path.back());
+}
+
+void UserActions::touchWithTwoFingers(const Ref<View>& view,
+                                      const std::vector<std::pair<Point, Point>>& path) {
+    // Owned by the application, which must outlive it.
+    static auto* screen = new QPointingDevice(
+        QStringLiteral("touch screen"), 1, QInputDevice::DeviceType::TouchScreen,
+        QPointingDevice::PointerType::Finger, QInputDevice::Capability::Position, 2, 0, QString(),
+        QPointingDeviceUniqueId(), qApp);
+    QWidget* widget = view->peer().widget;
+    const auto send = [&](QEvent::Type type, QEventPoint::State state, const auto& fingers) {
+        QList<QEventPoint> points;
+        for (int id = 0; id < 2; ++id) {
+            const QPointF at = widgetPoint(*view, id == 0 ? fingers.first : fingers.second);
+            points.append(QEventPoint(id, state, at, widget->mapToGlobal(at)));
+        }
+        QTouchEvent event(type, screen, Qt::NoModifier, points);
+        QApplication::sendEvent(widget, &event);
+    };
+    if (path.empty())
+        return;
+    send(QEvent::TouchBegin, QEventPoint::State::Pressed, path.front());
+    for (std::size_t i = 1; i < path.size(); ++i)
+        send(QEvent::TouchUpdate, QEventPoint::State::Updated, path[i]);
+    send(QEvent::TouchEnd, QEventPoint::State::Released, path.back());
+}
+
+void UserActions::touchpadGesture(const Ref<View>& view, TouchpadGesture gesture,
+                                  const std::vector<double>& values) {
+    static auto* touchpad = new QPointingDevice(
+        QStringLiteral("touchpad"), 2, QInputDevice::DeviceType::TouchPad,
+        QPointingDevice::PointerType::Finger, QInputDevice::Capability::Position, 2, 0, QString(),
+        QPointingDeviceUniqueId(), qApp);
+    QWidget* widget = view->peer().widget;
+    const QPointF middle(widget->width() / 2.0, widget->height() / 2.0);
+    const auto send = [&](Qt::NativeGestureType type, double value) {
+        QNativeGestureEvent event(type, touchpad, 2, middle, middle, widget->mapToGlobal(middle),
+                                  value, QPointF());
+        QApplication::sendEvent(widget, &event);
+    };
+    send(Qt::BeginNativeGesture, 0);
+    for (const double value : values)
+        send(gesture == TouchpadGesture::Pinch ? Qt::ZoomNativeGesture : Qt::RotateNativeGesture,
+             value);
+    send(Qt::EndNativeGesture, 0);
 }
 
 void UserActions::rightClickInView(const Ref<View>& view, Point point) {

@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace platform {
@@ -76,6 +77,20 @@ public:
     // submenus to open, then the item's. Answers whether the item was chosen; when it was not
     // (no such title, or the item is disabled), the menus are closed as Escape closes them.
     static bool chooseInShownMenu(const std::vector<std::string>& titles);
+    // Pressing the left mouse button at the first point of the view, moving it through the
+    // others and releasing it at the last.
+    static void dragInView(const Ref<View>& view, const std::vector<Point>& path);
+    // Two fingers on a touch screen over the view: both touch at the first pair of points, move
+    // through the pairs that follow and lift at the last.
+    static void touchWithTwoFingers(const Ref<View>& view,
+                                    const std::vector<std::pair<Point, Point>>& path);
+    // A pinch or a turn on the touchpad over the middle of the view, as the display server
+    // reports them: a beginning, one change for each value (the change of scale, or the degrees
+    // turned clockwise), an end.
+    enum class TouchpadGesture { Pinch, Turn };
+    static void touchpadGesture(const Ref<View>& view, TouchpadGesture gesture,
+                                const std::vector<double>& values);
+
     // The window manager's minimize button, and bringing the window back.
     static void minimize(const Ref<Window>& window);
     static void restore(const Ref<Window>& window);

@@ -7,6 +7,7 @@
 #include "platform/detail/QtStrings.h"
 #include "platform/detail/ScreenGeometry.h"
 #include "platform/detail/ViewPeer.h"
+#include "platform/detail/ViewPoints.h"
 #include "platform/foundation/Array.h"
 #include "platform/foundation/Number.h"
 #include "platform/foundation/String.h"
@@ -57,13 +58,16 @@ void paintView(View& view, QWidget& widget, const QRect& dirty) {
     view.drawRect(dirtyRect);
 }
 
-bool showToolTip(View& view, QWidget& widget, const QHelpEvent& event) {
+Point viewPointAt(const View& view, QPointF position) {
     const ViewPeer& peer = view.peer();
     const Rect bounds = view.bounds();
-    const double x = event.pos().x() + bounds.minX() + peer.shownOffset.x();
-    const double down = event.pos().y() + peer.shownOffset.y();
-    const double y = view.isFlipped() ? bounds.minY() + down : bounds.maxY() - down;
-    const auto text = view.toolTipAtPoint({x, y});
+    const double x = position.x() + bounds.minX() + peer.shownOffset.x();
+    const double down = position.y() + peer.shownOffset.y();
+    return {x, view.isFlipped() ? bounds.minY() + down : bounds.maxY() - down};
+}
+
+bool showToolTip(View& view, QWidget& widget, const QHelpEvent& event) {
+    const auto text = view.toolTipAtPoint(viewPointAt(view, event.pos()));
     if (!text || text->length() == 0) {
         QToolTip::hideText();
         return false;

@@ -10,7 +10,9 @@
 #include "runtime/elements/GridViewSC.h"
 #include "runtime/elements/ImageViewSC.h"
 #include "runtime/elements/LevelIndicatorSC.h"
+#include "runtime/elements/PathControlSC.h"
 #include "runtime/elements/PopUpButtonSC.h"
+#include "runtime/elements/PredicateEditorSC.h"
 #include "runtime/elements/ProgressIndicatorSC.h"
 #include "runtime/elements/ScrollViewSC.h"
 #include "runtime/elements/SearchFieldSC.h"
@@ -117,7 +119,9 @@ constexpr NamedRow kNamed[] = {
     {"GridViewSC", named<GridViewSC>},
     {"ImageViewSC", named<ImageViewSC>},
     {"LevelIndicatorSC", named<LevelIndicatorSC>},
+    {"PathControlSC", named<PathControlSC>},
     {"PopUpButtonSC", named<PopUpButtonSC>},
+    {"PredicateEditorSC", named<PredicateEditorSC>},
     {"ProgressIndicatorSC", named<ProgressIndicatorSC>},
     {"ScrollViewSC", named<ScrollViewSC>},
     {"SearchFieldSC", named<SearchFieldSC>},

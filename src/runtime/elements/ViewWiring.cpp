@@ -1,6 +1,7 @@
 #include "runtime/elements/ViewWiring.h"
 
 #include "runtime/elements/CUI_ComboBoxDelegate.h"
+#include "runtime/elements/CUI_PathControlDelegate.h"
 #include "runtime/elements/CUI_SearchFieldDelegate.h"
 #include "runtime/elements/CUI_SplitViewDelegate.h"
 #include "runtime/elements/CUI_StackViewDelegate.h"
@@ -32,6 +33,7 @@
 #include "platform/views/controls/ComboButton.h"
 #include "platform/views/controls/DatePicker.h"
 #include "platform/views/controls/LevelIndicator.h"
+#include "platform/views/controls/PathControl.h"
 #include "platform/views/controls/PopUpButton.h"
 #include "platform/views/controls/SearchField.h"
 #include "platform/views/controls/SecureTextField.h"
@@ -124,6 +126,14 @@ void comboBoxDelegate(Control& control) {
         box.setDelegate(CUI_ComboBoxDelegate::shared());
     if (box.usesDataSource() && !box.dataSource())
         box.setDataSource(CUI_ComboBoxDelegate::shared());
+}
+
+// A path control is given whichever of its target, action and delegate it lacks.
+void pathControlWiring(Control& control) {
+    targetActionB(control);
+    auto& path = static_cast<platform::PathControl&>(control);
+    if (!path.delegate())
+        path.setDelegate(CUI_PathControlDelegate::shared());
 }
 
 // A tab view without a delegate reports to the shared one. The views of all its items are
@@ -236,10 +246,8 @@ constexpr WiringRow matchingNothing(const char* className) {
     return {className, nullptr, nullptr};
 }
 
-// The wiring table, in the order its rows are tried. The rows matching nothing name what later
-// elements bring: the text view takes its shared delegate (the editable text view replacing any it
-// had); the path control its target, action and delegate; the outline view a delegate and data
-// source of its own.
+// The wiring table, in the order its rows are tried. The rows matching nothing name the elements
+// that are left as the interface file made them.
 constexpr WiringRow kWiringRows[] = {
     matchingNothing("PlayerView"),
     matchingNothing("WebView"),
@@ -254,7 +262,7 @@ constexpr WiringRow kWiringRows[] = {
     controlRow<platform::DatePicker, datePickerAction>("DatePicker"),
     controlRow<platform::LevelIndicator, targetActionB>("LevelIndicator"),
     matchingNothing("OutlineView"),
-    matchingNothing("PathControl"),
+    controlRow<platform::PathControl, pathControlWiring>("PathControl"),
     matchingNothing("PDFView"),
     matchingNothing("PDFThumbnailView"),
     controlRow<platform::PopUpButton, targetActionA>("PopUpButton"),

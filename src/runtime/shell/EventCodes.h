@@ -156,6 +156,28 @@ inline constexpr std::int64_t Font = 4200;
 inline constexpr std::int64_t TextColor = 4300;
 } // namespace CellEvent
 
+// What a path control's CUI_PathControlDelegate asks and tells the dialog callback, with the
+// path control's tag and wndTag.
+namespace PathControlEvent {
+inline constexpr std::int64_t ValidateDrop = 4400;
+inline constexpr std::int64_t AcceptDrop = 4401;
+inline constexpr std::int64_t WillDisplayOpenPanel = 4402;
+inline constexpr std::int64_t WillPopUpMenu = 4403;
+// Not delivered: components are not dragged out of a path control
+inline constexpr std::int64_t ShouldDrag = 4404;
+inline constexpr std::int64_t DoubleAction = 4405;
+} // namespace PathControlEvent
+
+// What a CUI_GestureRecognizerTarget without a callback forwards to the dialog callback, with
+// the tag and wndTag of the recognizer's view and the recognizer as the object.
+namespace GestureEvent {
+inline constexpr std::int64_t Click = 2700;
+inline constexpr std::int64_t Magnification = 2701;
+inline constexpr std::int64_t Pan = 2702;
+inline constexpr std::int64_t Press = 2703;
+inline constexpr std::int64_t Rotation = 2704;
+} // namespace GestureEvent
+
 // Application events: the application delegate's notifications and questions.
 namespace AppEvent {
 inline constexpr std::int64_t WillFinishLaunching = 1;

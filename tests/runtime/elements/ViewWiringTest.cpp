@@ -15,6 +15,7 @@
 #include "platform/views/controls/ComboButton.h"
 #include "platform/views/controls/DatePicker.h"
 #include "platform/views/controls/LevelIndicator.h"
+#include "platform/views/controls/PathControl.h"
 #include "platform/views/controls/PopUpButton.h"
 #include "platform/views/controls/SegmentedControl.h"
 #include "platform/views/controls/Slider.h"
@@ -70,6 +71,10 @@ const WiringCase kCases[] = {
     {"TaggedWithAnAction", make<platform::Slider>, true, false, 5, nullptr, "act: none 5"},
     {"TagFromIdentifier", make<platform::Slider>, false, false, 0, "42",
      "controlAction: shared 42"},
+    {"PathControl", make<platform::PathControl>, false, false, 0, nullptr,
+     "controlAction: shared 0"},
+    {"PathControlWithAnAction", make<platform::PathControl>, true, false, 0, nullptr,
+     "act: shared 0"},
     // A text field takes a delegate, not a target or an action.
     {"TextField", make<platform::TextField>, false, false, 0, nullptr, " none 0"},
 };
