@@ -239,27 +239,6 @@ void UserActions::doubleClickInView(const Ref<View>& view, Point point) {
         QApplication::sendEvent(target, &release);
 }
 
-void UserActions::dragInView(const Ref<View>& view, const std::vector<Point>& path) {
-    if (path.empty())
-        return;
-    // The widget pressed has the mouse until the release, wherever the pointer goes.
-    const auto [widget, first] = clickTarget(view, path.front());
-    QWidget* shown = view->peer().widget;
-    const auto send = [&, target = QPointer<QWidget>(widget)](QEvent::Type type, Point point) {
-        const QPointF at = target ? target->mapFrom(shown, widgetPoint(*view, point)) : QPointF();
-        const Qt::MouseButton button = type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton;
-        QMouseEvent event(type, at, target ? target->mapToGlobal(at) : at, button,
-                          type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton,
-                          Qt::NoModifier);
-        if (target)
-            QApplication::sendEvent(target, &event);
-    };
-    send(QEvent::MouseButtonPress, path.front());
-    for (std::size_t i = 1; i < path.size(); ++i)
-        send(QEvent::MouseMove, path[i]);
-    send(QEvent::MouseButtonRelease, path.back());
-}
-
 void UserActions::touchWithTwoFingers(const Ref<View>& view,
                                       const std::vector<std::pair<Point, Point>>& path) {
     // Owned by the application, which must outlive it.

@@ -77,9 +77,6 @@ public:
     // submenus to open, then the item's. Answers whether the item was chosen; when it was not
     // (no such title, or the item is disabled), the menus are closed as Escape closes them.
     static bool chooseInShownMenu(const std::vector<std::string>& titles);
-    // Pressing the left mouse button at the first point of the view, moving it through the
-    // others and releasing it at the last.
-    static void dragInView(const Ref<View>& view, const std::vector<Point>& path);
     // Two fingers on a touch screen over the view: both touch at the first pair of points, move
     // through the pairs that follow and lift at the last.
     static void touchWithTwoFingers(const Ref<View>& view,
