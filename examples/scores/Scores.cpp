@@ -1,8 +1,10 @@
 // A table of 10,000 scores drawn in the designer (Scores.ui), loaded and wired with one call: the
 // wiring gives the table a delegate of its own, and the program only puts its rows in the
 // delegate's tableData, one dictionary per row by column. A header click sorts by that column
-// (again: the other way round), a double click edits a cell, and every event the table's delegate
-// reports is printed with its code. Closing the window ends the program.
+// (again: the other way round), a double click edits a cell, rows dragged with the mouse move to
+// where they are dropped, files dropped from the file manager become rows of their own, and every
+// event the table's delegate reports is printed with its code. Closing the window ends the
+// program.
 //
 //     scores [path/to/Scores.ui]
 
@@ -17,15 +19,18 @@
 #include "runtime/shell/WindowOperations.h"
 
 #include "platform/app/Application.h"
+#include "platform/app/Pasteboard.h"
 #include "platform/foundation/Array.h"
 #include "platform/foundation/Dictionary.h"
 #include "platform/foundation/Number.h"
 #include "platform/foundation/SortDescriptor.h"
 #include "platform/foundation/String.h"
+#include "platform/foundation/URL.h"
 #include "platform/views/tables/TableColumn.h"
 #include "platform/views/tables/TableView.h"
 #include "platform/windows/Window.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <string>
 
@@ -39,6 +44,22 @@ constexpr std::int64_t kTable = 10;
 constexpr int kRows = 10'000;
 
 Ref<CUI_TableViewDelegate> scores;
+
+// Each dropped file becomes a row named after it, inserted where it was dropped.
+void addDroppedFiles() {
+    const auto files = DialogEventArrayObj();
+    std::int64_t at = std::clamp<std::int64_t>(DialogEventLongVal(), 0,
+                                               std::int64_t(scores->tableData()->count()));
+    for (const auto& file : *files) {
+        auto row = platform::Dictionary::dictionary();
+        row->setObjectForKey(file->as<platform::URL>()->lastPathComponent(),
+                             String::fromUtf8("Name"));
+        row->setObjectForKey(platform::Number::numberWithInteger(0), String::fromUtf8("Score"));
+        row->setObjectForKey(String::fromUtf8(""), String::fromUtf8("Date"));
+        scores->tableData()->insertObjectAtIndex(row, std::size_t(at++));
+    }
+    scores->table()->reloadData();
+}
 
 void heard(std::int64_t event, std::int64_t tag, std::int64_t wndTag,
            const Ref<platform::Object>&) {
@@ -55,6 +76,11 @@ void heard(std::int64_t event, std::int64_t tag, std::int64_t wndTag,
         line += " row " + std::to_string(scores->eventRow()) + " column " +
                 scores->eventColumnIdentifier()->utf8() + " text \"" +
                 scores->eventCellString()->utf8() + "\"";
+    if (event == TableViewEvent::AcceptFileDrop) {
+        line += " files " + std::to_string(DialogEventArrayObj()->count()) + " at row " +
+                std::to_string(DialogEventLongVal());
+        addDroppedFiles();
+    }
     std::printf("%s\n", line.c_str());
     std::fflush(stdout);
 }
@@ -94,11 +120,17 @@ int main(int argc, char** argv) {
     for (const auto& column : table->tableColumns())
         column->setSortDescriptorPrototype(platform::SortDescriptor::sortDescriptorWithKeyAscending(
             column->identifier()->utf8(), true));
+    // Rows dragged inside the table, and files from the file manager, may be dropped on it.
+    table->registerForDraggedTypes(platform::Array::arrayWithObjects(
+        {String::fromUtf8(CUI_TableViewDelegate::reorderPasteboardType().utf8()),
+         String::fromUtf8(platform::FilenamesPboardType)}));
     for (int number = 0; number < kRows; ++number)
         scores->tableData()->addObject(madeUpRow(number));
     table->reloadData();
     WindowCallbackSet(kScoresWindow, windowEvent, nullptr);
-    std::printf("%d rows; click a header to sort, double-click a cell to edit it.\n", kRows);
+    std::printf("%d rows; click a header to sort, double-click a cell to edit it, drag rows to "
+                "move them, drop files to add them.\n",
+                kRows);
     std::fflush(stdout);
     platform::Application::shared()->runModalForWindow(window);
     return 0;

@@ -218,50 +218,48 @@ TEST_F(ShellTest, CustomCellsAreFilledByTheProgramAndTheirControlsWiredOnce) {
     EXPECT_EQ(loaded.cell(1, 1), "b");
 }
 
-// Rows dragged inside the table, as the table's drag asks the data source: what validation
-// answers, whether the drop is taken, and the rows after it.
-TEST_F(ShellTest, RowsDroppedInsideTheTableMoveOrAreCopiedOrRefused) {
+// The user drags the selected rows with the mouse and drops them near a row's top edge (above it)
+// or in its middle (on it); the table offers to move, to copy, or both.
+TEST_F(ShellTest, RowsDraggedInsideTheTableMoveOrAreCopiedOrRefused) {
     using DragOperation::Copy;
     using DragOperation::Move;
     struct Case {
         const char* name;
-        Range dragged;
-        std::int64_t dropRow;
-        std::uint64_t position, mask;
+        Range selected;
+        std::int64_t target;
+        bool on;
+        std::uint64_t mask;
         std::int64_t dropOperation;
-        std::uint64_t validated;
-        bool accepted;
         // The rows shown after the drop, which start as 0 to 5.
         const char* after;
     };
     constexpr auto any = CUI_TableViewDelegate::kAnyDropOperation;
     const Case cases[] = {
-        {"down", {0, 2}, 5, 1, Move | Copy, any, Move, true, "2 3 4 0 1 5"},
-        {"up", {4, 2}, 1, 0, Move, any, Move, true, "0 4 5 1 2 3"},
-        {"onto themselves", {2, 2}, 3, 0, Move, any, Move, false, "0 1 2 3 4 5"},
-        {"on a row where only above is taken", {0, 1}, 3, 0, Move, 1, 0, false, "0 1 2 3 4 5"},
-        {"copies", {1, 2}, 4, 1, Copy, any, Copy, true, "0 1 2 3 1 2 4 5"},
+        {"down", {0, 2}, 5, false, Move | Copy, any, "2 3 4 0 1 5"},
+        {"up", {4, 2}, 1, true, Move, any, "0 4 5 1 2 3"},
+        {"onto themselves", {2, 2}, 3, true, Move, any, "0 1 2 3 4 5"},
+        {"on a row where only above is taken", {0, 1}, 3, true, Move, 1, "0 1 2 3 4 5"},
+        {"copies", {1, 2}, 4, false, Copy, any, "0 1 2 3 1 2 4 5"},
     };
     for (const Case& c : cases) {
         const Loaded loaded({str("0"), str("1"), str("2"), str("3"), str("4"), str("5")});
+        const auto& table = loaded.table;
+        table->registerForDraggedTypes(Array::arrayWithObjects(
+            {String::fromUtf8(CUI_TableViewDelegate::reorderPasteboardType().utf8())}));
+        table->setAllowsMultipleSelection(true);
+        table->setDraggingSourceOperationMaskForLocal(c.mask, true);
         loaded.delegate->setDropOperation(c.dropOperation);
         loaded.delegate->setAllowsDragCopy(true);
-        loaded.delegate->tableViewDraggingSessionWillBeginAtPointForRowIndexes(
-            loaded.table, nullptr, {}, IndexSet::indexSetWithIndexesInRange(c.dragged));
-        const auto info = drag(c.mask);
-        EXPECT_EQ(loaded.delegate->tableViewValidateDropProposedRowProposedDropOperation(
-                      loaded.table, info, c.dropRow, c.position),
-                  c.validated)
-            << c.name;
-        // The table drops only where validation allowed it.
-        EXPECT_EQ(c.validated && loaded.delegate->tableViewAcceptDropRowDropOperation(
-                                     loaded.table, info, c.dropRow, c.position),
-                  c.accepted)
-            << c.name;
+        table->selectRowIndexesByExtendingSelection(
+            *IndexSet::indexSetWithIndexesInRange(c.selected), false);
+        const Point pressed = loaded.middleOf(0, c.selected.location);
+        const Rect target = table->rectOfRow(c.target);
+        UserActions::dragInView(table, {pressed,
+                                        {pressed.x, pressed.y + 12},
+                                        {pressed.x, c.on ? target.midY() : target.minY() + 2}});
         EXPECT_EQ(loaded.shown(), c.after) << c.name;
-        loaded.delegate->tableViewDraggingSessionEndedAtPointOperation(loaded.table, nullptr, {},
-                                                                       c.validated);
-        EXPECT_FALSE(loaded.delegate->currentlyDraggedObjects());
+        EXPECT_FALSE(loaded.delegate->currentlyDraggedObjects()) << c.name;
+        EXPECT_EQ(loaded.delegate->dragSourceIndex(), -1) << c.name;
     }
 }
 
