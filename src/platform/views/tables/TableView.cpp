@@ -2,6 +2,7 @@
 
 #include "platform/app/Event.h"
 #include "platform/detail/ColorConversion.h"
+#include "platform/detail/EventTranslation.h"
 #include "platform/detail/ViewPeer.h"
 #include "platform/drawing/Graphics.h"
 #include "platform/foundation/Array.h"
@@ -25,6 +26,7 @@
 #include <QApplication>
 #include <QFocusEvent>
 #include <QKeyEvent>
+#include <QMouseEvent>
 
 #include <algorithm>
 #include <cmath>
@@ -130,12 +132,33 @@ bool replaceSelection(IndexSet& selection, IndexSet& other, const IndexSet& want
 
 } // namespace
 
+class TableView::Widget : public detail::ViewWidget<QWidget> {
+public:
+    using ViewWidget::ViewWidget;
+
+protected:
+    void mouseMoveEvent(QMouseEvent* event) override {
+        if (!table().tracking_ || !(event->buttons() & Qt::LeftButton))
+            return ViewWidget::mouseMoveEvent(event);
+        table().trackMouseDragged(detail::translateMouseEvent(*event, EventType::LeftMouseDragged,
+                                                              *this, table().window(), [] {}));
+    }
+    void mouseReleaseEvent(QMouseEvent* event) override {
+        if (!table().tracking_ || event->button() != Qt::LeftButton)
+            return ViewWidget::mouseReleaseEvent(event);
+        table().endTracking(true);
+    }
+
+private:
+    TableView& table() const { return static_cast<TableView&>(receiver()); }
+};
+
 TableView::TableView(Rect frame)
     : Control(frame, std::make_unique<ViewPeer>(nullptr)),
       headerView_(std::make_shared<TableHeaderView>()), selection_(IndexSet::indexSet()),
       columnSelection_(IndexSet::indexSet()), sortDescriptors_(Array::array()),
       rowDragging_(std::make_unique<TableRowDragging>(*this)) {
-    auto* widget = new detail::ViewWidget<QWidget>(*this);
+    auto* widget = new Widget(*this);
     widget->setFocusPolicy(Qt::StrongFocus);
     peer().widget = widget;
     // A table of many rows is far taller than any widget may be: the widget shows only the
@@ -651,8 +674,8 @@ void TableView::mouseDown(const Ref<Event>& event) {
     const auto table = thisTable();
     if (const auto window = this->window())
         window->makeFirstResponder(table);
-    // A release that never came still ends the press before.
-    mouseUp(event);
+    // A release that never came still ends the press before, without its action.
+    endTracking(false);
     const Point point = convertPointFromView(event->locationInWindow(), nullptr);
     const std::int64_t row = rowAtPoint(point);
     typedSearch_.clear();
@@ -668,8 +691,6 @@ void TableView::mouseDown(const Ref<Event>& event) {
     const bool toggle = (flags & EventModifierFlag::Command) != 0;
     const bool extend = (flags & EventModifierFlag::Shift) != 0;
     IndexSet wanted;
-    tracking_ = true;
-    trackingRow_ = row;
     if (row < 0) {
         if (toggle || extend)
             return;
@@ -688,14 +709,15 @@ void TableView::mouseDown(const Ref<Event>& event) {
         wanted.addIndex(row);
         anchorRow_ = row;
     }
+    tracking_ = true;
+    trackingRow_ = row;
     userSelect(wanted, row);
-    sendAction();
 }
 
-void TableView::mouseDragged(const Ref<Event>& event) {
+void TableView::trackMouseDragged(const Ref<Event>& event) {
     // Once the rows are being dragged the press no longer selects.
     if (rowDragging_->mouseDragged(event))
-        return mouseUp(event);
+        return endTracking(false);
     if (!tracking_ || trackingRow_ < 0 || numberOfRows_ == 0)
         return;
     const Point point = convertPointFromView(event->locationInWindow(), nullptr);
@@ -714,7 +736,7 @@ void TableView::mouseDragged(const Ref<Event>& event) {
     scrollRowToVisible(row);
 }
 
-void TableView::mouseUp(const Ref<Event>&) {
+void TableView::endTracking(bool released) {
     if (!tracking_)
         return;
     tracking_ = false;
@@ -723,6 +745,9 @@ void TableView::mouseUp(const Ref<Event>&) {
         changedWhileTracking_ = false;
         selectionDidChange();
     }
+    // The click is done when the button comes up: then the table sends its action.
+    if (released)
+        sendAction();
 }
 
 std::uint64_t TableView::draggingSourceOperationMaskForLocal(bool isLocal) const {

@@ -209,8 +209,6 @@ public:
     double doubleValue() const override { return 0; }
     void setDoubleValue(double) override {}
     void mouseDown(const Ref<Event>& event) override;
-    void mouseDragged(const Ref<Event>& event) override;
-    void mouseUp(const Ref<Event>& event) override;
     void keyDown(const Ref<Event>& event) override;
     // Highlights the selected columns behind the rows.
     void drawRect(Rect dirtyRect) override;
@@ -319,6 +317,11 @@ private:
     bool allowsColumnReordering_ = true;
     bool allowsTypeSelect_ = true;
     // From a press in the rows to its release.
+    // A press on the table is tracked, as the framework's tracking loop would: the moves select
+    // or drag the rows and the release ends the press, without reaching mouseDragged and mouseUp.
+    class Widget;
+    void trackMouseDragged(const Ref<Event>& event);
+    void endTracking(bool released);
     bool tracking_ = false;
     bool changedWhileTracking_ = false;
     std::int64_t trackingRow_ = -1;
