@@ -50,37 +50,6 @@ TEST(LineRuns, EachPointEndsASegmentFromThePenOrFromTheFirstPoint) {
     }
 }
 
-// Lines take the view's whole line style; shapes too, except that the colours given win over
-// the view's stroke colour, an absent one included.
-TEST(LineRuns, ItemsTakeTheViewsLineStyle) {
-    const auto console = makeConsole();
-    const auto dashes =
-        Array::arrayWithObjects({Number::numberWithDouble(4), Number::numberWithDouble(2)});
-    console->setCurrentLineWidth(3);
-    console->setCurrentStrokeColor(Color::redColor());
-    console->setCurrentLineCapStyle(1);
-    console->setCurrentLineDashPattern(dashes);
-    console->setCurrentLineDashPhase(1.5);
-    console->addLinesFromCurrentLocation(pointList({{0, 0}}), true);
-    console->addRectWithRectStrokeColorFillColor({10, 10, 50, 20}, nullptr, Color::blueColor());
-    console->addOvalWithRectStrokeColorFillColor({10, 10, 50, 20}, Color::greenColor(), nullptr);
-    const auto& items = console->items();
-    for (const auto& item : items) {
-        EXPECT_EQ(item->lineWidth(), 3);
-        EXPECT_EQ(item->lineCapStyle(), 1u);
-        EXPECT_EQ(item->lineDashPattern(), dashes);
-        EXPECT_EQ(item->lineDashPhase(), 1.5);
-    }
-    EXPECT_TRUE(isEqual(items[0]->strokeColor(), Color::redColor()));
-    EXPECT_EQ(items[1]->type(), CUI_PrintToWindowItem::TypeRect);
-    EXPECT_EQ(items[1]->rect(), Rect(10, 10, 50, 20));
-    EXPECT_FALSE(items[1]->strokeColor());
-    EXPECT_TRUE(isEqual(items[1]->fillColor(), Color::blueColor()));
-    EXPECT_EQ(items[2]->type(), CUI_PrintToWindowItem::TypeOval);
-    EXPECT_TRUE(isEqual(items[2]->strokeColor(), Color::greenColor()));
-    EXPECT_FALSE(items[2]->fillColor());
-}
-
 // A line run raises the mark by its peculiar rule (a point lower than the mark so far: its y
 // plus half the line width); a shape to its bottom edge plus half the line width.
 TEST(GraphicItems, TheViewGrowsToTheLowestPointPlusHalfTheLineWidth) {
@@ -110,38 +79,50 @@ TEST(GraphicItems, TheViewGrowsToTheLowestPointPlusHalfTheLineWidth) {
     }
 }
 
-// Each item gives one record of its keys in order, holding the item's own objects; fields a
-// kind does not use export as zeros, the flags as false.
-TEST(GraphicItems, ExportGivesOneRecordPerItem) {
+// Lines and shapes take the view's whole line style, except that the colours given to a shape
+// win over the view's stroke colour, an absent one included. Each item gives one record of its
+// keys in order, holding the item's own objects; fields a kind does not use export as zeros, the
+// flags as false.
+TEST(GraphicItems, TakeTheViewsLineStyleAndExportOneRecordEach) {
     const auto console = makeConsole();
     console->addString(str(u"hi\b"));
-    console->setCurrentLineDashPattern(Array::arrayWithObjects({Number::numberWithDouble(3)}));
+    const auto dashes = Array::arrayWithObjects({Number::numberWithDouble(3)});
+    console->setCurrentLineWidth(3);
+    console->setCurrentStrokeColor(Color::redColor());
+    console->setCurrentLineCapStyle(1);
+    console->setCurrentLineDashPattern(dashes);
+    console->setCurrentLineDashPhase(1.5);
     console->addLinesFromCurrentLocation(pointList({{5, 6}}), true);
-    console->addRectWithRectStrokeColorFillColor({1, 2, 3, 4}, Color::redColor(),
-                                                 Color::blueColor());
+    console->addRectWithRectStrokeColorFillColor({1, 2, 3, 4}, nullptr, Color::blueColor());
     console->setCurrentLineDashPattern(nullptr);
-    console->addOvalWithRectStrokeColorFillColor({1, 2, 3, 4}, nullptr, nullptr);
+    console->addOvalWithRectStrokeColorFillColor({1, 2, 3, 4}, Color::greenColor(), nullptr);
 
-    const auto described = [](const Ref<Object>& record) {
+    const auto colourName = [](const Ref<Object>& colour) -> std::string {
+        return isEqual(colour, Color::redColor())    ? "red"
+               : isEqual(colour, Color::blueColor()) ? "blue"
+                                                     : "green";
+    };
+    const auto described = [&](const Ref<Object>& record) {
         std::string text;
         for (const auto& entry : *record->as<Dictionary>()) {
-            const auto value = entry.value->as<Dictionary>() || entry.value->as<Array>() ||
-                                       entry.value->as<Color>()
-                                   ? std::string("*")
-                                   : entry.value->description()->utf8();
-            text += (text.empty() ? "" : " ") + entry.key->as<String>()->utf8() + "=" + value;
+            const auto& value = entry.value;
+            const std::string shown = value->as<Color>() ? colourName(value)
+                                      : value->as<Dictionary>() || value->as<Array>()
+                                          ? std::string("*")
+                                          : value->description()->utf8();
+            text += (text.empty() ? "" : " ") + entry.key->as<String>()->utf8() + "=" + shown;
         }
         return text;
     };
     const std::string records[] = {
         "type=0 pt={3, 0} pt1={0, 0} pt2={0, 0} rect={{0, 0}, {0, 0}} lineWidth=0 lineCapStyle=0 "
         "lineDashPhase=0 strokeFlag=0 fillFlag=0 text=hi\b attributes=*",
-        "type=1 pt={0, 0} pt1={0, 0} pt2={5, 6} rect={{0, 0}, {0, 0}} lineWidth=1 lineCapStyle=0 "
-        "lineDashPhase=0 strokeFlag=0 fillFlag=0 lineDashPattern=* strokeColor=*",
-        "type=2 pt={0, 0} pt1={0, 0} pt2={0, 0} rect={{1, 2}, {3, 4}} lineWidth=1 lineCapStyle=0 "
-        "lineDashPhase=0 strokeFlag=0 fillFlag=0 lineDashPattern=* strokeColor=* fillColor=*",
-        "type=3 pt={0, 0} pt1={0, 0} pt2={0, 0} rect={{1, 2}, {3, 4}} lineWidth=1 lineCapStyle=0 "
-        "lineDashPhase=0 strokeFlag=0 fillFlag=0",
+        "type=1 pt={0, 0} pt1={0, 0} pt2={5, 6} rect={{0, 0}, {0, 0}} lineWidth=3 lineCapStyle=1 "
+        "lineDashPhase=1.5 strokeFlag=0 fillFlag=0 lineDashPattern=* strokeColor=red",
+        "type=2 pt={0, 0} pt1={0, 0} pt2={0, 0} rect={{1, 2}, {3, 4}} lineWidth=3 lineCapStyle=1 "
+        "lineDashPhase=1.5 strokeFlag=0 fillFlag=0 lineDashPattern=* fillColor=blue",
+        "type=3 pt={0, 0} pt1={0, 0} pt2={0, 0} rect={{1, 2}, {3, 4}} lineWidth=3 lineCapStyle=1 "
+        "lineDashPhase=1.5 strokeFlag=0 fillFlag=0 strokeColor=green",
     };
     const auto list = console->itemArray();
     ASSERT_EQ(list->count(), 4u);
@@ -150,6 +131,8 @@ TEST(GraphicItems, ExportGivesOneRecordPerItem) {
     const auto first = list->objectAtIndex(0)->as<Dictionary>();
     EXPECT_EQ(first->objectForKey(text("text")), console->items()[0]->string());
     EXPECT_EQ(first->objectForKey(text("attributes")), console->items()[0]->attributes());
+    EXPECT_EQ(list->objectAtIndex(2)->as<Dictionary>()->objectForKey(text("lineDashPattern")),
+              dashes);
 }
 
 } // namespace

@@ -69,11 +69,6 @@ TEST_F(RuntimeAlertTest, StopReturnsWhenTheApplicationDeclinesToTerminate) {
     SUCCEED();
 }
 
-TEST_F(RuntimeAlertTest, MissingTranslationsGiveTheEnglishTexts) {
-    EXPECT_EQ(RuntimeText("Array bounds error")->utf8(), "Array bounds error");
-    EXPECT_EQ(AtLineText(-2)->utf8(), "At line -2");
-}
-
 TEST_F(RuntimeAlertDeathTest, EachButtonEndsTheProcessItsOwnWay) {
     using ::testing::ExitedWithCode;
     using ::testing::KilledBySignal;

@@ -119,9 +119,6 @@ TEST(ControlFormatterFilter, TheCursorStaysBesideTheCharactersItWasBeside) {
 TEST(ControlFormatterFilter, ResettingTheFilterReplacesEverything) {
     const auto formatter = filter("abc", true, 2, 3);
     formatter->setCharactersPassLengthCaseOption(String::fromUtf8("xyz"), false, 0, 1);
-    EXPECT_FALSE(formatter->pass());
-    EXPECT_EQ(formatter->length(), 0u);
-    EXPECT_EQ(formatter->option(), 1u);
     EXPECT_TRUE(judge(*formatter, "", "abcX").accepted);
     EXPECT_EQ(judge(*formatter, "", "axy").shown, "a");
 }
