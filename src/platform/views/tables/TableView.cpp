@@ -723,6 +723,7 @@ void TableView::mouseUp(const Ref<Event>&) {
         changedWhileTracking_ = false;
         selectionDidChange();
     }
+}
 
 std::uint64_t TableView::draggingSourceOperationMaskForLocal(bool isLocal) const {
     return rowDragging_->sourceOperationMask(isLocal);

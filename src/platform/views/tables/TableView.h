@@ -203,7 +203,6 @@ public:
     std::uint64_t draggingUpdated(const Ref<DraggingInfo>& sender) override;
     void draggingExited(const Ref<DraggingInfo>& sender) override;
     bool performDragOperation(const Ref<DraggingInfo>& sender) override;
-    void mouseDragged(const Ref<Event>& event) override;
 
     bool isFlipped() const override { return true; }
     bool acceptsFirstResponder() const override { return true; }
