@@ -368,6 +368,15 @@ TEST(Browser, UserMovesThroughTheColumns) {
         {"typed letters select", false, [](Shown& s) { UserActions::typeCharacter(s.window, 'c'); },
          "2/ last 0"},
         {"the delegate chooses another row", true, [](Shown& s) { s.click(2, 0); }, "0/ last 1"},
+        {"a reloaded column keeps its selected item where it went", false,
+         [](Shown& s) {
+             s.click(0, 0);
+             s.click(1, 1);
+             auto& children = s.columns->root->children[0]->children;
+             children.erase(children.begin());
+             s.browser->reloadColumn(1);
+         },
+         "0/0/ last 2"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);

@@ -93,10 +93,13 @@ void Browser::selectPath(const std::vector<std::int64_t>& path) {
         index = next;
     }
     programmatic_ = true;
-    if (index.isValid())
+    if (index.isValid()) {
         view_->setCurrentIndex(index);
-    else
+    } else {
+        // Nothing selected shows the first column alone.
+        view_->selectionModel()->clear();
         view_->setRootIndex({});
+    }
     programmatic_ = false;
     columnsDidChange();
 }
