@@ -60,7 +60,9 @@ Browser::Browser(Rect frame)
 }
 
 Browser::~Browser() {
-    // The view goes with the peer, after the model it reads.
+    // The view goes with the peer, after the model it reads; nothing it reports now is the
+    // user's.
+    programmatic_ = true;
     view_->setModel(nullptr);
 }
 
