@@ -1059,7 +1059,10 @@ void TableView::fillRow(std::int64_t row, ShownRow& shown) {
         }
     }
     rowView.setSelected(isRowSelected(row));
+    didFillRow(row, rowView);
 }
+
+void TableView::didFillRow(std::int64_t, TableRowView&) {}
 
 Ref<View> TableView::makeGroupView(std::int64_t row) {
     const auto d = delegate();

@@ -95,7 +95,7 @@ public:
 
     // Asks the data source again for the number of rows and the shown cells' values. Selected
     // rows past the new end are deselected.
-    void reloadData();
+    virtual void reloadData();
     // Fills the shown cells of these rows and columns again, asking the delegate for their
     // views as when they came into view.
     void reloadDataForRowIndexesColumnIndexes(const IndexSet& rows, const IndexSet& columns);
@@ -119,7 +119,7 @@ public:
     // Hidden columns have no width.
     Rect rectOfColumn(std::int64_t column) const;
     // The cell's rectangle less the intercell spacing: where its view goes.
-    Rect frameOfCellAtColumnRow(std::int64_t column, std::int64_t row) const;
+    virtual Rect frameOfCellAtColumnRow(std::int64_t column, std::int64_t row) const;
     // -1 outside the rows or columns.
     std::int64_t rowAtPoint(Point point) const;
     std::int64_t columnAtPoint(Point point) const;
@@ -148,8 +148,8 @@ public:
     // text selected. The field's delegate hears when editing ends, and finds the cell with
     // rowForView and columnForView. Answers whether editing began. The event is accepted for
     // the framework's form and not used; the text is always selected.
-    bool editColumnRowWithEventSelect(std::int64_t column, std::int64_t row,
-                                      const Ref<Event>& event, bool select);
+    virtual bool editColumnRowWithEventSelect(std::int64_t column, std::int64_t row,
+                                              const Ref<Event>& event, bool select);
 
     bool allowsMultipleSelection() const { return allowsMultipleSelection_; }
     void setAllowsMultipleSelection(bool value) { allowsMultipleSelection_ = value; }
@@ -216,6 +216,10 @@ public:
     void drawRect(Rect dirtyRect) override;
     void prepareContentInRect(Rect rect) override;
     void viewDidMoveToWindow() override;
+
+protected:
+    // After a row in view got its views and frames, for a subclass to add its own to them.
+    virtual void didFillRow(std::int64_t row, TableRowView& rowView);
 
 private:
     friend class TableColumn;
