@@ -10,6 +10,7 @@
 #include "runtime/elements/GridViewSC.h"
 #include "runtime/elements/ImageViewSC.h"
 #include "runtime/elements/LevelIndicatorSC.h"
+#include "runtime/elements/OutlineViewSC.h"
 #include "runtime/elements/PathControlSC.h"
 #include "runtime/elements/PopUpButtonSC.h"
 #include "runtime/elements/PredicateEditorSC.h"
@@ -119,6 +120,7 @@ constexpr NamedRow kNamed[] = {
     {"GridViewSC", named<GridViewSC>},
     {"ImageViewSC", named<ImageViewSC>},
     {"LevelIndicatorSC", named<LevelIndicatorSC>},
+    {"OutlineViewSC", named<OutlineViewSC>},
     {"PathControlSC", named<PathControlSC>},
     {"PopUpButtonSC", named<PopUpButtonSC>},
     {"PredicateEditorSC", named<PredicateEditorSC>},

@@ -214,4 +214,8 @@ inline constexpr auto kTextView = ElementRowsJoining(kFullAcceptingFocus, kFileD
 // focus prepared YES.
 inline constexpr auto kTable = ElementRowsWithout(kFullAcceptingFocus, std::array{M::DrawRect});
 
+// OutlineViewSC: only the cursor rectangles are reported; the rows, cells and drags are the
+// outline's and its delegate's.
+inline constexpr auto kOutline = std::array{*ElementRowFor(kDrawing, M::ResetCursorRects)};
+
 } // namespace ElementSet
