@@ -1,6 +1,7 @@
 #include "runtime/elements/ElementOperations.h"
 
 #include "runtime/elements/BoxSC.h"
+#include "runtime/elements/BrowserSC.h"
 #include "runtime/elements/ButtonSC.h"
 #include "runtime/elements/CUI_ColorWellPulldownTarget.h"
 #include "runtime/elements/ColorWellSC.h"
@@ -112,6 +113,7 @@ struct NamedRow {
 
 constexpr NamedRow kNamed[] = {
     {"BoxSC", named<BoxSC>},
+    {"BrowserSC", named<BrowserSC>},
     {"ButtonSC", named<ButtonSC>},
     {"ColorWellSC", named<ColorWellSC>},
     {"ComboBoxSC", named<ComboBoxSC>},

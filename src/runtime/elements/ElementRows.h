@@ -218,4 +218,7 @@ inline constexpr auto kTable = ElementRowsWithout(kFullAcceptingFocus, std::arra
 // outline's and its delegate's.
 inline constexpr auto kOutline = std::array{*ElementRowFor(kDrawing, M::ResetCursorRects)};
 
+// BrowserSC: only the menu is the program's.
+inline constexpr auto kBrowser = std::array{*ElementRowFor(kDrawing, M::MenuForEvent)};
+
 } // namespace ElementSet
