@@ -14,8 +14,9 @@ class IndexSet;
 class String;
 
 namespace detail {
+class BrowserColumnView;
 class BrowserItemModel;
-}
+} // namespace detail
 
 // Columns side by side, each a list of the children of the item selected in the column before
 // it, the first listing the root item's children; selecting an item that is not a leaf opens
@@ -74,6 +75,9 @@ public:
     double doubleValue() const override { return 0; }
     void setDoubleValue(double) override {}
     bool acceptsFirstResponder() const override { return true; }
+    bool isFlipped() const override { return true; }
+    // Asks the delegate before typed letters select a row.
+    void keyDown(const Ref<Event>& event) override;
 
 private:
     friend class detail::BrowserItemModel;
@@ -81,6 +85,15 @@ private:
     Ref<Browser> thisBrowser() {
         return std::static_pointer_cast<Browser>(weak_from_this().lock());
     }
+    // The selected row of each shown column, from the first.
+    std::vector<std::int64_t> selectedPath() const;
+    // Selects the rows of the path as far as they are there, sending nothing.
+    void selectPath(const std::vector<std::int64_t>& path);
+    // The user moved the selection to a row: the delegate may choose another, and hears when
+    // the last column changed; the action goes.
+    void userSelected(std::int64_t row, std::int64_t column);
+    // Sizes the columns and tells the delegate when the last one changed.
+    void columnsDidChange();
 
     std::weak_ptr<BrowserDelegate> delegate_;
     double rowHeight_ = 17;
@@ -88,7 +101,10 @@ private:
     std::int64_t clickedRow_ = -1;
     std::int64_t clickedColumn_ = -1;
     Selector doubleAction_;
+    std::int64_t lastColumn_ = 0;
+    bool programmatic_ = false;
     std::unique_ptr<detail::BrowserItemModel> model_;
+    detail::BrowserColumnView* view_ = nullptr;
 };
 
 } // namespace platform

@@ -4,6 +4,7 @@
 #include "platform/detail/ViewPeer.h"
 #include "platform/drawing/BezierPath.h"
 #include "platform/drawing/Color.h"
+#include "platform/views/tables/TableRowView.h"
 
 #include <QPalette>
 #include <QWidget>
@@ -38,7 +39,12 @@ void OutlineDisclosureView::drawRect(Rect) {
         path->lineToPoint({mid.x - side / 2, mid.y + side});
     }
     path->closePath();
-    detail::fromQColor(peer().widget->palette().color(QPalette::Text))->set();
+    // On a selected row the triangle takes the colour of the row's text.
+    const auto row = superview() ? superview()->as<TableRowView>() : nullptr;
+    const bool selected = row && row->isSelected();
+    detail::fromQColor(
+        peer().widget->palette().color(selected ? QPalette::HighlightedText : QPalette::Text))
+        ->set();
     path->fill();
 }
 

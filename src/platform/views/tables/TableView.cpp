@@ -308,28 +308,36 @@ void TableView::endUpdates() {
 }
 
 void TableView::insertRowsAtIndexesWithAnimation(const IndexSet& indexes, std::uint64_t) {
-    // Ascending, each index is where its row stands once those before it are in.
-    for (const std::int64_t row : indexes) {
-        if (row > numberOfRows_)
+    // Ascending, each run is where its rows stand once those before it are in. A run goes in
+    // at once, so that a large one (an outline's item expanding) costs one pass of the rows.
+    for (const Range& run : indexes.ranges()) {
+        if (run.location > numberOfRows_)
             break;
-        selection_->shiftIndexesStartingAtIndexBy(row, 1);
-        if (std::ssize(rowHeights_) == numberOfRows_ && delegate())
-            rowHeights_.insert(rowHeights_.begin() + row, askedHeightOfRow(row));
-        ++numberOfRows_;
+        selection_->shiftIndexesStartingAtIndexBy(run.location, run.length);
+        if (std::ssize(rowHeights_) == numberOfRows_ && delegate()) {
+            std::vector<double> heights;
+            heights.reserve(std::size_t(run.length));
+            for (std::int64_t row = run.location; row < run.maxRange(); ++row)
+                heights.push_back(askedHeightOfRow(row));
+            rowHeights_.insert(rowHeights_.begin() + run.location, heights.begin(), heights.end());
+        }
+        numberOfRows_ += run.length;
     }
     rowsDidChange();
 }
 
 void TableView::removeRowsAtIndexesWithAnimation(const IndexSet& indexes, std::uint64_t) {
     const std::int64_t selected = selection_->count();
-    const std::vector<std::int64_t> rows = indexes.indexes();
-    for (auto row = rows.rbegin(); row != rows.rend(); ++row) {
-        if (*row >= numberOfRows_)
+    const std::vector<Range>& runs = indexes.ranges();
+    for (auto run = runs.rbegin(); run != runs.rend(); ++run) {
+        const std::int64_t count = std::min(run->length, numberOfRows_ - run->location);
+        if (count <= 0)
             continue;
-        selection_->shiftIndexesStartingAtIndexBy(*row + 1, -1);
+        selection_->shiftIndexesStartingAtIndexBy(run->location + count, -count);
         if (std::ssize(rowHeights_) == numberOfRows_)
-            rowHeights_.erase(rowHeights_.begin() + *row);
-        --numberOfRows_;
+            rowHeights_.erase(rowHeights_.begin() + run->location,
+                              rowHeights_.begin() + run->location + count);
+        numberOfRows_ -= count;
     }
     rowsDidChange();
     if (selection_->count() != selected)

@@ -1,0 +1,388 @@
+// Outline views and browsers driven by real clicks, keys and drags: which rows an outline
+// shows at which indentation after the user expands and collapses items, where a drag over it
+// proposes to drop, and how the user moves through a browser's columns.
+
+#include "platform/app/DraggingInfo.h"
+#include "platform/app/Event.h"
+#include "platform/app/PasteboardItem.h"
+#include "platform/foundation/Array.h"
+#include "platform/foundation/Data.h"
+#include "platform/foundation/IndexSet.h"
+#include "platform/testing/UserActions.h"
+#include "platform/views/ScrollView.h"
+#include "platform/views/TextField.h"
+#include "platform/views/outlines/Browser.h"
+#include "platform/views/outlines/BrowserDelegate.h"
+#include "platform/views/outlines/OutlineView.h"
+#include "platform/views/outlines/OutlineViewDataSource.h"
+#include "platform/views/outlines/OutlineViewDelegate.h"
+#include "platform/views/tables/TableCellView.h"
+#include "platform/views/tables/TableColumn.h"
+#include "platform/windows/Window.h"
+
+#include <QApplication>
+#include <gtest/gtest.h>
+
+using namespace platform;
+using platform::testing::UserActions;
+using Key = UserActions::Key;
+
+namespace {
+
+class Item : public Object {
+public:
+    Item(std::string itemName, std::vector<Ref<Item>> itemChildren, bool isGroup)
+        : name(std::move(itemName)), children(std::move(itemChildren)),
+          group(isGroup || !children.empty()) {}
+    Ref<String> description() const override { return String::fromUtf8(name); }
+    std::string name;
+    std::vector<Ref<Item>> children;
+    bool group;
+};
+
+Ref<Item> item(std::string name, std::vector<Ref<Item>> children = {}) {
+    return std::make_shared<Item>(std::move(name), std::move(children), false);
+}
+
+// A (A1, A2 (A2x), A3), B (B1), C, and E, a group with no children.
+std::vector<Ref<Item>> tree() {
+    return {item("A", {item("A1"), item("A2", {item("A2x")}), item("A3")}), item("B", {item("B1")}),
+            item("C"), std::make_shared<Item>("E", std::vector<Ref<Item>>{}, true)};
+}
+
+std::string nameOf(const Ref<Object>& object) {
+    return object ? std::static_pointer_cast<Item>(object)->name : "root";
+}
+
+class Tree : public OutlineViewDataSource, public OutlineViewDelegate {
+public:
+    const std::vector<Ref<Item>>& childrenOf(const Ref<Object>& parent) const {
+        return parent ? std::static_pointer_cast<Item>(parent)->children : top;
+    }
+    std::int64_t outlineViewNumberOfChildrenOfItem(const Ref<OutlineView>&,
+                                                   const Ref<Object>& parent) override {
+        return std::ssize(childrenOf(parent));
+    }
+    Ref<Object> outlineViewChildOfItem(const Ref<OutlineView>&, std::int64_t index,
+                                       const Ref<Object>& parent) override {
+        return childrenOf(parent)[std::size_t(index)];
+    }
+    bool outlineViewIsItemExpandable(const Ref<OutlineView>&, const Ref<Object>& node) override {
+        return std::static_pointer_cast<Item>(node)->group;
+    }
+    Ref<Object> outlineViewObjectValueForTableColumnByItem(const Ref<OutlineView>&,
+                                                           const Ref<TableColumn>&,
+                                                           const Ref<Object>& node) override {
+        return node->description();
+    }
+    Ref<PasteboardItem> outlineViewPasteboardWriterForItem(const Ref<OutlineView>&,
+                                                           const Ref<Object>& node) override {
+        const auto written = std::make_shared<PasteboardItem>();
+        written->setDataForType(Data::dataWithBytes(nameOf(node).data(), nameOf(node).size()),
+                                *String::fromUtf8("org.pondaro.item"));
+        return written;
+    }
+    std::uint64_t outlineViewValidateDropProposedItemProposedChildIndex(
+        const Ref<OutlineView>& outline, const Ref<DraggingInfo>&, const Ref<Object>& parent,
+        std::int64_t index) override {
+        if (retargetOnItem && parent && index < 0)
+            outline->setDropItemDropChildIndex(parent, 0);
+        return DragOperation::Move;
+    }
+    bool outlineViewAcceptDropItemChildIndex(const Ref<OutlineView>&, const Ref<DraggingInfo>&,
+                                             const Ref<Object>& parent,
+                                             std::int64_t index) override {
+        dropped = nameOf(parent) + " " + std::to_string(index);
+        return true;
+    }
+    bool outlineViewShouldExpandItem(const Ref<OutlineView>&, const Ref<Object>& node) override {
+        return nameOf(node) != refused;
+    }
+    void outlineViewItemDidExpand(const Ref<Notification>&) override { ++expanded; }
+
+    std::vector<Ref<Item>> top = tree();
+    bool retargetOnItem = false;
+    std::string refused, dropped;
+    int expanded = 0;
+};
+
+struct Outline {
+    Ref<Window> window = std::make_shared<Window>(Rect(9, 9, 300, 240), WindowStyleMask::Titled);
+    Ref<ScrollView> scroll = std::make_shared<ScrollView>(Rect(0, 0, 300, 240));
+    Ref<OutlineView> outline = std::make_shared<OutlineView>();
+    std::shared_ptr<Tree> tree = std::make_shared<Tree>();
+
+    Outline() {
+        const auto column = std::make_shared<TableColumn>(String::fromUtf8("name"));
+        column->setWidth(200);
+        outline->addTableColumn(column);
+        outline->setDataSource(tree);
+        outline->setDelegate(tree);
+        const auto types = Array::array();
+        types->addObject(String::fromUtf8("org.pondaro.item"));
+        outline->registerForDraggedTypes(types);
+        outline->reloadData();
+        scroll->setDocumentView(outline);
+        window->contentView()->addSubview(scroll);
+        window->makeKeyAndOrderFront();
+        QApplication::processEvents();
+    }
+    ~Outline() { window->close(); }
+    // The shown rows, a dot before a name for each indentation step of its cell view.
+    std::string shown() const {
+        std::string result;
+        const double left = outline->frameOfCellAtColumnRow(0, 0).minX();
+        for (std::int64_t row = 0; row < outline->numberOfRows(); ++row) {
+            const auto cell = std::dynamic_pointer_cast<TableCellView>(
+                outline->viewAtColumnRowMakeIfNecessary(0, row, false));
+            const auto steps = std::size_t((cell->frame().minX() - left) / 16);
+            result += (row ? " " : "") + std::string(steps, '.') +
+                      cell->textField()->stringValue()->utf8();
+        }
+        return result;
+    }
+    Point triangle(std::int64_t row) const {
+        const Rect rect = outline->frameOfOutlineCellAtRow(row);
+        return {rect.midX(), rect.midY()};
+    }
+    Point text(std::int64_t row) const { return {120, outline->rectOfRow(row).midY()}; }
+};
+
+} // namespace
+
+TEST(OutlineView, UserExpandsAndCollapsesItems) {
+    struct Case {
+        const char* name;
+        void (*act)(Outline&);
+        const char* refused;
+        const char *shown, *selected;
+        int didExpand;
+    };
+    const auto alt = EventModifierFlag::Option;
+    const Case cases[] = {
+        {"a click on the triangle expands",
+         [](Outline& o) { UserActions::clickInView(o.outline, o.triangle(0)); }, "",
+         "A .A1 .A2 .A3 B C E", "(empty)", 1},
+        {"a second click collapses",
+         [](Outline& o) {
+             UserActions::clickInView(o.outline, o.triangle(0));
+             UserActions::clickInView(o.outline, o.triangle(0));
+         },
+         "", "A B C E", "(empty)", 1},
+        {"Alt-click expands everything under the item",
+         [](Outline& o) { UserActions::clickInView(o.outline, o.triangle(0), alt); }, "",
+         "A .A1 .A2 ..A2x .A3 B C E", "(empty)", 2},
+        {"a collapsed item keeps its children expanded for next time",
+         [](Outline& o) {
+             UserActions::clickInView(o.outline, o.triangle(0), alt);
+             UserActions::clickInView(o.outline, o.triangle(0));
+             UserActions::clickInView(o.outline, o.triangle(0));
+         },
+         "", "A .A1 .A2 ..A2x .A3 B C E", "(empty)", 3},
+        {"a click on the text selects and expands nothing",
+         [](Outline& o) { UserActions::clickInView(o.outline, o.text(1)); }, "", "A B C E", "[1]",
+         0},
+        {"an empty group expands to nothing",
+         [](Outline& o) { UserActions::clickInView(o.outline, o.triangle(3)); }, "", "A B C E",
+         "(empty)", 1},
+        {"Right expands the selected item",
+         [](Outline& o) {
+             UserActions::clickInView(o.outline, o.text(1));
+             UserActions::pressKey(o.window, Key::Right);
+         },
+         "", "A B .B1 C E", "[1]", 1},
+        {"Alt-Right expands everything under it",
+         [](Outline& o) {
+             UserActions::clickInView(o.outline, o.text(0));
+             UserActions::pressKey(o.window, Key::Right, EventModifierFlag::Option);
+         },
+         "", "A .A1 .A2 ..A2x .A3 B C E", "[0]", 2},
+        {"a collapse moves the selection below up with its row",
+         [](Outline& o) {
+             UserActions::clickInView(o.outline, o.triangle(0));
+             UserActions::clickInView(o.outline, o.text(4));
+             UserActions::clickInView(o.outline, o.triangle(0));
+         },
+         "", "A B C E", "[1]", 1},
+        {"Left collapses the selected item",
+         [](Outline& o) {
+             UserActions::clickInView(o.outline, o.triangle(0));
+             UserActions::clickInView(o.outline, o.text(0));
+             UserActions::pressKey(o.window, Key::Left);
+         },
+         "", "A B C E", "[0]", 1},
+        {"Left on a child goes to its parent",
+         [](Outline& o) {
+             UserActions::clickInView(o.outline, o.triangle(0));
+             UserActions::clickInView(o.outline, o.text(2));
+             UserActions::pressKey(o.window, Key::Left);
+         },
+         "", "A .A1 .A2 .A3 B C E", "[0]", 1},
+        {"the delegate refuses to expand an item",
+         [](Outline& o) {
+             UserActions::clickInView(o.outline, o.triangle(0));
+             UserActions::clickInView(o.outline, o.triangle(4));
+         },
+         "B", "A .A1 .A2 .A3 B C E", "(empty)", 1},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        Outline o;
+        o.tree->refused = c.refused;
+        c.act(o);
+        EXPECT_EQ(o.shown(), c.shown);
+        EXPECT_EQ(o.outline->selectedRowIndexes()->description()->utf8(), c.selected);
+        EXPECT_EQ(o.tree->expanded, c.didExpand);
+    }
+}
+
+TEST(OutlineView, ADragProposesAParentAndAChildIndex) {
+    struct Case {
+        const char* name;
+        bool retargetOnItem;
+        // The row the drop is aimed at, the pointer's x and where in the row: -1 near its top
+        // edge, 0 in its middle, 1 near its bottom edge.
+        std::int64_t row;
+        double x;
+        int edge;
+        const char* dropped;
+    };
+    // Shown: A .A1 .A2 ..A2x .A3 B C E, with C dragged.
+    const Case cases[] = {
+        {"on an item", false, 5, 60, 0, "B -1"},
+        {"between two children", false, 2, 60, -1, "A 1"},
+        {"above the first row", false, 0, 60, -1, "root 0"},
+        {"into an expanded item's first place", false, 1, 60, -1, "A 0"},
+        {"at the end of a group, pointing at its children", false, 4, 60, 1, "A 3"},
+        {"at the end of a group, pointing further left", false, 4, 20, 1, "root 1"},
+        {"at the end of a nested group, pointing at the outer one", false, 3, 40, 1, "A 2"},
+        {"the data source moves a drop on an item into it", true, 5, 60, 0, "B 0"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        Outline o;
+        o.tree->retargetOnItem = c.retargetOnItem;
+        o.outline->expandItemExpandChildren(o.tree->top[0], true);
+        const Rect row = o.outline->rectOfRow(c.row);
+        const double y = c.edge < 0 ? row.minY() + 2 : c.edge > 0 ? row.maxY() - 2 : row.midY();
+        const Point pressed = o.text(6);
+        UserActions::dragInView(o.outline, {pressed, {pressed.x, pressed.y + 19}, {c.x, y}});
+        EXPECT_EQ(o.tree->dropped, c.dropped);
+    }
+}
+
+namespace {
+
+class Columns : public BrowserDelegate {
+public:
+    Ref<Object> rootItemForBrowser(const Ref<Browser>&) override { return root; }
+    std::int64_t browserNumberOfChildrenOfItem(const Ref<Browser>&,
+                                               const Ref<Object>& node) override {
+        return std::ssize(std::static_pointer_cast<Item>(node)->children);
+    }
+    Ref<Object> browserChildOfItem(const Ref<Browser>&, std::int64_t index,
+                                   const Ref<Object>& node) override {
+        return std::static_pointer_cast<Item>(node)->children[std::size_t(index)];
+    }
+    bool browserIsLeafItem(const Ref<Browser>&, const Ref<Object>& node) override {
+        return !std::static_pointer_cast<Item>(node)->group;
+    }
+    Ref<Object> browserObjectValueForItem(const Ref<Browser>&, const Ref<Object>& node) override {
+        return node->description();
+    }
+    Ref<IndexSet> browserSelectionIndexesForProposedSelectionInColumn(const Ref<Browser>&,
+                                                                      const Ref<IndexSet>& proposed,
+                                                                      std::int64_t) override {
+        return onlyFirst ? IndexSet::indexSetWithIndex(0) : proposed;
+    }
+    Ref<Item> root = item("root", tree());
+    bool onlyFirst = false;
+};
+
+struct Shown {
+    Ref<Window> window = std::make_shared<Window>(Rect(9, 9, 400, 200), WindowStyleMask::Titled);
+    Ref<Browser> browser = std::make_shared<Browser>(Rect(0, 0, 400, 200));
+    std::shared_ptr<Columns> columns = std::make_shared<Columns>();
+
+    Shown() {
+        browser->setDelegate(columns);
+        window->contentView()->addSubview(browser);
+        window->makeKeyAndOrderFront();
+        window->makeFirstResponder(browser);
+        QApplication::processEvents();
+    }
+    ~Shown() { window->close(); }
+    void click(std::int64_t row, std::int64_t column) {
+        UserActions::clickInView(browser, {100.0 * double(column) + 40, 17.0 * double(row) + 8});
+    }
+    // The selected row of each column, and the last column.
+    std::string state() const {
+        std::string result;
+        for (std::int64_t column = 0; column <= browser->selectedColumn(); ++column)
+            result += std::to_string(browser->selectedRowInColumn(column)) + "/";
+        return result + " last " + std::to_string(browser->lastColumn());
+    }
+};
+
+} // namespace
+
+TEST(Browser, UserMovesThroughTheColumns) {
+    struct Case {
+        const char* name;
+        bool onlyFirst;
+        void (*act)(Shown&);
+        const char* state;
+    };
+    const Case cases[] = {
+        {"a click opens the item's children", false, [](Shown& s) { s.click(0, 0); }, "0/ last 1"},
+        {"a click in the next column goes deeper", false,
+         [](Shown& s) {
+             s.click(0, 0);
+             s.click(1, 1);
+         },
+         "0/1/ last 2"},
+        {"a click in an earlier column closes the later ones", false,
+         [](Shown& s) {
+             s.click(0, 0);
+             s.click(1, 1);
+             s.click(1, 0);
+         },
+         "1/ last 1"},
+        {"a leaf opens nothing", false, [](Shown& s) { s.click(2, 0); }, "2/ last 0"},
+        {"Right, Down and Left move through the columns", false,
+         [](Shown& s) {
+             s.click(0, 0);
+             UserActions::pressKey(s.window, Key::Right);
+             UserActions::pressKey(s.window, Key::Down);
+             UserActions::pressKey(s.window, Key::Down);
+         },
+         "0/2/ last 1"},
+        {"Left goes back to the parent's column", false,
+         [](Shown& s) {
+             s.click(0, 0);
+             UserActions::pressKey(s.window, Key::Right);
+             UserActions::pressKey(s.window, Key::Left);
+             UserActions::pressKey(s.window, Key::Down);
+         },
+         "1/ last 1"},
+        {"typed letters select", false, [](Shown& s) { UserActions::typeCharacter(s.window, 'c'); },
+         "2/ last 0"},
+        {"the delegate chooses another row", true, [](Shown& s) { s.click(2, 0); }, "0/ last 1"},
+        {"a reloaded column keeps its selected item where it went", false,
+         [](Shown& s) {
+             s.click(0, 0);
+             s.click(1, 1);
+             auto& children = s.columns->root->children[0]->children;
+             children.erase(children.begin());
+             s.browser->reloadColumn(1);
+         },
+         "0/0/ last 2"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        Shown s;
+        s.columns->onlyFirst = c.onlyFirst;
+        c.act(s);
+        EXPECT_EQ(s.state(), c.state);
+    }
+}
