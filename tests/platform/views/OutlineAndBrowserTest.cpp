@@ -3,6 +3,7 @@
 // proposes to drop, and how the user moves through a browser's columns.
 
 #include "platform/app/DraggingInfo.h"
+#include "platform/app/DraggingSession.h"
 #include "platform/app/Event.h"
 #include "platform/app/PasteboardItem.h"
 #include "platform/foundation/Array.h"
@@ -89,11 +90,31 @@ public:
             outline->setDropItemDropChildIndex(parent, 0);
         return DragOperation::Move;
     }
-    bool outlineViewAcceptDropItemChildIndex(const Ref<OutlineView>&, const Ref<DraggingInfo>&,
-                                             const Ref<Object>& parent,
+    void outlineViewDraggingSessionWillBeginAtPointForItems(const Ref<OutlineView>&,
+                                                            const Ref<DraggingSession>&, Point,
+                                                            const Ref<Array>& items) override {
+        dragged = std::static_pointer_cast<Item>(items->objectAtIndex(0));
+    }
+    bool outlineViewAcceptDropItemChildIndex(const Ref<OutlineView>& outline,
+                                             const Ref<DraggingInfo>&, const Ref<Object>& parent,
                                              std::int64_t index) override {
         dropped = nameOf(parent) + " " + std::to_string(index);
+        if (moves)
+            move(outline, parent, index);
         return true;
+    }
+    // Moves the dragged item in the tree and tells the outline, as a data source that keeps its
+    // own records does.
+    void move(const Ref<OutlineView>& outline, const Ref<Object>& parent, std::int64_t index) {
+        const Ref<Object> from = outline->parentForItem(dragged);
+        const std::int64_t at = outline->childIndexForItem(dragged);
+        auto& source = const_cast<std::vector<Ref<Item>>&>(childrenOf(from));
+        auto& target = const_cast<std::vector<Ref<Item>>&>(childrenOf(parent));
+        source.erase(source.begin() + at);
+        std::int64_t to = index < 0 ? std::ssize(target) : index;
+        to -= &source == &target && to > at ? 1 : 0;
+        target.insert(target.begin() + to, dragged);
+        outline->moveItemAtIndexInParentToIndexInParent(at, from, to, parent);
     }
     bool outlineViewShouldExpandItem(const Ref<OutlineView>&, const Ref<Object>& node) override {
         return nameOf(node) != refused;
@@ -102,6 +123,8 @@ public:
 
     std::vector<Ref<Item>> top = tree();
     bool retargetOnItem = false;
+    bool moves = false;
+    Ref<Item> dragged;
     std::string refused, dropped;
     int expanded = 0;
 };
@@ -268,6 +291,37 @@ TEST(OutlineView, ADragProposesAParentAndAChildIndex) {
         const Point pressed = o.text(6);
         UserActions::dragInView(o.outline, {pressed, {pressed.x, pressed.y + 19}, {c.x, y}});
         EXPECT_EQ(o.tree->dropped, c.dropped);
+    }
+}
+
+TEST(OutlineView, ItemsDraggedInsideMoveWithWhatIsUnderThem) {
+    struct Case {
+        const char* name;
+        std::int64_t pressed, row;
+        double x;
+        int edge;
+        const char *shown, *selected;
+    };
+    // Shown: A .A1 .A2 ..A2x .A3 B C E.
+    const Case cases[] = {
+        {"a first child to the end of its group", 1, 4, 60, 1, "A .A2 ..A2x .A3 .A1 B C E", "[4]"},
+        {"an item with its child to the top level", 2, 0, 60, -1, "A2 .A2x A .A1 .A3 B C E", "[0]"},
+        {"an item into a collapsed one disappears", 6, 5, 60, 0, "A .A1 .A2 ..A2x .A3 B E",
+         "(empty)"},
+        {"an item to its own place stays", 4, 4, 40, -1, "A .A1 .A2 ..A2x .A3 B C E", "[4]"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        Outline o;
+        o.tree->moves = true;
+        o.outline->expandItemExpandChildren(o.tree->top[0], true);
+        const Rect row = o.outline->rectOfRow(c.row);
+        const double y = c.edge < 0 ? row.minY() + 2 : c.edge > 0 ? row.maxY() - 2 : row.midY();
+        const Point pressed = o.text(c.pressed);
+        const Point away{pressed.x, pressed.y + (c.pressed < 7 ? 19 : -19)};
+        UserActions::dragInView(o.outline, {pressed, away, {c.x, y}});
+        EXPECT_EQ(o.shown(), c.shown);
+        EXPECT_EQ(o.outline->selectedRowIndexes()->description()->utf8(), c.selected);
     }
 }
 

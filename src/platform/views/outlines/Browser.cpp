@@ -1,11 +1,11 @@
 #include "platform/views/outlines/Browser.h"
 
 #include "platform/app/Event.h"
+#include "platform/detail/BrowserColumnView.h"
+#include "platform/detail/BrowserItemModel.h"
 #include "platform/foundation/IndexSet.h"
 #include "platform/foundation/String.h"
-#include "platform/views/outlines/BrowserColumnView.h"
 #include "platform/views/outlines/BrowserDelegate.h"
-#include "platform/views/outlines/BrowserItemModel.h"
 
 #include <QItemSelectionModel>
 #include <QList>

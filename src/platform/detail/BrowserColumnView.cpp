@@ -1,4 +1,4 @@
-#include "platform/views/outlines/BrowserColumnView.h"
+#include "platform/detail/BrowserColumnView.h"
 
 #include "platform/views/outlines/Browser.h"
 

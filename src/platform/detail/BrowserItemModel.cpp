@@ -1,4 +1,4 @@
-#include "platform/views/outlines/BrowserItemModel.h"
+#include "platform/detail/BrowserItemModel.h"
 
 #include "platform/foundation/String.h"
 #include "platform/views/outlines/Browser.h"
