@@ -1,6 +1,7 @@
 #include "runtime/elements/ElementOperations.h"
 
 #include "runtime/elements/BoxSC.h"
+#include "runtime/elements/BrowserSC.h"
 #include "runtime/elements/ButtonSC.h"
 #include "runtime/elements/CUI_ColorWellPulldownTarget.h"
 #include "runtime/elements/ColorWellSC.h"
@@ -10,6 +11,7 @@
 #include "runtime/elements/GridViewSC.h"
 #include "runtime/elements/ImageViewSC.h"
 #include "runtime/elements/LevelIndicatorSC.h"
+#include "runtime/elements/OutlineViewSC.h"
 #include "runtime/elements/PathControlSC.h"
 #include "runtime/elements/PopUpButtonSC.h"
 #include "runtime/elements/PredicateEditorSC.h"
@@ -111,6 +113,7 @@ struct NamedRow {
 
 constexpr NamedRow kNamed[] = {
     {"BoxSC", named<BoxSC>},
+    {"BrowserSC", named<BrowserSC>},
     {"ButtonSC", named<ButtonSC>},
     {"ColorWellSC", named<ColorWellSC>},
     {"ComboBoxSC", named<ComboBoxSC>},
@@ -119,6 +122,7 @@ constexpr NamedRow kNamed[] = {
     {"GridViewSC", named<GridViewSC>},
     {"ImageViewSC", named<ImageViewSC>},
     {"LevelIndicatorSC", named<LevelIndicatorSC>},
+    {"OutlineViewSC", named<OutlineViewSC>},
     {"PathControlSC", named<PathControlSC>},
     {"PopUpButtonSC", named<PopUpButtonSC>},
     {"PredicateEditorSC", named<PredicateEditorSC>},

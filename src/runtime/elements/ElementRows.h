@@ -214,4 +214,11 @@ inline constexpr auto kTextView = ElementRowsJoining(kFullAcceptingFocus, kFileD
 // focus prepared YES.
 inline constexpr auto kTable = ElementRowsWithout(kFullAcceptingFocus, std::array{M::DrawRect});
 
+// OutlineViewSC: only the cursor rectangles are reported; the rows, cells and drags are the
+// outline's and its delegate's.
+inline constexpr auto kOutline = std::array{*ElementRowFor(kDrawing, M::ResetCursorRects)};
+
+// BrowserSC: only the menu is the program's.
+inline constexpr auto kBrowser = std::array{*ElementRowFor(kDrawing, M::MenuForEvent)};
+
 } // namespace ElementSet

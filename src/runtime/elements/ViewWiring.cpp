@@ -1,6 +1,7 @@
 #include "runtime/elements/ViewWiring.h"
 
 #include "runtime/elements/CUI_ComboBoxDelegate.h"
+#include "runtime/elements/CUI_OutlineViewDelegate.h"
 #include "runtime/elements/CUI_PathControlDelegate.h"
 #include "runtime/elements/CUI_SearchFieldDelegate.h"
 #include "runtime/elements/CUI_SplitViewDelegate.h"
@@ -42,6 +43,7 @@
 #include "platform/views/controls/Stepper.h"
 #include "platform/views/controls/Switch.h"
 #include "platform/views/controls/TokenField.h"
+#include "platform/views/outlines/OutlineView.h"
 #include "platform/views/tables/TableColumn.h"
 #include "platform/views/tables/TableHeaderView.h"
 #include "platform/views/tables/TableView.h"
@@ -177,24 +179,26 @@ void textViewDelegate(View& view) {
         textView.textStorage()->setDelegate(CUI_TextStorageDelegate::shared());
 }
 
-// The key under which a table keeps the delegate the wiring made for it: the table holds its
-// delegate and data source only weakly.
+// The key under which a table or an outline keeps the delegate the wiring made for it: it holds
+// its delegate and data source only weakly.
 constexpr std::string_view kTableDelegateKey = "cuiTableViewDelegate";
 
-// A table lacking a delegate or a data source gets a CUI_TableViewDelegate of its own in the
-// missing parts, and as its target when it has no action.
-void tableDelegate(platform::TableView& table) {
+// A table or an outline lacking a delegate or a data source gets a delegate of its own (a
+// CUI_TableViewDelegate or a CUI_OutlineViewDelegate) in the missing parts, and as its target
+// when it has no action.
+template <class Table, class Delegate>
+void tableDelegate(Table& table) {
     if (table.delegate() && table.dataSource())
         return;
-    const auto delegate = std::make_shared<CUI_TableViewDelegate>();
+    const auto delegate = std::make_shared<Delegate>();
     if (!table.delegate()) {
         table.setDelegate(delegate);
-        delegate->setTable(std::static_pointer_cast<platform::TableView>(table.self()));
+        delegate->setTable(std::static_pointer_cast<Table>(table.self()));
     }
     if (table.action().isNull()) {
         table.setTarget(delegate);
-        table.setAction(CUI_TableViewDelegate::singleActionSelector());
-        table.setDoubleAction(CUI_TableViewDelegate::doubleActionSelector());
+        table.setAction(Delegate::singleActionSelector());
+        table.setDoubleAction(Delegate::doubleActionSelector());
     }
     if (!table.dataSource())
         table.setDataSource(delegate);
@@ -216,8 +220,15 @@ void tableColumnIdentifiers(const platform::TableView& table) {
 
 void wireTableView(View& view) {
     auto& table = static_cast<platform::TableView&>(view);
-    tableDelegate(table);
+    tableDelegate<platform::TableView, CUI_TableViewDelegate>(table);
     tableColumnIdentifiers(table);
+}
+
+// The platform has no value bindings, so no column of an outline is bound and every outline
+// lacking a delegate or a data source gets its own. Its columns keep the identifiers they have.
+void wireOutlineView(View& view) {
+    tableDelegate<platform::OutlineView, CUI_OutlineViewDelegate>(
+        static_cast<platform::OutlineView&>(view));
 }
 
 struct WiringRow {
@@ -261,7 +272,7 @@ constexpr WiringRow kWiringRows[] = {
     controlRow<platform::ComboButton, targetActionA>("ComboButton"),
     controlRow<platform::DatePicker, datePickerAction>("DatePicker"),
     controlRow<platform::LevelIndicator, targetActionB>("LevelIndicator"),
-    matchingNothing("OutlineView"),
+    viewRow<platform::OutlineView, wireOutlineView>("OutlineView"),
     controlRow<platform::PathControl, pathControlWiring>("PathControl"),
     matchingNothing("PDFView"),
     matchingNothing("PDFThumbnailView"),

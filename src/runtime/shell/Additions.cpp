@@ -216,6 +216,13 @@ void setDragFileExtensions(platform::View& view, platform::Ref<platform::Array> 
     view.setAttachedProperty("dragFileExtensionsArray", std::move(value));
 }
 
+OutlineViewCallback cuiOutlineViewCallback(const platform::View& outlineView) {
+    return attachedCallback<OutlineViewCallback>(outlineView, "outlineViewCallbackValue");
+}
+void setCuiOutlineViewCallback(platform::View& outlineView, OutlineViewCallback callback) {
+    setAttachedCallback(outlineView, "outlineViewCallbackValue", callback);
+}
+
 TableDelegateCallback delegateCallback(const platform::View& table) {
     return attachedCallback<TableDelegateCallback>(table, "delegateCallbackValue");
 }

@@ -106,6 +106,11 @@ void setCustomCellUserData(platform::View& table, void* userData);
 platform::Ref<platform::Array> customCellIdentifiers(const platform::View& table);
 void setCustomCellIdentifiers(platform::View& table, platform::Ref<platform::Array> value);
 
+// Outline views: the receiver of the outline delegate's events. It is kept apart from the
+// callback the outline has as a control, so that setting the one leaves the other.
+OutlineViewCallback cuiOutlineViewCallback(const platform::View& outlineView);
+void setCuiOutlineViewCallback(platform::View& outlineView, OutlineViewCallback callback);
+
 // Text storages: what hears of each edit before it is laid out and after, through the shared
 // CUI_TextStorageDelegate.
 TextStorageCallback willProcessEditingCallback(const platform::TextStorage& storage);

@@ -16,6 +16,7 @@
 //   ViewToolTipAdd(view, rect, callback)   the text of one tool tip of a view
 //   Additions::setDelegateCallback         one table view's delegate events
 //   Additions::setCustomCellCallback       one table view's own cells (and its user data)
+//   Additions::setCuiOutlineViewCallback   one outline view's delegate events
 
 #include "platform/foundation/Object.h"
 
@@ -48,6 +49,8 @@ using TextStorageCallback = void (*)(const platform::Ref<platform::Object>& text
 
 // (table view tag, event code): a table's own receiver of its delegate's events
 using TableDelegateCallback = void (*)(std::int64_t tag, std::int64_t event);
+// (outline view tag, event code): an outline's own receiver of its delegate's events
+using OutlineViewCallback = void (*)(std::int64_t tag, std::int64_t event);
 // (table view tag, column identifier, row, one subview of the cell view, user data)
 using CustomCellCallback = void (*)(std::int64_t tag, const platform::Ref<platform::String>& column,
                                     std::int64_t row,

@@ -93,6 +93,20 @@ inline constexpr std::int64_t DoubleAction = 1634;
 inline constexpr std::int64_t DidEndEditing = 1636;
 } // namespace TableViewEvent
 
+// What an outline view's CUI_OutlineViewDelegate asks and tells the outline's own callback, or
+// else the dialog callback: its selection, the tint of a node, the visibility of its columns,
+// files dropped on it from outside, and its clicks (the click and the double click a table
+// reports too).
+namespace OutlineViewEvent {
+inline constexpr std::int64_t Action = 1;
+inline constexpr std::int64_t DoubleAction = 1634;
+inline constexpr std::int64_t SelectionDidChange = 3911;
+inline constexpr std::int64_t TintConfigurationForItem = 3929;
+inline constexpr std::int64_t UserCanChangeVisibility = 3937;
+inline constexpr std::int64_t UserDidChangeVisibility = 3938;
+inline constexpr std::int64_t AcceptFileDrop = 3939;
+} // namespace OutlineViewEvent
+
 // What a table row view of the family reports to the dialog callback, with the row view as the
 // object and 0 as both tags.
 namespace TableRowViewEvent {
