@@ -1,5 +1,6 @@
-// Groups of contacts in an outline beside a table of the selected contact's details, both drawn
-// in the designer (Contacts.ui) and wired with one call. The program keeps the tree as
+// Groups of contacts in an outline beside a table of the selected contact's details, the two
+// panes of a split view whose divider the user drags, all drawn in the designer (Contacts.ui) and
+// wired with one call. The program keeps the tree as
 // OutlineItem records in the outline delegate's tableData and each contact's details in the
 // record's attributes. Selecting a contact shows its details, contacts dragged with the mouse
 // move between and within the groups, a double click edits a name, files dropped from the file
