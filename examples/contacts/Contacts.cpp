@@ -28,6 +28,7 @@
 #include "platform/foundation/String.h"
 #include "platform/foundation/URL.h"
 #include "platform/views/outlines/OutlineView.h"
+#include "platform/views/tables/TableColumn.h"
 #include "platform/views/tables/TableView.h"
 #include "platform/windows/Window.h"
 
@@ -155,6 +156,9 @@ int main(int argc, char** argv) {
     outline->registerForDraggedTypes(platform::Array::arrayWithObjects(
         {String::fromUtf8(CUI_OutlineViewDelegate::reorderPasteboardType().utf8()),
          String::fromUtf8(platform::FilenamesPboardType)}));
+    // Columns wide enough for the names, numbers and addresses.
+    outline->tableColumns()[0]->setWidth(240);
+    table->tableColumns()[1]->setWidth(180);
     outline->reloadData();
     for (const auto& each : *groups->tableData())
         outline->expandItem(each);

@@ -29,6 +29,8 @@
 #include "platform/views/controls/Stepper.h"
 #include "platform/views/controls/Switch.h"
 #include "platform/views/controls/TokenField.h"
+#include "platform/views/outlines/Browser.h"
+#include "platform/views/outlines/OutlineView.h"
 #include "platform/views/tables/TableView.h"
 #include "platform/windows/Window.h"
 
@@ -107,6 +109,7 @@ struct FrameworkClass {
 constexpr FrameworkClass kFrameworkClasses[] = {
     {"View", plain<View>},
     {"Box", plain<Box>},
+    {"Browser", plain<Browser>},
     {"Button", button},
     {"ColorWell", plain<ColorWell>},
     {"ComboBox", plain<ComboBox>},
@@ -114,6 +117,7 @@ constexpr FrameworkClass kFrameworkClasses[] = {
     {"DatePicker", datePicker},
     {"ImageView", plain<ImageView>},
     {"LevelIndicator", plain<LevelIndicator>},
+    {"OutlineView", plain<OutlineView>},
     {"PathControl", plain<PathControl>},
     {"PopUpButton", plain<PopUpButton>},
     {"PredicateEditor", plain<PredicateEditor>},

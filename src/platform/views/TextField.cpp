@@ -300,6 +300,16 @@ private:
     TextField::Editing& editing_;
 };
 
+// The program's text for the field. A field nobody types in shows the beginning of a text too
+// long for it, as a label does; the toolkit would show its end, where it puts the cursor.
+void showText(TextField::Editing& editing, const QString& text) {
+    editing.programmatic = true;
+    editing.edit->setText(text);
+    if (!editing.edit->hasFocus())
+        editing.edit->setCursorPosition(0);
+    editing.programmatic = false;
+}
+
 } // namespace
 
 TextField::TextField(Rect frame)
@@ -341,9 +351,7 @@ void TextField::setStringValue(const Ref<String>& string) {
             return;
         }
     }
-    editing_->programmatic = true;
-    editing_->edit->setText(toQString(*text));
-    editing_->programmatic = false;
+    showText(*editing_, toQString(*text));
 }
 
 Ref<Object> TextField::objectValue() const {
@@ -363,9 +371,7 @@ void TextField::setObjectValue(const Ref<Object>& object) {
         text = string;
     else if (object)
         text = object->description();
-    editing_->programmatic = true;
-    editing_->edit->setText(text ? toQString(*text) : QString());
-    editing_->programmatic = false;
+    showText(*editing_, text ? toQString(*text) : QString());
 }
 
 Ref<AttributedString> TextField::attributedStringValue() const {

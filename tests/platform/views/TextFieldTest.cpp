@@ -18,6 +18,7 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QLineEdit>
 #include <QMouseEvent>
 #include <QWidget>
 #include <gtest/gtest.h>
@@ -296,4 +297,13 @@ TEST(TextFieldText, TheAttributedTextIsMeasuredInTheFieldsFont) {
     EXPECT_GT(width, 0);
     field->setFont(Font::systemFontOfSize(26));
     EXPECT_GT(field->attributedStringValue()->size().width, width * 1.5);
+}
+
+// The toolkit would show the end of a text too long for the field, where it puts the cursor.
+TEST(TextFieldText, ATextTooLongForTheFieldShowsItsBeginning) {
+    const auto field = std::make_shared<TextField>(Rect(0, 0, 30, 17));
+    field->setStringValue(String::fromUtf8("A text far too long for the field"));
+    const auto* edit = qobject_cast<QLineEdit*>(field->peer().widget);
+    ASSERT_NE(edit, nullptr);
+    EXPECT_EQ(edit->cursorPosition(), 0);
 }

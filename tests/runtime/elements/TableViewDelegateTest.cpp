@@ -104,15 +104,6 @@ std::string delegateHeard() {
     return text;
 }
 
-Ref<DraggingInfo> drag(std::uint64_t mask, std::vector<std::string> paths = {}) {
-    auto pasteboard = std::make_shared<Pasteboard>();
-    auto list = Array::array();
-    for (const auto& path : paths)
-        list->addObject(str(path.c_str()));
-    pasteboard->setPropertyListForType(list, *String::fromUtf8(FilenamesPboardType));
-    return std::make_shared<DraggingInfo>(pasteboard, WeakRef<Window>{}, Point{}, mask);
-}
-
 TEST_F(ShellTest, ALoadedTableShowsItsRowsInEveryColumnNamedByTheTitles) {
     const char* const kNames[] = {"one", "two", "three"};
     const Loaded loaded({str("one"), str("two"), str("three")});
@@ -264,20 +255,19 @@ TEST_F(ShellTest, RowsDraggedInsideTheTableMoveOrAreCopiedOrRefused) {
     }
 }
 
+// Files dragged from the file manager over the middle of the table, below its two rows.
 TEST_F(ShellTest, FilesDroppedFromOutsideAreReportedWithTheirURLs) {
     const Loaded loaded({str("a"), str("b")});
+    loaded.table->registerForDraggedTypes(
+        Array::arrayWithObjects({String::fromUtf8(FilenamesPboardType)}));
     DialogCallbackSet(dialogCallback);
     heard().clear();
-    const auto info = drag(DragOperation::Copy, {"/tmp/a.txt", "/tmp/b.txt"});
-    EXPECT_EQ(loaded.delegate->tableViewValidateDropProposedRowProposedDropOperation(loaded.table,
-                                                                                     info, 2, 1),
-              DragOperation::Copy);
     DialogEventSetBoolVal(false);
-    EXPECT_TRUE(loaded.delegate->tableViewAcceptDropRowDropOperation(loaded.table, info, 2, 1));
+    EXPECT_TRUE(UserActions::dragFiles(loaded.table, {"/tmp/a.txt", "/tmp/b.txt"},
+                                       UserActions::DragEnd::Drop));
     EXPECT_TRUE(DialogEventBoolVal());
     EXPECT_EQ(DialogEventLongVal(), 2);
-    EXPECT_EQ(delegateHeard(), "1628 40/9 1627 40/9 ");
-    EXPECT_EQ(heard().back().object, info);
+    EXPECT_EQ(heard().back().event, TableViewEvent::AcceptFileDrop);
     ASSERT_EQ(DialogEventArrayObj()->count(), 2U);
     EXPECT_EQ(DialogEventUrlObj()->path()->utf8(), "/tmp/a.txt");
     EXPECT_EQ(loaded.delegate->tableData()->count(), 2U);
