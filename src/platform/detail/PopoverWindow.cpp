@@ -1,5 +1,7 @@
 #include "platform/detail/PopoverWindow.h"
 
+#include "platform/detail/ModalInputFilter.h"
+
 #include "platform/app/Event.h"
 #include "platform/detail/WindowPeer.h"
 #include "platform/windows/Popover.h"
@@ -61,6 +63,9 @@ PopoverWindow::PopoverWindow(Popover& popover)
       popover_(std::static_pointer_cast<Popover>(popover.self())) {
     setLevel(WindowLevel::Floating);
     setReleasedWhenClosed(false);
+    // A popover belongs to the window it is shown from: it takes clicks and keys while that
+    // window runs modally, as the program's windows usually do.
+    peer().widget->setProperty(kWorksWhenModalProperty, true);
 }
 
 PopoverWindow::~PopoverWindow() {

@@ -2,8 +2,12 @@
 // dragging them away, which detaches them into a window of the delegate's or into their own.
 
 #include "platform/windows/Popover.h"
+#include "platform/app/Application.h"
 #include "platform/foundation/Notification.h"
+#include "platform/foundation/String.h"
+#include "platform/testing/ModalScript.h"
 #include "platform/testing/UserActions.h"
+#include "platform/views/TextField.h"
 #include "platform/views/View.h"
 #include "platform/windows/PopoverDelegate.h"
 #include "platform/windows/ViewController.h"
@@ -137,3 +141,21 @@ TEST(Popover, DraggedAwayDetachesIntoTheDelegatesWindowOrStaysAsItsOwn) {
 }
 
 } // namespace
+
+// A popover belongs to the window it is shown from: while that window runs modally, the keys
+// typed to the popover's field reach it.
+TEST(Popover, TakesKeysWhileItsWindowRunsModally) {
+    Scene scene;
+    const auto field = std::make_shared<TextField>(Rect{10, 10, 100, 22});
+    scene.content()->addSubview(field);
+    scene.show();
+    platform::testing::ModalScript script;
+    // The first key of the run only wakes the field, and changes nothing.
+    script.run()
+        .toWindow(scene.content()->window())
+        .press(platform::testing::Key::Right)
+        .type("hi")
+        .perform([] { Application::shared()->stopModal(); });
+    Application::shared()->runModalForWindow(scene.main);
+    EXPECT_EQ(field->stringValue()->utf8(), "hi");
+}
