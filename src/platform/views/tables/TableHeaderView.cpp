@@ -114,7 +114,11 @@ TableHeaderView::TableHeaderView(Rect frame)
                      });
 }
 
-TableHeaderView::~TableHeaderView() = default;
+// The toolkit's header outlives this object's members and still delivers events while it goes;
+// its watch over the context menu, which asks this header, goes first.
+TableHeaderView::~TableHeaderView() {
+    delete toolkit_->visibilityMenu;
+}
 
 std::int64_t TableHeaderView::columnAtPoint(Point point) const {
     return toolkit_->header->logicalIndexAt(static_cast<int>(point.x - bounds().minX()));
