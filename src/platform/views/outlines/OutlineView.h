@@ -44,7 +44,7 @@ public:
 
     // Loads the tree again from the data source, keeping expanded the items that still are
     // in it.
-    void reloadData();
+    void reloadData() override;
     // Asks the data source again for the item's values, and with reloadChildren for its
     // children; none for the root reloads everything.
     void reloadItem(const Ref<Object>& item);
