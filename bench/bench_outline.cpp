@@ -7,8 +7,6 @@
 
 #include "platform/app/Application.h"
 #include "platform/foundation/String.h"
-#include "platform/testing/WindowSnapshot.h"
-#include "platform/views/ClipView.h"
 #include "platform/views/ScrollView.h"
 #include "platform/views/outlines/OutlineView.h"
 #include "platform/views/outlines/OutlineViewDataSource.h"
@@ -16,6 +14,7 @@
 #include "platform/views/tables/TableColumn.h"
 #include "platform/windows/Window.h"
 
+#include "PageScrolling.h"
 #include "RatioReporter.h"
 
 #include <benchmark/benchmark.h>
@@ -123,18 +122,8 @@ void expandAll(benchmark::State& state) {
 void scrollExpanded(benchmark::State& state) {
     ShownOutline shown(state.range(0));
     shown.outline->expandItemExpandChildren(nullptr, true);
-    const Ref<platform::ClipView> clip = shown.scroll->contentView();
-    for (auto _ : state) {
-        const platform::Rect visible = clip->bounds();
-        if (visible.maxY() >= shown.outline->frame().height()) {
-            state.PauseTiming();
-            clip->scrollToPoint({0, 0});
-            state.ResumeTiming();
-        }
-        clip->scrollToPoint({0, clip->bounds().minY() + visible.height()});
-        const platform::testing::WindowSnapshot snapshot(*shown.window);
-        benchmark::DoNotOptimize(snapshot.width());
-    }
+    for (auto _ : state)
+        scrollAPageAndDraw(state, *shown.scroll, *shown.window);
 }
 
 BENCHMARK(expandAll)->Arg(10'000)->Arg(100'000)->Unit(benchmark::kMillisecond);

@@ -7,7 +7,6 @@
 
 #include "platform/app/Application.h"
 #include "platform/foundation/String.h"
-#include "platform/testing/WindowSnapshot.h"
 #include "platform/views/ClipView.h"
 #include "platform/views/ScrollView.h"
 #include "platform/views/tables/TableColumn.h"
@@ -15,6 +14,7 @@
 #include "platform/views/tables/TableViewDataSource.h"
 #include "platform/windows/Window.h"
 
+#include "PageScrolling.h"
 #include "RatioReporter.h"
 
 #include <benchmark/benchmark.h>
@@ -69,18 +69,8 @@ struct ShownTable {
 
 void scrollPage(benchmark::State& state) {
     ShownTable shown(state.range(0));
-    const Ref<platform::ClipView> clip = shown.scroll->contentView();
-    for (auto _ : state) {
-        const platform::Rect visible = clip->bounds();
-        if (visible.maxY() >= shown.table->frame().height()) {
-            state.PauseTiming();
-            clip->scrollToPoint({0, 0});
-            state.ResumeTiming();
-        }
-        clip->scrollToPoint({0, clip->bounds().minY() + visible.height()});
-        const platform::testing::WindowSnapshot snapshot(*shown.window);
-        benchmark::DoNotOptimize(snapshot.width());
-    }
+    for (auto _ : state)
+        scrollAPageAndDraw(state, *shown.scroll, *shown.window);
 }
 
 long residentKilobytes() {

@@ -22,8 +22,8 @@
 #include <QMouseEvent>
 #include <QNativeGestureEvent>
 #include <QPointer>
-#include <QToolBar>
 #include <QPointingDevice>
+#include <QToolBar>
 #include <QToolTip>
 #include <QTouchEvent>
 #include <QUrl>
