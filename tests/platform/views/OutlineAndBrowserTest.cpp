@@ -2,30 +2,24 @@
 // shows at which indentation after the user expands and collapses items, where a drag over it
 // proposes to drop, and how the user moves through a browser's columns.
 
+#include "ViewsTesting.h"
 #include "platform/app/DraggingInfo.h"
 #include "platform/app/DraggingSession.h"
 #include "platform/app/Event.h"
 #include "platform/app/PasteboardItem.h"
-#include "platform/foundation/Array.h"
 #include "platform/foundation/Data.h"
-#include "platform/foundation/IndexSet.h"
 #include "platform/testing/UserActions.h"
-#include "platform/views/ScrollView.h"
-#include "platform/views/TextField.h"
 #include "platform/views/outlines/Browser.h"
 #include "platform/views/outlines/BrowserDelegate.h"
 #include "platform/views/outlines/OutlineView.h"
 #include "platform/views/outlines/OutlineViewDataSource.h"
 #include "platform/views/outlines/OutlineViewDelegate.h"
-#include "platform/views/tables/TableCellView.h"
-#include "platform/views/tables/TableColumn.h"
-#include "platform/windows/Window.h"
 
-#include <QApplication>
 #include <gtest/gtest.h>
 
 using namespace platform;
 using platform::testing::UserActions;
+using platform::views_testing::ShownTable;
 using Key = UserActions::Key;
 
 namespace {
@@ -129,133 +123,82 @@ public:
     int expanded = 0;
 };
 
-struct Outline {
-    Ref<Window> window = std::make_shared<Window>(Rect(9, 9, 300, 240), WindowStyleMask::Titled);
-    Ref<ScrollView> scroll = std::make_shared<ScrollView>(Rect(0, 0, 300, 240));
-    Ref<OutlineView> outline = std::make_shared<OutlineView>();
-    std::shared_ptr<Tree> tree = std::make_shared<Tree>();
+struct Outline : ShownTable<OutlineView, Tree> {
+    Tree& tree = *rows;
 
-    Outline() {
-        const auto column = std::make_shared<TableColumn>(String::fromUtf8("name"));
-        column->setWidth(200);
-        outline->addTableColumn(column);
-        outline->setDataSource(tree);
-        outline->setDelegate(tree);
-        const auto types = Array::array();
-        types->addObject(String::fromUtf8("org.pondaro.item"));
-        outline->registerForDraggedTypes(types);
-        outline->reloadData();
-        scroll->setDocumentView(outline);
-        window->contentView()->addSubview(scroll);
-        window->makeKeyAndOrderFront();
-        QApplication::processEvents();
+    Outline() : ShownTable(240) {
+        addColumn("name", 200);
+        acceptDrops("org.pondaro.item");
+        show();
     }
-    ~Outline() { window->close(); }
     // The shown rows, a dot before a name for each indentation step of its cell view.
     std::string shown() const {
         std::string result;
-        const double left = outline->frameOfCellAtColumnRow(0, 0).minX();
-        for (std::int64_t row = 0; row < outline->numberOfRows(); ++row) {
-            const auto cell = std::dynamic_pointer_cast<TableCellView>(
-                outline->viewAtColumnRowMakeIfNecessary(0, row, false));
-            const auto steps = std::size_t((cell->frame().minX() - left) / 16);
-            result += (row ? " " : "") + std::string(steps, '.') +
-                      cell->textField()->stringValue()->utf8();
+        const double left = table->frameOfCellAtColumnRow(0, 0).minX();
+        for (std::int64_t row = 0; row < table->numberOfRows(); ++row) {
+            const auto steps = std::size_t((cell(0, row)->frame().minX() - left) / 16);
+            result += (row ? " " : "") + std::string(steps, '.') + text(0, row);
         }
         return result;
     }
-    Point triangle(std::int64_t row) const {
-        const Rect rect = outline->frameOfOutlineCellAtRow(row);
-        return {rect.midX(), rect.midY()};
+    // With A and all under it expanded, drags a row's item down past the drag distance, then to
+    // the point in the target row (edges as inRow's).
+    void drag(std::int64_t pressed, std::int64_t row, double x, int edge) {
+        table->expandItemExpandChildren(tree.top[0], true);
+        const Point from = inRow(pressed, 120);
+        UserActions::dragInView(table, {from, {from.x, from.y + 19}, inRow(row, x, edge)});
     }
-    Point text(std::int64_t row) const { return {120, outline->rectOfRow(row).midY()}; }
+    // Clicks on a row's disclosure triangle ("t0", with Alt "alt-t0") or its text ("s1"), and
+    // the arrow keys ("right", "alt-right", "left").
+    void play(const std::string& moves) {
+        const auto triangle = [this](std::int64_t row, std::uint64_t flags) {
+            const Rect r = table->frameOfOutlineCellAtRow(row);
+            UserActions::clickInView(table, {r.midX(), r.midY()}, flags);
+        };
+        const auto alt = EventModifierFlag::Option;
+        views_testing::play(
+            moves,
+            {{"t", [&](std::int64_t row) { triangle(row, 0); }},
+             {"alt-t", [&](std::int64_t row) { triangle(row, alt); }},
+             {"s", [&](std::int64_t row) { UserActions::clickInView(table, inRow(row, 120)); }},
+             {"right", [&](std::int64_t) { UserActions::pressKey(window, Key::Right); }},
+             {"alt-right", [&](std::int64_t) { UserActions::pressKey(window, Key::Right, alt); }},
+             {"left", [&](std::int64_t) { UserActions::pressKey(window, Key::Left); }}});
+    }
 };
-
-} // namespace
 
 TEST(OutlineView, UserExpandsAndCollapsesItems) {
     struct Case {
-        const char* name;
-        void (*act)(Outline&);
-        const char* refused;
-        const char *shown, *selected;
+        const char *name, *moves, *refused, *shown, *selected;
         int didExpand;
     };
-    const auto alt = EventModifierFlag::Option;
     const Case cases[] = {
-        {"a click on the triangle expands",
-         [](Outline& o) { UserActions::clickInView(o.outline, o.triangle(0)); }, "",
-         "A .A1 .A2 .A3 B C E", "(empty)", 1},
-        {"a second click collapses",
-         [](Outline& o) {
-             UserActions::clickInView(o.outline, o.triangle(0));
-             UserActions::clickInView(o.outline, o.triangle(0));
-         },
-         "", "A B C E", "(empty)", 1},
-        {"Alt-click expands everything under the item",
-         [](Outline& o) { UserActions::clickInView(o.outline, o.triangle(0), alt); }, "",
-         "A .A1 .A2 ..A2x .A3 B C E", "(empty)", 2},
-        {"a collapsed item keeps its children expanded for next time",
-         [](Outline& o) {
-             UserActions::clickInView(o.outline, o.triangle(0), alt);
-             UserActions::clickInView(o.outline, o.triangle(0));
-             UserActions::clickInView(o.outline, o.triangle(0));
-         },
-         "", "A .A1 .A2 ..A2x .A3 B C E", "(empty)", 3},
-        {"a click on the text selects and expands nothing",
-         [](Outline& o) { UserActions::clickInView(o.outline, o.text(1)); }, "", "A B C E", "[1]",
-         0},
-        {"an empty group expands to nothing",
-         [](Outline& o) { UserActions::clickInView(o.outline, o.triangle(3)); }, "", "A B C E",
-         "(empty)", 1},
-        {"Right expands the selected item",
-         [](Outline& o) {
-             UserActions::clickInView(o.outline, o.text(1));
-             UserActions::pressKey(o.window, Key::Right);
-         },
-         "", "A B .B1 C E", "[1]", 1},
-        {"Alt-Right expands everything under it",
-         [](Outline& o) {
-             UserActions::clickInView(o.outline, o.text(0));
-             UserActions::pressKey(o.window, Key::Right, EventModifierFlag::Option);
-         },
-         "", "A .A1 .A2 ..A2x .A3 B C E", "[0]", 2},
-        {"a collapse moves the selection below up with its row",
-         [](Outline& o) {
-             UserActions::clickInView(o.outline, o.triangle(0));
-             UserActions::clickInView(o.outline, o.text(4));
-             UserActions::clickInView(o.outline, o.triangle(0));
-         },
-         "", "A B C E", "[1]", 1},
-        {"Left collapses the selected item",
-         [](Outline& o) {
-             UserActions::clickInView(o.outline, o.triangle(0));
-             UserActions::clickInView(o.outline, o.text(0));
-             UserActions::pressKey(o.window, Key::Left);
-         },
-         "", "A B C E", "[0]", 1},
-        {"Left on a child goes to its parent",
-         [](Outline& o) {
-             UserActions::clickInView(o.outline, o.triangle(0));
-             UserActions::clickInView(o.outline, o.text(2));
-             UserActions::pressKey(o.window, Key::Left);
-         },
-         "", "A .A1 .A2 .A3 B C E", "[0]", 1},
-        {"the delegate refuses to expand an item",
-         [](Outline& o) {
-             UserActions::clickInView(o.outline, o.triangle(0));
-             UserActions::clickInView(o.outline, o.triangle(4));
-         },
-         "B", "A .A1 .A2 .A3 B C E", "(empty)", 1},
+        {"a click on the triangle expands", "t0", "", "A .A1 .A2 .A3 B C E", "(empty)", 1},
+        {"a second click collapses", "t0 t0", "", "A B C E", "(empty)", 1},
+        {"Alt-click expands everything under the item", "alt-t0", "", "A .A1 .A2 ..A2x .A3 B C E",
+         "(empty)", 2},
+        {"a collapsed item keeps its children expanded for next time", "alt-t0 t0 t0", "",
+         "A .A1 .A2 ..A2x .A3 B C E", "(empty)", 3},
+        {"a click on the text selects and expands nothing", "s1", "", "A B C E", "[1]", 0},
+        {"an empty group expands to nothing", "t3", "", "A B C E", "(empty)", 1},
+        {"Right expands the selected item", "s1 right", "", "A B .B1 C E", "[1]", 1},
+        {"Alt-Right expands everything under it", "s0 alt-right", "", "A .A1 .A2 ..A2x .A3 B C E",
+         "[0]", 2},
+        {"a collapse moves the selection below up with its row", "t0 s4 t0", "", "A B C E", "[1]",
+         1},
+        {"Left collapses the selected item", "t0 s0 left", "", "A B C E", "[0]", 1},
+        {"Left on a child goes to its parent", "t0 s2 left", "", "A .A1 .A2 .A3 B C E", "[0]", 1},
+        {"the delegate refuses to expand an item", "t0 t4", "B", "A .A1 .A2 .A3 B C E", "(empty)",
+         1},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         Outline o;
-        o.tree->refused = c.refused;
-        c.act(o);
+        o.tree.refused = c.refused;
+        o.play(c.moves);
         EXPECT_EQ(o.shown(), c.shown);
-        EXPECT_EQ(o.outline->selectedRowIndexes()->description()->utf8(), c.selected);
-        EXPECT_EQ(o.tree->expanded, c.didExpand);
+        EXPECT_EQ(o.selected(), c.selected);
+        EXPECT_EQ(o.tree.expanded, c.didExpand);
     }
 }
 
@@ -284,13 +227,9 @@ TEST(OutlineView, ADragProposesAParentAndAChildIndex) {
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         Outline o;
-        o.tree->retargetOnItem = c.retargetOnItem;
-        o.outline->expandItemExpandChildren(o.tree->top[0], true);
-        const Rect row = o.outline->rectOfRow(c.row);
-        const double y = c.edge < 0 ? row.minY() + 2 : c.edge > 0 ? row.maxY() - 2 : row.midY();
-        const Point pressed = o.text(6);
-        UserActions::dragInView(o.outline, {pressed, {pressed.x, pressed.y + 19}, {c.x, y}});
-        EXPECT_EQ(o.tree->dropped, c.dropped);
+        o.tree.retargetOnItem = c.retargetOnItem;
+        o.drag(6, c.row, c.x, c.edge);
+        EXPECT_EQ(o.tree.dropped, c.dropped);
     }
 }
 
@@ -313,19 +252,12 @@ TEST(OutlineView, ItemsDraggedInsideMoveWithWhatIsUnderThem) {
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         Outline o;
-        o.tree->moves = true;
-        o.outline->expandItemExpandChildren(o.tree->top[0], true);
-        const Rect row = o.outline->rectOfRow(c.row);
-        const double y = c.edge < 0 ? row.minY() + 2 : c.edge > 0 ? row.maxY() - 2 : row.midY();
-        const Point pressed = o.text(c.pressed);
-        const Point away{pressed.x, pressed.y + (c.pressed < 7 ? 19 : -19)};
-        UserActions::dragInView(o.outline, {pressed, away, {c.x, y}});
+        o.tree.moves = true;
+        o.drag(c.pressed, c.row, c.x, c.edge);
         EXPECT_EQ(o.shown(), c.shown);
-        EXPECT_EQ(o.outline->selectedRowIndexes()->description()->utf8(), c.selected);
+        EXPECT_EQ(o.selected(), c.selected);
     }
 }
-
-namespace {
 
 class Columns : public BrowserDelegate {
 public:
@@ -366,9 +298,6 @@ struct Shown {
         QApplication::processEvents();
     }
     ~Shown() { window->close(); }
-    void click(std::int64_t row, std::int64_t column) {
-        UserActions::clickInView(browser, {100.0 * double(column) + 40, 17.0 * double(row) + 8});
-    }
     // The selected row of each column, and the last column.
     std::string state() const {
         std::string result;
@@ -376,67 +305,54 @@ struct Shown {
             result += std::to_string(browser->selectedRowInColumn(column)) + "/";
         return result + " last " + std::to_string(browser->lastColumn());
     }
+    // Clicks on a row of the first or second column ("a0", "b1"), the arrow keys
+    // ("right", "left", "down") and a typed c ("type-c"); "reload-b" takes A's first child away
+    // and reloads the second column.
+    void play(const std::string& moves) {
+        std::map<std::string, std::function<void(std::int64_t)>> actions{
+            {"right", [&](std::int64_t) { UserActions::pressKey(window, Key::Right); }},
+            {"left", [&](std::int64_t) { UserActions::pressKey(window, Key::Left); }},
+            {"down", [&](std::int64_t) { UserActions::pressKey(window, Key::Down); }},
+            {"type-c", [&](std::int64_t) { UserActions::typeCharacter(window, 'c'); }},
+            {"reload-b", [&](std::int64_t) {
+                 auto& children = columns->root->children[0]->children;
+                 children.erase(children.begin());
+                 browser->reloadColumn(1);
+             }}};
+        for (const int column : {0, 1})
+            actions[std::string(1, char('a' + column))] = [this, column](std::int64_t row) {
+                UserActions::clickInView(browser, {100.0 * column + 40, 17.0 * double(row) + 8});
+            };
+        views_testing::play(moves, actions);
+    }
 };
-
-} // namespace
 
 TEST(Browser, UserMovesThroughTheColumns) {
     struct Case {
         const char* name;
         bool onlyFirst;
-        void (*act)(Shown&);
-        const char* state;
+        const char *moves, *state;
     };
     const Case cases[] = {
-        {"a click opens the item's children", false, [](Shown& s) { s.click(0, 0); }, "0/ last 1"},
-        {"a click in the next column goes deeper", false,
-         [](Shown& s) {
-             s.click(0, 0);
-             s.click(1, 1);
-         },
-         "0/1/ last 2"},
-        {"a click in an earlier column closes the later ones", false,
-         [](Shown& s) {
-             s.click(0, 0);
-             s.click(1, 1);
-             s.click(1, 0);
-         },
-         "1/ last 1"},
-        {"a leaf opens nothing", false, [](Shown& s) { s.click(2, 0); }, "2/ last 0"},
-        {"Right, Down and Left move through the columns", false,
-         [](Shown& s) {
-             s.click(0, 0);
-             UserActions::pressKey(s.window, Key::Right);
-             UserActions::pressKey(s.window, Key::Down);
-             UserActions::pressKey(s.window, Key::Down);
-         },
+        {"a click opens the item's children", false, "a0", "0/ last 1"},
+        {"a click in the next column goes deeper", false, "a0 b1", "0/1/ last 2"},
+        {"a click in an earlier column closes the later ones", false, "a0 b1 a1", "1/ last 1"},
+        {"a leaf opens nothing", false, "a2", "2/ last 0"},
+        {"Right, Down and Left move through the columns", false, "a0 right down down",
          "0/2/ last 1"},
-        {"Left goes back to the parent's column", false,
-         [](Shown& s) {
-             s.click(0, 0);
-             UserActions::pressKey(s.window, Key::Right);
-             UserActions::pressKey(s.window, Key::Left);
-             UserActions::pressKey(s.window, Key::Down);
-         },
-         "1/ last 1"},
-        {"typed letters select", false, [](Shown& s) { UserActions::typeCharacter(s.window, 'c'); },
-         "2/ last 0"},
-        {"the delegate chooses another row", true, [](Shown& s) { s.click(2, 0); }, "0/ last 1"},
-        {"a reloaded column keeps its selected item where it went", false,
-         [](Shown& s) {
-             s.click(0, 0);
-             s.click(1, 1);
-             auto& children = s.columns->root->children[0]->children;
-             children.erase(children.begin());
-             s.browser->reloadColumn(1);
-         },
+        {"Left goes back to the parent's column", false, "a0 right left down", "1/ last 1"},
+        {"typed letters select", false, "type-c", "2/ last 0"},
+        {"the delegate chooses another row", true, "a2", "0/ last 1"},
+        {"a reloaded column keeps its selected item where it went", false, "a0 b1 reload-b",
          "0/0/ last 2"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         Shown s;
         s.columns->onlyFirst = c.onlyFirst;
-        c.act(s);
+        s.play(c.moves);
         EXPECT_EQ(s.state(), c.state);
     }
 }
+
+} // namespace

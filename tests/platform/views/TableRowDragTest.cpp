@@ -2,30 +2,24 @@
 // questions the data source hears, with the rows, drop positions and operations, and what the
 // table shows after the data source moved the rows.
 
+#include "ViewsTesting.h"
 #include "platform/app/DraggingInfo.h"
 #include "platform/app/DraggingSession.h"
 #include "platform/app/Pasteboard.h"
 #include "platform/app/PasteboardItem.h"
-#include "platform/foundation/Array.h"
 #include "platform/foundation/Data.h"
-#include "platform/foundation/IndexSet.h"
 #include "platform/foundation/URL.h"
 #include "platform/testing/UserActions.h"
-#include "platform/views/ScrollView.h"
-#include "platform/views/TextField.h"
-#include "platform/views/tables/TableCellView.h"
-#include "platform/views/tables/TableColumn.h"
 #include "platform/views/tables/TableView.h"
 #include "platform/views/tables/TableViewDataSource.h"
-#include "platform/windows/Window.h"
 
-#include <QApplication>
 #include <gtest/gtest.h>
 
 #include <set>
 
 using namespace platform;
 using platform::testing::UserActions;
+using platform::views_testing::ShownTable;
 using DragFinish = UserActions::DragFinish;
 
 namespace {
@@ -111,42 +105,19 @@ private:
     }
 };
 
-struct Table {
-    Ref<Window> window = std::make_shared<Window>(Rect(9, 9, 300, 220), WindowStyleMask::Titled);
-    Ref<ScrollView> scroll = std::make_shared<ScrollView>(Rect(0, 0, 300, 220));
-    Ref<TableView> table = std::make_shared<TableView>();
-    std::shared_ptr<Rows> rows = std::make_shared<Rows>();
-
+struct Table : ShownTable<TableView, Rows> {
     Table() {
-        table->addTableColumn(std::make_shared<TableColumn>(String::fromUtf8("name")));
+        addColumn("name");
         table->setAllowsMultipleSelection(true);
-        table->setDataSource(rows);
-        const auto types = Array::array();
-        types->addObject(String::fromUtf8(kRowType));
-        types->addObject(String::fromUtf8(FilenamesPboardType));
-        table->registerForDraggedTypes(types);
-        table->reloadData();
-        scroll->setDocumentView(table);
-        window->contentView()->addSubview(scroll);
-        window->makeKeyAndOrderFront();
-        QApplication::processEvents();
+        acceptDrops(kRowType);
+        show();
     }
-    ~Table() { window->close(); }
     std::string shown() const {
         std::string result;
-        for (std::int64_t row = 0; row < table->numberOfRows(); ++row) {
-            const auto cell = std::dynamic_pointer_cast<TableCellView>(
-                table->viewAtColumnRowMakeIfNecessary(0, row, false));
-            result += (row ? " " : "") + (cell ? cell->textField()->stringValue()->utf8() : "-");
-        }
+        for (std::int64_t row = 0; row < table->numberOfRows(); ++row)
+            result += (row ? " " : "") + text(0, row);
         return result;
     }
-    // Points in the middle of a row, near its top edge and near its bottom edge.
-    Point middle(std::int64_t row) const { return {30, table->rectOfRow(row).midY()}; }
-    Point top(std::int64_t row) const { return {30, table->rectOfRow(row).minY() + 2}; }
-    Point bottom(std::int64_t row) const { return {30, table->rectOfRow(row).maxY() - 2}; }
-    // Left of the window, beside the row.
-    Point outside(std::int64_t row) const { return {-500, table->rectOfRow(row).midY()}; }
 };
 
 } // namespace
@@ -159,38 +130,39 @@ TEST(TableRowDrag, DraggedRowsDropWhereTheDataSourceLetsThem) {
         unsigned selected, unwritable;
         std::uint64_t answer;
         bool retargetOn;
-        // The row pressed, and the row dropped on and where in it.
+        // The row pressed, and the row dropped on, at the pointer's x (-500 is left of the
+        // window) and the edge of the row as inRow takes it.
         std::int64_t pressed, target;
-        Point (Table::*at)(std::int64_t) const;
+        int x, edge;
         DragFinish finish;
         const char *log, *shown, *selectedAfter;
     };
     const Case cases[] = {
         {"the selection moves to the gap above a row", 0b11, 0, DragOperation::Move, false, 0, 5,
-         &Table::top, DragFinish::Release,
+         30, -1, DragFinish::Release,
          "begin [0-1]; 1 On 5 Above accept 5 Above from the table, 2 items ended 16", "2 3 4 0 1 5",
          "[0-1]"},
         {"near a row's bottom edge is the gap above the next", 0b11, 0, DragOperation::Move, false,
-         0, 3, &Table::bottom, DragFinish::Release,
+         0, 3, 30, 1, DragFinish::Release,
          "begin [0-1]; 1 On 4 Above accept 4 Above from the table, 2 items ended 16", "2 3 0 1 4 5",
          "[0-1]"},
         {"the data source moves a drop on a row to the gap above it", 0b11, 0, DragOperation::Move,
-         true, 0, 3, &Table::middle, DragFinish::Release,
+         true, 0, 3, 30, 0, DragFinish::Release,
          "begin [0-1]; 1 On 3 On accept 3 Above from the table, 2 items ended 16", "2 0 1 3 4 5",
          "[0-1]"},
-        {"an unselected row is dragged alone", 0b11, 0, DragOperation::Copy, false, 3, 0,
-         &Table::top, DragFinish::Release,
+        {"an unselected row is dragged alone", 0b11, 0, DragOperation::Copy, false, 3, 0, 30, -1,
+         DragFinish::Release,
          "begin [3]; 4 On 0 Above accept 0 Above from the table, 1 items ended 1", "3 0 1 2 4 5",
          "[3]"},
         {"rows the data source does not write stay behind", 0b1110, 0b100, DragOperation::Move,
-         false, 1, 5, &Table::bottom, DragFinish::Release,
+         false, 1, 5, 30, 1, DragFinish::Release,
          "begin [1, 3]; 2 On 6 Above accept 6 Above from the table, 2 items ended 16",
          "0 2 4 5 1 3", "[1-3]"},
-        {"a refused drop changes nothing", 0b11, 0, DragOperation::None, false, 0, 5, &Table::top,
+        {"a refused drop changes nothing", 0b11, 0, DragOperation::None, false, 0, 5, 30, -1,
          DragFinish::Release, "begin [0-1]; 1 On 5 Above ended 0", "0 1 2 3 4 5", "[0-1]"},
         {"out of the window the toolkit takes the drag", 0b11, 0, DragOperation::Move, false, 0, 2,
-         &Table::outside, DragFinish::Release, "begin [0-1]; 1 On ended 0", "0 1 2 3 4 5", "[0-1]"},
-        {"Escape cancels the drag", 0b11, 0, DragOperation::Move, false, 0, 5, &Table::top,
+         -500, 0, DragFinish::Release, "begin [0-1]; 1 On ended 0", "0 1 2 3 4 5", "[0-1]"},
+        {"Escape cancels the drag", 0b11, 0, DragOperation::Move, false, 0, 5, 30, -1,
          DragFinish::Escape, "begin [0-1]; 1 On 5 Above ended 0", "0 1 2 3 4 5", "[0-1]"},
     };
     for (const auto& c : cases) {
@@ -207,12 +179,13 @@ TEST(TableRowDrag, DraggedRowsDropWhereTheDataSourceLetsThem) {
         }
         t.table->selectRowIndexesByExtendingSelection(selection, false);
         // Past the drag distance into the next row, then to the target.
-        const Point pressed = t.middle(c.pressed);
+        const Point pressed = t.inRow(c.pressed);
         UserActions::dragInView(
-            t.table, {pressed, {pressed.x, pressed.y + 19}, (t.*c.at)(c.target)}, c.finish);
+            t.table, {pressed, {pressed.x, pressed.y + 19}, t.inRow(c.target, c.x, c.edge)},
+            c.finish);
         EXPECT_EQ(t.rows->log, c.log);
         EXPECT_EQ(t.shown(), c.shown);
-        EXPECT_EQ(t.table->selectedRowIndexes()->description()->utf8(), c.selectedAfter);
+        EXPECT_EQ(t.selected(), c.selectedAfter);
         EXPECT_EQ(DraggingSession::current(), nullptr);
     }
 }

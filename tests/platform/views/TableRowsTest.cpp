@@ -1,24 +1,16 @@
 // A table whose delegate answers the row and column questions, driven by real clicks, drags
 // and keys on the rows and on the header.
 
+#include "ViewsTesting.h"
 #include "platform/detail/ViewPeer.h"
-#include "platform/foundation/Array.h"
 #include "platform/foundation/Dictionary.h"
-#include "platform/foundation/IndexSet.h"
 #include "platform/foundation/Notification.h"
 #include "platform/testing/UserActions.h"
-#include "platform/views/ScrollView.h"
-#include "platform/views/TextField.h"
-#include "platform/views/tables/TableCellView.h"
-#include "platform/views/tables/TableColumn.h"
-#include "platform/views/tables/TableHeaderView.h"
 #include "platform/views/tables/TableRowView.h"
 #include "platform/views/tables/TableView.h"
 #include "platform/views/tables/TableViewDataSource.h"
 #include "platform/views/tables/TableViewDelegate.h"
-#include "platform/windows/Window.h"
 
-#include <QApplication>
 #include <QLineEdit>
 #include <gtest/gtest.h>
 
@@ -26,6 +18,7 @@
 
 using namespace platform;
 using platform::testing::UserActions;
+using platform::views_testing::ShownTable;
 using Key = UserActions::Key;
 
 namespace {
@@ -105,42 +98,20 @@ public:
     std::string heard;
 };
 
-struct Table {
-    Ref<Window> window = std::make_shared<Window>(Rect(9, 9, 300, 220), WindowStyleMask::Titled);
-    Ref<ScrollView> scroll = std::make_shared<ScrollView>(Rect(0, 0, 300, 220));
-    Ref<TableView> table = std::make_shared<TableView>();
-    std::shared_ptr<Rows> rows = std::make_shared<Rows>();
-
+struct Table : ShownTable<TableView, Rows> {
     explicit Table(bool refuses = false, std::int64_t count = 100, bool groups = false) {
         rows->refuses = refuses;
         rows->count = count;
         rows->groups = groups;
-        for (const char* id : {"x", "y", "z"}) {
-            auto column = std::make_shared<TableColumn>(String::fromUtf8(id));
-            column->setTitle(String::fromUtf8(id));
-            column->setWidth(80);
-            table->addTableColumn(column);
-        }
+        for (const char* id : {"x", "y", "z"})
+            addColumn(id, 80);
         table->setAllowsMultipleSelection(true);
-        table->setDataSource(rows);
-        table->setDelegate(rows);
-        table->reloadData();
-        scroll->setDocumentView(table);
-        window->contentView()->addSubview(scroll);
-        window->makeKeyAndOrderFront();
-        QApplication::processEvents();
-    }
-    ~Table() { window->close(); }
-    Point inRow(std::int64_t row) const { return {30, table->rectOfRow(row).midY()}; }
-    Point header(std::int64_t column) const {
-        const Rect r = table->headerView()->headerRectOfColumn(column);
-        return {r.midX(), r.midY()};
+        show();
     }
     QColor textColor(std::int64_t row) const {
-        const auto cell = std::dynamic_pointer_cast<TableCellView>(
-            table->viewAtColumnRowMakeIfNecessary(0, row, false));
-        cell->textField()->viewWillDraw();
-        auto* edit = static_cast<QLineEdit*>(cell->textField()->peer().widget.data());
+        const auto field = cell(0, row)->textField();
+        field->viewWillDraw();
+        const auto* edit = static_cast<QLineEdit*>(field->peer().widget.data());
         return edit->palette().color(QPalette::Text);
     }
     std::string columns() const {
@@ -260,7 +231,7 @@ TEST(TableRows, DragsKeysAndTheHeaderAskTheDelegate) {
     for (const Case& c : cases) {
         Table t(c.refuses);
         c.act(t);
-        EXPECT_EQ(t.table->selectedRowIndexes()->description()->utf8(), c.selected) << c.name;
+        EXPECT_EQ(t.selected(), c.selected) << c.name;
         EXPECT_EQ(t.rows->heard, c.heard) << c.name;
         EXPECT_EQ(t.columns(), c.columns) << c.name;
     }

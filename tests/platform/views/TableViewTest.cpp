@@ -3,25 +3,17 @@
 // a click on a column's header.
 
 #include "platform/views/tables/TableView.h"
+#include "ViewsTesting.h"
 #include "platform/app/Event.h"
-#include "platform/foundation/Array.h"
-#include "platform/foundation/IndexSet.h"
 #include "platform/foundation/Notification.h"
 #include "platform/foundation/Number.h"
 #include "platform/foundation/SortDescriptor.h"
 #include "platform/testing/UserActions.h"
-#include "platform/views/ScrollView.h"
-#include "platform/views/TextField.h"
 #include "platform/views/TextFieldDelegate.h"
-#include "platform/views/tables/TableCellView.h"
-#include "platform/views/tables/TableColumn.h"
-#include "platform/views/tables/TableHeaderView.h"
 #include "platform/views/tables/TableRowView.h"
 #include "platform/views/tables/TableViewDataSource.h"
 #include "platform/views/tables/TableViewDelegate.h"
-#include "platform/windows/Window.h"
 
-#include <QApplication>
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -29,6 +21,7 @@
 
 using namespace platform;
 using platform::testing::UserActions;
+using platform::views_testing::ShownTable;
 using Key = UserActions::Key;
 
 namespace {
@@ -70,35 +63,14 @@ public:
     std::size_t asked = 0;
 };
 
-struct Table {
-    Ref<Window> window = std::make_shared<Window>(Rect(9, 9, 300, 220), WindowStyleMask::Titled);
-    Ref<ScrollView> scroll = std::make_shared<ScrollView>(Rect(0, 0, 300, 220));
-    Ref<TableView> table = std::make_shared<TableView>();
-    std::shared_ptr<Rows> rows = std::make_shared<Rows>();
-
+struct Table : ShownTable<TableView, Rows> {
     explicit Table(bool multiple) {
-        for (const char* id : {"name", "score"}) {
-            auto column = std::make_shared<TableColumn>(String::fromUtf8(id));
-            column->setTitle(String::fromUtf8(id));
-            column->setSortDescriptorPrototype(
+        for (const char* id : {"name", "score"})
+            addColumn(id)->setSortDescriptorPrototype(
                 SortDescriptor::sortDescriptorWithKeyAscending(id, true));
-            table->addTableColumn(column);
-        }
         table->setAllowsMultipleSelection(multiple);
-        table->setDataSource(rows);
-        table->setDelegate(rows);
-        table->reloadData();
         scroll->setHasVerticalScroller(true);
-        scroll->setDocumentView(table);
-        window->contentView()->addSubview(scroll);
-        window->makeKeyAndOrderFront();
-        QApplication::processEvents();
-    }
-    ~Table() { window->close(); }
-    std::string text(std::int64_t column, std::int64_t row) const {
-        const auto cell = std::dynamic_pointer_cast<TableCellView>(
-            table->viewAtColumnRowMakeIfNecessary(column, row, false));
-        return cell ? cell->textField()->stringValue()->utf8() : "(none)";
+        show();
     }
     // The cell views shown in the rows' views.
     std::size_t shownCells() const {
@@ -113,9 +85,7 @@ struct Table {
 using Act = std::function<void(Table&)>;
 
 Act click(std::int64_t row, std::uint64_t flags = 0) {
-    return [=](Table& t) {
-        UserActions::clickInView(t.table, {30, t.table->rectOfRow(row).midY()}, flags);
-    };
+    return [=](Table& t) { UserActions::clickInView(t.table, t.inRow(row), flags); };
 }
 Act key(Key k, std::uint64_t flags = 0) {
     return [=](Table& t) { UserActions::pressKey(t.window, k, flags); };
@@ -162,6 +132,7 @@ Act moveRow(std::int64_t from, std::int64_t to) {
 TEST(TableViewSelection, ClicksAndKeysSelectThroughTheDelegate) {
     constexpr auto ctrl = EventModifierFlag::Command;
     constexpr auto shift = EventModifierFlag::Shift;
+    const Act down = key(Key::Down), up = key(Key::Up), shiftDown = key(Key::Down, shift);
     struct Case {
         const char* name;
         bool multiple;
@@ -173,27 +144,17 @@ TEST(TableViewSelection, ClicksAndKeysSelectThroughTheDelegate) {
     const Case cases[] = {
         {"click", false, -1, {click(2)}, "[2]", 1},
         {"click again changes nothing", false, -1, {click(2), click(2)}, "[2]", 1},
-        {"arrows move",
-         false,
-         -1,
-         {click(2), key(Key::Down), key(Key::Down), key(Key::Up)},
-         "[3]",
-         4},
-        {"down from nothing takes the first", false, -1, {key(Key::Down)}, "[0]", 1},
-        {"shift arrows extend",
-         true,
-         -1,
-         {click(2), key(Key::Down, shift), key(Key::Down, shift)},
-         "[2-4]",
-         3},
-        {"shift arrows in single", false, -1, {click(2), key(Key::Down, shift)}, "[3]", 2},
+        {"arrows move", false, -1, {click(2), down, down, up}, "[3]", 4},
+        {"down from nothing takes the first", false, -1, {down}, "[0]", 1},
+        {"shift arrows extend", true, -1, {click(2), shiftDown, shiftDown}, "[2-4]", 3},
+        {"shift arrows in single", false, -1, {click(2), shiftDown}, "[3]", 2},
         {"ctrl click adds", true, -1, {click(1), click(3, ctrl), click(5, ctrl)}, "[1, 3, 5]", 3},
         {"ctrl click removes", true, -1, {click(1), click(3, ctrl), click(1, ctrl)}, "[3]", 3},
         {"ctrl click in single", false, -1, {click(1), click(3, ctrl)}, "[3]", 2},
         {"ctrl click deselects", false, -1, {click(1), click(1, ctrl)}, "(empty)", 2},
         {"shift click runs", true, -1, {click(4), click(1, shift)}, "[1-4]", 2},
         {"refused click keeps", false, 3, {click(2), click(3)}, "[2]", 1},
-        {"refused key keeps", false, 3, {click(2), key(Key::Down)}, "[2]", 1},
+        {"refused key keeps", false, 3, {click(2), down}, "[2]", 1},
         {"refused row left out of a run", true, 3, {click(1), click(5, shift)}, "[1-2, 4-5]", 2},
         {"program selects unasked", false, 3, {select({2, 3}, false)}, "[2-4]", 1},
         {"program extends", false, -1, {click(1), select({6, 1}, true)}, "[1, 6]", 2},
@@ -203,43 +164,30 @@ TEST(TableViewSelection, ClicksAndKeysSelectThroughTheDelegate) {
         {"reload keeps rows there", true, -1, {select({10, 2}, false), keepRows(50)}, "[10-11]", 1},
         {"inserted row shifts the selection", false, -1, {click(2), insertAt(1)}, "[3]", 1},
         {"removed selected row", true, -1, {select({2, 2}, false), removeAt(2)}, "[2]", 2},
-        {"moved rows carry the selection",
-         true,
-         -1,
-         {select({1, 2}, false), moveRow(1, 5), moveRow(9, 0)},
-         "[2, 6]",
-         1},
-        {"arrows from a program selection",
-         false,
-         -1,
-         {select({7, 1}, false), key(Key::Down)},
-         "[8]",
-         2},
+        {"moved rows carry the selection", true, -1,
+         std::vector{select({1, 2}, false), moveRow(1, 5), moveRow(9, 0)}, "[2, 6]", 1},
+        {"arrows from a program selection", false, -1, {select({7, 1}, false), down}, "[8]", 2},
     };
     for (const Case& c : cases) {
         Table t(c.multiple);
         t.rows->refused = c.refused;
         for (const Act& act : c.acts)
             act(t);
-        EXPECT_EQ(t.table->selectedRowIndexes()->description()->utf8(), c.selected) << c.name;
+        EXPECT_EQ(t.selected(), c.selected) << c.name;
         EXPECT_EQ(t.rows->heard.size(), std::string(" changed").size() * c.changes) << c.name;
         EXPECT_EQ(t.text(0, 0), t.rows->rows[0].first) << c.name;
     }
 }
 
 // Hears where editing ended and with what text, as a program that writes edits back does.
-class EditEnd : public TextFieldDelegate {
-public:
-    explicit EditEnd(Ref<TableView> table) : table_(std::move(table)) {}
+struct EditEnd : TextFieldDelegate {
     void controlTextDidEndEditing(const Ref<Notification>& n) override {
         const auto field = std::dynamic_pointer_cast<TextField>(n->object());
-        heard += std::to_string(table_->rowForView(*field)) + " " +
-                 std::to_string(table_->columnForView(*field)) + " " + field->stringValue()->utf8();
+        heard += std::to_string(table->rowForView(*field)) + " " +
+                 std::to_string(table->columnForView(*field)) + " " + field->stringValue()->utf8();
     }
+    Ref<TableView> table;
     std::string heard;
-
-private:
-    Ref<TableView> table_;
 };
 
 TEST(TableViewEditing, DoubleClicksAndReturnEditTheCellAndTellWhereEditingEnded) {
@@ -250,8 +198,7 @@ TEST(TableViewEditing, DoubleClicksAndReturnEditTheCellAndTellWhereEditingEnded)
         const char* heard;
     };
     const Act doubleClickScore = [](Table& t) {
-        UserActions::doubleClickInView(
-            t.table, {t.table->rectOfColumn(1).midX(), t.table->rectOfRow(4).midY()});
+        UserActions::doubleClickInView(t.table, t.inRow(4, t.table->rectOfColumn(1).midX()));
     };
     const Case cases[] = {
         {"double click", true, {doubleClickScore}, "4 1 x"},
@@ -265,7 +212,8 @@ TEST(TableViewEditing, DoubleClicksAndReturnEditTheCellAndTellWhereEditingEnded)
         t.table->reloadData();
         for (const Act& act : c.acts)
             act(t);
-        const auto editor = std::make_shared<EditEnd>(t.table);
+        const auto editor = std::make_shared<EditEnd>();
+        editor->table = t.table;
         if (const auto field = std::dynamic_pointer_cast<TextField>(t.window->firstResponder())) {
             field->setDelegate(editor);
             UserActions::typeCharacter(t.window, U'x');
@@ -330,10 +278,8 @@ TEST(TableViewGeometry, ColumnWidthsVisibilityAndRowHeightPlaceTheCells) {
 
 TEST(TableViewSorting, HeaderClicksSortOneWayThenTheOther) {
     Table t(false);
-    const Ref<TableHeaderView> header = t.table->headerView();
     const auto clickHeader = [&](int column) {
-        const Rect r = header->headerRectOfColumn(column);
-        UserActions::clickInView(header, {r.midX(), r.midY()});
+        UserActions::clickInView(t.table->headerView(), t.header(column));
     };
     clickHeader(1);
     EXPECT_EQ(t.text(1, 0), "0");
