@@ -2,6 +2,7 @@
 // editing commands the delegate sees, and formatters judging every edit.
 
 #include "platform/views/TextField.h"
+#include "ViewsTesting.h"
 #include "platform/app/Application.h"
 #include "platform/app/Event.h"
 #include "platform/detail/ViewPeer.h"
@@ -29,6 +30,8 @@
 using namespace platform;
 using platform::testing::Key;
 using platform::testing::ModalScript;
+using platform::views_testing::Strokes;
+using platform::views_testing::typeStrokes;
 
 using platform::testing::clickWidget;
 using platform::testing::processEventsUntil;
@@ -112,22 +115,20 @@ struct Form {
     Ref<KeyPanel> window = std::make_shared<KeyPanel>();
     Ref<TextField> label = TextField::labelWithString(String::fromUtf8("Name?"));
     Ref<TextField> field = std::make_shared<TextField>(Rect(60, 10, 170, 18));
+    Ref<TextField> next = std::make_shared<TextField>(Rect(60, 0, 100, 10));
     std::shared_ptr<Recorder> recorder = std::make_shared<Recorder>();
 
     Form() {
         label->setFrame(Rect(8, 10, 50, 18));
         window->contentView()->addSubview(label);
         window->contentView()->addSubview(field);
+        window->contentView()->addSubview(next);
         field->setDelegate(recorder);
         window->makeFirstResponder(field);
     }
     ~Form() { window->close(); }
     std::int64_t run() { return Application::shared()->runModalForWindow(window); }
 };
-
-} // namespace
-
-namespace {
 
 std::string list(const std::vector<std::string>& items) {
     std::string line;
@@ -145,43 +146,32 @@ TEST(TextFieldEditing, KeysEditTheTextAndTheDelegateHearsEachCommandAndEdit) {
         const char* preset;
         // The one command the delegate handles itself.
         const char* handled;
-        void (*steps)(ModalScript&);
+        Strokes strokes;
         const char* outcome;
     };
+    const Key ret = Key::Return;
     const Case cases[] = {
-        {"", "", [](ModalScript& s) { s.type("Ann").press(Key::Return); },
-         "1 [Ann] [insertNewline:] [A][An][Ann] [Ann] 1"},
-        {"", "", [](ModalScript& s) { s.press(Key::Return); }, "1 [] [insertNewline:]  [] 0"},
+        {"", "", Strokes{"Ann", ret}, "1 [Ann] [insertNewline:] [A][An][Ann] [Ann] 1"},
+        {"", "", Strokes{ret}, "1 [] [insertNewline:]  [] 0"},
         // Escape is the cancel command: it ends no editing.
-        {"", "", [](ModalScript& s) { s.type("abc").press(Key::Escape); },
-         "-1001 [abc] [cancelOperation:] [a][ab][abc]  1"},
+        {"", "", Strokes{"abc", Key::Escape}, "-1001 [abc] [cancelOperation:] [a][ab][abc]  1"},
         // A handled command is not performed: Delete removed the c after the cursor.
-        {"", "deleteBackward:",
-         [](ModalScript& s) {
-             s.type("abc")
-                 .press(Key::Left)
-                 .press(Key::Backspace)
-                 .press(Key::Delete)
-                 .press(Key::Return);
-         },
+        {"", "deleteBackward:", Strokes{"abc", Key::Left, Key::Backspace, Key::Delete, ret},
          "1 [ab] [moveLeft:][deleteBackward:][deleteForward:][insertNewline:] [a][ab][abc][ab] "
          "[ab] 1"},
-        {"", "insertNewline:",
-         [](ModalScript& s) { s.type("x").press(Key::Return).press(Key::Escape); },
+        {"", "insertNewline:", Strokes{"x", ret, Key::Escape},
          "-1001 [x] [insertNewline:][cancelOperation:] [x]  1"},
-        {"", "",
-         [](ModalScript& s) { s.type("ab").press(Key::Backspace).type("c").press(Key::Return); },
+        {"", "", Strokes{"ab", Key::Backspace, "c", ret},
          "1 [ac] [deleteBackward:][insertNewline:] [a][ab][a][ac] [ac] 1"},
         // The program setting the text is no edit.
-        {"preset", "", [](ModalScript& s) { s.press(Key::Return); },
-         "1 [preset] [insertNewline:]  [preset] 0"},
+        {"preset", "", Strokes{ret}, "1 [preset] [insertNewline:]  [preset] 0"},
     };
     for (const Case& c : cases) {
         Form form;
         form.recorder->handled = c.handled;
         form.field->setStringValue(String::fromUtf8(c.preset));
         ModalScript script;
-        c.steps(script.run());
+        typeStrokes(script.run(), c.strokes);
         const std::int64_t response = form.run();
         const Recorder& heard = *form.recorder;
         EXPECT_EQ(std::to_string(response) + " [" + form.field->stringValue()->utf8() + "] " +
@@ -194,15 +184,13 @@ TEST(TextFieldEditing, KeysEditTheTextAndTheDelegateHearsEachCommandAndEdit) {
 
 TEST(TextFieldEditing, TabEndsEditingAndMovesTheFocusToTheNextField) {
     Form form;
-    const auto next = std::make_shared<TextField>(Rect(60, 0, 100, 10));
-    form.window->contentView()->addSubview(next);
     ModalScript script;
     script.run().type("a").press(Key::Tab);
 
     EXPECT_EQ(form.run(), 1);
     EXPECT_EQ(form.recorder->commands, std::vector<std::string>{"insertTab:"});
     EXPECT_EQ(form.recorder->ended, std::vector<std::string>{"a"});
-    EXPECT_EQ(form.window->firstResponder(), next);
+    EXPECT_EQ(form.window->firstResponder(), form.next);
 }
 
 TEST(TextFieldFormatter, ReplacesOrRefusesTypedEdits) {
@@ -281,11 +269,9 @@ TEST(TextFieldLabel, TakesNoFocusAndLetsClicksThroughToTheWindow) {
 
 TEST(TextFieldLabel, AnEditableFieldTakesTheFocusWhenClicked) {
     Form form;
-    const auto second = std::make_shared<TextField>(Rect(60, 0, 100, 10));
-    form.window->contentView()->addSubview(second);
     form.window->orderFront();
-    clickWidget(*second->peer().widget);
-    EXPECT_EQ(form.window->firstResponder(), second);
+    clickWidget(*form.next->peer().widget);
+    EXPECT_EQ(form.window->firstResponder(), form.next);
     EXPECT_EQ(form.window->mouseDowns, 0);
 }
 

@@ -3,6 +3,7 @@
 // storage's notices, and text far larger or stranger than a user types.
 
 #include "platform/views/TextView.h"
+#include "ViewsTesting.h"
 #include "platform/app/Application.h"
 #include "platform/foundation/Dictionary.h"
 #include "platform/foundation/String.h"
@@ -20,6 +21,9 @@
 using namespace platform;
 using platform::testing::Key;
 using platform::testing::ModalScript;
+using platform::views_testing::Paste;
+using platform::views_testing::Strokes;
+using platform::views_testing::typeStrokes;
 
 namespace {
 
@@ -87,41 +91,31 @@ TEST(TextViewEditing, EachUserChangeIsAskedFirstAndTheAnswerDecidesWhatIsInserte
         const char* name;
         const char* preset;
         std::function<bool(Ref<String>*)> change;
-        void (*steps)(ModalScript&);
+        Strokes strokes;
         const char* after;
         const char* changes;
     };
     const Case cases[] = {
-        {"typing", "", nullptr, [](ModalScript& s) { s.type("ab"); }, "ab", "[0,0:a][1,0:b]"},
-        {"deleting", "", nullptr,
-         [](ModalScript& s) {
-             s.type("abc").press(Key::Backspace).press(Key::Left).press(Key::Delete);
-         },
-         "a", "[0,0:a][1,0:b][2,0:c][2,1:][1,1:]"},
-        {"typing over a selection", "abc", nullptr,
-         [](ModalScript& s) { s.pressCharacter(U'a', true).type("x"); }, "x", "[0,3:x]"},
-        {"pasting", "<", nullptr, [](ModalScript& s) { s.paste("one\ntwo"); }, "<one\ntwo",
-         "[1,0:one\ntwo]"},
-        {"newline and tab", "", nullptr,
-         [](ModalScript& s) { s.press(Key::Return).press(Key::Tab); }, "\n\t", "[0,0:\n][1,0:\t]"},
-        {"undo and redo", "", nullptr,
-         [](ModalScript& s) {
-             s.paste("xyz").pressCharacter(U'z', true).pressCharacter(U'y', true);
-         },
-         "xyz", "[0,0:xyz][0,3:][0,0:xyz]"},
-        {"refused", "", refuseX, [](ModalScript& s) { s.type("axb").paste("x!"); }, "ab",
+        {"typing", "", nullptr, Strokes{"ab"}, "ab", "[0,0:a][1,0:b]"},
+        {"deleting", "", nullptr, Strokes{"abc", Key::Backspace, Key::Left, Key::Delete}, "a",
+         "[0,0:a][1,0:b][2,0:c][2,1:][1,1:]"},
+        {"typing over a selection", "abc", nullptr, Strokes{U'a', "x"}, "x", "[0,3:x]"},
+        {"pasting", "<", nullptr, Strokes{Paste{"one\ntwo"}}, "<one\ntwo", "[1,0:one\ntwo]"},
+        {"newline and tab", "", nullptr, Strokes{Key::Return, Key::Tab}, "\n\t",
+         "[0,0:\n][1,0:\t]"},
+        {"undo and redo", "", nullptr, Strokes{Paste{"xyz"}, U'z', U'y'}, "xyz",
+         "[0,0:xyz][0,3:][0,0:xyz]"},
+        {"refused", "", refuseX, Strokes{"axb", Paste{"x!"}}, "ab",
          "[0,0:a][1,0:x][1,0:b][2,0:x!]"},
         {"refused undo", "", [](Ref<String>* r) { return (*r)->length() > 0; },
-         [](ModalScript& s) { s.type("ab").press(Key::Backspace).pressCharacter(U'z', true); },
-         "ab", "[0,0:a][1,0:b][1,1:][1,1:]"},
-        {"rewritten", "", upper, [](ModalScript& s) { s.type("ab").paste("cd"); }, "ABCD",
-         "[0,0:a][1,0:b][2,0:cd]"},
+         Strokes{"ab", Key::Backspace, U'z'}, "ab", "[0,0:a][1,0:b][1,1:][1,1:]"},
+        {"rewritten", "", upper, Strokes{"ab", Paste{"cd"}}, "ABCD", "[0,0:a][1,0:b][2,0:cd]"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         Editor editor(c.preset);
         editor.asked->change = c.change;
-        editor.play(c.steps);
+        editor.play([&](ModalScript& s) { typeStrokes(s, c.strokes); });
         EXPECT_EQ(text(editor.view->string()), c.after);
         EXPECT_EQ(editor.asked->changes, c.changes);
     }

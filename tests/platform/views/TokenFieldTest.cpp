@@ -2,6 +2,7 @@
 // the keys that select and delete them, and what the delegate answers about them.
 
 #include "platform/views/controls/TokenField.h"
+#include "ViewsTesting.h"
 #include "platform/app/Application.h"
 #include "platform/app/Pasteboard.h"
 #include "platform/foundation/Array.h"
@@ -25,6 +26,9 @@ using namespace platform;
 using platform::testing::Key;
 using platform::testing::ModalScript;
 using platform::testing::UserActions;
+using platform::views_testing::Paste;
+using platform::views_testing::Strokes;
+using platform::views_testing::typeStrokes;
 
 namespace {
 
@@ -112,10 +116,6 @@ struct Form {
     }
 };
 
-void stop() {
-    Application::shared()->stopModalWithCode(0);
-}
-
 enum class Mouse { Click, DoubleClick, RightClick };
 
 // A mouse action on a token's chip (chips are a letter wide here); the first item of a menu it
@@ -137,84 +137,53 @@ void onChip(TokenField& field, std::size_t index, Mouse action) {
 // What the user does, the tokens shown afterwards (with the text being typed and the selected
 // token), and what the delegate was asked.
 TEST(TokenFieldEditing, KeysAndClicksMakeSelectAndDeleteTokensAsTheDelegateAnswers) {
-    using Steps = void (*)(ModalScript&, TokenField&);
     struct Case {
         const char* name;
         bool delegated;
-        Steps steps;
-        const char* shown;
-        const char* asked;
+        Strokes strokes;
+        const char *shown, *asked;
+        // What the user does with the mouse, or the program does, after the strokes.
+        void (*then)(TokenField&) = nullptr;
     };
+    const Key left = Key::Left, back = Key::Backspace;
     const Case cases[] = {
         {"commas split typed text, Return finishes it", false,
-         [](ModalScript& s, TokenField&) { s.type("ann, bob,,  ,carl").press(Key::Return); },
-         "[ann][bob][carl] '' -1", ""},
-        {"Backspace selects, then deletes", false,
-         [](ModalScript& s, TokenField&) {
-             s.type("a,b,").press(Key::Backspace).press(Key::Backspace);
-         },
-         "[a] '' -1", ""},
+         Strokes{"ann, bob,,  ,carl", Key::Return}, "[ann][bob][carl] '' -1", ""},
+        {"Backspace selects, then deletes", false, Strokes{"a,b,", back, back}, "[a] '' -1", ""},
         {"Left walks back and stops at the first, Delete removes", false,
-         [](ModalScript& s, TokenField&) {
-             s.type("a,b,c,")
-                 .press(Key::Left)
-                 .press(Key::Left)
-                 .press(Key::Left)
-                 .press(Key::Left)
-                 .press(Key::Delete);
-         },
-         "[b][c] '' -1", ""},
-        {"Right past the last returns to the text", false,
-         [](ModalScript& s, TokenField&) {
-             s.type("a,b,").press(Key::Left).press(Key::Right).type("z");
-         },
+         Strokes{"a,b,c,", left, left, left, left, Key::Delete}, "[b][c] '' -1", ""},
+        {"Right past the last returns to the text", false, Strokes{"a,b,", left, Key::Right, "z"},
          "[a][b] 'z' -1", ""},
-        {"a paste is split as typing is", false,
-         [](ModalScript& s, TokenField&) { s.paste("x, y"); }, "[x] 'y' -1", ""},
-        {"a refused token is not added", true,
-         [](ModalScript& s, TokenField&) { s.type("ok,no,").press(Key::Return); }, "[ok] '' -1",
+        {"a paste is split as typing is", false, Strokes{Paste{"x, y"}}, "[x] 'y' -1", ""},
+        {"a refused token is not added", true, Strokes{"ok,no,", Key::Return}, "[ok] '' -1",
          "add@0 display add@1 "},
-        {"the delegate's object and display string", true,
-         [](ModalScript& s, TokenField&) { s.type("one,"); }, "[#1] '' -1", "add@0 display "},
+        {"the delegate's object and display string", true, Strokes{"one,"}, "[#1] '' -1",
+         "add@0 display "},
         {"a chosen completion becomes a token", true,
-         [](ModalScript& s, TokenField&) {
-             s.type("al").press(Key::Down).press(Key::Down).press(Key::Return);
-         },
-         "[alps] '' -1", "add@0 display "},
+         Strokes{"al", Key::Down, Key::Down, Key::Return}, "[alps] '' -1", "add@0 display "},
         {"clicks select; a right click shows a token's menu, when it has one", true,
-         [](ModalScript& s, TokenField& f) {
-             s.type("x,y,").perform([&f] {
-                 onChip(f, 0, Mouse::RightClick);
-                 onChip(f, 1, Mouse::RightClick);
-                 onChip(f, 1, Mouse::Click);
-             });
-         },
-         "[x][y] '' 1", "add@0 display add@1 display Forget y"},
-        {"a double click edits with the editing string", true,
-         [](ModalScript& s, TokenField& f) {
-             s.type("x,y,").perform([&f] { onChip(f, 0, Mouse::DoubleClick); });
-         },
-         "[y] 'edit x' -1", "add@0 display add@1 display "},
-        {"the program's tokens show as the delegate says and are never refused", true,
-         [](ModalScript& s, TokenField& f) {
-             s.perform([&f] { f.setStringValue(String::fromUtf8("one, no")); });
-         },
-         "[#1][no] '' -1", "display display "},
+         Strokes{"x,y,"}, "[x][y] '' 1", "add@0 display add@1 display Forget y",
+         [](TokenField& f) {
+             onChip(f, 0, Mouse::RightClick);
+             onChip(f, 1, Mouse::RightClick);
+             onChip(f, 1, Mouse::Click);
+         }},
+        {"a double click edits with the editing string", true, Strokes{"x,y,"}, "[y] 'edit x' -1",
+         "add@0 display add@1 display ", [](TokenField& f) { onChip(f, 0, Mouse::DoubleClick); }},
+        {"the program's tokens show as the delegate says and are never refused", true, Strokes{},
+         "[#1][no] '' -1", "display display ",
+         [](TokenField& f) { f.setStringValue(String::fromUtf8("one, no")); }},
         // Last, so that the clipboard keeps what the copy wrote.
-        {"copy and paste go through the delegate", true,
-         [](ModalScript& s, TokenField&) {
-             s.type("y,")
-                 .press(Key::Backspace)
-                 .pressCharacter(U'c', true)
-                 .pressCharacter(U'v', true);
-         },
+        {"copy and paste go through the delegate", true, Strokes{"y,", back, U'c', U'v'},
          "[y][pasted] '' -1", "add@0 display add@1 display "},
     };
     for (const Case& c : cases) {
         Form form(c.delegated);
         ModalScript script;
-        c.steps(script.run(), *form.field);
-        script.perform(stop);
+        typeStrokes(script.run(), c.strokes);
+        if (c.then)
+            script.perform([&] { c.then(*form.field); });
+        script.perform([] { Application::shared()->stopModalWithCode(0); });
         Application::shared()->runModalForWindow(form.window);
         EXPECT_EQ(form.shown(), c.shown) << c.name;
         EXPECT_EQ(form.answers->asked, c.asked) << c.name;

@@ -7,6 +7,7 @@
 #include "platform/app/Pasteboard.h"
 #include "platform/foundation/Array.h"
 #include "platform/foundation/IndexSet.h"
+#include "platform/testing/ModalScript.h"
 #include "platform/views/ScrollView.h"
 #include "platform/views/TextField.h"
 #include "platform/views/tables/TableCellView.h"
@@ -20,6 +21,8 @@
 #include <map>
 #include <sstream>
 #include <string>
+#include <variant>
+#include <vector>
 
 namespace platform::views_testing {
 
@@ -91,6 +94,28 @@ inline void play(const std::string& moves,
         actions.at(word.substr(0, digits))(
             digits == std::string::npos ? 0 : std::stoll(word.substr(digits)));
     }
+}
+
+// What the user types, one after the other: a text typed, a key pressed, a character pressed
+// with the Control key held, or a text pasted.
+struct Paste {
+    const char* text;
+};
+using Stroke = std::variant<const char*, testing::Key, char32_t, Paste>;
+using Strokes = std::vector<Stroke>;
+
+inline testing::ModalScript& typeStrokes(testing::ModalScript& script, const Strokes& strokes) {
+    for (const Stroke& stroke : strokes) {
+        if (const auto* text = std::get_if<const char*>(&stroke))
+            script.type(*text);
+        else if (const auto* key = std::get_if<testing::Key>(&stroke))
+            script.press(*key);
+        else if (const auto* character = std::get_if<char32_t>(&stroke))
+            script.pressCharacter(*character, true);
+        else
+            script.paste(std::get<Paste>(stroke).text);
+    }
+    return script;
 }
 
 } // namespace platform::views_testing
