@@ -46,30 +46,27 @@ private:
 };
 
 struct Scene {
+    explicit Scene(bool flipped, double documentHeight = DocumentHeight)
+        : window(std::make_shared<Window>(Rect{100, 100, Width, VisibleHeight},
+                                          WindowStyleMask::Titled | WindowStyleMask::Resizable)),
+          scrollView(std::make_shared<ScrollView>(Rect{0, 0, Width, VisibleHeight})),
+          document(std::make_shared<BandedDocument>(Rect{0, 0, Width, documentHeight}, flipped)) {
+        scrollView->setHasVerticalScroller(true);
+        scrollView->setAutohidesScrollers(true);
+        scrollView->setDrawsBackground(false);
+        scrollView->setAutoresizingMask(AutoresizingMask::WidthSizable |
+                                        AutoresizingMask::HeightSizable);
+        document->setAutoresizingMask(AutoresizingMask::WidthSizable);
+        scrollView->setDocumentView(document);
+        window->contentView()->addSubview(scrollView);
+        window->makeKeyAndOrderFront();
+    }
+    ~Scene() { window->close(); }
+
     Ref<Window> window;
     Ref<ScrollView> scrollView;
     Ref<BandedDocument> document;
-
-    ~Scene() { window->close(); }
 };
-
-Scene makeScene(bool flipped, double documentHeight = DocumentHeight) {
-    Scene scene;
-    scene.window = std::make_shared<Window>(Rect{100, 100, Width, VisibleHeight},
-                                            WindowStyleMask::Titled | WindowStyleMask::Resizable);
-    scene.scrollView = std::make_shared<ScrollView>(Rect{0, 0, Width, VisibleHeight});
-    scene.scrollView->setHasVerticalScroller(true);
-    scene.scrollView->setAutohidesScrollers(true);
-    scene.scrollView->setDrawsBackground(false);
-    scene.scrollView->setAutoresizingMask(AutoresizingMask::WidthSizable |
-                                          AutoresizingMask::HeightSizable);
-    scene.document = std::make_shared<BandedDocument>(Rect{0, 0, Width, documentHeight}, flipped);
-    scene.document->setAutoresizingMask(AutoresizingMask::WidthSizable);
-    scene.scrollView->setDocumentView(scene.document);
-    scene.window->contentView()->addSubview(scene.scrollView);
-    scene.window->makeKeyAndOrderFront();
-    return scene;
-}
 
 QScrollBar* scrollBarOf(const ScrollView& scrollView) {
     return qobject_cast<QScrollBar*>(scrollView.verticalScroller()->peer().widget.data());
@@ -87,7 +84,7 @@ INSTANTIATE_TEST_SUITE_P(FlippedAndUnflipped, ScrollViewOfDocument, ::testing::B
                          [](const auto& param) { return param.param ? "Flipped" : "Unflipped"; });
 
 TEST_P(ScrollViewOfDocument, ScrollingToTheOriginShowsTheDocumentsOriginCorner) {
-    const Scene scene = makeScene(GetParam());
+    const Scene scene(GetParam());
     const auto clip = scene.scrollView->contentView();
     EXPECT_EQ(clip->isFlipped(), GetParam());
     EXPECT_EQ(clip->bounds().origin, Point(0, 0));
@@ -103,7 +100,7 @@ TEST_P(ScrollViewOfDocument, ScrollingToTheOriginShowsTheDocumentsOriginCorner) 
 }
 
 TEST_P(ScrollViewOfDocument, TheDocumentDrawsOnlyWhatIsInView) {
-    const Scene scene = makeScene(GetParam());
+    const Scene scene(GetParam());
     const auto clip = scene.scrollView->contentView();
     clip->scrollToPoint({0, 400});
     const Rect visible = scene.scrollView->documentVisibleRect();
@@ -122,7 +119,7 @@ TEST_P(ScrollViewOfDocument, TheDocumentDrawsOnlyWhatIsInView) {
 }
 
 TEST_P(ScrollViewOfDocument, APositionPastTheEndShowsTheEndAndTheScrollerFollows) {
-    const Scene scene = makeScene(GetParam());
+    const Scene scene(GetParam());
     const auto clip = scene.scrollView->contentView();
     const double end = DocumentHeight - VisibleHeight;
     clip->scrollToPoint({0, end + 20});
@@ -141,7 +138,7 @@ TEST_P(ScrollViewOfDocument, APositionPastTheEndShowsTheEndAndTheScrollerFollows
 }
 
 TEST_P(ScrollViewOfDocument, TheWheelMovesTowardsTheTopWhenRolledAway) {
-    const Scene scene = makeScene(GetParam());
+    const Scene scene(GetParam());
     const auto clip = scene.scrollView->contentView();
     clip->scrollToPoint({0, 400});
     const double step = QApplication::wheelScrollLines() * scene.scrollView->verticalLineScroll();
@@ -156,7 +153,7 @@ TEST_P(ScrollViewOfDocument, TheWheelMovesTowardsTheTopWhenRolledAway) {
 }
 
 TEST_P(ScrollViewOfDocument, MovingTheScrollerScrollsTheDocument) {
-    const Scene scene = makeScene(GetParam());
+    const Scene scene(GetParam());
     QScrollBar* bar = scrollBarOf(*scene.scrollView);
     ASSERT_NE(bar, nullptr);
     bar->setValue(100);
@@ -166,7 +163,7 @@ TEST_P(ScrollViewOfDocument, MovingTheScrollerScrollsTheDocument) {
 }
 
 TEST(ScrollView, TheScrollerShowsOnlyWhileTheDocumentIsTallerThanTheView) {
-    const Scene scene = makeScene(true, 100);
+    const Scene scene(true, 100);
     const auto scroller = scene.scrollView->verticalScroller();
     const auto clip = scene.scrollView->contentView();
     EXPECT_TRUE(scroller->isHidden());
@@ -187,7 +184,7 @@ TEST(ScrollView, TheScrollerShowsOnlyWhileTheDocumentIsTallerThanTheView) {
 }
 
 TEST(ScrollView, WithoutAutohidingTheScrollerStaysAndWithoutOneItNeverShows) {
-    const Scene scene = makeScene(true, 100);
+    const Scene scene(true, 100);
     scene.scrollView->setAutohidesScrollers(false);
     EXPECT_FALSE(scene.scrollView->verticalScroller()->isHidden());
     scene.scrollView->setHasVerticalScroller(false);
@@ -197,7 +194,7 @@ TEST(ScrollView, WithoutAutohidingTheScrollerStaysAndWithoutOneItNeverShows) {
 }
 
 TEST(ScrollView, AShrinkingDocumentOrGrowingViewKeepsThePositionInsideTheDocument) {
-    const Scene scene = makeScene(true);
+    const Scene scene(true);
     const auto clip = scene.scrollView->contentView();
     clip->scrollToPoint({0, DocumentHeight});
     scene.document->setFrameSize({scene.document->frame().width(), 500});
@@ -211,7 +208,7 @@ TEST(ScrollView, AShrinkingDocumentOrGrowingViewKeepsThePositionInsideTheDocumen
 
 // The clip view holds the document, which is in the window; a new document takes its place.
 TEST(ScrollView, TheClipViewHoldsTheDocumentUntilAnotherTakesItsPlace) {
-    const Scene scene = makeScene(true);
+    const Scene scene(true);
     EXPECT_EQ(scene.document->superview(), scene.scrollView->contentView());
     EXPECT_EQ(scene.document->window(), scene.window);
     const auto other = std::make_shared<View>(Rect{0, 0, Width, 50});
@@ -221,7 +218,7 @@ TEST(ScrollView, TheClipViewHoldsTheDocumentUntilAnotherTakesItsPlace) {
 }
 
 TEST(ScrollView, WithoutItsBackgroundTheWindowShowsThroughBelowAShortDocument) {
-    const Scene scene = makeScene(true, 100);
+    const Scene scene(true, 100);
     scene.window->setBackgroundColor(Color::greenColor());
     const auto below = [&scene] { return WindowSnapshot(*scene.window).pixelAt({20, 5}); };
     EXPECT_EQ(below(), (Pixel{0, 255, 0, 255}));
