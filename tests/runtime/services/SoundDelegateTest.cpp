@@ -17,8 +17,7 @@ namespace {
 enum class Load { File, Named, Missing };
 enum class Then { Nothing, Wait, Stop, PauseThenResume, PauseThenStop, LoopBeside, LetGo };
 
-struct SoundCase {
-    const char* name;
+struct SoundCase : servicestest::Row {
     // The file's format code, channels, frame rate, bits a sample and data bytes; format 0 writes
     // a text file instead.
     int format, channels, rate, bits, bytes;
@@ -27,9 +26,6 @@ struct SoundCase {
     // "none" when no sound loads, else its duration and the finished flag of each 3700 heard.
     const char* outcome;
 };
-void PrintTo(const SoundCase& c, std::ostream* out) {
-    *out << c.name;
-}
 
 const SoundCase soundCases[] = {
     {"Mono16BitPlaysToItsEnd", 1, 1, 8000, 16, 800, Load::File, Then::Wait, "50ms 1"},
@@ -143,8 +139,7 @@ TEST_P(Sounds, LoadAndTellTheDialogCallbackHowTheyEnded) {
         EXPECT_FALSE(sound->pause());
     }
 }
-INSTANTIATE_TEST_SUITE_P(Rows, Sounds, ::testing::ValuesIn(soundCases),
-                         [](const auto& r) { return std::string(r.param.name); });
+INSTANTIATE_TEST_SUITE_P(Rows, Sounds, ::testing::ValuesIn(soundCases), servicestest::rowName);
 
 TEST(SoundNames, FindNothingForUnknownNamesOrPaths) {
     EXPECT_FALSE(Sound::soundNamed(*platform::String::fromUtf8("no-such-sound-here")));

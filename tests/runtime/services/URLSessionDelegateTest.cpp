@@ -30,8 +30,7 @@ namespace {
 
 enum class Task { Data, Download, Upload };
 
-struct TransferCase {
-    const char* name;
+struct TransferCase : servicestest::Row {
     Task task;
     // On the test's server; none for a port nothing listens on.
     const char* path;
@@ -47,9 +46,6 @@ struct TransferCase {
     // load has it: then a run counts the same however long it is.
     bool piecesVary = false;
 };
-void PrintTo(const TransferCase& c, std::ostream* out) {
-    *out << c.name;
-}
 
 const TransferCase transferCases[] = {
     {"DownloadArrivesInPiecesAndLeavesItsFile", Task::Download, "/bytes/3000000",
@@ -154,19 +150,14 @@ TEST_P(Transfers, ReachTheDialogCallbackInOrder) {
     }
 }
 INSTANTIATE_TEST_SUITE_P(Rows, Transfers, ::testing::ValuesIn(transferCases),
-                         [](const auto& r) { return std::string(r.param.name); });
+                         servicestest::rowName);
 
 // The first task is cancelled at its first piece, unless the server cuts it; a server that
 // sends the whole file again has the second start over.
-struct ResumeCase {
-    const char* name;
+struct ResumeCase : servicestest::Row {
     const char* path;
     bool fromStart;
 };
-
-void PrintTo(const ResumeCase& c, std::ostream* out) {
-    *out << c.name;
-}
 
 const ResumeCase resumeCases[] = {
     {"CancelledDownloadGoesOnWhereItStopped", "/bytes/3000000", false},
@@ -232,8 +223,7 @@ TEST_P(Resumes, FinishTheFileTheFirstTaskBegan) {
     EXPECT_TRUE(received == LocalHttpServer::body(3000000));
     EXPECT_TRUE(temporary.empty()) << "the resumed task removes the partial file";
 }
-INSTANTIATE_TEST_SUITE_P(Rows, Resumes, ::testing::ValuesIn(resumeCases),
-                         [](const auto& r) { return std::string(r.param.name); });
+INSTANTIATE_TEST_SUITE_P(Rows, Resumes, ::testing::ValuesIn(resumeCases), servicestest::rowName);
 
 // Keeps the streams of a capture, which the dialog callback is not given.
 class CapturingDelegate : public CUI_URLSessionDelegate {
@@ -253,8 +243,7 @@ public:
 // come, briefly.
 enum class Script { Ask, Capture, WriteOn, Wait };
 
-struct StreamTaskCase {
-    const char* name;
+struct StreamTaskCase : servicestest::Row {
     bool refused;
     Script script;
     const char* heard;
@@ -263,10 +252,6 @@ struct StreamTaskCase {
     std::int64_t handlerError;
     std::int64_t taskError;
 };
-
-void PrintTo(const StreamTaskCase& c, std::ostream* out) {
-    *out << c.name;
-}
 
 const StreamTaskCase streamTaskCases[] = {
     {"AnswerUntilTheHostEnds", false, Script::Ask, "3622 3614 3607 3600", servicestest::kAnswer, 0,
@@ -345,6 +330,6 @@ TEST_P(StreamTasks, CarryTheirQueuesAndTellTheEnds) {
     EXPECT_EQ(task->error() ? task->error()->code() : 0, row.taskError);
 }
 INSTANTIATE_TEST_SUITE_P(Rows, StreamTasks, ::testing::ValuesIn(streamTaskCases),
-                         [](const auto& r) { return std::string(r.param.name); });
+                         servicestest::rowName);
 
 } // namespace
