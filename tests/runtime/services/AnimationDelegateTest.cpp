@@ -57,6 +57,7 @@ TEST_P(Animations, RunAsTheDelegateAnswers) {
     EXPECT_EQ(animation->currentValue(),
               row.withCallback ? row.progressAfter / 2 : row.progressAfter);
     EXPECT_EQ(heardCalls(), row.heard);
+    EXPECT_EQ(delegate->progress(), row.progressAfter) << "the last progress asked about";
 }
 INSTANTIATE_TEST_SUITE_P(
     Rows, Animations,

@@ -92,6 +92,7 @@ TEST_P(Sharing, PickerSharesWithTheServiceChosen) {
             heard().back().event != SharingPickerEvent::DidChooseService)
             return;
         EXPECT_EQ(heard().back().object, delegate->theSharingServicePicker());
+        EXPECT_EQ(heard().back().tag + heard().back().wndTag, 0) << "a picker has no tags";
         if (heard().back().event == SharingPickerEvent::ServicesForItems && onlyCopy)
             delegate->setTheProposedServices(
                 platform::Array::arrayWithObjects({platform::SharingService::sharingServiceNamed(
