@@ -102,6 +102,7 @@ TEST_P(Sounds, LoadAndTellTheDialogCallbackHowTheyEnded) {
     const platform::WeakRef<Sound> played = sound;
     shelltest::whileHeard() = [&] {
         EXPECT_EQ(heard().back().event, SoundEvent::DidFinishPlaying);
+        EXPECT_EQ(heard().back().tag + heard().back().wndTag, 0) << "a sound has no tags";
         outcome += DialogEventBoolVal() ? " 1" : " 0";
         // The looping sound, started first, is still playing when the other one ends.
         if (heard().back().object == played.lock() && row.then == Then::LoopBeside) {
