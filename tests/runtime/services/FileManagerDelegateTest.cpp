@@ -111,6 +111,7 @@ TEST_P(FileOperations, FollowTheAnswersAndLoseNothing) {
     const fs::path destination = (elsewhere ? elsewhere->path() : here.path()) / "copy";
     std::string firstDestination;
     DialogEventSetOtherUrlObj(nullptr);
+    DialogEventSetErrorObj(nullptr);
     if (row.answers) {
         DialogCallbackSet(dialogCallback);
         whileHeard() = [&] {
@@ -147,6 +148,8 @@ TEST_P(FileOperations, FollowTheAnswersAndLoseNothing) {
         EXPECT_NE(std::dynamic_pointer_cast<platform::URL>(call.object), nullptr);
     }
     EXPECT_EQ(error != nullptr, !done);
+    // Only a tree with a socket meets an error, which the question after it carries.
+    EXPECT_EQ(DialogEventErrorObj() != nullptr, row.withSocket);
     // The first question of a copy or a move names where the tree goes.
     if (row.operation != Operation::Remove && !heard().empty()) {
         EXPECT_EQ(firstDestination, "copy");

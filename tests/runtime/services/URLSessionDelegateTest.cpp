@@ -72,14 +72,9 @@ std::string bytesOf(const Ref<platform::Data>& data) {
 }
 
 // Downloads keep their partial files in the temporary directory; here it is one of the test's.
-class TemporaryDirectory {
-public:
-    TemporaryDirectory() { ::setenv("TMPDIR", directory_.path().c_str(), 1); }
+struct TemporaryDirectory : servicestest::ScratchDirectory {
+    TemporaryDirectory() { ::setenv("TMPDIR", path().c_str(), 1); }
     ~TemporaryDirectory() { ::unsetenv("TMPDIR"); }
-    bool empty() const { return fs::is_empty(directory_.path()); }
-
-private:
-    servicestest::ScratchDirectory directory_;
 };
 
 class Transfers : public ShellTest, public ::testing::WithParamInterface<TransferCase> {};
@@ -122,6 +117,7 @@ TEST_P(Transfers, ReachTheDialogCallbackInOrder) {
             received.assign(std::istreambuf_iterator<char>(file), {});
         }
         EXPECT_EQ(heard().back().object, session);
+        EXPECT_EQ(heard().back().tag + heard().back().wndTag, 0) << "a session has no tags";
     };
     DialogCallbackSet(dialogCallback);
 
@@ -221,7 +217,7 @@ TEST_P(Resumes, FinishTheFileTheFirstTaskBegan) {
     EXPECT_EQ(resumedAt, row.fromStart ? 0 : stoppedAt);
     EXPECT_EQ(second->countOfBytesExpectedToReceive(), 3000000);
     EXPECT_TRUE(received == LocalHttpServer::body(3000000));
-    EXPECT_TRUE(temporary.empty()) << "the resumed task removes the partial file";
+    EXPECT_TRUE(fs::is_empty(temporary.path())) << "the resumed task removes the partial file";
 }
 INSTANTIATE_TEST_SUITE_P(Rows, Resumes, ::testing::ValuesIn(resumeCases), servicestest::rowName);
 
