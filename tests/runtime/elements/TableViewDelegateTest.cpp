@@ -83,14 +83,6 @@ struct Loaded {
     }
 };
 
-std::vector<std::string>& tableHeard() {
-    static std::vector<std::string> calls;
-    return calls;
-}
-void tableCallback(std::int64_t tag, std::int64_t event) {
-    tableHeard().push_back(std::to_string(event) + "@" + std::to_string(tag));
-}
-
 // What the dialog callback heard of the table's delegate, one "<event> <tag>/<window tag> " each;
 // the table's own mouse and key events are left out.
 std::string delegateHeard() {
@@ -163,8 +155,6 @@ TEST_F(ShellTest, AHeaderClickSortsTheRows) {
     const Rect score = loaded.table->rectOfColumn(1);
     UserActions::clickInView(header, {score.midX(), header->bounds().midY()});
     EXPECT_EQ(loaded.shown(), "al bo cy");
-    UserActions::clickInView(header, {score.midX(), header->bounds().midY()});
-    EXPECT_EQ(loaded.shown(), "cy bo al");
 }
 
 // The program makes the cells of the Name column itself, when the table has none to reuse.
@@ -289,11 +279,7 @@ TEST_F(ShellTest, QuestionsNobodyAnswersGetTheTablesOwnAnswers) {
         {"row", [&] { return d->tableViewShouldSelectRow(t, 0) - 1; }},
         {"column", [&] { return d->tableViewShouldSelectTableColumn(t, column) - 1; }},
         {"type select",
-         [&] {
-             return d->tableViewShouldTypeSelectForEventWithCurrentSearchString(t, nullptr,
-                                                                                nullptr) -
-                    1;
-         }},
+         [&] { return !d->tableViewShouldTypeSelectForEventWithCurrentSearchString(t, {}, {}); }},
         {"reorder", [&] { return d->tableViewShouldReorderColumnToColumn(t, 0, 1) - 1; }},
         {"visibility",
          [&] { return d->tableViewUserCanChangeVisibilityOfTableColumn(t, column) - 1; }},
@@ -318,8 +304,8 @@ TEST_F(ShellTest, QuestionsNobodyAnswersGetTheTablesOwnAnswers) {
 }
 
 // A click on the second row: the questions before the selection changes and the action after,
-// heard by the table's own callback when it has one, else by the dialog callback; a refusal of
-// the row keeps the selection.
+// heard by the table's own callback when it has one, else by the dialog callback (as a double
+// click is heard above); a refusal of the row keeps the selection.
 TEST_F(ShellTest, TheDelegatesQuestionsReachTheTablesCallbackOrElseTheDialogCallback) {
     struct Case {
         const char* name;
@@ -329,25 +315,24 @@ TEST_F(ShellTest, TheDelegatesQuestionsReachTheTablesCallbackOrElseTheDialogCall
         std::int64_t selected;
     };
     const Case cases[] = {
-        {"dialog", false, false, "1607 40/9 1604 40/9 1608 40/9 1611 40/9 1612 40/9 1 40/9 ", 1},
         {"dialog refusing", false, true, "1607 40/9 1604 40/9 1608 40/9 1 40/9 ", -1},
         {"own callback", true, false, "1607@40 1604@40 1608@40 1611@40 1612@40 1@40 ", 1},
     };
     for (const Case& c : cases) {
         const Loaded loaded({str("a"), str("b")});
         DialogCallbackSet(dialogCallback);
+        static std::string own;
+        own.clear();
         if (c.own)
-            Additions::setDelegateCallback(*loaded.table, tableCallback);
+            Additions::setDelegateCallback(*loaded.table, [](std::int64_t tag, std::int64_t event) {
+                own += std::to_string(event) + "@" + std::to_string(tag) + " ";
+            });
         whileHeard() = [&] {
             if (c.refuse && heard().back().event == TableViewEvent::ShouldSelectRow)
                 DialogEventSetBoolVal(false);
         };
         heard().clear();
-        tableHeard().clear();
         UserActions::clickInView(loaded.table, loaded.middleOf(0, 1));
-        std::string own;
-        for (const auto& call : tableHeard())
-            own += call + " ";
         EXPECT_EQ(c.own ? own : delegateHeard(), c.heard) << c.name;
         EXPECT_EQ(loaded.table->selectedRow(), c.selected) << c.name;
         whileHeard() = nullptr;

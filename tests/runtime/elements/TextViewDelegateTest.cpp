@@ -12,16 +12,10 @@
 #include "runtime/shell/CUI_DialogEvent.h"
 
 #include "platform/app/Application.h"
-#include "platform/app/Pasteboard.h"
 #include "platform/foundation/Array.h"
 #include "platform/foundation/String.h"
-#include "platform/foundation/URL.h"
 #include "platform/testing/ModalScript.h"
-#include "platform/testing/UserActions.h"
 #include "platform/views/TextStorage.h"
-
-#include <filesystem>
-#include <fstream>
 
 using platform::Range;
 using platform::Ref;
@@ -168,33 +162,6 @@ TEST_F(ShellTest, StorageEditsReachTheStoragesOwnCallbacksWithTheirUserData) {
     storageLog.clear();
     play(window, [](ModalScript& s) { s.type("a").press(Key::Backspace); });
     EXPECT_EQ(storageLog, "2 0,1 1 will\n2 0,1 1 did\n2 0,0 -1 will\n2 0,0 -1 did\n");
-}
-
-TEST_F(ShellTest, ATextViewSCTakesDroppedFilesOfItsExtensions) {
-    const auto window = openWindow(kWindow);
-    const auto view = placed(window, std::make_shared<TextViewSC>(), "");
-    view->setFrame({20, 20, 120, 60});
-    view->registerForDraggedTypes(platform::Array::arrayWithObjects(
-        {platform::String::fromUtf8(platform::FilenamesPboardType)}));
-    Additions::setDragFileExtensions(
-        *view, platform::Array::arrayWithObjects({platform::String::fromUtf8("txt")}));
-    DialogCallbackSet(dialogCallback);
-    const auto directory = std::filesystem::path(::testing::TempDir());
-    for (const char* file : {"b.png", "b.txt"}) {
-        std::ofstream((directory / file).string()) << "x\n";
-        heard().clear();
-        const bool taken = platform::testing::UserActions::dragFiles(
-            view, {(directory / file).string()}, platform::testing::UserActions::DragEnd::Drop);
-        std::vector<std::int64_t> drops;
-        for (const Heard& call : heard())
-            if (call.event >= 2016 && call.event <= 2022)
-                drops.push_back(call.event);
-        EXPECT_EQ(taken, std::string(file) == "b.txt") << file;
-        EXPECT_EQ(drops, taken ? (std::vector<std::int64_t>{2016, 2022, 2020})
-                               : std::vector<std::int64_t>{})
-            << file;
-        EXPECT_EQ(view->string()->utf8(), "") << "a file dropped is no text";
-    }
 }
 
 } // namespace

@@ -14,16 +14,12 @@ std::string& heardCalls() {
     return calls;
 }
 
-struct AnimationCase {
-    const char* name;
+struct AnimationCase : servicestest::Row {
     bool withCallback;
     bool refuseStart;
     const char* heard;
     float progressAfter;
 };
-void PrintTo(const AnimationCase& c, std::ostream* out) {
-    *out << c.name;
-}
 
 class Animations : public shelltest::ShellTest,
                    public ::testing::WithParamInterface<AnimationCase> {};
@@ -61,6 +57,7 @@ TEST_P(Animations, RunAsTheDelegateAnswers) {
     EXPECT_EQ(animation->currentValue(),
               row.withCallback ? row.progressAfter / 2 : row.progressAfter);
     EXPECT_EQ(heardCalls(), row.heard);
+    EXPECT_EQ(delegate->progress(), row.progressAfter) << "the last progress asked about";
 }
 INSTANTIATE_TEST_SUITE_P(
     Rows, Animations,
@@ -68,6 +65,6 @@ INSTANTIATE_TEST_SUITE_P(
                       AnimationCase{"MarksInOrderThenTheEnd", true, false, "2 4@0.25 4@0.5 0 3",
                                     1.0f},
                       AnimationCase{"RefusedStartRunsNothing", true, true, "2 3", 0.0f}),
-    [](const auto& r) { return std::string(r.param.name); });
+    servicestest::rowName);
 
 } // namespace

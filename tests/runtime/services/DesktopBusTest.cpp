@@ -112,14 +112,10 @@ TEST_F(DesktopBus, DistributedNotificationsReachObserversOfOtherPrograms) {
 
 // A signal as "service path interface member [argument]", "-" for no service name, the
 // interface's common prefix left out; what is heard without "NSWorkspace" and "Notification".
-struct WorkspaceCase {
-    const char* name;
+struct WorkspaceCase : servicestest::Row {
     const char* signal;
     const char* heard;
 };
-void PrintTo(const WorkspaceCase& c, std::ostream* out) {
-    *out << c.name;
-}
 
 constexpr const char* kLogin = "org.freedesktop.login1";
 constexpr const char* kManager = "org.freedesktop.login1.Manager";
@@ -185,18 +181,14 @@ TEST_P(WorkspaceSignals, BecomeWorkspaceNotifications) {
     EXPECT_EQ(workspaceHeard(), expected);
 }
 INSTANTIATE_TEST_SUITE_P(Rows, WorkspaceSignals, ::testing::ValuesIn(workspaceCases),
-                         [](const auto& r) { return std::string(r.param.name); });
+                         servicestest::rowName);
 
 // Each step "device point...", "!" before the device for a sender that is not the disk service;
 // what is heard as "DidMount point", in order.
-struct MountCase {
-    const char* name;
+struct MountCase : servicestest::Row {
     std::vector<const char*> steps;
     const char* heard;
 };
-void PrintTo(const MountCase& c, std::ostream* out) {
-    *out << c.name;
-}
 
 const MountCase mountCases[] = {
     {"MountThenUnmount",
@@ -255,16 +247,12 @@ TEST_P(MountSignals, BecomeMountNotifications) {
     EXPECT_EQ(heard, std::string(GetParam().heard) + "DidMount /media/end; ");
 }
 INSTANTIATE_TEST_SUITE_P(Rows, MountSignals, ::testing::ValuesIn(mountCases),
-                         [](const auto& r) { return std::string(r.param.name); });
+                         servicestest::rowName);
 
-struct StatusCase {
-    const char* name;
+struct StatusCase : servicestest::Row {
     bool watcherFirst;
     bool withCallback;
 };
-void PrintTo(const StatusCase& c, std::ostream* out) {
-    *out << c.name;
-}
 
 const StatusCase statusCases[] = {
     {"RegistersWithTheRunningWatcher", true, true},
@@ -322,6 +310,6 @@ TEST_P(StatusItems, AreShownByTheWatcherAndAnswerItsClick) {
     EXPECT_TRUE(watcher->items().empty()) << "a removed item leaves the bus";
 }
 INSTANTIATE_TEST_SUITE_P(Rows, StatusItems, ::testing::ValuesIn(statusCases),
-                         [](const auto& r) { return std::string(r.param.name); });
+                         servicestest::rowName);
 
 } // namespace

@@ -34,8 +34,7 @@ constexpr Answers RefuseAll = [](std::int64_t, const std::string&) {
     DialogEventSetBoolVal(false);
 };
 
-struct FileCase {
-    const char* name;
+struct FileCase : servicestest::Row {
     Operation operation;
     Answers answers;
     // The source tree also holds a socket, which cannot be copied.
@@ -43,9 +42,6 @@ struct FileCase {
     // "done" or "failed", then the source and the destination afterwards, then the codes heard.
     const char* outcome;
 };
-void PrintTo(const FileCase& c, std::ostream* out) {
-    *out << c.name;
-}
 
 // The source tree: a.txt, sub/b.txt, sub/c.txt and, when asked, sub/s.sock.
 const FileCase fileCases[] = {
@@ -115,6 +111,7 @@ TEST_P(FileOperations, FollowTheAnswersAndLoseNothing) {
     const fs::path destination = (elsewhere ? elsewhere->path() : here.path()) / "copy";
     std::string firstDestination;
     DialogEventSetOtherUrlObj(nullptr);
+    DialogEventSetErrorObj(nullptr);
     if (row.answers) {
         DialogCallbackSet(dialogCallback);
         whileHeard() = [&] {
@@ -151,6 +148,8 @@ TEST_P(FileOperations, FollowTheAnswersAndLoseNothing) {
         EXPECT_NE(std::dynamic_pointer_cast<platform::URL>(call.object), nullptr);
     }
     EXPECT_EQ(error != nullptr, !done);
+    // Only a tree with a socket meets an error, which the question after it carries.
+    EXPECT_EQ(DialogEventErrorObj() != nullptr, row.withSocket);
     // The first question of a copy or a move names where the tree goes.
     if (row.operation != Operation::Remove && !heard().empty()) {
         EXPECT_EQ(firstDestination, "copy");
@@ -160,6 +159,6 @@ TEST_P(FileOperations, FollowTheAnswersAndLoseNothing) {
               row.outcome);
 }
 INSTANTIATE_TEST_SUITE_P(Rows, FileOperations, ::testing::ValuesIn(fileCases),
-                         [](const auto& r) { return std::string(r.param.name); });
+                         servicestest::rowName);
 
 } // namespace

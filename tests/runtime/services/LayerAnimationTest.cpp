@@ -15,20 +15,26 @@ namespace {
 
 enum class Interruption { None, Removed, ViewGone };
 
-struct LayerCase {
-    const char* name;
+struct LayerCase : servicestest::Row {
     const char* keyPath;
-    Point to;
+    double toX, toY;
     bool withCallback;
     Interruption interruption;
     const char* heard;
     bool finished;
     // Where the animated property ends: the opacity in x, or the frame's centre.
-    Point after;
+    double afterX, afterY;
 };
-void PrintTo(const LayerCase& c, std::ostream* out) {
-    *out << c.name;
-}
+
+const LayerCase layerCases[] = {
+    {"OpacityFadesInToTheEnd", "opacity", 1, 0, true, Interruption::None, "01", true, 1, 0},
+    {"PositionMovesTheCentre", "position", 100, 80, true, Interruption::None, "01", true, 100, 80},
+    {"RemovedStopsUnfinishedWhereItWas", "opacity", 1, 0, true, Interruption::Removed, "01", false,
+     0, 0},
+    {"AGoneViewStopsIt", "position", 100, 80, true, Interruption::ViewGone, "01", false, 0, 0},
+    {"NoCallbackStillAnimates", "opacity", 0.25, 0, false, Interruption::None, "", true, 0.25, 0},
+    {"UnknownKeyPathChangesNothing", "bounds", 0, 0, true, Interruption::None, "01", true, 30, 20},
+};
 
 Point shownValue(const std::string& keyPath, const platform::View& view) {
     return keyPath == "opacity" ? Point{view.alphaValue(), 0}
@@ -54,8 +60,8 @@ TEST_P(LayerAnimations, ReportStartAndStopAndLeaveTheViewWhereTheyEnd) {
                                 ? Ref<platform::Object>(platform::Number::numberWithDouble(0))
                                 : platform::Value::valueWithPoint({30, 20}));
     animation->setToValue(row.keyPath == std::string("opacity")
-                              ? Ref<platform::Object>(platform::Number::numberWithDouble(row.to.x))
-                              : platform::Value::valueWithPoint(row.to));
+                              ? Ref<platform::Object>(platform::Number::numberWithDouble(row.toX))
+                              : platform::Value::valueWithPoint({row.toX, row.toY}));
     animation->setDuration(0.05);
     animation->setDelegate(delegate);
 
@@ -71,59 +77,11 @@ TEST_P(LayerAnimations, ReportStartAndStopAndLeaveTheViewWhereTheyEnd) {
     EXPECT_EQ(heard, row.heard);
     EXPECT_EQ(delegate->finished(), row.finished);
     if (view) {
-        EXPECT_EQ(shownValue(row.keyPath, *view), row.after);
+        EXPECT_EQ(shownValue(row.keyPath, *view), (Point{row.afterX, row.afterY}));
     }
 }
-INSTANTIATE_TEST_SUITE_P(Rows, LayerAnimations,
-                         ::testing::Values(LayerCase{"OpacityFadesInToTheEnd",
-                                                     "opacity",
-                                                     {1, 0},
-                                                     true,
-                                                     Interruption::None,
-                                                     "01",
-                                                     true,
-                                                     {1, 0}},
-                                           LayerCase{"PositionMovesTheCentre",
-                                                     "position",
-                                                     {100, 80},
-                                                     true,
-                                                     Interruption::None,
-                                                     "01",
-                                                     true,
-                                                     {100, 80}},
-                                           LayerCase{"RemovedStopsUnfinishedWhereItWas",
-                                                     "opacity",
-                                                     {1, 0},
-                                                     true,
-                                                     Interruption::Removed,
-                                                     "01",
-                                                     false,
-                                                     {0, 0}},
-                                           LayerCase{"AGoneViewStopsIt",
-                                                     "position",
-                                                     {100, 80},
-                                                     true,
-                                                     Interruption::ViewGone,
-                                                     "01",
-                                                     false,
-                                                     {}},
-                                           LayerCase{"NoCallbackStillAnimates",
-                                                     "opacity",
-                                                     {0.25, 0},
-                                                     false,
-                                                     Interruption::None,
-                                                     "",
-                                                     true,
-                                                     {0.25, 0}},
-                                           LayerCase{"UnknownKeyPathChangesNothing",
-                                                     "bounds",
-                                                     {},
-                                                     true,
-                                                     Interruption::None,
-                                                     "01",
-                                                     true,
-                                                     {30, 20}}),
-                         [](const auto& r) { return std::string(r.param.name); });
+INSTANTIATE_TEST_SUITE_P(Rows, LayerAnimations, ::testing::ValuesIn(layerCases),
+                         servicestest::rowName);
 
 TEST(AnimationEffects, ThePoofEndsWithItsContext) {
     static int context;

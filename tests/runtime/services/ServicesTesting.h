@@ -8,6 +8,7 @@
 #include "platform/foundation/URL.h"
 #include "platform/testing/ModalScript.h"
 
+#include <concepts>
 #include <filesystem>
 #include <fstream>
 #include <string>
@@ -18,6 +19,17 @@
 namespace fs = std::filesystem;
 
 namespace servicestest {
+
+// A row of a table-driven test: its name names the test and shows the row when it fails.
+struct Row {
+    const char* name;
+};
+template <class R>
+requires std::derived_from<R, Row>
+void PrintTo(const R& row, std::ostream* out) {
+    *out << row.name;
+}
+inline constexpr auto rowName = [](const auto& info) { return std::string(info.param.name); };
 
 // A directory of its own (under the system's temporary directory unless told), removed with the
 // object.

@@ -30,8 +30,7 @@ constexpr const char* kLink = "https://pondaro.github.io/";
 
 enum class Answer { None, Save, Cancel };
 
-struct ShareCase {
-    const char* name;
+struct ShareCase : servicestest::Row {
     // The menu item the user clicks; one that is not offered dismisses the menu.
     const char* choice;
     // The dialog callback leaves only the copy service on offer.
@@ -43,9 +42,6 @@ struct ShareCase {
     const char* mail;
     const char* file;
 };
-void PrintTo(const ShareCase& c, std::ostream* out) {
-    *out << c.name;
-}
 
 const std::string both = std::string(kText) + "\n" + kLink;
 const ShareCase shareCases[] = {
@@ -96,6 +92,7 @@ TEST_P(Sharing, PickerSharesWithTheServiceChosen) {
             heard().back().event != SharingPickerEvent::DidChooseService)
             return;
         EXPECT_EQ(heard().back().object, delegate->theSharingServicePicker());
+        EXPECT_EQ(heard().back().tag + heard().back().wndTag, 0) << "a picker has no tags";
         if (heard().back().event == SharingPickerEvent::ServicesForItems && onlyCopy)
             delegate->setTheProposedServices(
                 platform::Array::arrayWithObjects({platform::SharingService::sharingServiceNamed(
@@ -126,8 +123,7 @@ TEST_P(Sharing, PickerSharesWithTheServiceChosen) {
     EXPECT_EQ(mail.mails().empty() ? "" : mail.mails()[0].body, row.mail);
     EXPECT_EQ(fs::exists(saved) ? fileText(saved) : "", row.file);
 }
-INSTANTIATE_TEST_SUITE_P(Rows, Sharing, ::testing::ValuesIn(shareCases),
-                         [](const auto& r) { return std::string(r.param.name); });
+INSTANTIATE_TEST_SUITE_P(Rows, Sharing, ::testing::ValuesIn(shareCases), servicestest::rowName);
 
 TEST_F(Sharing, ServiceDelegateKeepsWhatEachShareCarried) {
     const auto delegate = std::make_shared<CUI_SharingServiceDelegate>();

@@ -17,8 +17,7 @@ namespace {
 enum class Load { File, Named, Missing };
 enum class Then { Nothing, Wait, Stop, PauseThenResume, PauseThenStop, LoopBeside, LetGo };
 
-struct SoundCase {
-    const char* name;
+struct SoundCase : servicestest::Row {
     // The file's format code, channels, frame rate, bits a sample and data bytes; format 0 writes
     // a text file instead.
     int format, channels, rate, bits, bytes;
@@ -27,9 +26,6 @@ struct SoundCase {
     // "none" when no sound loads, else its duration and the finished flag of each 3700 heard.
     const char* outcome;
 };
-void PrintTo(const SoundCase& c, std::ostream* out) {
-    *out << c.name;
-}
 
 const SoundCase soundCases[] = {
     {"Mono16BitPlaysToItsEnd", 1, 1, 8000, 16, 800, Load::File, Then::Wait, "50ms 1"},
@@ -106,6 +102,7 @@ TEST_P(Sounds, LoadAndTellTheDialogCallbackHowTheyEnded) {
     const platform::WeakRef<Sound> played = sound;
     shelltest::whileHeard() = [&] {
         EXPECT_EQ(heard().back().event, SoundEvent::DidFinishPlaying);
+        EXPECT_EQ(heard().back().tag + heard().back().wndTag, 0) << "a sound has no tags";
         outcome += DialogEventBoolVal() ? " 1" : " 0";
         // The looping sound, started first, is still playing when the other one ends.
         if (heard().back().object == played.lock() && row.then == Then::LoopBeside) {
@@ -143,8 +140,7 @@ TEST_P(Sounds, LoadAndTellTheDialogCallbackHowTheyEnded) {
         EXPECT_FALSE(sound->pause());
     }
 }
-INSTANTIATE_TEST_SUITE_P(Rows, Sounds, ::testing::ValuesIn(soundCases),
-                         [](const auto& r) { return std::string(r.param.name); });
+INSTANTIATE_TEST_SUITE_P(Rows, Sounds, ::testing::ValuesIn(soundCases), servicestest::rowName);
 
 TEST(SoundNames, FindNothingForUnknownNamesOrPaths) {
     EXPECT_FALSE(Sound::soundNamed(*platform::String::fromUtf8("no-such-sound-here")));

@@ -12,17 +12,13 @@ using platform::String;
 
 namespace {
 
-struct RecognitionCase {
-    const char* name;
+struct RecognitionCase : servicestest::Row {
     const char* commands; // "|" between them
     // What the synthesizer says into the recording; none writes a file that is no sound.
     const char* spoken;
     // The commands heard, "|" between them; "refused" when listening does not start.
     const char* heard;
 };
-void PrintTo(const RecognitionCase& c, std::ostream* out) {
-    *out << c.name;
-}
 
 const RecognitionCase recognitionCases[] = {
     {"ACommandOfTheListIsHeard", "Deal the cards|Draw a card|New game", "Draw a card.",
@@ -89,6 +85,6 @@ TEST_P(Recognition, TellsTheDelegateOfEachCommandHeard) {
     EXPECT_EQ(heard, row.heard);
 }
 INSTANTIATE_TEST_SUITE_P(Rows, Recognition, ::testing::ValuesIn(recognitionCases),
-                         [](const auto& r) { return std::string(r.param.name); });
+                         servicestest::rowName);
 
 } // namespace

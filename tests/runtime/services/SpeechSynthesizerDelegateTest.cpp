@@ -12,8 +12,7 @@ using platform::Ref;
 
 namespace {
 
-struct SpeechCase {
-    const char* name;
+struct SpeechCase : servicestest::Row {
     const char* text; // UTF-8
     float volume;
     bool writable;
@@ -25,9 +24,6 @@ struct SpeechCase {
     bool finished;
     bool sound;
 };
-void PrintTo(const SpeechCase& c, std::ostream* out) {
-    *out << c.name;
-}
 
 const SpeechCase speechCases[] = {
     {"WordsAreAnnouncedAtTheirRanges", "Play the ace, then draw.", 1, true,
@@ -117,8 +113,7 @@ TEST_P(Speech, ToAFileTellsTheDelegateOfEachWordInOrder) {
     EXPECT_EQ(std::any_of(samples.begin(), samples.end(), [](auto s) { return s != 0; }),
               row.sound);
 }
-INSTANTIATE_TEST_SUITE_P(Rows, Speech, ::testing::ValuesIn(speechCases),
-                         [](const auto& r) { return std::string(r.param.name); });
+INSTANTIATE_TEST_SUITE_P(Rows, Speech, ::testing::ValuesIn(speechCases), servicestest::rowName);
 
 // Stopping ends the utterance at once, as unfinished; nothing of it is heard after that, and
 // the next utterance is heard whole.

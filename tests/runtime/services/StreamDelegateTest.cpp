@@ -20,8 +20,7 @@ namespace {
 
 enum class Source { SocketPair, SocketPairReaderGone, Files, MissingFile, Host, RefusingHost };
 
-struct StreamCase {
-    const char* name;
+struct StreamCase : servicestest::Row {
     Source source;
     // The events each side heard, a run of one event written once with "+"; "-" for a side the
     // row has not.
@@ -30,9 +29,6 @@ struct StreamCase {
     const char* received;
     std::int64_t errorCode;
 };
-void PrintTo(const StreamCase& c, std::ostream* out) {
-    *out << c.name;
-}
 
 constexpr const char* kText = "seven cards each, the rest face down";
 
@@ -140,7 +136,6 @@ TEST_P(Streams, TellTheirDelegatesAsTheBytesGo) {
     EXPECT_EQ(failed->streamStatus(),
               row.errorCode ? platform::StreamStatus::Error : platform::StreamStatus::AtEnd);
 }
-INSTANTIATE_TEST_SUITE_P(Rows, Streams, ::testing::ValuesIn(streamCases),
-                         [](const auto& r) { return std::string(r.param.name); });
+INSTANTIATE_TEST_SUITE_P(Rows, Streams, ::testing::ValuesIn(streamCases), servicestest::rowName);
 
 } // namespace

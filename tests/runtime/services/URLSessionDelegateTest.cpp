@@ -30,8 +30,7 @@ namespace {
 
 enum class Task { Data, Download, Upload };
 
-struct TransferCase {
-    const char* name;
+struct TransferCase : servicestest::Row {
     Task task;
     // On the test's server; none for a port nothing listens on.
     const char* path;
@@ -47,9 +46,6 @@ struct TransferCase {
     // load has it: then a run counts the same however long it is.
     bool piecesVary = false;
 };
-void PrintTo(const TransferCase& c, std::ostream* out) {
-    *out << c.name;
-}
 
 const TransferCase transferCases[] = {
     {"DownloadArrivesInPiecesAndLeavesItsFile", Task::Download, "/bytes/3000000",
@@ -76,14 +72,9 @@ std::string bytesOf(const Ref<platform::Data>& data) {
 }
 
 // Downloads keep their partial files in the temporary directory; here it is one of the test's.
-class TemporaryDirectory {
-public:
-    TemporaryDirectory() { ::setenv("TMPDIR", directory_.path().c_str(), 1); }
+struct TemporaryDirectory : servicestest::ScratchDirectory {
+    TemporaryDirectory() { ::setenv("TMPDIR", path().c_str(), 1); }
     ~TemporaryDirectory() { ::unsetenv("TMPDIR"); }
-    bool empty() const { return fs::is_empty(directory_.path()); }
-
-private:
-    servicestest::ScratchDirectory directory_;
 };
 
 class Transfers : public ShellTest, public ::testing::WithParamInterface<TransferCase> {};
@@ -126,6 +117,7 @@ TEST_P(Transfers, ReachTheDialogCallbackInOrder) {
             received.assign(std::istreambuf_iterator<char>(file), {});
         }
         EXPECT_EQ(heard().back().object, session);
+        EXPECT_EQ(heard().back().tag + heard().back().wndTag, 0) << "a session has no tags";
     };
     DialogCallbackSet(dialogCallback);
 
@@ -154,19 +146,14 @@ TEST_P(Transfers, ReachTheDialogCallbackInOrder) {
     }
 }
 INSTANTIATE_TEST_SUITE_P(Rows, Transfers, ::testing::ValuesIn(transferCases),
-                         [](const auto& r) { return std::string(r.param.name); });
+                         servicestest::rowName);
 
 // The first task is cancelled at its first piece, unless the server cuts it; a server that
 // sends the whole file again has the second start over.
-struct ResumeCase {
-    const char* name;
+struct ResumeCase : servicestest::Row {
     const char* path;
     bool fromStart;
 };
-
-void PrintTo(const ResumeCase& c, std::ostream* out) {
-    *out << c.name;
-}
 
 const ResumeCase resumeCases[] = {
     {"CancelledDownloadGoesOnWhereItStopped", "/bytes/3000000", false},
@@ -230,10 +217,9 @@ TEST_P(Resumes, FinishTheFileTheFirstTaskBegan) {
     EXPECT_EQ(resumedAt, row.fromStart ? 0 : stoppedAt);
     EXPECT_EQ(second->countOfBytesExpectedToReceive(), 3000000);
     EXPECT_TRUE(received == LocalHttpServer::body(3000000));
-    EXPECT_TRUE(temporary.empty()) << "the resumed task removes the partial file";
+    EXPECT_TRUE(fs::is_empty(temporary.path())) << "the resumed task removes the partial file";
 }
-INSTANTIATE_TEST_SUITE_P(Rows, Resumes, ::testing::ValuesIn(resumeCases),
-                         [](const auto& r) { return std::string(r.param.name); });
+INSTANTIATE_TEST_SUITE_P(Rows, Resumes, ::testing::ValuesIn(resumeCases), servicestest::rowName);
 
 // Keeps the streams of a capture, which the dialog callback is not given.
 class CapturingDelegate : public CUI_URLSessionDelegate {
@@ -253,8 +239,7 @@ public:
 // come, briefly.
 enum class Script { Ask, Capture, WriteOn, Wait };
 
-struct StreamTaskCase {
-    const char* name;
+struct StreamTaskCase : servicestest::Row {
     bool refused;
     Script script;
     const char* heard;
@@ -263,10 +248,6 @@ struct StreamTaskCase {
     std::int64_t handlerError;
     std::int64_t taskError;
 };
-
-void PrintTo(const StreamTaskCase& c, std::ostream* out) {
-    *out << c.name;
-}
 
 const StreamTaskCase streamTaskCases[] = {
     {"AnswerUntilTheHostEnds", false, Script::Ask, "3622 3614 3607 3600", servicestest::kAnswer, 0,
@@ -345,6 +326,6 @@ TEST_P(StreamTasks, CarryTheirQueuesAndTellTheEnds) {
     EXPECT_EQ(task->error() ? task->error()->code() : 0, row.taskError);
 }
 INSTANTIATE_TEST_SUITE_P(Rows, StreamTasks, ::testing::ValuesIn(streamTaskCases),
-                         [](const auto& r) { return std::string(r.param.name); });
+                         servicestest::rowName);
 
 } // namespace
