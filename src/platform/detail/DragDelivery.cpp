@@ -54,6 +54,10 @@ Qt::DropAction toolkitAction(std::uint64_t operation) {
     return Qt::LinkAction;
 }
 
+void end() {
+    session() = {};
+}
+
 bool begin(const std::shared_ptr<DraggingDestination>& destination, const Ref<Array>& registered,
            const Ref<Window>& window, QWidget& widget, QDragEnterEvent& event) {
     if (!destination)
@@ -70,16 +74,15 @@ bool begin(const std::shared_ptr<DraggingDestination>& destination, const Ref<Ar
     const std::uint64_t operation = destination->draggingEntered(current.info);
     destination->setEnteredOperation(operation);
     if (operation == DragOperation::None) {
+        // The toolkit tells a widget that refused a drag nothing more of it, so the session lets
+        // go of the destination now rather than keep it alive until the next drag.
+        end();
         event.ignore();
         return true;
     }
     event.setDropAction(toolkitAction(operation));
     event.accept();
     return true;
-}
-
-void end() {
-    session() = {};
 }
 
 } // namespace

@@ -370,12 +370,13 @@ TEST_F(ElementsTest, ViewsTakeDroppedFilesByTheirOwnLists) {
         bool accepted;
     };
     const Case cases[] = {
-        {0, true, "a.txt", true},
-        {0, true, "a.png", false},
         {ElementKind::View, true, "a.txt", true},
         {ElementKind::VisualEffectView, true, "a.txt", true},
         {ElementKind::VisualEffectView, true, "a.png", false},
         {ElementKind::VisualEffectView, false, "a.txt", false},
+        // Last, so that a text view that refused the drop stays in its window until the end.
+        {0, true, "a.txt", true},
+        {0, true, "a.png", false},
     };
     const auto directory = std::filesystem::path(::testing::TempDir());
     Ref<View> view;
