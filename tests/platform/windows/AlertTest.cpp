@@ -233,13 +233,6 @@ public:
     std::vector<std::string> events;
 };
 
-// Lets the event loop run the work queued so far.
-void processPendingEvents() {
-    bool done = false;
-    QTimer::singleShot(0, qApp, [&done] { done = true; });
-    processEventsUntil([&done] { return done; });
-}
-
 class AlertSheet : public ::testing::Test {
 protected:
     AlertSheet() { window->makeKeyAndOrderFront(); }
@@ -291,7 +284,7 @@ TEST_F(AlertSheet, ClosingTheAlertsWindowTakesTheSheetAwayWithoutAnAnswer) {
         alert->closeWindow();
         EXPECT_FALSE(platform::testing::shownSheet(*window));
         EXPECT_FALSE(alert->sheetParent());
-        processPendingEvents();
+        QApplication::processEvents();
         EXPECT_FALSE(answered);
     }
 }

@@ -27,16 +27,8 @@
 #include <string>
 
 using namespace inputtest;
-using platform::Point;
-using platform::Rect;
-using platform::Ref;
-using platform::String;
-using platform::testing::Key;
-using platform::testing::ModalScript;
 
 namespace {
-
-constexpr std::int64_t NG = kParamNotGiven;
 
 std::optional<std::string> keyInput(const char* prompt = "Key? ") {
     return answerText(InkeyWindowRun(NG, NG, prompt ? String::fromUtf8(prompt) : nullptr));

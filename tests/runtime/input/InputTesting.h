@@ -5,10 +5,12 @@
 
 #include "runtime/input/QVInkeyFormat.h"
 #include "runtime/input/QVInputFormat.h"
+#include "runtime/shell/Tags.h"
 
 #include "platform/app/Application.h"
 #include "platform/drawing/AttributedString.h"
 #include "platform/foundation/String.h"
+#include "platform/testing/ModalScript.h"
 #include "platform/views/TextField.h"
 #include "platform/windows/Window.h"
 
@@ -19,6 +21,16 @@
 #include <string>
 
 namespace inputtest {
+
+using platform::Point;
+using platform::Rect;
+using platform::Ref;
+using platform::String;
+using platform::testing::Key;
+using platform::testing::ModalScript;
+
+// An argument the caller leaves out.
+constexpr std::int64_t NG = kParamNotGiven;
 
 class InputTest : public ::testing::Test {
 protected:

@@ -25,16 +25,8 @@
 #include <string>
 
 using namespace inputtest;
-using platform::Point;
-using platform::Rect;
-using platform::Ref;
-using platform::String;
-using platform::testing::Key;
-using platform::testing::ModalScript;
 
 namespace {
-
-constexpr std::int64_t NG = kParamNotGiven;
 
 // The game's call: an empty filter and the other format arguments omitted.
 Ref<String> input(const char* prompt, std::int64_t x = NG, std::int64_t y = NG) {

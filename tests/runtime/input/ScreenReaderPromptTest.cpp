@@ -10,12 +10,10 @@
 #include "platform/testing/ModalScript.h"
 #include "platform/testing/ScreenReader.h"
 
-using platform::String;
-using platform::testing::Key;
-using platform::testing::ModalScript;
+using namespace inputtest;
 using platform::testing::ScreenReader;
 
-using ScreenReaderPrompt = inputtest::InputTest;
+using ScreenReaderPrompt = InputTest;
 
 TEST_F(ScreenReaderPrompt, TheQuestionNamesTheFocusedFieldAndTheKeyWindow) {
     std::u16string fieldName, windowName;
