@@ -36,9 +36,6 @@
 #include <fstream>
 #include <functional>
 
-using platform::Ref;
-using platform::View;
-using platform::testing::UserActions;
 using namespace shelltest;
 
 namespace {

@@ -10,8 +10,6 @@
 #include "platform/testing/UserActions.h"
 #include "platform/views/View.h"
 
-using platform::Ref;
-using platform::testing::UserActions;
 using namespace shelltest;
 
 namespace {

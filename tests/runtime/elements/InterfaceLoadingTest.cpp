@@ -16,7 +16,6 @@
 #include <fstream>
 #include <string>
 
-using platform::testing::UserActions;
 using namespace shelltest;
 
 namespace {

@@ -16,9 +16,7 @@
 
 using platform::Menu;
 using platform::MenuItem;
-using platform::Ref;
 using platform::String;
-using platform::testing::UserActions;
 using namespace shelltest;
 
 namespace {

@@ -27,7 +27,6 @@
 #include <string>
 
 using namespace platform;
-using platform::testing::UserActions;
 using namespace shelltest;
 
 namespace {

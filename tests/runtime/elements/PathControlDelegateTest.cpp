@@ -12,8 +12,6 @@
 #include "platform/testing/UserActions.h"
 #include "platform/windows/Menu.h"
 
-using platform::Ref;
-using platform::testing::UserActions;
 using namespace shelltest;
 
 namespace {

@@ -16,9 +16,6 @@
 
 #include <tuple>
 
-using platform::Ref;
-using platform::View;
-using platform::testing::UserActions;
 using namespace shelltest;
 
 namespace {

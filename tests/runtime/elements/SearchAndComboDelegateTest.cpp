@@ -11,9 +11,6 @@
 #include "platform/testing/UserActions.h"
 #include "platform/views/controls/ComboBox.h"
 
-using platform::Ref;
-using platform::testing::Key;
-using platform::testing::ModalScript;
 using namespace shelltest;
 
 namespace {

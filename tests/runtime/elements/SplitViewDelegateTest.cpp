@@ -14,9 +14,7 @@
 
 #include <sstream>
 
-using platform::Ref;
 using platform::SplitViewDividerStyle;
-using platform::testing::UserActions;
 using namespace shelltest;
 
 namespace {

@@ -10,7 +10,6 @@
 
 #include "platform/views/controls/Button.h"
 
-using platform::Ref;
 using namespace shelltest;
 
 namespace {

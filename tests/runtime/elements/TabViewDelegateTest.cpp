@@ -17,8 +17,6 @@
 
 #include <optional>
 
-using platform::Ref;
-using platform::testing::UserActions;
 using namespace shelltest;
 
 namespace {

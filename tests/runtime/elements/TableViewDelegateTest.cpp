@@ -28,7 +28,6 @@
 #include "platform/views/tables/TableHeaderView.h"
 
 using namespace platform;
-using platform::testing::UserActions;
 using namespace shelltest;
 
 namespace {

@@ -11,9 +11,7 @@
 #include "platform/views/TextField.h"
 #include "platform/views/controls/SecureTextField.h"
 
-using platform::Ref;
 using platform::TextField;
-using platform::testing::UserActions;
 using namespace shelltest;
 
 namespace {

@@ -18,10 +18,7 @@
 #include "platform/views/TextStorage.h"
 
 using platform::Range;
-using platform::Ref;
 using platform::TextView;
-using platform::testing::Key;
-using platform::testing::ModalScript;
 using namespace shelltest;
 
 namespace {

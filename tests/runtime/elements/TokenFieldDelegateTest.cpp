@@ -13,9 +13,7 @@
 #include "platform/testing/UserActions.h"
 #include "platform/views/controls/TokenField.h"
 
-using platform::Ref;
 using platform::TokenField;
-using platform::testing::UserActions;
 using namespace shelltest;
 
 namespace {

@@ -15,9 +15,7 @@
 #include "platform/testing/UserActions.h"
 #include "platform/windows/ToolbarItem.h"
 
-using platform::Ref;
 using platform::String;
-using platform::testing::UserActions;
 using namespace shelltest;
 
 namespace {

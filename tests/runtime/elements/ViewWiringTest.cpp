@@ -23,7 +23,6 @@
 #include "platform/windows/Menu.h"
 
 using platform::Control;
-using platform::Ref;
 using namespace shelltest;
 
 namespace {

@@ -27,7 +27,6 @@
 extern char** environ;
 
 using namespace shelltest;
-using platform::Ref;
 using platform::String;
 using platform::testing::PrivateBus;
 

@@ -9,7 +9,6 @@
 #include "platform/services/ErrorPresenter.h"
 
 using namespace shelltest;
-using platform::Ref;
 using platform::String;
 
 namespace {

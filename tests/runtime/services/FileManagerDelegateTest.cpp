@@ -11,7 +11,6 @@
 #include <cstring>
 
 using namespace shelltest;
-using platform::Ref;
 
 namespace {
 

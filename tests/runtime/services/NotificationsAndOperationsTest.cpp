@@ -13,7 +13,6 @@
 #include <thread>
 
 using namespace shelltest;
-using platform::Ref;
 using platform::String;
 
 namespace {

@@ -9,7 +9,6 @@
 #include "platform/testing/ServicePanelInput.h"
 
 using namespace shelltest;
-using platform::Ref;
 
 namespace {
 

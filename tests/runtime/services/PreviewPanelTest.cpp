@@ -5,7 +5,6 @@
 #include "platform/testing/ShownPreview.h"
 
 using namespace shelltest;
-using platform::Ref;
 using platform::testing::PreviewKey;
 
 namespace {

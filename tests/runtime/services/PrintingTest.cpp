@@ -10,7 +10,6 @@
 #include <cstdio>
 
 using namespace shelltest;
-using platform::Ref;
 
 namespace {
 

@@ -12,7 +12,6 @@
 #include "platform/testing/ServicePanelInput.h"
 
 using namespace shelltest;
-using platform::Ref;
 
 namespace {
 

@@ -18,10 +18,7 @@
 #include "platform/windows/Window.h"
 
 using namespace shelltest;
-using platform::Ref;
 using platform::String;
-using platform::testing::Key;
-using platform::testing::ModalScript;
 
 namespace {
 

@@ -22,7 +22,6 @@
 #include <functional>
 
 using namespace shelltest;
-using platform::Ref;
 using platform::String;
 using platform::testing::LocalHttpServer;
 

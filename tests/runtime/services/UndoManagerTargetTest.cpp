@@ -9,8 +9,6 @@
 #include "platform/windows/MenuItem.h"
 
 using namespace shelltest;
-using platform::Ref;
-using platform::testing::ModalScript;
 
 namespace {
 

@@ -18,8 +18,6 @@
 #include <vector>
 
 using namespace shelltest;
-using platform::Ref;
-using platform::testing::ModalScript;
 
 namespace {
 

@@ -20,7 +20,6 @@
 #include <type_traits>
 
 using namespace shelltest;
-using platform::Ref;
 
 namespace {
 

@@ -17,8 +17,6 @@
 #include <unistd.h>
 
 using namespace shelltest;
-using platform::Ref;
-using platform::testing::UserActions;
 using DragEnd = UserActions::DragEnd;
 using Events = std::vector<std::int64_t>;
 

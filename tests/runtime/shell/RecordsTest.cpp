@@ -12,7 +12,6 @@
 #include "platform/views/View.h"
 
 using namespace shelltest;
-using platform::Ref;
 
 namespace {
 

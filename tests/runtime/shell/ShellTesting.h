@@ -18,6 +18,7 @@
 #include "platform/foundation/Array.h"
 #include "platform/testing/ModalScript.h"
 #include "platform/testing/ShownAlert.h"
+#include "platform/testing/UserActions.h"
 #include "platform/windows/Window.h"
 
 #include "TestText.h"
@@ -30,6 +31,12 @@
 
 namespace shelltest {
 
+using platform::Rect;
+using platform::Ref;
+using platform::View;
+using platform::testing::Key;
+using platform::testing::ModalScript;
+using platform::testing::UserActions;
 using testsupport::text;
 
 // Which receiver heard an event, with what.

@@ -17,8 +17,6 @@
 #include <vector>
 
 using namespace shelltest;
-using platform::Ref;
-using platform::View;
 
 namespace {
 

@@ -19,10 +19,7 @@
 #include <type_traits>
 
 using namespace shelltest;
-using platform::Rect;
-using platform::Ref;
 using platform::Size;
-using platform::testing::UserActions;
 
 namespace {
 

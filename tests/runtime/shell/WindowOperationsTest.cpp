@@ -14,8 +14,6 @@
 #include <sstream>
 
 using namespace shelltest;
-using platform::Rect;
-using platform::Ref;
 
 namespace {
 
