@@ -10,6 +10,7 @@
 #include <QContextMenuEvent>
 #include <QHeaderView>
 #include <QMenu>
+#include <QPointer>
 #include <QStandardItemModel>
 
 namespace platform {
@@ -56,7 +57,8 @@ struct TableHeaderView::Toolkit {
     QHeaderView* header = nullptr;
     // The header shows the sections of a model's columns; only their titles are used.
     QStandardItemModel* model = nullptr;
-    VisibilityMenu* visibilityMenu = nullptr;
+    // Guarded: it goes with the toolkit's header should that go first.
+    QPointer<VisibilityMenu> visibilityMenu;
     // Set while the platform sizes the sections, which then report nothing.
     bool programmatic = false;
 };
